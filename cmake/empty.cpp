@@ -1,0 +1,1 @@
+// Placeholder translation unit for libraries that have no sources yet.

@@ -1,0 +1,223 @@
+#include "frontend/frmmain.h"
+
+#include "shared/clickablelabel.h"
+#include "shared/consoles.h"
+#include "shared/dialogs.h"
+#include "shared/paths.h"
+#include "shared/schema.h"
+#include "shared/statuspanels.h"
+#include "shared/twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTabWidget>
+
+namespace {
+
+const QString masterPath = QStringLiteral("\\pack\\ludora.mdb");
+const QString configQuery = QStringLiteral("select * from config");
+const QString notFound = QStringLiteral(" Not Found! Bad Ludora4 Installation");
+
+// What the front-end assumes when the master configuration record cannot be read.
+const Consoles::Console &fallbackConsole() { return Consoles::toolbarOrder().front(); }
+
+} // namespace
+
+FrmMain::FrmMain(Globale::State &state, QWidget *parent) : QMainWindow(parent), m_state(state)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui.setupUi(this);
+    bindRecordControls();
+    connectPages();
+    connect(this, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::connectPages()
+{
+    connectToolbar();
+    connectGamesPage();
+    connectRecordPage();
+    connectSettingPage();
+    connectDocumentsPage();
+    connectPluginsPage();
+}
+
+void FrmMain::recordError(const QString &text)
+{
+    ui.StatusBar1->setText(6, text);
+}
+
+bool FrmMain::load()
+{
+    resize(Twips::toPixels(11685), Twips::toPixels(8520));
+    ui.TabGames->setCurrentIndex(0);
+    ui.TabGeneral->setCurrentIndex(0);
+
+    const QString master = Paths::join(m_state.RootDir, masterPath);
+    if (Globale::probe(master).isEmpty()) {
+        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
+                                 QStringLiteral("ERROR!"), QStringLiteral("File ") + master + notFound);
+        return false;
+    }
+    CheckConsoleDatabases();
+    readMasterConfig();
+
+    m_state.NoPicFile = Paths::join(m_state.RootDir, QStringLiteral("\\pack\\immagini\\none.gif"));
+    showConsolePicture();
+
+    fillLookupList(ui.CmbLanguage, QStringLiteral("SELECT * from langu order by [language]"));
+    fillLookupList(ui.CmbGenre, QStringLiteral("genres"));
+    fillLookupList(ui.CmbProducer, QStringLiteral("SELECT * from publisher order by [publisher]"));
+    fillFixedLists();
+
+    LoadDocumentList();
+    readConsoleConfig();
+    FillEmulatorList();
+    FillGameList();
+    ReadPluginRegistry();
+
+    show();
+    return true;
+}
+
+void FrmMain::CheckConsoleDatabases()
+{
+    m_state.DbMissing = false;
+    QString message = QStringLiteral("This DATABASES of Console are not installed : ");
+    for (const Consoles::Console *console : Consoles::comparisonOrder()) {
+        if (Globale::probe(Paths::join(m_state.RootDir, console->probedPath)).isEmpty()) {
+            message += console->missingText;
+            m_state.DbMissing = true;
+        }
+    }
+    if (!m_state.DbMissing)
+        return;
+    message += QStringLiteral("YOU MUST DOWNLOAD THIS DATABASE AND PUT IT IN THE '\\DATABASE\\' DIRECTORY OF LUDORA4 !!");
+    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), message);
+}
+
+// Restores the active console and the window position from the master configuration
+// record. A record that cannot be read is reported, and the first console is used.
+bool FrmMain::readMasterConfig()
+{
+    const QString master = Paths::join(m_state.RootDir, masterPath);
+    DatLast.setDatabaseName(master);
+    DatLast.setRecordSource(configQuery);
+    QString problem;
+    if (!DatLast.open())
+        problem = DatLast.lastError();
+    else if (DatLast.atEnd())
+        problem = QStringLiteral("File ") + master + QStringLiteral(" has no configuration record");
+
+    QString database = fallbackConsole().databaseFile;
+    QString picture = fallbackConsole().pictureFile;
+    if (problem.isEmpty()) {
+        database = DatLast.value(Schema::MasterConfig::Database).toString();
+        picture = DatLast.value(Schema::MasterConfig::Picture).toString();
+        m_state.CurrentGame = DatLast.value(Schema::MasterConfig::Game).toString();
+        const QVariant top = DatLast.value(Schema::MasterConfig::Top);
+        const QVariant left = DatLast.value(Schema::MasterConfig::Left);
+        if (!top.isNull() && !left.isNull())
+            m_storedPosition = QPoint(Twips::toPixels(left.toFloat()), Twips::toPixels(top.toFloat()));
+    } else {
+        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+                                 problem + QStringLiteral(". Ludora4 starts with the ")
+                                     + fallbackConsole().statusFinal + QStringLiteral(" console."));
+    }
+    if (database == QLatin1String("amiga.mdb"))
+        ui.StatusBar1->setText(1, QStringLiteral("Amiga"));
+    m_state.ConsoleDb = Paths::join(m_state.RootDir, QStringLiteral("\\database\\") + database);
+    m_state.ConsolePic = Paths::join(m_state.RootDir, QStringLiteral("\\pack\\immagini\\") + picture);
+    applyStoredPosition();
+    return problem.isEmpty();
+}
+
+void FrmMain::applyStoredPosition()
+{
+    if (m_storedPosition.x() >= 0 || m_storedPosition.y() >= 0)
+        move(m_storedPosition);
+}
+
+void FrmMain::showConsolePicture()
+{
+    const QPixmap picture(Paths::resolve(m_state.ConsolePic));
+    ui.ImgConsole->setPixmap(picture);
+    if (picture.isNull())
+        recordError(QStringLiteral("File ") + m_state.ConsolePic + QStringLiteral(" Not Found"));
+}
+
+void FrmMain::fillLookupList(QComboBox *list, const QString &recordSource)
+{
+    DatLudora.setDatabaseName(Paths::join(m_state.RootDir, masterPath));
+    DatLudora.setRecordSource(recordSource);
+    const bool opened = DatLudora.open();
+    list->clear();
+    if (!opened) {
+        recordError(DatLudora.lastError());
+        return;
+    }
+    QStringList entries;
+    for (; !DatLudora.atEnd(); DatLudora.moveNext()) {
+        const QVariant text = DatLudora.value(Schema::Lookup::Text);
+        if (!text.isNull())
+            entries.append(text.toString());
+    }
+    list->addItems(entries);
+}
+
+void FrmMain::fillFixedLists()
+{
+    QStringList years;
+    for (int year = 1975; year <= 2009; ++year)
+        years.append(QString::number(year));
+    ui.TxtYear->addItems(years);
+    ui.TxtRating->clear();
+    for (int rating = 0; rating <= 5; ++rating)
+        ui.TxtRating->addItem(QString::number(rating));
+}
+
+// The console's own directories. Without a readable configuration record they are
+// taken from the console table, as a console switch sets them.
+void FrmMain::readConsoleConfig()
+{
+    DatConfig.setDatabaseName(m_state.ConsoleDb);
+    DatConfig.setRecordSource(configQuery);
+    if (DatConfig.open() && !DatConfig.atEnd()) {
+        m_state.ScreenDir = Paths::join(m_state.RootDir, QStringLiteral("\\console")
+                                            + DatConfig.value(Schema::ConsoleConfig::ScreenDir).toString());
+        m_state.GamesDir = Paths::join(m_state.RootDir, QStringLiteral("\\console")
+                                           + DatConfig.value(Schema::ConsoleConfig::GamesDir).toString());
+        return;
+    }
+    const QString problem = DatConfig.lastError().isEmpty()
+                                ? QStringLiteral("File ") + m_state.ConsoleDb + QStringLiteral(" has no configuration record")
+                                : DatConfig.lastError();
+    const Consoles::Console *console = Consoles::byDatabaseFile(QFileInfo(m_state.ConsoleDb).fileName());
+    const QString directory = console ? console->directory : fallbackConsole().directory;
+    m_state.ScreenDir = Paths::join(m_state.RootDir, QStringLiteral("\\console\\") + directory + QStringLiteral("\\screen\\"));
+    m_state.GamesDir = Paths::join(m_state.RootDir, QStringLiteral("\\console\\") + directory + QStringLiteral("\\games\\"));
+    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+                             problem + QStringLiteral(". The games of this console cannot be shown."));
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    storeWindowPosition();
+    event->accept();
+}
+
+void FrmMain::storeWindowPosition()
+{
+    DatLast.setDatabaseName(Paths::join(m_state.RootDir, masterPath));
+    DatLast.setRecordSource(configQuery);
+    if (!DatLast.open() || !DatLast.edit())
+        return;
+    DatLast.setValue(Schema::MasterConfig::Top, float(Twips::fromPixels(pos().y())));
+    DatLast.setValue(Schema::MasterConfig::Left, float(Twips::fromPixels(pos().x())));
+    DatLast.update();
+}

@@ -1,0 +1,4 @@
+// Console switching from the toolbar.
+#include "frontend/frmmain.h"
+
+void FrmMain::connectToolbar() {}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class Dialogs;
+class Launcher;
+class QMainWindow;
+
+// The front-end's start procedure and the state values shared by its windows.
+namespace Globale {
+
+struct State {
+    QString RootDir;      // installation root, no trailing separator
+    QString ConsoleDb;    // active console's database
+    QString ScreenDir;    // active console's screenshots, ending with a separator
+    QString GamesDir;     // active console's roms, ending with a separator
+    QString ConsolePic;   // active console's picture
+    QString NoPicFile;    // picture shown where a screenshot is missing
+    QString CurrentGame;  // game shown in the record view
+    QString ProbeResult;  // name found by the last file-existence probe
+    int ChooserPurpose = 0;
+    QString ChooserCaption;
+    bool DbMissing = false;
+    int MainLoaded = 0;
+    Dialogs *dialogs = nullptr;
+    Launcher *launcher = nullptr;
+};
+
+State &state();
+
+// The start procedure with its root and services given (the real main passes the
+// executable's directory and the real services).
+void startProcedure(const QString &rootDir, Dialogs &dialogs, Launcher &launcher);
+QMainWindow *mainWindow();  // FrmMain once loaded, otherwise nullptr
+
+// The file-existence probe; its result is also kept in ProbeResult.
+QString probe(const QString &path);
+
+// Closes every window and ends the program's event loop.
+void endProgram();
+
+} // namespace Globale

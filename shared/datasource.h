@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlRecord>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// A named record set bound to one database file and one record source: a table name
+// or a "SELECT * from <table> ..." text exactly as the programs write it. It holds the
+// rows of the last open in query order (by rowid, never shown as a column, so positions
+// stay the table's own), a current row, and controls bound to columns: the current row
+// is pushed into them on every move and pulled from them on update().
+//
+// Every store is one SQLite transaction; connections wait on a lock instead of failing.
+// Opening again when neither this program nor another one changed the file since the
+// last read keeps the rows already read.
+class DataSource : public QObject {
+    Q_OBJECT
+public:
+    enum class EditMode { None, Edit, AddNew };
+
+    explicit DataSource(const QString &name, QObject *parent = nullptr);
+    ~DataSource() override;
+
+    void setDatabaseName(const QString &path);   // a native path or one with backslashes
+    QString databaseName() const { return m_databasePath; }
+    void setRecordSource(const QString &source);
+    QString recordSource() const { return m_source; }
+
+    // Runs the record source; the first row becomes current. False with lastError() set
+    // when the file is missing, is not a database, or the query fails.
+    bool open();
+    bool refresh() { return open(); }
+
+    int rowCount() const { return int(m_rowIds.size()); }
+    bool isEmpty() const { return m_rowIds.empty(); }
+    bool atEnd() const;                          // past the last row (or no rows)
+    int currentIndex() const { return m_current; }
+    void moveFirst();
+    void moveNext();
+    bool moveTo(int index);
+
+    // Values of the current row; invalid QVariant when there is no current row.
+    // A pending new row answers from its bound controls.
+    QVariant value(int position) const;
+    QVariant value(const QString &column) const;
+    QSqlRecord record() const { return m_record; }
+    int columnCount() const;
+    QString columnName(int position) const;
+
+    // Makes the first row (in record-set order) matching the SQL criterion current.
+    // False when none matches (NoMatch) or the criterion fails; the current row then
+    // stays where it was.
+    bool findFirst(const QString &criterion);
+    bool noMatch() const { return m_noMatch; }
+
+    // Bound controls: QLineEdit, QComboBox, QLabel, QCheckBox, QPlainTextEdit, QTextEdit.
+    void bind(QWidget *control, const QString &column);
+    void pushToControls();                       // shows the current row again
+
+    // Editing. edit() puts the current row into edit mode; setValue() changes a field
+    // of the row in edit (by position or name); update() stores the changed bound
+    // controls and the set fields in one transaction.
+    bool addNew();
+    bool edit();
+    bool setValue(int position, const QVariant &value);
+    bool setValue(const QString &column, const QVariant &value);
+    bool update();
+    void cancelUpdate();
+    bool deleteCurrent();
+    EditMode editMode() const { return m_mode; }
+
+    // Runs the record source once more, reading only the named columns of every row in
+    // order; the callback gets their values in the order named. For fills of large lists.
+    bool scan(const QStringList &columns, const std::function<void(const QVariant *values)> &row);
+
+    QString lastError() const { return m_lastError; }
+
+    // The connection this program uses for a database file (one per file and thread).
+    static QSqlDatabase connection(const QString &path, QString *error);
+    // Closes every connection of this thread (before files are deleted or replaced).
+    static void closeAllConnections();
+
+private:
+    struct Binding {
+        QPointer<QWidget> control;
+        QString column;
+        QVariant shown;   // value pushed into the control
+    };
+
+    bool ensureConnection();
+    bool parseSource();
+    bool readRowIds();
+    bool loadCurrentRecord();
+    bool fileChangedSinceRead();
+    QVariant controlValue(const Binding &binding) const;
+    void setControlValue(Binding &binding, const QVariant &value);
+    bool storeRow(const QStringList &names, const QVariantList &values);
+    bool fail(const QString &what, const QString &detail);
+    void noteOwnWrite();
+
+    QString m_name;
+    QString m_databasePath;   // native
+    QString m_source;
+    QString m_table;          // table behind the record source
+    QString m_tail;           // WHERE / ORDER BY part of the record source
+    QSqlDatabase m_db;
+    std::vector<qint64> m_rowIds;
+    int m_current = -1;
+    QSqlRecord m_record;      // the current row, all columns
+    QList<Binding> m_bindings;
+    QList<QPair<int, QVariant>> m_pendingFields;
+    EditMode m_mode = EditMode::None;
+    int m_rowBeforeAdd = -1;
+    bool m_noMatch = false;
+    QString m_lastError;
+    // What the rows were read from, to skip re-reading an unchanged file.
+    QString m_readPath;
+    QString m_readSource;
+    qint64 m_readDataVersion = -1;
+    quint64 m_readWriteCount = 0;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The installation maker: lays out a whole installation directory (databases with their
+// schema, console directories, pictures, the converter stand-in, the plug-in registry).
+namespace Installation {
+struct Options { bool sample = false; int gamesPerConsole = 0; };
+// Lays out a new installation at root; refuses (false, error set) when one is already there.
+bool create(const QString &root, const Options &options, QString *error);
+} // namespace Installation

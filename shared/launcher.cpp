@@ -1,0 +1,83 @@
+#include "shared/launcher.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+extern char **environ;
+#endif
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// posix_spawn: the caller's size does not matter, unlike fork-based starts. The child
+// gets its own process group, so it outlives the program; a small thread reaps it.
+bool spawnDetached(const QString &program, const QStringList &arguments, QString *error)
+{
+    std::vector<QByteArray> storage;
+    storage.reserve(size_t(arguments.size()) + 1);
+    storage.push_back(QFile::encodeName(program));
+    for (const QString &argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &bytes : storage)
+        argv.push_back(bytes.data());
+    argv.push_back(nullptr);
+
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t pid = 0;
+    const int result = posix_spawnp(&pid, argv[0], nullptr, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    if (result != 0) {
+        *error = program + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(result));
+        return false;
+    }
+    std::thread([pid] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+    return true;
+}
+#endif
+
+} // namespace
+
+bool SystemLauncher::start(const QString &program, const QStringList &arguments)
+{
+    m_lastError.clear();
+    if (program.isEmpty()) {
+        m_lastError = QStringLiteral("No program to start");
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    return spawnDetached(program, arguments, &m_lastError);
+#else
+    if (QProcess::startDetached(program, arguments))
+        return true;
+    m_lastError = program + QStringLiteral(": cannot be started");
+    return false;
+#endif
+}
+
+bool SystemLauncher::openDocument(const QString &path)
+{
+    m_lastError.clear();
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return true;
+    m_lastError = path + QStringLiteral(": no program opens this document");
+    return false;
+}

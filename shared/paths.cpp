@@ -1,0 +1,115 @@
+#include "shared/paths.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+
+namespace Paths {
+
+namespace {
+
+// Names in a directory by their case-folded form, remembered with the directory's
+// modification time so that a changed directory is listed again.
+struct Listing {
+    QDateTime modified;
+    QHash<QString, QString> byFolded;
+};
+
+QMutex cacheMutex;
+QHash<QString, Listing> cache;
+
+QString matchInDirectory(const QString &directory, const QString &name)
+{
+    const QFileInfo dirInfo(directory);
+    if (!dirInfo.isDir())
+        return {};
+    const QDateTime modified = dirInfo.lastModified();
+    QMutexLocker lock(&cacheMutex);
+    Listing &listing = cache[directory];
+    if (listing.modified != modified || listing.byFolded.isEmpty()) {
+        listing.modified = modified;
+        listing.byFolded.clear();
+        const QStringList entries = QDir(directory).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString &entry : entries)
+            listing.byFolded.insert(entry.toCaseFolded(), entry);
+    }
+    return listing.byFolded.value(name.toCaseFolded());
+}
+
+} // namespace
+
+QString native(const QString &path)
+{
+    QString out;
+    out.reserve(path.size());
+    for (const QChar c : path) {
+        const bool separator = c == QLatin1Char('\\') || c == QLatin1Char('/');
+        if (separator) {
+            if (!out.endsWith(QLatin1Char('/')))
+                out.append(QLatin1Char('/'));
+        } else {
+            out.append(c);
+        }
+    }
+    return QDir::toNativeSeparators(out);
+}
+
+QString resolve(const QString &path)
+{
+    const QString nativePath = QDir::fromNativeSeparators(native(path));
+    if (nativePath.isEmpty() || QFileInfo::exists(nativePath))
+        return QDir::toNativeSeparators(nativePath);
+
+    const bool absolute = nativePath.startsWith(QLatin1Char('/'));
+    const QStringList parts = nativePath.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = absolute ? QStringLiteral("/") : QString();
+    bool matching = true;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString &part = parts[i];
+        QString found;
+        if (matching) {
+            const QString exact = current + part;
+            const QString directory = current.isEmpty() ? QStringLiteral(".") : current;
+            if (QFileInfo::exists(exact))
+                found = part;
+            else
+                found = matchInDirectory(directory, part);
+            if (found.isEmpty())
+                matching = false;
+        }
+        current += found.isEmpty() ? part : found;
+        if (i + 1 < parts.size() || nativePath.endsWith(QLatin1Char('/')))
+            current += QLatin1Char('/');
+    }
+    return QDir::toNativeSeparators(current);
+}
+
+QString probe(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    const QFileInfo info(resolve(path));
+    if (!info.isFile() || info.isHidden())
+        return {};
+    return info.fileName();
+}
+
+QString executableName(const QString &baseName)
+{
+#ifdef Q_OS_WIN
+    return baseName + QStringLiteral(".exe");
+#else
+    return baseName;
+#endif
+}
+
+void clearCache()
+{
+    QMutexLocker lock(&cacheMutex);
+    cache.clear();
+}
+
+} // namespace Paths

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QStatusBar>
+
+class QLabel;
+class QTimer;
+
+// A status bar of numbered panels (1-based, as the programs count them), each a label
+// named "Panel<n>". With a clock panel, that panel shows the time of day.
+class StatusPanels : public QStatusBar {
+    Q_OBJECT
+public:
+    StatusPanels(int count, int clockPanel, QWidget *parent = nullptr);
+
+    void setText(int panel, const QString &text);
+    QString text(int panel) const;
+    QLabel *panel(int panel) const;
+    int count() const { return int(m_panels.size()); }
+
+private:
+    void showTime();
+
+    QList<QLabel *> m_panels;
+    int m_clockPanel = 0;
+    QTimer *m_clock = nullptr;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class FrmMain;
+class ScriptedDialogs;
+class RecordingLauncher;
+
+// Runs the front-end's start procedure on an installation root and waits until its main
+// window is loaded or the program has ended without one (nullptr then).
+FrmMain *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingLauncher &launcher);
+// Closes the main window as a person would (its position is stored), waits until it is
+// gone, and closes this program's database connections.
+void closeFrontEnd();

@@ -1,0 +1,74 @@
+#include "tests/support/testinstall.h"
+
+#include "shared/installation.h"
+#include "shared/paths.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+TestInstall::TestInstall(bool sample, int games)
+{
+    Installation::Options options;
+    options.sample = sample;
+    options.gamesPerConsole = games;
+    m_valid = m_dir.isValid() && Installation::create(m_dir.path(), options, &m_error);
+}
+
+TestInstall::~TestInstall()
+{
+    for (const QString &name : std::as_const(m_connections))
+        QSqlDatabase::removeDatabase(name);
+}
+
+QString TestInstall::path(const QString &relative) const
+{
+    return Paths::join(root(), QStringLiteral("\\") + relative);
+}
+
+QSqlDatabase TestInstall::open(const QString &relativeFile)
+{
+    const QString name = QStringLiteral("testinstall-") + QUuid::createUuid().toString();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path(relativeFile));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    db.open();
+    m_connections.append(name);
+    return db;
+}
+
+bool TestInstall::exec(const QString &relativeFile, const QString &sql, const QVariantList &values)
+{
+    QSqlDatabase db = open(relativeFile);
+    QSqlQuery query(db);
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    const bool ok = query.exec();
+    if (!ok)
+        qWarning("TestInstall::exec: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+    query.finish();
+    db.close();
+    return ok;
+}
+
+QVariantList TestInstall::column(const QString &relativeFile, const QString &sql)
+{
+    QSqlDatabase db = open(relativeFile);
+    QVariantList values;
+    {
+        QSqlQuery query(db);
+        if (!query.exec(sql))
+            qWarning("TestInstall::column: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+        while (query.next())
+            values.append(query.value(0));
+    }
+    db.close();
+    return values;
+}
+
+QVariant TestInstall::scalar(const QString &relativeFile, const QString &sql)
+{
+    const QVariantList values = column(relativeFile, sql);
+    return values.isEmpty() ? QVariant() : values.first();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+#include <QVariantList>
+
+// A fresh installation in a temporary directory, made with the installation maker,
+// and plain SQL access to its files through connections of its own (as a second
+// program would read them).
+class TestInstall {
+public:
+    explicit TestInstall(bool sample = false, int games = 0);
+    ~TestInstall();
+
+    bool isValid() const { return m_valid; }
+    QString error() const { return m_error; }
+    QString root() const { return m_dir.path(); }
+    // root + relative, relative written with backslashes or slashes.
+    QString path(const QString &relative) const;
+
+    // Runs one statement on a file of the installation, with bound values in order.
+    bool exec(const QString &relativeFile, const QString &sql, const QVariantList &values = {});
+    // The first column of every row of a query.
+    QVariantList column(const QString &relativeFile, const QString &sql);
+    // The first value of a query, or an invalid QVariant.
+    QVariant scalar(const QString &relativeFile, const QString &sql);
+
+    static QString gameboyDb() { return QStringLiteral("\\database\\gameboy.mdb"); }
+    static QString masterDb() { return QStringLiteral("\\pack\\ludora.mdb"); }
+    static QString registryDb() { return QStringLiteral("\\pack\\plugins.mdb"); }
+
+private:
+    QSqlDatabase open(const QString &relativeFile);
+
+    QTemporaryDir m_dir;
+    bool m_valid = false;
+    QString m_error;
+    QStringList m_connections;
+};
