@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QAbstractItemModel;
+class QAbstractItemView;
+class QListView;
+class QStackedLayout;
+class QTreeView;
+
+// The game list: one model shown in one of four view modes. Modes 0 to 2 use a list
+// view (large icons, small icons, list), mode 3 a one-column report headed "Games".
+// Both views share one selection model. Give the entries a QIcon holding a 32x32 and a
+// 16x16 pixmap: each mode picks the size it shows.
+class GameListWidget : public QWidget {
+    Q_OBJECT
+public:
+    enum ViewMode { Icon = 0, SmallIcon = 1, List = 2, Report = 3 };
+
+    explicit GameListWidget(QWidget *parent = nullptr);
+
+    void setModel(QAbstractItemModel *model);
+    QAbstractItemModel *model() const;
+
+    void setViewMode(int mode);
+    int viewMode() const { return m_mode; }
+
+    // The view that is visible in the current mode.
+    QAbstractItemView *view() const;
+    QListView *listView() const { return m_list; }
+    QTreeView *treeView() const { return m_tree; }
+
+private:
+    void applyHeader();
+
+    QListView *m_list;
+    QTreeView *m_tree;
+    QStackedLayout *m_stack;
+    int m_mode = Icon;
+};
