@@ -43,8 +43,10 @@ void FrmMain::connectPages()
     connectGamesPage();
     connectRecordPage();
     connectSettingPage();
+    connectSnapshotPage();
     connectDocumentsPage();
     connectPluginsPage();
+    connectHelpButton();
 }
 
 void FrmMain::recordError(const QString &text)

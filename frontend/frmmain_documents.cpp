@@ -3,6 +3,8 @@
 
 #include "shared/schema.h"
 
+#include "shared/clickablelineedit.h"
+
 #include <QListWidget>
 
 void FrmMain::connectDocumentsPage() {}
@@ -25,4 +27,9 @@ void FrmMain::LoadDocumentList()
     }
     ui.LstDoc->addItems(names);
     DatDoc.moveFirst();
+}
+
+void FrmMain::chooseDocumentFile(const QString &directory, const QString &fileName)
+{
+    ui.TxtDocFile->setText(chooserPath(directory, fileName));
 }

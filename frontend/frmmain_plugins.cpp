@@ -51,3 +51,5 @@ void FrmMain::ReadPluginRegistry()
             label->setText(QStringLiteral("Plug-In Not Installed"));
     }
 }
+
+void FrmMain::choosePluginExecutable(const QString &, const QString &) {}

@@ -1,0 +1,34 @@
+#include "frontend/frmbrowser.h"
+
+#include "frontend/globale.h"
+#include "shared/dialogs.h"
+#include "shared/filelists.h"
+#include "shared/paths.h"
+#include "shared/pluginregistry.h"
+
+#include <QVBoxLayout>
+
+FrmBrowser::FrmBrowser(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FrmBrowser"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_lists = new FileLists(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_lists);
+    resize(520, 380);
+    connect(m_lists, &FileLists::fileClicked, this, &FrmBrowser::fileClicked);
+}
+
+void FrmBrowser::load()
+{
+    Globale::State &state = Globale::state();
+    setWindowTitle(state.ChooserCaption);
+    const QString registry = Paths::join(state.RootDir, PluginRegistry::relativePath());
+    state.ProbeResult = QStringLiteral("A");
+    if (!Globale::probe(registry).isEmpty()) {
+        DatPlug.setDatabaseName(registry);
+        return;
+    }
+    state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+                           QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+}
