@@ -248,12 +248,27 @@ bool DataSource::moveTo(int index)
     return loaded && !atEnd();
 }
 
+// The table's columns, remembered once read: reading them again may fail while another
+// program holds the file locked.
+QSqlRecord DataSource::tableColumns()
+{
+    if (m_columns.isEmpty() || m_columnsTable != m_table || m_columnsPath != m_databasePath) {
+        const QSqlRecord columns = m_db.record(m_table);
+        if (columns.isEmpty())
+            return columns;
+        m_columns = columns;
+        m_columnsTable = m_table;
+        m_columnsPath = m_databasePath;
+    }
+    return m_columns;
+}
+
 bool DataSource::loadCurrentRecord()
 {
     if (!m_db.isValid())
         return false;
     if (atEnd()) {
-        m_record = m_db.record(m_table);
+        m_record = tableColumns();
         m_record.clearValues();
         return true;
     }
@@ -471,7 +486,9 @@ bool DataSource::update()
         return fail(QStringLiteral("no open record set"), QString());
     if (m_mode != EditMode::AddNew && atEnd())
         return fail(QStringLiteral("No current record"), QString());
-    const QSqlRecord columns = m_db.record(m_table);
+    const QSqlRecord columns = tableColumns();
+    if (columns.isEmpty())
+        return fail(QStringLiteral("cannot read the columns of table ") + m_table, m_db.lastError().text());
     QStringList names;
     QVariantList values;
     auto add = [&](const QString &name, const QVariant &value) {
@@ -545,9 +562,7 @@ bool DataSource::storeRow(const QStringList &names, const QVariantList &values)
         m_rowIds.push_back(newRow);
         m_current = int(m_rowIds.size()) - 1;
     }
-    // The rows read are still those of the file: only this store changed it.
-    m_readWriteCount = ownWrites().value(m_db.connectionName());
-    m_readDataVersion = dataVersion(m_db);
+    // The next open reads the rows again: the store may have moved or added one.
     return true;
 }
 
@@ -585,8 +600,6 @@ bool DataSource::deleteCurrent()
         return fail(transaction.error(), sql);
     noteOwnWrite();
     m_rowIds.erase(m_rowIds.begin() + m_current);
-    m_readWriteCount = ownWrites().value(m_db.connectionName());
-    m_readDataVersion = dataVersion(m_db);
     m_mode = EditMode::None;
     m_pendingFields.clear();
     loadCurrentRecord();

@@ -101,6 +101,7 @@ private:
     bool parseSource();
     bool readRowIds();
     bool loadCurrentRecord();
+    QSqlRecord tableColumns();
     bool fileChangedSinceRead();
     QVariant controlValue(const Binding &binding) const;
     void setControlValue(Binding &binding, const QVariant &value);
@@ -117,6 +118,9 @@ private:
     std::vector<qint64> m_rowIds;
     int m_current = -1;
     QSqlRecord m_record;      // the current row, all columns
+    QSqlRecord m_columns;     // the table's columns, read once
+    QString m_columnsTable;
+    QString m_columnsPath;
     QList<Binding> m_bindings;
     QList<QPair<int, QVariant>> m_pendingFields;
     EditMode m_mode = EditMode::None;

@@ -1,1 +1,0 @@
-// Placeholder translation unit for libraries that have no sources yet.
