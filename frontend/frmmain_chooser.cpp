@@ -3,6 +3,7 @@
 
 #include "frontend/frmbrowser.h"
 #include "shared/filelists.h"
+#include "shared/paths.h"
 
 #include <QDir>
 
@@ -29,8 +30,13 @@ const Purpose purposes[] = {
 
 } // namespace
 
+// The open chooser is reused; one closed a moment ago only waits for its deletion.
 FrmBrowser *FrmMain::showChooser()
 {
+    if (m_browser && !m_browser->isVisible()) {
+        disconnect(m_browser, nullptr, this, nullptr);
+        m_browser = nullptr;
+    }
     if (!m_browser) {
         m_browser = new FrmBrowser(this);
         connect(m_browser, &FrmBrowser::fileClicked, this, &FrmMain::chooserFileClicked);
@@ -48,7 +54,7 @@ void FrmMain::openChooser(int purpose, const QString &caption, const QString &di
 {
     FrmBrowser *browser = showChooser();
     browser->setWindowTitle(caption);
-    browser->lists()->setPath(directory);
+    browser->lists()->setPath(Paths::resolve(directory));
     browser->lists()->setPattern(pattern);
     m_state.ChooserPurpose = purpose;
 }
@@ -66,7 +72,7 @@ void FrmMain::openChooserWithCaption(int purpose, const QString &caption, const 
         browser->setWindowTitle(caption);
     browser->lists()->setPattern(pattern);
     if (!directory.isEmpty())
-        browser->lists()->setPath(directory);
+        browser->lists()->setPath(Paths::resolve(directory));
 }
 
 void FrmMain::chooserFileClicked(const QString &directory, const QString &fileName)

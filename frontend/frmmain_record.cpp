@@ -1,14 +1,62 @@
 // The "Info" page: the shown game's record and its editing commands.
 #include "frontend/frmmain.h"
 
+#include "frontend/strikeline.h"
 #include "shared/clickablelabel.h"
+#include "shared/dialogs.h"
+#include "shared/paths.h"
+#include "shared/schema.h"
 #include "shared/sql.h"
+#include "shared/statuspanels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace {
+
+const QString publisherQuery = QStringLiteral("SELECT * from publisher order by [publisher]");
+const QString allFiles = QStringLiteral("*.*");
+
+// "dd/mm/yyyy" with each slash standing for the system's date separator: the first
+// character of the system's short date format that belongs to no field ('/' if none).
+QString addedDateFormat()
+{
+    QChar separator = QLatin1Char('/');
+    const QString system = QLocale::system().dateFormat(QLocale::ShortFormat);
+    for (const QChar c : system) {
+        if (!c.isLetterOrNumber() && !c.isSpace() && c != QLatin1Char('\'')) {
+            separator = c;
+            break;
+        }
+    }
+    return QStringLiteral("dd") + separator + QStringLiteral("MM") + separator + QStringLiteral("yyyy");
+}
+
+// A yes/no field that holds "no"; an empty (Null) field is not "no".
+bool storedFalse(const QVariant &value)
+{
+    if (value.isNull())
+        return false;
+    const QString text = value.toString().trimmed();
+    bool number = false;
+    const double n = text.toDouble(&number);
+    return number ? n == 0 : text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
+}
+
+// The stars a Rating stands for; an empty, non-numeric or out-of-range one shows none.
+int shownRating(const QVariant &value)
+{
+    bool ok = false;
+    const int rating = value.toString().trimmed().toInt(&ok);
+    return ok && rating >= 0 && rating <= 5 ? rating : 0;
+}
+
+} // namespace
 
 // The record view's controls and the columns of giochi they show.
 void FrmMain::bindRecordControls()
@@ -25,14 +73,35 @@ void FrmMain::bindRecordControls()
         DatGames.bind(control, QLatin1String(column));
 }
 
-void FrmMain::connectRecordPage() {}
+void FrmMain::connectRecordPage()
+{
+    connect(ui.Command9, &QPushButton::clicked, this, &FrmMain::addRom);
+    connect(ui.Command8, &QPushButton::clicked, this, &FrmMain::saveRecord);
+    connect(ui.CmdDeleteGame, &QPushButton::clicked, this, &FrmMain::deleteGame);
+    connect(ui.CmdAddPro, &QPushButton::clicked, this, &FrmMain::addProducer);
+    connect(ui.Command10, &QPushButton::clicked, this, &FrmMain::resetTimes);
+    connect(ui.TxtRom, &ClickableLabel::clicked, this, &FrmMain::chooseRomFile);
+}
 
-// Finds the row of CurrentGame in the open game query and puts it into edit mode.
+void FrmMain::recordDisplayError(const QString &text)
+{
+    recordError(text);
+    ui.Text7->setPlainText(text);
+}
+
+// Finds the row of CurrentGame in the open game query and puts it into edit mode. A name
+// that matches no row is not an error: the data source stays on the row it stands on.
 void FrmMain::positionOnCurrentGame()
 {
-    DatGames.open();
-    DatGames.findFirst(QStringLiteral("[gioco] ='") + Sql::escape(m_state.CurrentGame) + QLatin1Char('\''));
-    DatGames.edit();
+    if (!DatGames.open()) {
+        recordDisplayError(DatGames.lastError());
+        return;
+    }
+    const QString criterion = QStringLiteral("[gioco] ='") + Sql::escape(m_state.CurrentGame) + QLatin1Char('\'');
+    if (!DatGames.findFirst(criterion) && !DatGames.lastError().isEmpty())
+        recordDisplayError(DatGames.lastError());
+    if (!DatGames.isEmpty() && !DatGames.edit())
+        recordDisplayError(DatGames.lastError());
 }
 
 void FrmMain::ShowGameRecord()
@@ -40,8 +109,108 @@ void FrmMain::ShowGameRecord()
     ui.CmdRight->setEnabled(false);
     ui.CmdLeft->setEnabled(false);
     positionOnCurrentGame();
+    showPlayableMark();
+    showRatingPictures();
     ShowSnapshots();
     LoadSettingList();
+}
+
+void FrmMain::showPlayableMark()
+{
+    ui.ImgFavorites->show();
+    ui.Line2->setVisible(storedFalse(DatGames.value(Schema::Games::Playable)));
+}
+
+void FrmMain::showRatingPictures()
+{
+    const int rating = shownRating(DatGames.value(Schema::Games::Rating));
+    for (int star = 0; star < int(ui.ImgStar2.size()); ++star)
+        ui.ImgStar2[star]->setVisible(star < rating);
+    ui.ImgFavorites2->setVisible(rating == 5);
+}
+
+bool FrmMain::isAmigaActive() const
+{
+    return ui.StatusBar1->text(1) == QLatin1String("Amiga");
+}
+
+// A store the database refused: the typed values stay in the controls for another try.
+void FrmMain::reportStoreError(const QString &text)
+{
+    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), text);
+}
+
+// "Add Rom": a new row named after the file chosen next (purpose 10). The steps go on
+// whatever fails; the new row is only stored by "Save Modify" or a play.
+void FrmMain::addRom()
+{
+    DatGames.addNew();
+    ui.Label15->setText(QDate::currentDate().toString(addedDateFormat()));
+    if (ui.CmbEmulatore->count() > 0)
+        ui.CmbEmulatore->setCurrentIndex(0);
+    QString caption = QStringLiteral("Choose Rom File For : New Game ");
+    if (isAmigaActive()) {
+        ui.TxtRom->clear();
+        caption = QStringLiteral("Choose Config File For : New Game ");
+    }
+    openChooser(PurposeNewGameRom, caption, m_state.GamesDir, allFiles);
+}
+
+// "Save Modify": a refused store leaves the row unchanged and the controls as typed.
+void FrmMain::saveRecord()
+{
+    if (!DatGames.update()) {
+        reportStoreError(QStringLiteral("The game \"") + ui.LabGame->text()
+                         + QStringLiteral("\" was not saved: ") + DatGames.lastError());
+        return;
+    }
+    FillGameList();
+}
+
+void FrmMain::deleteGame()
+{
+    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, ui.LabGame->text(),
+                                  QStringLiteral("Delete This Game?")))
+        return;
+    if (!DatGames.deleteCurrent()) {
+        reportStoreError(QStringLiteral("The game \"") + ui.LabGame->text()
+                         + QStringLiteral("\" was not deleted: ") + DatGames.lastError());
+        return;
+    }
+    FillGameList();
+}
+
+// "Add New Producer": stores the typed producer, refills the list in its sorted order and
+// puts the typed text back (the game's producer is stored with the record).
+void FrmMain::addProducer()
+{
+    const QString producer = ui.CmbProducer->currentText();
+    DatLudora.setDatabaseName(Paths::join(m_state.RootDir, QStringLiteral("\\pack\\ludora.mdb")));
+    DatLudora.setRecordSource(publisherQuery);
+    const bool stored = DatLudora.open() && DatLudora.addNew()
+                        && DatLudora.setValue(Schema::Lookup::Text, producer) && DatLudora.update();
+    if (!stored) {
+        const QString error = DatLudora.lastError();
+        DatLudora.cancelUpdate();
+        reportStoreError(QStringLiteral("The producer \"") + producer + QStringLiteral("\" was not added: ") + error);
+        return;
+    }
+    fillLookupList(ui.CmbProducer, publisherQuery);
+    ui.CmbProducer->setCurrentIndex(ui.CmbProducer->findText(producer, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    ui.CmbProducer->setEditText(producer);
+}
+
+void FrmMain::resetTimes()
+{
+    ui.TxtTimes->setText(QStringLiteral("0"));
+}
+
+// A click on the rom file: choose another file for the shown game (purpose 100).
+void FrmMain::chooseRomFile()
+{
+    const QString caption = isAmigaActive() ? QStringLiteral("Choose Config File For Game : ")
+                                            : QStringLiteral("Choose Rom File For Game : ");
+    openChooser(PurposeGameRom, caption + ui.LabGame->text(), m_state.GamesDir, allFiles);
 }
 
 void FrmMain::chooseNewGameRom(const QString &, const QString &fileName)

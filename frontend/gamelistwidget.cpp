@@ -1,7 +1,9 @@
 #include "frontend/gamelistwidget.h"
 
 #include <QAbstractItemModel>
+#include <QEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QStackedLayout>
 #include <QTreeView>
@@ -22,7 +24,15 @@ GameListWidget::GameListWidget(QWidget *parent)
     m_tree->setItemsExpandable(false);
     m_tree->setIconSize(QSize(16, 16));
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setUniformRowHeights(true);
     m_tree->header()->setStretchLastSection(true);
+
+    const std::initializer_list<QAbstractItemView *> views = {m_list, m_tree};
+    for (QAbstractItemView *view : views) {
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->installEventFilter(this);
+        connect(view, &QAbstractItemView::clicked, this, &GameListWidget::selectionRequested);
+    }
 
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(m_list);
@@ -78,4 +88,34 @@ void GameListWidget::setViewMode(int mode)
 QAbstractItemView *GameListWidget::view() const
 {
     return m_mode == Report ? static_cast<QAbstractItemView *>(m_tree) : m_list;
+}
+
+QModelIndex GameListWidget::selectedIndex() const
+{
+    const QItemSelectionModel *selection = m_list->selectionModel();
+    if (!selection)
+        return {};
+    const QModelIndexList selected = selection->selectedIndexes();
+    return selected.isEmpty() ? QModelIndex() : selected.first();
+}
+
+void GameListWidget::setCurrentRow(int row)
+{
+    QItemSelectionModel *selection = m_list->selectionModel();
+    if (!selection || !m_list->model())
+        return;
+    const QModelIndex index = m_list->model()->index(row, 0);
+    if (!index.isValid()) {
+        selection->clear();
+        return;
+    }
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    view()->scrollTo(index);
+}
+
+bool GameListWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease && (watched == m_list || watched == m_tree))
+        emit selectionRequested();
+    return QWidget::eventFilter(watched, event);
 }

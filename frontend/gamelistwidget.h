@@ -4,6 +4,7 @@
 
 class QAbstractItemModel;
 class QAbstractItemView;
+class QModelIndex;
 class QListView;
 class QStackedLayout;
 class QTreeView;
@@ -11,7 +12,8 @@ class QTreeView;
 // The game list: one model shown in one of four view modes. Modes 0 to 2 use a list
 // view (large icons, small icons, list), mode 3 a one-column report headed "Games".
 // Both views share one selection model. Give the entries a QIcon holding a 32x32 and a
-// 16x16 pixmap: each mode picks the size it shows.
+// 16x16 pixmap: each mode picks the size it shows. A click on an entry, or a key let go
+// while a view has the focus, asks for the selected game to be shown.
 class GameListWidget : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +31,17 @@ public:
     QAbstractItemView *view() const;
     QListView *listView() const { return m_list; }
     QTreeView *treeView() const { return m_tree; }
+
+    // The selected entry, or an invalid index when none is selected.
+    QModelIndex selectedIndex() const;
+    // Makes the entry of a row current and selected and scrolls it into sight; -1 clears.
+    void setCurrentRow(int row);
+
+signals:
+    void selectionRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyHeader();

@@ -1,0 +1,368 @@
+// The "Games" page on fresh installations: what each filter lists and counts, the
+// pictures of each icon type, re-reading on option clicks, and selecting games by
+// click and by keys, names with quotes, accents and Japanese included.
+#include "frontend/frmmain.h"
+#include "frontend/gamelistmodel.h"
+#include "frontend/gamelistwidget.h"
+#include "frontend/globale.h"
+#include "frontend/pictures.h"
+#include "shared/statuspanels.h"
+#include "tests/support/fakes.h"
+#include "tests/support/frontendrun.h"
+#include "tests/support/testinstall.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+struct Game {
+    QVariant name, language, rating, playable, favorites, times;
+};
+
+bool addGame(TestInstall &install, const Game &game)
+{
+    return install.exec(TestInstall::gameboyDb(),
+                        QStringLiteral("INSERT INTO giochi (Gioco, Language, Rating, Playable, Favorites, Times)"
+                                       " VALUES (?, ?, ?, ?, ?, ?)"),
+                        {game.name, game.language, game.rating, game.playable, game.favorites, game.times});
+}
+
+const QVariant null;
+
+GameListModel *listModel(FrmMain *main)
+{
+    return qobject_cast<GameListModel *>(main->ui.LstGames->model());
+}
+
+QStringList listed(FrmMain *main, int role = Qt::DisplayRole)
+{
+    QStringList names;
+    const QAbstractItemModel *model = main->ui.LstGames->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        names.append(model->index(row, 0).data(role).toString());
+    return names;
+}
+
+QStringList countPanels(FrmMain *main)
+{
+    QStringList texts;
+    for (int panel = 2; panel <= 6; ++panel)
+        texts.append(main->ui.StatusBar1->text(panel));
+    return texts;
+}
+
+void clickOption(FrmMain *main, const QString &name)
+{
+    auto *option = main->findChild<QRadioButton *>(name);
+    QVERIFY2(option, qPrintable(name));
+    QTest::mouseClick(option, Qt::LeftButton);
+}
+
+void clickEntry(FrmMain *main, int row)
+{
+    QAbstractItemView *view = main->ui.LstGames->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+} // namespace
+
+class TestGameList : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { closeFrontEnd(); }
+    void filtersListAndCount_data();
+    void filtersListAndCount();
+    void iconTypesGivePictures_data();
+    void iconTypesGivePictures();
+    void iconAndViewTypesReReadTheTable_data();
+    void iconAndViewTypesReReadTheTable();
+    void clickShowsTheGame_data();
+    void clickShowsTheGame();
+    void keysWalkTheList_data();
+    void keysWalkTheList();
+    void keyWithNothingSelectedIsAnError();
+};
+
+void TestGameList::filtersListAndCount_data()
+{
+    QTest::addColumn<bool>("withGames");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("counts");   // all, favourite, playable, not working, times
+    const QString all = QStringLiteral("SELECT * from giochi order by [gioco]");
+    QTest::newRow("empty table") << false << "OptAll" << all << QStringList() << QList<int>{0, 0, 0, 0, 0};
+    // Beta's Playable is empty: not working under "Complete" and "Favourites", listed by neither
+    // "Playable" nor "Not Work". Empty names are never listed or counted.
+    QTest::newRow("Complete") << true << "OptAll" << all
+                              << QStringList{"alpha", "Beta", "Mario", "Zelda"} << QList<int>{4, 2, 2, 2, 7};
+    QTest::newRow("Favourites") << true << "OptFavorite"
+                                << "SELECT * from giochi WHERE favorites = true order by [gioco]"
+                                << QStringList{"Beta", "Zelda"} << QList<int>{2, 2, 1, 1, 5};
+    QTest::newRow("Playable") << true << "OptPlayable" << "SELECT * from giochi WHERE playable = true order by [gioco]"
+                              << QStringList{"Mario", "Zelda"} << QList<int>{2, 1, 2, 0, 5};
+    QTest::newRow("Not Work") << true << "OptNotPlay" << "SELECT * from giochi WHERE playable = false order by [gioco]"
+                              << QStringList{"alpha"} << QList<int>{1, 0, 0, 1, 2};
+}
+
+void TestGameList::filtersListAndCount()
+{
+    QFETCH(bool, withGames);
+    QFETCH(QString, option);
+    QFETCH(QString, query);
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, counts);
+    TestInstall install;
+    QVERIFY2(install.isValid(), qPrintable(install.error()));
+    if (withGames) {
+        // Inserted out of order: the list is sorted by name, A to Z, without regard to case.
+        const QList<Game> games = {
+            {"Zelda", "English", 3, 1, 1, 5},   {"alpha", "Italian", 0, 0, 0, 2},
+            {"Beta", null, null, null, 1, null}, {"Mario", "Japanese", 5, 1, 0, "lots"},
+            {"", "English", 1, 1, 1, 100},       {null, "English", 1, 0, 1, 100},
+        };
+        for (const Game &game : games)
+            QVERIFY(addGame(install, game));
+    }
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    clickOption(main, option);
+
+    QCOMPARE(main->DatGames.recordSource(), query);
+    QCOMPARE(listed(main), names);
+    QStringList keys;
+    for (int i = 0; i < names.size(); ++i)
+        keys.append(QStringLiteral("a ") + QString::number(i) + names[i]);
+    QCOMPARE(listed(main, GameListModel::KeyRole), keys);
+    const QStringList expected = {
+        QStringLiteral("All Games : %1  ").arg(counts[0]),
+        QStringLiteral("Favorite Games : %1  ").arg(counts[1]),
+        QStringLiteral("Playable Games : %1  ").arg(counts[2]),
+        QStringLiteral("Not Working Games : %1  ").arg(counts[3]),
+        QStringLiteral("Total Times Played : %1  ").arg(counts[4]),
+    };
+    QCOMPARE(countPanels(main), expected);
+    QVERIFY(main->ui.LstGames->isVisible());
+}
+
+void TestGameList::iconTypesGivePictures_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("largeList");
+    QTest::addColumn<QString>("smallList");
+    QTest::addColumn<QList<int>>("pictures");   // in list order, 0 = no picture
+    // Rows: lower-case language / rating 0, all empty, Deutsche 5, Spanish 7, Italian "abc",
+    // French 2, Japanese 4, English 1, Italian -1.
+    QTest::newRow("Language at start") << QStringList() << "ImageFlagsNormal" << "ImageFlagsLittle"
+                                       << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1};
+    QTest::newRow("Rating") << QStringList{"OptIcon2"} << "ImageRat" << "ImageRatLittle"
+                            << QList<int>{1, 1, 6, 1, 1, 3, 5, 2, 1};
+    QTest::newRow("Playable") << QStringList{"OptIcon3"} << "ImagePlay" << "ImagePlayLittle"
+                              << QList<int>{1, 2, 2, 1, 2, 1, 1, 2, 2};
+    QTest::newRow("back to Language") << QStringList{"OptIcon2", "OptIcon1"} << "ImageFlagsNormal"
+                                      << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1};
+}
+
+void TestGameList::iconTypesGivePictures()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, largeList);
+    QFETCH(QString, smallList);
+    QFETCH(QList<int>, pictures);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    const QList<Game> games = {
+        {"A lower", "english", 0, 1, 0, 0}, {"B empty", null, null, null, null, null},
+        {"C", "Deutsche", 5, 0, 0, 0},      {"D", "Spanish", 7, 1, 0, 0},
+        {"E", "Italian", "abc", 0, 0, 0},   {"F", "French", 2, 1, 0, 0},
+        {"G", "Japanese", 4, 1, 0, 0},      {"H", "English", 1, 0, 0, 0},
+        {"I", "Italian", -1, 0, 0, 0},
+    };
+    for (const Game &game : games)
+        QVERIFY(addGame(install, game));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    for (const QString &option : clicks)
+        clickOption(main, option);
+
+    GameListModel *model = listModel(main);
+    QVERIFY(model && model->imageLists());
+    QCOMPARE(model->imageLists()->largeName(), largeList);
+    QCOMPARE(model->imageLists()->smallName(), smallList);
+    QCOMPARE(model->rowCount(), pictures.size());
+    const auto drawn = largeList == QLatin1String("ImageRat")    ? &Pictures::rating
+                       : largeList == QLatin1String("ImagePlay") ? &Pictures::playable
+                                                                 : &Pictures::flag;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row);
+        QCOMPARE(index.data(GameListModel::PictureRole).toInt(), pictures[row]);
+        const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
+        QCOMPARE(icon.isNull(), pictures[row] == 0);
+        if (pictures[row] == 0)
+            continue;
+        QCOMPARE(icon.pixmap(QSize(32, 32)).toImage(), drawn(pictures[row], true).toImage());
+        QCOMPARE(icon.pixmap(QSize(16, 16)).toImage(), drawn(pictures[row], false).toImage());
+    }
+}
+
+void TestGameList::iconAndViewTypesReReadTheTable_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("viewMode");
+    QTest::newRow("Rating") << "OptIcon2" << int(GameListWidget::Icon);
+    QTest::newRow("Playable") << "OptIcon3" << int(GameListWidget::Icon);
+    QTest::newRow("Language") << "OptIcon1" << int(GameListWidget::Icon);
+    QTest::newRow("Small Icon") << "Option2" << int(GameListWidget::SmallIcon);
+    QTest::newRow("List") << "Option3" << int(GameListWidget::List);
+    QTest::newRow("Report") << "Option4" << int(GameListWidget::Report);
+    QTest::newRow("Icon") << "Option1" << int(GameListWidget::Icon);
+}
+
+void TestGameList::iconAndViewTypesReReadTheTable()
+{
+    QFETCH(QString, option);
+    QFETCH(int, viewMode);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    QVERIFY(addGame(install, {"Old Game", "English", 1, 1, 0, 3}));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    QCOMPARE(listed(main), QStringList{"Old Game"});
+
+    QVERIFY(addGame(install, {"Added Behind", "French", 2, 0, 1, 4}));   // another program
+    clickOption(main, option);
+    QCOMPARE(listed(main), (QStringList{"Added Behind", "Old Game"}));
+    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 2  "));
+    QCOMPARE(main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 7  "));
+
+    GameListWidget *list = main->ui.LstGames;
+    QCOMPARE(list->viewMode(), viewMode);
+    QVERIFY(list->view()->isVisible());
+    if (viewMode == GameListWidget::Report) {
+        QCOMPARE(list->view(), static_cast<QAbstractItemView *>(list->treeView()));
+        QCOMPARE(list->treeView()->header()->count(), 1);
+        QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Games"));
+    } else {
+        QCOMPARE(list->listView()->iconSize(), viewMode == GameListWidget::Icon ? QSize(32, 32) : QSize(16, 16));
+    }
+}
+
+void TestGameList::clickShowsTheGame_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("times");   // Times of the row that must be shown and stored
+    // List order: Ocean's Eleven, Pokémon Édition, Twin, Twin, Zeta, ゼルダの伝説
+    QTest::newRow("single quote") << QStringLiteral("Ocean's Eleven") << 0 << 11;
+    QTest::newRow("accents") << QStringLiteral("Pokémon Édition") << 1 << 12;
+    QTest::newRow("first of two twins") << QStringLiteral("Twin") << 2 << 21;
+    QTest::newRow("second twin shows the first") << QStringLiteral("Twin") << 3 << 21;
+    QTest::newRow("plain") << QStringLiteral("Zeta") << 4 << 30;
+    QTest::newRow("japanese") << QStringLiteral("ゼルダの伝説") << 5 << 13;
+}
+
+void TestGameList::clickShowsTheGame()
+{
+    QFETCH(QString, name);
+    QFETCH(int, row);
+    QFETCH(int, times);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    const QList<Game> games = {
+        {"Zeta", null, 0, 1, 0, 30},         {"Twin", null, 0, 1, 0, 21},
+        {"ゼルダの伝説", null, 0, 1, 0, 13}, {"Ocean's Eleven", null, 0, 1, 0, 11},
+        {"Twin", null, 0, 1, 0, 22},         {"Pokémon Édition", null, 0, 1, 0, 12},
+    };
+    for (const Game &game : games)
+        QVERIFY(addGame(install, game));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    QCOMPARE(listed(main), (QStringList{"Ocean's Eleven", "Pokémon Édition", "Twin", "Twin", "Zeta", "ゼルダの伝説"}));
+    QCOMPARE(listed(main, GameListModel::KeyRole).mid(2, 2), (QStringList{"a 2Twin", "a 3Twin"}));
+
+    clickEntry(main, row);
+    QCOMPARE(Globale::state().CurrentGame, name);
+    QCOMPARE(main->ui.LabGame->text(), name);
+    QCOMPARE(main->ui.TxtTimes->text(), QString::number(times));
+
+    // The data source stands on that row in edit: a store lands there and nowhere else.
+    main->ui.TxtGameHelp->setPlainText(QStringLiteral("stored here"));
+    QVERIFY2(main->DatGames.update(), qPrintable(main->DatGames.lastError()));
+    QCOMPARE(install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT Times FROM giochi WHERE Notes = 'stored here'")),
+             QVariantList{times});
+}
+
+void TestGameList::keysWalkTheList_data()
+{
+    QTest::addColumn<QString>("viewOption");
+    QTest::addColumn<int>("forward");
+    QTest::addColumn<int>("back");
+    QTest::newRow("Icon") << "Option1" << int(Qt::Key_Right) << int(Qt::Key_Left);
+    QTest::newRow("Small Icon") << "Option2" << int(Qt::Key_Right) << int(Qt::Key_Left);
+    QTest::newRow("List") << "Option3" << int(Qt::Key_Down) << int(Qt::Key_Up);
+    QTest::newRow("Report") << "Option4" << int(Qt::Key_Down) << int(Qt::Key_Up);
+}
+
+void TestGameList::keysWalkTheList()
+{
+    QFETCH(QString, viewOption);
+    QFETCH(int, forward);
+    QFETCH(int, back);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    for (const char *name : {"Charlie", "Alpha", "Bravo"})
+        QVERIFY(addGame(install, {name, null, 0, 1, 0, 0}));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    clickOption(main, viewOption);
+    clickEntry(main, 0);
+    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Alpha"));
+
+    QAbstractItemView *view = main->ui.LstGames->view();
+    const std::pair<int, const char *> walk[] = {{forward, "Bravo"}, {forward, "Charlie"}, {back, "Bravo"}};
+    for (const auto &[key, shown] : walk) {
+        QTest::keyClick(view, Qt::Key(key));
+        QCOMPARE(main->ui.LabGame->text(), QLatin1String(shown));
+        QCOMPARE(Globale::state().CurrentGame, QLatin1String(shown));
+    }
+}
+
+void TestGameList::keyWithNothingSelectedIsAnError()
+{
+    TestInstall install;
+    QVERIFY(install.isValid());
+    QVERIFY(addGame(install, {"Lonely", null, 0, 1, 0, 0}));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    const QString shown = Globale::state().CurrentGame;
+    clickOption(main, QStringLiteral("OptFavorite"));   // lists nothing
+    QCOMPARE(listed(main), QStringList());
+    QTest::keyClick(main->ui.LstGames->view(), Qt::Key_Down);
+    QVERIFY2(main->ui.StatusBar1->text(6).contains(QStringLiteral("no game is selected")),
+             qPrintable(main->ui.StatusBar1->text(6)));
+    QCOMPARE(Globale::state().CurrentGame, shown);
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+QTEST_MAIN(TestGameList)
+#include "tst_gamelist.moc"
