@@ -1,16 +1,34 @@
-// The "Docs" page: the console's documents.
+// The "Docs" page: the console's documents, listed, edited and opened.
 #include "frontend/frmmain.h"
 
-#include "shared/schema.h"
-
 #include "shared/clickablelineedit.h"
+#include "shared/dialogs.h"
+#include "shared/launcher.h"
+#include "shared/schema.h"
+#include "shared/sql.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QPushButton>
 
-void FrmMain::connectDocumentsPage() {}
+void FrmMain::connectDocumentsPage()
+{
+    DatDoc.bind(ui.TxtDocName, QStringLiteral("Doc_Name"));
+    DatDoc.bind(ui.TxtDocFile, QStringLiteral("Doc_File"));
+    connect(ui.LstDoc, &QListWidget::itemClicked, this, &FrmMain::documentClicked);
+    connect(ui.LstDoc, &QListWidget::itemDoubleClicked, this, &FrmMain::documentDoubleClicked);
+    connect(ui.CmdAddDoc, &QPushButton::clicked, this, &FrmMain::newDocument);
+    connect(ui.CmdEditDoc, &QPushButton::clicked, this, &FrmMain::editDocument);
+    connect(ui.CmdSaveDoc, &QPushButton::clicked, this, &FrmMain::saveDocument);
+    connect(ui.CmdCancelDoc, &QPushButton::clicked, this, &FrmMain::cancelDocument);
+    connect(ui.CmdDeleteDoc, &QPushButton::clicked, this, &FrmMain::deleteDocument);
+    connect(ui.TxtDocFile, &ClickableLineEdit::clicked, this, &FrmMain::chooseDocumentFileIfEditing);
+}
 
+// Reading the list afresh drops what was being typed: the panel returns to view mode.
 void FrmMain::LoadDocumentList()
 {
+    setDocumentEditing(false);
     DatDoc.setDatabaseName(m_state.ConsoleDb);
     DatDoc.setRecordSource(QStringLiteral("select * from documents"));
     const bool opened = DatDoc.open();
@@ -27,6 +45,103 @@ void FrmMain::LoadDocumentList()
     }
     ui.LstDoc->addItems(names);
     DatDoc.moveFirst();
+}
+
+// View mode: boxes locked on the button-face colour, New/Edit/Delete. Edit mode: boxes
+// open on the text-box (window) background, Save/Cancel.
+void FrmMain::setDocumentEditing(bool editing)
+{
+    for (QLineEdit *box : {ui.TxtDocName, static_cast<QLineEdit *>(ui.TxtDocFile)}) {
+        box->setReadOnly(!editing);
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::Base,
+                         QApplication::palette(box).color(editing ? QPalette::Base : QPalette::Button));
+        box->setPalette(colours);
+    }
+    for (QPushButton *button : {ui.CmdAddDoc, ui.CmdEditDoc, ui.CmdDeleteDoc})
+        button->setEnabled(!editing);
+    for (QPushButton *button : {ui.CmdSaveDoc, ui.CmdCancelDoc})
+        button->setEnabled(editing);
+}
+
+// Reads the table afresh and makes the first document with the selected entry's name
+// current, in edit mode. False when nothing is selected or found.
+bool FrmMain::editSelectedDocument()
+{
+    const QListWidgetItem *item = ui.LstDoc->currentItem();
+    if (!item || !DatDoc.refresh())
+        return false;
+    return DatDoc.findFirst(QStringLiteral("[doc_name] ='") + Sql::escape(item->text()) + QLatin1Char('\''))
+        && DatDoc.edit();
+}
+
+void FrmMain::documentClicked()
+{
+    editSelectedDocument();
+    setDocumentEditing(false);
+}
+
+void FrmMain::documentDoubleClicked()
+{
+    if (!editSelectedDocument())
+        return;
+    const QString path = ui.TxtDocFile->text();
+    if (!m_state.launcher->openDocument(path))
+        recordError(QStringLiteral("Document ") + path + QStringLiteral(" could not be opened"));
+}
+
+void FrmMain::newDocument()
+{
+    setDocumentEditing(true);
+    if (!DatDoc.addNew())
+        recordError(DatDoc.lastError());
+}
+
+void FrmMain::editDocument()
+{
+    if (editSelectedDocument())
+        setDocumentEditing(true);
+}
+
+// A refused store is reported and the typed values stay in the boxes.
+void FrmMain::saveDocument()
+{
+    if (!DatDoc.update()) {
+        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+                                 QStringLiteral("The document was not saved: ") + DatDoc.lastError());
+        return;
+    }
+    setDocumentEditing(false);
+    LoadDocumentList();
+}
+
+void FrmMain::cancelDocument()
+{
+    setDocumentEditing(false);
+    DatDoc.cancelUpdate();
+}
+
+void FrmMain::deleteDocument()
+{
+    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, ui.TxtDocName->text(),
+                                  QStringLiteral("Delete This Docs?")))
+        return;
+    if (DatDoc.atEnd())
+        return;   // no current document
+    if (!DatDoc.deleteCurrent()) {
+        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+                                 QStringLiteral("The document was not deleted: ") + DatDoc.lastError());
+        return;
+    }
+    LoadDocumentList();
+}
+
+void FrmMain::chooseDocumentFileIfEditing()
+{
+    if (ui.TxtDocFile->isReadOnly())
+        return;
+    openChooserWithCaption(PurposeDocument, QStringLiteral("Choose Document File "), QStringLiteral("*.*"),
+                           m_state.RootDir);
 }
 
 void FrmMain::chooseDocumentFile(const QString &directory, const QString &fileName)

@@ -1,8 +1,10 @@
-// The plug-ins panel: the registry read at start-up.
+// The plug-ins panel: the registry read at start-up, the start buttons, and choosing a
+// plug-in's executable through its path label.
 #include "frontend/frmmain.h"
 
 #include "shared/clickablelabel.h"
 #include "shared/dialogs.h"
+#include "shared/launcher.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 
@@ -13,21 +15,51 @@ namespace {
 
 struct PluginControls {
     const char *key;
+    int purpose;            // the chooser's purpose for the path label
+    const char *caption;    // the chooser's caption
+    bool warns;             // the start button asks first
     ClickableLabel *FrmMainUi::*label;
     QPushButton *FrmMainUi::*button;
 };
 
 // The keys in the order the start-up read visits them.
-constexpr PluginControls startupOrder[] = {
-    {"unfoldr", &FrmMainUi::Label18, &FrmMainUi::Command3},
-    {"snapshift", &FrmMainUi::Label27, &FrmMainUi::Command7},
-    {"emuset", &FrmMainUi::Label22, &FrmMainUi::Command4},
-    {"cartload", &FrmMainUi::Label24, &FrmMainUi::Command5},
+constexpr PluginControls plugins[] = {
+    {"unfoldr", FrmMain::PurposeUnfoldr, "Choose 'UNFOLDR.EXE' file", false, &FrmMainUi::Label18,
+     &FrmMainUi::Command3},
+    {"snapshift", FrmMain::PurposeSnapshift, "Choose 'SNAPSHIFT.EXE' file", false, &FrmMainUi::Label27,
+     &FrmMainUi::Command7},
+    {"emuset", FrmMain::PurposeEmuset, "Choose 'EMUSET.EXE' file", true, &FrmMainUi::Label22,
+     &FrmMainUi::Command4},
+    {"cartload", FrmMain::PurposeCartload, "Choose 'CARTLOAD.EXE' file", false, &FrmMainUi::Label24,
+     &FrmMainUi::Command5},
 };
+
+const PluginControls *pluginFor(int purpose)
+{
+    for (const PluginControls &plugin : plugins) {
+        if (plugin.purpose == purpose)
+            return &plugin;
+    }
+    return nullptr;
+}
+
+const QString emusetWarning = QStringLiteral(
+    "You can ADD emulators to a console ONLY IF THIS CONSOLE IS NOT THE 'ACTIVE CONSOLE' IN LUDORA4 !!");
 
 } // namespace
 
-void FrmMain::connectPluginsPage() {}
+void FrmMain::connectPluginsPage()
+{
+    for (const PluginControls &plugin : plugins) {
+        QLabel *label = ui.*plugin.label;
+        const bool warns = plugin.warns;
+        const int purpose = plugin.purpose;
+        connect(ui.*plugin.button, &QPushButton::clicked, this,
+                [this, label, warns] { startPlugin(label, warns); });
+        connect(ui.*plugin.label, &ClickableLabel::clicked, this,
+                [this, purpose] { openPluginChooser(purpose); });
+    }
+}
 
 void FrmMain::ReadPluginRegistry()
 {
@@ -39,7 +71,7 @@ void FrmMain::ReadPluginRegistry()
                                      + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
         return;
     }
-    for (const PluginControls &plugin : startupOrder) {
+    for (const PluginControls &plugin : plugins) {
         QLabel *label = ui.*plugin.label;
         const QString path = PluginRegistry::readPath(DatPlug, registry, QLatin1String(plugin.key));
         if (!path.isEmpty())
@@ -52,4 +84,41 @@ void FrmMain::ReadPluginRegistry()
     }
 }
 
-void FrmMain::choosePluginExecutable(const QString &, const QString &) {}
+// The path label's text is the program; plug-ins get no arguments and are not waited for.
+void FrmMain::startPlugin(QLabel *pathLabel, bool warnFirst)
+{
+    if (warnFirst
+        && !m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel,
+                                     QStringLiteral("Warning!"), emusetWarning))
+        return;
+    const QString program = pathLabel->text();
+    if (!m_state.launcher->start(program, {}))
+        recordError(QStringLiteral("Plug-in ") + program + QStringLiteral(" could not be started"));
+}
+
+void FrmMain::openPluginChooser(int purpose)
+{
+    const PluginControls *plugin = pluginFor(purpose);
+    openChooserWithCaption(purpose, QLatin1String(plugin->caption),
+                           Paths::executableName(QLatin1String(plugin->key)));
+}
+
+// Registers the clicked executable for the purpose's plug-in; the panel shows it at once.
+void FrmMain::choosePluginExecutable(const QString &directory, const QString &fileName)
+{
+    const PluginControls *plugin = pluginFor(m_state.ChooserPurpose);
+    if (!plugin)
+        return;
+    const QString path = chooserPath(directory, fileName);
+    const QString registry = Paths::join(m_state.RootDir, PluginRegistry::relativePath());
+    QString error;
+    if (!PluginRegistry::writePath(m_browser ? m_browser->DatPlug : DatPlug, registry,
+                                   QLatin1String(plugin->key), path, &error)) {
+        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+                                 QStringLiteral("The plug-in ") + path
+                                     + QStringLiteral(" was not registered: ") + error);
+        return;
+    }
+    (ui.*plugin->label)->setText(path);
+    (ui.*plugin->button)->setEnabled(true);
+}

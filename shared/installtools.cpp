@@ -1,0 +1,68 @@
+#include "shared/installtools.h"
+
+#include "shared/paths.h"
+#include "shared/snapshotconversion.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace InstallTools {
+
+namespace {
+
+QString converterName() { return Paths::executableName(QStringLiteral("I_View32")); }
+
+QStringList converterCandidates()
+{
+    QStringList places = {QDir(QCoreApplication::applicationDirPath()).filePath(converterName())};
+    const QString buildDir = qEnvironmentVariable("LUDORA_BUILD_DIR");
+    if (!buildDir.isEmpty())
+        places.append(QDir(buildDir).filePath(QStringLiteral("tools/") + converterName()));
+    return places;
+}
+
+bool fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+} // namespace
+
+QString findBuiltConverter(QStringList *searched)
+{
+    const QStringList places = converterCandidates();
+    if (searched)
+        *searched = places;
+    for (const QString &place : places) {
+        if (QFileInfo(place).isFile())
+            return QDir::toNativeSeparators(place);
+    }
+    return {};
+}
+
+bool installConverter(const QString &root, QString *error)
+{
+    QStringList searched;
+    const QString built = findBuiltConverter(&searched);
+    if (built.isEmpty())
+        return fail(error, QStringLiteral("The converter ") + converterName()
+                               + QStringLiteral(" was not found in ")
+                               + QDir::toNativeSeparators(searched.join(QStringLiteral(" or ")))
+                               + QStringLiteral(" (build the target I_View32, or set LUDORA_BUILD_DIR)"));
+    const QString target = Paths::join(root, SnapshotConversion::converterRelativePath());
+    QFile::remove(target);
+    QFile file(built);
+    if (!file.copy(target))
+        return fail(error, QStringLiteral("Cannot copy ") + built + QStringLiteral(" to ") + target
+                               + QStringLiteral(": ") + file.errorString());
+    const auto executable = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    if (!QFile::setPermissions(target, QFile::permissions(target) | executable))
+        return fail(error, target + QStringLiteral(": cannot make the converter executable"));
+    return true;
+}
+
+} // namespace InstallTools

@@ -1,0 +1,128 @@
+#include "shared/snapshotconversion.h"
+
+#include "shared/launcher.h"
+#include "shared/paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace SnapshotConversion {
+
+namespace {
+
+const QString gifExtension = QStringLiteral(".gif");
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+// Moves source to target unless a file (in any letter case) already stands there.
+bool moveSource(const QString &source, const QString &target, QString *error)
+{
+    const QString existing = Paths::resolve(target);
+    if (sameFile(source, existing))
+        return true;   // the chosen file already has the snapshot name
+    if (QFileInfo::exists(existing)) {
+        *error = existing + QStringLiteral(" already exists: ") + source
+                 + QStringLiteral(" was not moved and nothing was converted");
+        return false;
+    }
+    QFile file(source);
+    if (file.rename(target))
+        return true;
+    *error = QStringLiteral("Cannot move ") + source + QStringLiteral(" to ") + target
+             + QStringLiteral(": ") + file.errorString();
+    return false;
+}
+
+} // namespace
+
+QString converterRelativePath()
+{
+    return QStringLiteral("\\pack\\I_View32\\") + Paths::executableName(QStringLiteral("I_View32"));
+}
+
+QString Plan::commandLine() const
+{
+    return program + QLatin1Char(' ') + moved + QStringLiteral(" /c=") + output;
+}
+
+int charactersCut(const QString &consoleText)
+{
+    return consoleText == QLatin1String("Gameboy") ? 3 : 4;
+}
+
+QString baseName(const QString &romFile, const QString &consoleText)
+{
+    return romFile.left(qMax(0, romFile.size() - charactersCut(consoleText)));
+}
+
+QString sourceExtension(const QString &source)
+{
+    return source.right(4);
+}
+
+QString firstSnapshot(const QString &screenDir, const QString &base)
+{
+    return screenDir + base + gifExtension;
+}
+
+QString numberedSnapshot(const QString &screenDir, const QString &base, int number)
+{
+    return screenDir + base + QLatin1Char('_') + QString::number(number) + gifExtension;
+}
+
+int freeNumber(const QString &screenDir, const QString &base, const ExistsFunction &exists)
+{
+    if (!exists(firstSnapshot(screenDir, base)))
+        return 0;
+    int number = 1;
+    while (exists(numberedSnapshot(screenDir, base, number)))
+        ++number;
+    return number;
+}
+
+bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFunction &exists)
+{
+    const QString base = baseName(request.romFile, request.consoleText);
+    if (base.isEmpty()) {
+        *error = request.romFile.isEmpty()
+                     ? QStringLiteral("The game has no rom file: its screenshot cannot be named")
+                     : QStringLiteral("Rom file name ") + request.romFile
+                           + QStringLiteral(" is too short to name a screenshot");
+        return false;
+    }
+    const int number =
+        freeNumber(request.screenDir, base, exists ? exists : ExistsFunction(&Paths::fileExists));
+    const QString stem = request.screenDir + base
+                         + (number == 0 ? QString() : QLatin1Char('_') + QString::number(number));
+    plan->base = base;
+    plan->source = request.source;
+    plan->moved = stem + sourceExtension(request.source);
+    plan->output = stem + gifExtension;
+    plan->screenField = base + gifExtension;
+    plan->program = Paths::join(request.rootDir, converterRelativePath());
+    plan->arguments = {plan->moved, QStringLiteral("/c=") + plan->output};
+    return true;
+}
+
+bool carryOut(const Plan &plan, Launcher &launcher, QString *error)
+{
+    const QString program = Paths::resolve(plan.program);
+    if (!QFileInfo(program).isFile()) {
+        *error = QStringLiteral("Converter ") + plan.program + QStringLiteral(" not found: ") + plan.source
+                 + QStringLiteral(" was not moved");
+        return false;
+    }
+    if (!moveSource(plan.source, plan.moved, error))
+        return false;
+    if (launcher.start(program, plan.arguments))
+        return true;
+    *error = QStringLiteral("Converter ") + program
+             + QStringLiteral(" could not be started; the image is now ") + plan.moved;
+    return false;
+}
+
+} // namespace SnapshotConversion

@@ -1,0 +1,295 @@
+// The plug-ins panel: starting plug-ins, the Emuset warning, and registering a plug-in's
+// executable through its path label (at once in the panel, and at the next start).
+// The start-up read itself (null path, deleted file, registry missing) is covered by
+// tst_startup.
+#include "frontend/frmbrowser.h"
+#include "frontend/frmmain.h"
+#include "frontend/globale.h"
+#include "shared/clickablelabel.h"
+#include "shared/filelists.h"
+#include "shared/paths.h"
+#include "shared/statuspanels.h"
+#include "tests/support/fakes.h"
+#include "tests/support/frontendrun.h"
+#include "tests/support/testinstall.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+class TestPlugins : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startButtonsStartTheRegisteredPath_data();
+    void startButtonsStartTheRegisteredPath();
+    void emusetAsksFirst_data();
+    void emusetAsksFirst();
+    void failedStartGoesToTheErrorLine();
+    void labelChoosesItsOwnExecutable_data();
+    void labelChoosesItsOwnExecutable();
+    void chosenCartloadSurvivesARestart();
+    void missingRecordIsAdded();
+    void registryGoneWhenChoosing();
+    void dbfreshHasNoAction();
+
+private:
+    QString makeTool(const QString &key, const QString &folder = QStringLiteral("tools"));
+    void registerPath(const QString &key, const QString &path);
+    QVariant registeredPath(const QString &key);
+    bool startMain();
+    void chooseThrough(const QString &label, const QString &folder, const QString &file);
+    template <class W> W *control(const QString &name) { return m_main->findChild<W *>(name); }
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<RecordingLauncher> m_launcher;
+    FrmMain *m_main = nullptr;
+};
+
+void TestPlugins::init()
+{
+    m_install = std::make_unique<TestInstall>();
+    QVERIFY2(m_install->isValid(), qPrintable(m_install->error()));
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_launcher = std::make_unique<RecordingLauncher>();
+}
+
+void TestPlugins::cleanup()
+{
+    closeFrontEnd();
+    m_main = nullptr;
+    m_install.reset();
+}
+
+// An executable file named as the platform names the plug-in's program.
+QString TestPlugins::makeTool(const QString &key, const QString &folder)
+{
+    const QString dir = m_install->path(folder);
+    QDir().mkpath(dir);
+    const QString path = QDir::toNativeSeparators(QDir(dir).canonicalPath() + QLatin1Char('/')
+                                                  + Paths::executableName(key));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("#!/bin/sh\n");
+    file.close();
+    file.setPermissions(file.permissions() | QFile::ExeOwner);
+    return path;
+}
+
+void TestPlugins::registerPath(const QString &key, const QString &path)
+{
+    QVERIFY(m_install->exec(TestInstall::registryDb(),
+                            QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = ?"), {path, key}));
+}
+
+QVariant TestPlugins::registeredPath(const QString &key)
+{
+    return m_install->scalar(TestInstall::registryDb(),
+                             QStringLiteral("SELECT Path FROM plugins WHERE plug = '") + key
+                                 + QLatin1Char('\''));
+}
+
+bool TestPlugins::startMain()
+{
+    m_main = startFrontEnd(m_install->root(), *m_dialogs, *m_launcher);
+    return m_main;
+}
+
+void TestPlugins::chooseThrough(const QString &label, const QString &folder, const QString &file)
+{
+    click(control<ClickableLabel>(label));
+    FrmBrowser *chooser = m_main->chooser();
+    QVERIFY(chooser && chooser->isVisible());
+    QVERIFY(chooser->lists()->setPath(folder));
+    QListWidget *files = chooser->lists()->File1;
+    const auto found = files->findItems(file, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found[0]).center());
+}
+
+void TestPlugins::startButtonsStartTheRegisteredPath_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("unfoldr") << "unfoldr" << "Command3" << "Label18";
+    QTest::newRow("cartload") << "cartload" << "Command5" << "Label24";
+    QTest::newRow("snapshift") << "snapshift" << "Command7" << "Label27";
+}
+
+void TestPlugins::startButtonsStartTheRegisteredPath()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, button);
+    QFETCH(QString, label);
+    const QString tool = makeTool(key, QStringLiteral("plug ins"));
+    registerPath(key, tool);
+    QVERIFY(startMain());
+    QCOMPARE(control<QLabel>(label)->text(), tool);
+    QVERIFY(control<QPushButton>(button)->isEnabled());
+    click(control<QPushButton>(button));
+    QCOMPARE(m_launcher->started.size(), 1);
+    QCOMPARE(m_launcher->started[0].program, tool);
+    QVERIFY(m_launcher->started[0].arguments.isEmpty());
+    QVERIFY(m_dialogs->shown.isEmpty());
+}
+
+void TestPlugins::emusetAsksFirst_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("cancel") << false;
+    QTest::newRow("ok") << true;
+}
+
+void TestPlugins::emusetAsksFirst()
+{
+    QFETCH(bool, answer);
+    const QString tool = makeTool(QStringLiteral("emuset"));
+    registerPath(QStringLiteral("emuset"), tool);
+    QVERIFY(startMain());
+    m_dialogs->queueAnswers({answer});
+    click(m_main->ui.Command4);
+    QCOMPARE(m_dialogs->shown.size(), 1);
+    QCOMPARE(m_dialogs->shown[0].icon, Dialogs::Icon::Question);
+    QCOMPARE(m_dialogs->shown[0].buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(m_dialogs->shown[0].title, QStringLiteral("Warning!"));
+    QCOMPARE(m_dialogs->shown[0].text,
+             QStringLiteral("You can ADD emulators to a console ONLY IF THIS CONSOLE "
+                            "IS NOT THE 'ACTIVE CONSOLE' IN LUDORA4 !!"));
+    QCOMPARE(m_launcher->started.size(), answer ? 1 : 0);
+    if (answer)
+        QCOMPARE(m_launcher->started[0].program, tool);
+}
+
+void TestPlugins::failedStartGoesToTheErrorLine()
+{
+    const QString tool = makeTool(QStringLiteral("cartload"));
+    registerPath(QStringLiteral("cartload"), tool);
+    QVERIFY(startMain());
+    QVERIFY(QFile::remove(tool));   // removed since start-up: the button stays enabled
+    m_launcher->succeed = false;
+    click(m_main->ui.Command5);
+    QVERIFY2(m_main->ui.StatusBar1->text(6).contains(tool), qPrintable(m_main->ui.StatusBar1->text(6)));
+    QVERIFY(m_main->ui.Command5->isEnabled());
+}
+
+void TestPlugins::labelChoosesItsOwnExecutable_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("purpose");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("unfoldr") << "Label18" << "Command3" << "unfoldr" << 1 << "Choose 'UNFOLDR.EXE' file";
+    QTest::newRow("emuset") << "Label22" << "Command4" << "emuset" << 2 << "Choose 'EMUSET.EXE' file";
+    QTest::newRow("cartload") << "Label24" << "Command5" << "cartload" << 3 << "Choose 'CARTLOAD.EXE' file";
+    QTest::newRow("snapshift") << "Label27"
+                               << "Command7"
+                               << "snapshift" << 5 << "Choose 'SNAPSHIFT.EXE' file";
+}
+
+void TestPlugins::labelChoosesItsOwnExecutable()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, button);
+    QFETCH(QString, key);
+    QFETCH(int, purpose);
+    QFETCH(QString, caption);
+    const QString folder = m_install->path(QStringLiteral("all tools"));
+    QString tool;
+    for (const char *other : {"unfoldr", "emuset", "cartload", "snapshift"}) {
+        const QString path = makeTool(QLatin1String(other), QStringLiteral("all tools"));
+        if (key == QLatin1String(other))
+            tool = path;
+    }
+    QFile(folder + QStringLiteral("/") + key + QStringLiteral(".txt")).open(QIODevice::WriteOnly);
+    QVERIFY(startMain());
+
+    click(control<ClickableLabel>(label));
+    FrmBrowser *chooser = m_main->chooser();
+    QVERIFY(chooser && chooser->isVisible());
+    QCOMPARE(chooser->windowTitle(), caption);
+    QCOMPARE(Globale::state().ChooserPurpose, purpose);
+    QVERIFY(chooser->lists()->setPath(folder));
+    QListWidget *files = chooser->lists()->File1;
+    QCOMPARE(files->count(), 1);   // only the plug-in's own executable
+    QCOMPARE(files->item(0)->text(), Paths::executableName(key));
+
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    QCOMPARE(control<QLabel>(label)->text(), tool);
+    QVERIFY(control<QPushButton>(button)->isEnabled());
+    QCOMPARE(registeredPath(key).toString(), tool);
+    QTRY_VERIFY(!m_main->chooser());
+}
+
+void TestPlugins::chosenCartloadSurvivesARestart()
+{
+    const QString tool = makeTool(QStringLiteral("cartload"));
+    QVERIFY(startMain());
+    QVERIFY(!m_main->ui.Command5->isEnabled());
+    chooseThrough(QStringLiteral("Label24"), m_install->path(QStringLiteral("tools")),
+                  Paths::executableName(QStringLiteral("cartload")));
+    QVERIFY(m_main->ui.Command5->isEnabled());
+    QCOMPARE(m_main->ui.Label24->text(), tool);
+    click(m_main->ui.Command5);
+    QCOMPARE(m_launcher->started.size(), 1);
+    QCOMPARE(m_launcher->started[0].program, tool);
+
+    closeFrontEnd();
+    QVERIFY(startMain());
+    QCOMPARE(m_main->ui.Label24->text(), tool);
+    QVERIFY(m_main->ui.Command5->isEnabled());
+    QVERIFY(!m_main->ui.Command3->isEnabled());
+}
+
+void TestPlugins::missingRecordIsAdded()
+{
+    QVERIFY(m_install->exec(TestInstall::registryDb(),
+                            QStringLiteral("DELETE FROM plugins WHERE plug = 'snapshift'")));
+    const QString tool = makeTool(QStringLiteral("snapshift"));
+    QVERIFY(startMain());
+    chooseThrough(QStringLiteral("Label27"), m_install->path(QStringLiteral("tools")),
+                  Paths::executableName(QStringLiteral("snapshift")));
+    QCOMPARE(registeredPath(QStringLiteral("snapshift")).toString(), tool);
+    QCOMPARE(
+        m_install->scalar(TestInstall::registryDb(), QStringLiteral("SELECT COUNT(*) FROM plugins")).toInt(),
+        4);
+    QVERIFY(m_main->ui.Command7->isEnabled());
+}
+
+void TestPlugins::registryGoneWhenChoosing()
+{
+    makeTool(QStringLiteral("cartload"));
+    const QString registry = m_install->path(QStringLiteral("pack/plugins.mdb"));
+    QVERIFY(startMain());
+    DataSource::closeAllConnections();   // the registry goes while the program runs
+    QVERIFY(QFile::remove(registry));
+    m_dialogs->shown.clear();
+
+    chooseThrough(QStringLiteral("Label24"), m_install->path(QStringLiteral("tools")),
+                  Paths::executableName(QStringLiteral("cartload")));
+    QCOMPARE(m_dialogs->shown.size(), 2);   // the chooser's own message, then the failure
+    QVERIFY(m_dialogs->shown[0].text.contains(QStringLiteral("Not Found! Bad Ludora4 Installation")));
+    QCOMPARE(m_dialogs->shown[1].icon, Dialogs::Icon::Critical);
+    QVERIFY(m_dialogs->shown[1].text.contains(Paths::executableName(QStringLiteral("cartload"))));
+    QVERIFY(!m_main->ui.Command5->isEnabled());
+    QCOMPARE(m_main->ui.Label24->text(), QStringLiteral("Plug-In Not Installed"));
+    QVERIFY(!QFile::exists(registry));   // no empty registry made behind the user's back
+}
+
+void TestPlugins::dbfreshHasNoAction()
+{
+    QVERIFY(startMain());
+    click(m_main->ui.Label26);
+    QVERIFY(!m_main->chooser());
+    QVERIFY(!m_main->ui.Command6->isEnabled());
+    QCOMPARE(m_main->ui.Label26->text(), QStringLiteral("Plug In Not Installed"));
+}
+
+QTEST_MAIN(TestPlugins)
+#include "tst_plugins.moc"
