@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class GameListModel;  // games page
+class ImageListPair;  // games page
 
 
 // The front-end's main window. Its operations are split by concern over several files:
@@ -87,6 +89,74 @@ private:
     void connectSnapshotPage();
     void connectHelpButton();
     void positionOnCurrentGame();
+
+    // --- record page (frmmain_record.cpp) ---
+    // An error of the record display: panel 6 and the "Error LOG" box Text7.
+    void recordDisplayError(const QString &text);
+    void showPlayableMark();
+    void showRatingPictures();
+    void addRom();
+    void saveRecord();
+    void deleteGame();
+    void addProducer();
+    void resetTimes();
+    void chooseRomFile();
+    bool isAmigaActive() const;
+    void reportStoreError(const QString &text);
+
+    // --- games page (frmmain_games.cpp) and console switching (frmmain_switch.cpp) ---
+    void selectGame();
+    void setGameImageLists(const ImageListPair &pair);
+    void setGameViewMode(int mode);
+    void switchConsole(const Consoles::Console &console);
+    void storeConsoleChoice(const Consoles::Console &console);
+    void reportMissingConsoleDatabase();
+    GameListModel *m_gameList = nullptr;
+
+    // --- setting page (frmmain_setting.cpp) and play (frmmain_play.cpp) ---
+    void ApplySetMarks();
+    void bindSettingControls();
+    void settingEntryClicked(int row);
+    bool storeSetMarks(const QString &emulator, QString *error);
+    void openOneSet(const QString &emulator, const QString &set);
+    bool positionOnGameEmulator(QString *error);
+    static QString setsQuery(const QString &emulator);
+    void connectPlayButton();
+    void playGame();
+    bool playSteps(QString *error);
+    bool storePlay(QString *error);
+    bool startEmulator(QString *error);
+    bool SettingListReady = true;  // false while LstSetting is being filled
+
+    // --- snapshots (frmmain_snapshots.cpp) ---
+    QString snapBase() const;
+    QString snapshotFile(int number) const;   // 0: the first screenshot
+    bool loadPicture(QLabel *box, const QString &path);
+    void showNoPicture(QLabel *box);
+    void showPictureOrNone(QLabel *box, const QString &path);
+    void showNextSnapshot();
+    void showPreviousSnapshot();
+    void restartSnapshots();
+    void openScreenFileChooser();
+    void openConversionChooser();
+    void ConvertSnapshot(const QString &source);
+    int m_snapNumber = 0;   // SnapNumber: the screenshot shown in ImgSnap1
+
+    // --- documents (frmmain_documents.cpp) ---
+    void setDocumentEditing(bool editing);
+    bool editSelectedDocument();
+    void documentClicked();
+    void documentDoubleClicked();
+    void newDocument();
+    void editDocument();
+    void saveDocument();
+    void cancelDocument();
+    void deleteDocument();
+    void chooseDocumentFileIfEditing();
+
+    // --- plug-ins (frmmain_plugins.cpp) ---
+    void startPlugin(QLabel *pathLabel, bool warnFirst);
+    void openPluginChooser(int purpose);
 
     // Opening the chooser, in the two ways its callers do.
     FrmBrowser *showChooser();

@@ -2,9 +2,11 @@
 
 #include "shared/consoles.h"
 #include "shared/installdatabase.h"
+#include "shared/installemuset.h"
 #include "shared/installpictures.h"
 #include "shared/installsample.h"
 #include "shared/installsamplefiles.h"
+#include "shared/installtools.h"
 #include "shared/paths.h"
 
 #include <QDir>
@@ -232,10 +234,13 @@ bool create(const QString &rootPath, const Options &options, QString *error)
     if (!makeDirectories(root, dirs, error) || !writePictures(root, error)
         || !writeMaster(root, startGame(options), error) || !writeRegistry(root, error))
         return false;
+    if (!InstallTools::installConverter(root, error))
+        return false;
     for (const Console &console : Consoles::toolbarOrder()) {
         if (!writeConsole(root, console, options, error))
             return false;
     }
+    InstallEmuset::layInIfBuilt(root, options);
     return writeGeneratedScreenshots(root, options.gamesPerConsole, error);
 }
 

@@ -1,0 +1,29 @@
+#include "emuset/frmbrowsercons.h"
+
+#include "shared/filelists.h"
+#include "shared/paths.h"
+#include "shared/twips.h"
+
+#include <QVBoxLayout>
+
+namespace Emuset {
+
+FrmBrowserCons::FrmBrowserCons(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FrmBrowserCons"));
+    setWindowTitle(QStringLiteral("Browser"));
+    m_lists = new FileLists(this);
+    m_lists->setPattern(QStringLiteral("*.*"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_lists);
+    resize(Twips::toPixels(6000), Twips::toPixels(6200));
+    connect(m_lists, &FileLists::fileClicked, this, &FrmBrowserCons::fileClicked);
+}
+
+void FrmBrowserCons::fileClicked(const QString &directory, const QString &fileName)
+{
+    emit fileChosen(Paths::join(directory, QLatin1Char('\\') + fileName));
+    close();
+}
+
+} // namespace Emuset

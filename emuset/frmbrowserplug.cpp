@@ -1,0 +1,59 @@
+#include "emuset/frmbrowserplug.h"
+
+#include "emuset/generale.h"
+#include "shared/dialogs.h"
+#include "shared/filelists.h"
+#include "shared/paths.h"
+#include "shared/pluginregistry.h"
+#include "shared/twips.h"
+
+#include <QVBoxLayout>
+
+namespace Emuset {
+
+namespace {
+const QString pluginKey = QStringLiteral("emuset");
+
+void error(const QString &text)
+{
+    Generale::state().dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+                                       text);
+}
+} // namespace
+
+FrmBrowserPlug::FrmBrowserPlug(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FrmBrowserPlug"));
+    setWindowTitle(QStringLiteral("Select LUDORA4.EXE !"));
+    m_lists = new FileLists(this);
+    m_lists->setPattern(Paths::executableName(QStringLiteral("ludora4")));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_lists);
+    resize(Twips::toPixels(6600), Twips::toPixels(5400));
+    connect(m_lists, &FileLists::fileClicked, this, &FrmBrowserPlug::fileClicked);
+}
+
+// Registers Emuset's own directory with the platform's name of its executable, whatever
+// name the running file has; the chosen directory is used for nothing else.
+void FrmBrowserPlug::fileClicked(const QString &directory, const QString &)
+{
+    const QString registry = Paths::join(directory, PluginRegistry::relativePath());
+    if (Paths::probe(registry).isEmpty()) {
+        error(QStringLiteral("File ") + registry + QStringLiteral(" Not Found !? Can't Install Plug-In"));
+        return;
+    }
+    const QString ownPath =
+        Paths::join(Generale::state().OwnDir, QLatin1Char('\\') + Paths::executableName(pluginKey));
+    QString why;
+    if (!PluginRegistry::writePath(Data1, registry, pluginKey, ownPath, &why)) {
+        error(QStringLiteral("Can't Install Plug-In: ") + why);
+        return;
+    }
+    Generale::state().dialogs->message(Dialogs::Icon::None, Dialogs::Buttons::Ok,
+                                       QStringLiteral("Installation Complete!"),
+                                       QStringLiteral("Plug In Installed !"));
+    Generale::showMainWindow();
+    close();
+}
+
+} // namespace Emuset

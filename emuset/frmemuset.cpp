@@ -1,0 +1,149 @@
+#include "emuset/frmemuset.h"
+
+#include "emuset/frmbrowsercons.h"
+#include "shared/dialogs.h"
+#include "shared/marklist.h"
+#include "shared/paths.h"
+#include "shared/statuspanels.h"
+#include "shared/twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace Emuset {
+
+namespace {
+
+const QString gameboyDatabase = QStringLiteral("\\database\\gameboy.mdb");
+const QString lockedTip = QStringLiteral("Save or Cancel the record first");
+
+// Read-only boxes are grey (button face), editable ones white.
+template <class Box> void makeEditable(Box *box, bool editable)
+{
+    box->setReadOnly(!editable);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, editable ? QColor(Qt::white) : palette.color(QPalette::Button));
+    box->setPalette(palette);
+}
+
+} // namespace
+
+FrmEmuset::FrmEmuset(Generale::State &state, QWidget *parent) : QMainWindow(parent), m_state(state)
+{
+    setupUi();
+    bindControls();
+    connect(database, &QAction::triggered, this, &Generale::showBrowser);
+    connect(ludora4, &QAction::triggered, this, &Generale::showBrowserPlug);
+    connect(exit, &QAction::triggered, this, &Generale::endProgram);
+    connect(help1, &QAction::triggered, this, &Generale::showHelp);
+    connect(about, &QAction::triggered, this, &Generale::showAbout);
+    connectEmulatorEditor();
+    connectSettingEditor();
+    setEmulatorPending(false);
+    setSettingPending(false);
+}
+
+FrmEmuset::~FrmEmuset() = default;
+
+FrmBrowserCons *FrmEmuset::chooser() const
+{
+    return m_chooser;
+}
+
+void FrmEmuset::bindControls()
+{
+    DatEmu.bind(TxtEmu1, QStringLiteral("Emu_Name"));
+    DatEmu.bind(TxtSetmode, QStringLiteral("Emu_Type"));
+    DatEmu.bind(TxtFileEmu1, QStringLiteral("Emu_Link"));
+    // TxtValue first: both show Scelta, and the value stored is the one typed in TxtPassed.
+    const std::pair<QWidget *, const char *> settings[] = {
+        {TxtValue, "Scelta"},      {LabEmu, "ID_Emula"},         {TxtSettName, "Nome"},
+        {TxtParameter, "Stringa"}, {TxtPassed, "Scelta"},        {TxtOptAvaiable, "Opzioni"},
+        {TxtDescri, "Descri"},
+    };
+    for (const auto &[control, column] : settings)
+        DatSett.bind(control, QLatin1String(column));
+}
+
+bool FrmEmuset::load()
+{
+    resize(Twips::toPixels(11310), Twips::toPixels(6675));
+    CmbEmu->clear();
+    for (const Consoles::Console *console : Consoles::emusetOrder())
+        CmbEmu->addItem(console->emusetName);
+    CmbEmu->setCurrentIndex(0);
+    if (Paths::probe(Paths::join(m_state.FrontEndDir, gameboyDatabase)).isEmpty()) {
+        m_state.dialogs->message(
+            Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"),
+            QStringLiteral("Ludora4.exe Not Found! Please RESTART Emuset and select Ludora4.exe Again "));
+        return false;
+    }
+    OpenConsole(*Consoles::emusetOrder().front());
+    return true;
+}
+
+void FrmEmuset::OpenConsole(const Consoles::Console &console)
+{
+    m_state.ConsoleDb = Paths::join(m_state.FrontEndDir, console.databasePath);
+    LoadEmulatorList();
+    LoadSettingList();
+}
+
+void FrmEmuset::recordError(const QString &text)
+{
+    StatusBar1->setText(1, text);
+}
+
+// A store or deletion the database refused: the error line and a message naming it.
+void FrmEmuset::report(const QString &what, const QString &error)
+{
+    recordError(error);
+    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"),
+                             what + QStringLiteral("\n") + error);
+}
+
+void FrmEmuset::setEmulatorPending(bool pending)
+{
+    m_emulatorPending = pending;
+    for (QLineEdit *box : {TxtEmu1, TxtFileEmu1, TxtSetmode})
+        makeEditable(box, pending);
+    // A path chosen after Save or Cancel would show without being stored.
+    if (!pending && m_chooser)
+        m_chooser->close();
+    applyStates();
+}
+
+void FrmEmuset::setSettingPending(bool pending)
+{
+    m_settingPending = pending;
+    for (QLineEdit *box : {TxtSettName, TxtParameter, TxtPassed})
+        makeEditable(box, pending);
+    for (QPlainTextEdit *box : {TxtOptAvaiable, TxtDescri})
+        makeEditable(box, pending);
+    applyStates();
+}
+
+// The enabled state of every command from the two editors' states.
+void FrmEmuset::applyStates()
+{
+    const bool browsing = !m_emulatorPending && !m_settingPending;
+    for (QPushButton *command : {CmdNewEmu, CmdEditEmu, CmdDeleteEmu, CmdAddSett, CmdEditSett, CmdDelete})
+        command->setEnabled(browsing);
+    CmdSaveEmu->setEnabled(m_emulatorPending);
+    CmdCancelEmu->setEnabled(m_emulatorPending);
+    CmdSalvaSett->setEnabled(m_settingPending);
+    CmdAnnullaSett->setEnabled(m_settingPending);
+    CmbEmu->setEnabled(browsing);
+    LstEmu->setEnabled(browsing);
+    LstSetting->setEnabled(!m_settingPending);
+    for (QWidget *list : {static_cast<QWidget *>(CmbEmu), static_cast<QWidget *>(LstEmu)})
+        list->setToolTip(browsing ? QString() : lockedTip);
+    LstSetting->setToolTip(m_settingPending ? lockedTip : QString());
+}
+
+} // namespace Emuset

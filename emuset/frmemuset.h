@@ -1,0 +1,164 @@
+#pragma once
+
+#include "emuset/generale.h"
+#include "shared/consoles.h"
+#include "shared/datasource.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class MarkList;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class StatusPanels;
+
+namespace Emuset {
+
+class FrmBrowserCons;
+
+// Emuset's main window: the console list and the emulator editor on the left
+// (frmemuset_emulators.cpp), the parameter-set editor on the right
+// (frmemuset_settings.cpp), the widgets built in frmemuset_ui.cpp.
+//
+// Each editor is Browse or Pending. While one of them is Pending, everything that would
+// move its data source to another row or console is disabled (the console and emulator
+// lists, the other editor's commands; the set list while a set is pending), so "Save"
+// always stores the typed values into the row they were typed for.
+class FrmEmuset : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrmEmuset(Generale::State &state, QWidget *parent = nullptr);
+    ~FrmEmuset() override;
+
+    // The load step: console list, the Gameboy database check (false after its message:
+    // the program must end), then the Gameboy console opened.
+    bool load();
+
+    // Menus
+    QMenu *file = nullptr;
+    QAction *database = nullptr;
+    QAction *ludora4 = nullptr;
+    QAction *linea = nullptr;
+    QAction *exit = nullptr;
+    QMenu *help = nullptr;
+    QAction *help1 = nullptr;
+    QAction *about = nullptr;
+
+    QLabel *Label1 = nullptr;
+    StatusPanels *StatusBar1 = nullptr;
+
+    // Emulator editor
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QComboBox *CmbEmu = nullptr;
+    QListWidget *LstEmu = nullptr;
+    QGroupBox *FrmConfig1 = nullptr;
+    QLabel *LabEmu1 = nullptr;
+    QLineEdit *TxtEmu1 = nullptr;
+    QLabel *LabSetType = nullptr;
+    QLineEdit *TxtSetmode = nullptr;
+    QLabel *Label17 = nullptr;
+    QLabel *Label16 = nullptr;
+    QLineEdit *TxtFileEmu1 = nullptr;
+    QPushButton *CmdEmu1 = nullptr;
+    QGroupBox *FraEmu1 = nullptr;
+    QPushButton *CmdNewEmu = nullptr;
+    QPushButton *CmdEditEmu = nullptr;
+    QPushButton *CmdSaveEmu = nullptr;
+    QPushButton *CmdCancelEmu = nullptr;
+    QPushButton *CmdDeleteEmu = nullptr;
+    QPushButton *CmdLaunch = nullptr;
+
+    // Parameter-set editor
+    QGroupBox *Frame3 = nullptr;
+    QGroupBox *FrmSetting1 = nullptr;
+    MarkList *LstSetting = nullptr;
+    QGroupBox *FrmSetting2 = nullptr;
+    QLineEdit *TxtValue = nullptr;
+    QGroupBox *FrmSetting3 = nullptr;
+    QLabel *LabEmuName = nullptr;
+    QLabel *LabEmu = nullptr;
+    QLabel *LabNameSetting = nullptr;
+    QLineEdit *TxtSettName = nullptr;
+    QLabel *LabParameter = nullptr;
+    QLineEdit *TxtParameter = nullptr;
+    QLabel *LabPassed = nullptr;
+    QLineEdit *TxtPassed = nullptr;
+    QLabel *LabOptA = nullptr;
+    QPlainTextEdit *TxtOptAvaiable = nullptr;
+    QLabel *LabDescri = nullptr;
+    QPlainTextEdit *TxtDescri = nullptr;
+    QPushButton *CmdAddSett = nullptr;
+    QPushButton *CmdEditSett = nullptr;
+    QPushButton *CmdSalvaSett = nullptr;
+    QPushButton *CmdAnnullaSett = nullptr;
+    QPushButton *CmdDelete = nullptr;
+
+    DataSource DatEmu{QStringLiteral("DatEmu")};
+    DataSource DatSett{QStringLiteral("DatSett")};
+
+    // The executable chooser while it is open, otherwise nullptr.
+    FrmBrowserCons *chooser() const;
+
+    void OpenConsole(const Consoles::Console &console);
+    void LoadEmulatorList();
+    void LoadSettingList();
+    void ApplySetMarks(int clickedRow);
+
+    // The error line: panel 1 of the status bar.
+    void recordError(const QString &text);
+
+private:
+    // Widgets (frmemuset_ui.cpp)
+    void setupUi();
+    void createMenus();
+    QWidget *createEmulatorFrame();
+    QWidget *createSettingFrame();
+    void bindControls();
+
+    // Emulator editor (frmemuset_emulators.cpp)
+    void connectEmulatorEditor();
+    void consoleChosen(int index);
+    void emulatorSelected();
+    void emulatorClicked(QListWidgetItem *entry);
+    void showEmulator(const QString &name);
+    void newEmulator();
+    void editEmulator();
+    void saveEmulator();
+    void cancelEmulator();
+    void deleteEmulator();
+    void chooseExecutable();
+    void executableChosen(const QString &path);
+    void launchEmulator();
+    QString selectedEmulator() const;
+
+    // Parameter-set editor (frmemuset_settings.cpp)
+    void connectSettingEditor();
+    void newSetting();
+    void editSetting();
+    void saveSetting();
+    void cancelSetting();
+    void deleteSetting();
+
+    // Browse and Pending of both editors
+    void setEmulatorPending(bool pending);
+    void setSettingPending(bool pending);
+    void applyStates();
+    void report(const QString &what, const QString &error);
+
+    Generale::State &m_state;
+    bool m_emulatorPending = false;
+    bool m_settingPending = false;
+    bool m_selectionMoved = false; // the selection moved since the last click
+    QPointer<FrmBrowserCons> m_chooser;
+};
+
+} // namespace Emuset

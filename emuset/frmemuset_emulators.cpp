@@ -1,0 +1,195 @@
+// The emulator editor: the console list, the emulator list and the emulatori rows.
+#include "emuset/frmemuset.h"
+
+#include "emuset/frmbrowsercons.h"
+#include "shared/commandline.h"
+#include "shared/dialogs.h"
+#include "shared/filelists.h"
+#include "shared/launcher.h"
+#include "shared/paths.h"
+#include "shared/schema.h"
+#include "shared/sql.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <utility>
+
+namespace Emuset {
+
+namespace {
+const QString allEmulators = QStringLiteral("select * from emulatori");
+
+QString emulatorCriterion(const QString &name)
+{
+    return QStringLiteral("[emu_name] ='") + Sql::escape(name) + QLatin1Char('\'');
+}
+} // namespace
+
+void FrmEmuset::connectEmulatorEditor()
+{
+    connect(CmbEmu, &QComboBox::activated, this, &FrmEmuset::consoleChosen);
+    connect(LstEmu, &QListWidget::itemSelectionChanged, this, &FrmEmuset::emulatorSelected);
+    connect(LstEmu, &QListWidget::itemClicked, this, &FrmEmuset::emulatorClicked);
+    connect(CmdNewEmu, &QPushButton::clicked, this, &FrmEmuset::newEmulator);
+    connect(CmdEditEmu, &QPushButton::clicked, this, &FrmEmuset::editEmulator);
+    connect(CmdSaveEmu, &QPushButton::clicked, this, &FrmEmuset::saveEmulator);
+    connect(CmdCancelEmu, &QPushButton::clicked, this, &FrmEmuset::cancelEmulator);
+    connect(CmdDeleteEmu, &QPushButton::clicked, this, &FrmEmuset::deleteEmulator);
+    connect(CmdEmu1, &QPushButton::clicked, this, &FrmEmuset::chooseExecutable);
+    connect(CmdLaunch, &QPushButton::clicked, this, &FrmEmuset::launchEmulator);
+}
+
+// The selected entry, not merely the current one: a list that gets the focus makes its
+// first entry current without selecting it.
+QString FrmEmuset::selectedEmulator() const
+{
+    const QList<QListWidgetItem *> selected = LstEmu->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void FrmEmuset::consoleChosen(int)
+{
+    if (const Consoles::Console *console = Consoles::byEmusetName(CmbEmu->currentText()))
+        OpenConsole(*console);
+}
+
+// Lists the console's emulators; none is selected, and the boxes show no emulator.
+void FrmEmuset::LoadEmulatorList()
+{
+    DatEmu.setDatabaseName(m_state.ConsoleDb);
+    DatEmu.setRecordSource(allEmulators);
+    const bool opened = DatEmu.open();
+    const QSignalBlocker blocker(LstEmu);
+    LstEmu->clear();
+    if (!opened) {
+        recordError(DatEmu.lastError());
+        return;
+    }
+    for (; !DatEmu.atEnd(); DatEmu.moveNext()) {
+        const QVariant name = DatEmu.value(Schema::Emulators::Name);
+        if (!name.isNull())
+            LstEmu->addItem(name.toString());
+    }
+}
+
+// A click selects (the emulator is shown then) or clicks the selected entry again (it is
+// read again then); the keyboard moves the selection.
+void FrmEmuset::emulatorSelected()
+{
+    m_selectionMoved = true;
+    showEmulator(selectedEmulator());
+}
+
+void FrmEmuset::emulatorClicked(QListWidgetItem *entry)
+{
+    if (!std::exchange(m_selectionMoved, false) && entry->isSelected())
+        showEmulator(entry->text());
+}
+
+// Shows the emulator and lists its sets. No name (the selection was cleared) or a row
+// gone since the list was filled shows no emulator, never another one.
+void FrmEmuset::showEmulator(const QString &name)
+{
+    if (!DatEmu.open()) {
+        recordError(DatEmu.lastError());
+        return;
+    }
+    if (name.isNull() || !DatEmu.findFirst(emulatorCriterion(name)))
+        DatEmu.moveTo(DatEmu.rowCount());
+    LoadSettingList();
+}
+
+void FrmEmuset::newEmulator()
+{
+    if (!DatEmu.addNew()) {
+        recordError(DatEmu.lastError());
+        return;
+    }
+    setEmulatorPending(true);
+}
+
+// Edits the emulator selected in the list; with none selected (or its row gone) the
+// button does nothing.
+void FrmEmuset::editEmulator()
+{
+    if (!DatEmu.open()) {
+        recordError(DatEmu.lastError());
+        return;
+    }
+    if (!DatEmu.findFirst(emulatorCriterion(selectedEmulator())) || !DatEmu.edit())
+        return;
+    setEmulatorPending(true);
+}
+
+void FrmEmuset::saveEmulator()
+{
+    if (!DatEmu.update()) {
+        report(QStringLiteral("The emulator was not saved; the editor keeps what you typed."), DatEmu.lastError());
+        return;
+    }
+    setEmulatorPending(false);
+    LoadEmulatorList();
+    LoadSettingList();
+}
+
+void FrmEmuset::cancelEmulator()
+{
+    DatEmu.cancelUpdate();
+    setEmulatorPending(false);
+}
+
+void FrmEmuset::deleteEmulator()
+{
+    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, TxtEmu1->text(),
+                                  QStringLiteral("Delete This Emulator?")))
+        return;
+    if (DatEmu.atEnd())
+        return;   // no emulator shown: nothing to delete
+    if (!DatEmu.deleteCurrent()) {
+        report(QStringLiteral("The emulator was not deleted."), DatEmu.lastError());
+        return;
+    }
+    LoadEmulatorList();
+    LoadSettingList();
+}
+
+void FrmEmuset::chooseExecutable()
+{
+    if (TxtFileEmu1->isReadOnly())
+        return;
+    if (!m_chooser) {
+        m_chooser = new FrmBrowserCons(this);
+        m_chooser->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_chooser, &FrmBrowserCons::fileChosen, this, &FrmEmuset::executableChosen);
+    }
+    m_chooser->show();
+    m_chooser->raise();
+    m_chooser->setWindowTitle(QStringLiteral("Choose Executable File For : ") + TxtEmu1->text());
+    // A console folder that does not exist leaves the chooser where it is.
+    if (const Consoles::Console *console = Consoles::byEmusetName(CmbEmu->currentText()))
+        m_chooser->lists()->setPath(Paths::resolve(Paths::join(m_state.FrontEndDir, console->emusetFolder)));
+}
+
+void FrmEmuset::executableChosen(const QString &path)
+{
+    TxtFileEmu1->setText(path);
+}
+
+void FrmEmuset::launchEmulator()
+{
+    const QString path = TxtFileEmu1->text();
+    if (Paths::probe(path).isEmpty()) {
+        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"),
+                                 QStringLiteral("Emulator not found!"));
+        return;
+    }
+    const CommandLine::Launch launch = CommandLine::testLaunch(Paths::resolve(path));
+    if (!m_state.launcher->start(launch.program, launch.arguments))
+        recordError(QStringLiteral("Can't start ") + launch.program);
+}
+
+} // namespace Emuset

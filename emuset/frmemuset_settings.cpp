@@ -1,0 +1,160 @@
+// The parameter-set editor: the set list with its marks and the setting rows of the
+// emulator selected in the emulator list.
+#include "emuset/frmemuset.h"
+
+#include "shared/commandline.h"
+#include "shared/dialogs.h"
+#include "shared/marklist.h"
+#include "shared/schema.h"
+#include "shared/sql.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Emuset {
+
+namespace {
+
+const QString newSetName = QStringLiteral("sett.name");
+
+QString setsOf(const QString &emulator)
+{
+    return QStringLiteral("SELECT * from setting where [id_emula] = '") + Sql::escape(emulator) + QLatin1Char('\'');
+}
+
+QString oneSet(const QString &emulator, const QString &set)
+{
+    return setsOf(emulator) + QStringLiteral(" and [nome] = '") + Sql::escape(set) + QLatin1Char('\'');
+}
+
+// An empty emulator name is stored as an empty text, not as Null, so that the set is
+// listed while no emulator is selected.
+QString storedText(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+} // namespace
+
+void FrmEmuset::connectSettingEditor()
+{
+    connect(LstSetting, &MarkList::entryClicked, this, &FrmEmuset::ApplySetMarks);
+    connect(CmdAddSett, &QPushButton::clicked, this, &FrmEmuset::newSetting);
+    connect(CmdEditSett, &QPushButton::clicked, this, &FrmEmuset::editSetting);
+    connect(CmdSalvaSett, &QPushButton::clicked, this, &FrmEmuset::saveSetting);
+    connect(CmdAnnullaSett, &QPushButton::clicked, this, &FrmEmuset::cancelSetting);
+    connect(CmdDelete, &QPushButton::clicked, this, &FrmEmuset::deleteSetting);
+}
+
+// Lists the sets of the selected emulator with their marks (only Attivo = 1 is marked),
+// then shows the first set. Filling writes no mark.
+void FrmEmuset::LoadSettingList()
+{
+    DatSett.setDatabaseName(m_state.ConsoleDb);
+    DatSett.setRecordSource(setsOf(selectedEmulator()));
+    const bool opened = DatSett.open();
+    LstSetting->clear();
+    m_state.SettingListReady = false;
+    for (; opened && !DatSett.atEnd(); DatSett.moveNext())
+        LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
+                             CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)));
+    m_state.SettingListReady = true;
+    if (!opened) {
+        recordError(DatSett.lastError());
+        return;
+    }
+    DatSett.open();
+}
+
+// The marks in the list are what is stored: every listed set's Attivo is written, then
+// the clicked set is shown.
+void FrmEmuset::ApplySetMarks(int clickedRow)
+{
+    if (!m_state.SettingListReady)
+        return;
+    const QString emulator = selectedEmulator();
+    DatSett.setDatabaseName(m_state.ConsoleDb);
+    for (int row = 0; row < LstSetting->count(); ++row) {
+        const QString name = LstSetting->item(row)->text();
+        DatSett.setRecordSource(oneSet(emulator, name));
+        const bool found = DatSett.open() && !DatSett.atEnd();
+        if (!found) {
+            recordError(DatSett.lastError().isEmpty() ? QStringLiteral("Setting ") + name + QStringLiteral(" not found")
+                                                      : DatSett.lastError());
+            continue;
+        }
+        if (!DatSett.edit() || !DatSett.setValue(Schema::Settings::Attivo, LstSetting->isMarked(row) ? 1 : 0)
+            || !DatSett.update())
+            recordError(DatSett.lastError());
+    }
+    if (QListWidgetItem *clicked = LstSetting->item(clickedRow)) {
+        DatSett.setRecordSource(oneSet(emulator, clicked->text()));
+        DatSett.open();
+    }
+}
+
+void FrmEmuset::newSetting()
+{
+    if (!DatSett.addNew()) {
+        recordError(DatSett.lastError());
+        return;
+    }
+    const QString emulator = selectedEmulator();
+    LabEmu->setText(emulator);
+    DatSett.setValue(QStringLiteral("ID_Emula"), storedText(emulator));
+    TxtSettName->setText(newSetName);
+    setSettingPending(true);
+}
+
+// Edits the set selected in the list; with none selected (or its row gone) the button
+// does nothing.
+void FrmEmuset::editSetting()
+{
+    const QList<QListWidgetItem *> selected = LstSetting->selectedItems();
+    if (selected.isEmpty())
+        return;
+    DatSett.setDatabaseName(m_state.ConsoleDb);
+    DatSett.setRecordSource(oneSet(selectedEmulator(), selected.first()->text()));
+    if (!DatSett.open()) {
+        recordError(DatSett.lastError());
+        return;
+    }
+    if (DatSett.atEnd() || !DatSett.edit())
+        return;
+    setSettingPending(true);
+}
+
+void FrmEmuset::saveSetting()
+{
+    if (!DatSett.update()) {
+        report(QStringLiteral("The setting was not saved; the editor keeps what you typed."), DatSett.lastError());
+        return;
+    }
+    setSettingPending(false);
+    LoadSettingList();
+}
+
+void FrmEmuset::cancelSetting()
+{
+    DatSett.cancelUpdate();
+    setSettingPending(false);
+}
+
+void FrmEmuset::deleteSetting()
+{
+    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, TxtSettName->text(),
+                                  QStringLiteral("Delete This Setting?")))
+        return;
+    if (DatSett.atEnd()) {
+        recordError(QStringLiteral("No current record"));
+        return;
+    }
+    if (!DatSett.deleteCurrent()) {
+        report(QStringLiteral("The setting was not deleted."), DatSett.lastError());
+        return;
+    }
+    LoadSettingList();
+}
+
+} // namespace Emuset

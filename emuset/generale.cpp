@@ -1,0 +1,166 @@
+#include "emuset/generale.h"
+
+#include "emuset/frmabout.h"
+#include "emuset/frmbrowser.h"
+#include "emuset/frmbrowserplug.h"
+#include "emuset/frmemuset.h"
+#include "emuset/settingsfile.h"
+#include "help/frmhelp.h"
+#include "help/helpbooks.h"
+#include "shared/dialogs.h"
+#include "shared/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+
+namespace Generale {
+
+namespace {
+
+QPointer<Emuset::FrmEmuset> main;
+QPointer<Emuset::FrmBrowser> browser;
+QPointer<Emuset::FrmBrowserPlug> browserPlug;
+QPointer<FrmHelp> help;
+QPointer<Emuset::FrmAbout> about;
+
+void bringForward(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// Shows the window a pointer holds, making it first when there is none.
+template <class W, class... Args> W *showWindow(QPointer<W> &window, Args &&...args)
+{
+    if (!window) {
+        window = new W(std::forward<Args>(args)...);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringForward(window);
+    return window;
+}
+
+void report(Dialogs::Icon icon, const QString &title, const QString &text)
+{
+    state().dialogs->message(icon, Dialogs::Buttons::Ok, title, text);
+}
+
+// The settings file goes, so that the next run starts as a first run.
+void removeSettingsFile()
+{
+    QFile file(Paths::resolve(settingsPath()));
+    if (file.exists() && !file.remove())
+        report(Dialogs::Icon::Critical, QStringLiteral("Error"),
+               QStringLiteral("Can't delete ") + file.fileName() + QStringLiteral(": ") + file.errorString());
+}
+
+} // namespace
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+QString settingsPath()
+{
+    return Emuset::SettingsFile::path(state().OwnDir);
+}
+
+void startProcedure(const QString &ownDir, Dialogs &dialogs, Launcher &launcher)
+{
+    State &s = state();
+    s = State{};
+    s.SettingListReady = true;
+    s.OwnDir = Paths::native(ownDir);
+    while (s.OwnDir.size() > 1 && s.OwnDir.endsWith(QDir::separator()))
+        s.OwnDir.chop(1);
+    s.dialogs = &dialogs;
+    s.launcher = &launcher;
+    Paths::clearCache();
+
+    QString item;
+    QString error;
+    const auto read = Emuset::SettingsFile::read(settingsPath(), &item, &error);
+    if (read == Emuset::SettingsFile::Read::Unreadable) {
+        showBrowser();
+        report(Dialogs::Icon::Warning, QStringLiteral("Warning!"), QStringLiteral("Can't read ") + error);
+        return;
+    }
+    if (item.isEmpty()) {
+        showBrowser();
+        return;
+    }
+    s.FrontEndDir = Emuset::SettingsFile::withTrailingSeparator(item);
+    showMainWindow();
+}
+
+QWidget *mainWindow()
+{
+    return main.data();
+}
+
+void showMainWindow()
+{
+    if (!main) {
+        auto *window = new Emuset::FrmEmuset(state());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (!window->load()) {
+            delete window;
+            removeSettingsFile();
+            endProgram();
+            return;
+        }
+        main = window;
+    }
+    bringForward(main);
+}
+
+void showBrowser()
+{
+    showWindow(browser);
+}
+
+void showBrowserPlug()
+{
+    showWindow(browserPlug);
+}
+
+void showHelp()
+{
+    showWindow(help, HelpBooks::emuset());
+}
+
+void showAbout()
+{
+    showWindow(about);
+}
+
+void setFrontEndDir(const QString &directory)
+{
+    State &s = state();
+    QString error;
+    if (!Emuset::SettingsFile::write(settingsPath(), directory, &error))
+        report(Dialogs::Icon::Warning, QStringLiteral("Warning!"),
+               QStringLiteral("Can't store the Ludora4 directory: ") + error
+                   + QStringLiteral(". It is used until Emuset ends; choose it again at the next start."));
+    s.FrontEndDir = Emuset::SettingsFile::withTrailingSeparator(directory);
+}
+
+void endProgram()
+{
+    const QList<QWidget *> windows = {main, browser, browserPlug, help, about};
+    for (QWidget *window : windows) {
+        if (window) {
+            window->hide();
+            window->deleteLater();
+        }
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace Generale

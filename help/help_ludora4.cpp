@@ -1,0 +1,145 @@
+// The front-end's help topics. Every line is padded to the same length so that the
+// columns of the fixed-width font line up.
+#include "help/helpbooks.h"
+
+namespace HelpBooks {
+
+namespace {
+
+QStringList padded(const QStringList &lines)
+{
+    QStringList out;
+    for (const QString &line : lines)
+        out.append(line.leftJustified(Ludora4LineLength, QLatin1Char(' '), false));
+    return out;
+}
+
+HelpTopic topic(const char *key, const char *node, std::initializer_list<const char *> lines)
+{
+    QStringList text;
+    for (const char *line : lines)
+        text.append(QString::fromUtf8(line));
+    return {QString::fromLatin1(key), QString::fromLatin1(node), padded(text)};
+}
+
+HelpTopic whatIs()
+{
+    return topic("R", "What Is",
+                 {"WHAT IS",
+                  "-------",
+                  "",
+                  "Ludora4 is a front-end for the emulators of ten consoles:",
+                  "Gameboy, Nintendo, SuperNes, Atari Lynx, Master System,",
+                  "Megadrive, GameGear, PC Engine, MSX and Amiga.",
+                  "",
+                  "For every console you can download a game database that",
+                  "already holds the games with their records and screenshots.",
+                  "",
+                  "The point is simple: browse the games, look at the pictures,",
+                  "and fetch from the web only the roms you have seen and liked."});
+}
+
+HelpTopic installation()
+{
+    return topic("R1", "Installation",
+                 {"SCREENSHOT INSTALLATION",
+                  "-----------------------",
+                  "Screenshots are downloaded one console at a time. Put the",
+                  "files in the screen directory of their console, below the",
+                  "directory of Ludora4:",
+                  "  \\console\\gameboy\\screen\\      \\console\\mega\\screen\\",
+                  "  \\console\\nintendo\\screen\\     \\console\\gamegear\\screen\\",
+                  "  \\console\\snes\\screen\\         \\console\\msx\\screen\\",
+                  "  \\console\\lynx\\screen\\         \\console\\pcengine\\screen\\",
+                  "  \\console\\mast\\screen\\         \\console\\amiga\\screen\\",
+                  "",
+                  "GAMES INSTALLATION",
+                  "------------------",
+                  "A game's rom file name is the one the database was made with.",
+                  "If your file is named otherwise, change the link in the rom",
+                  "file field of the record and save it: the play button then",
+                  "starts the game. Roms must lie in the games directory of",
+                  "their console (\\console\\gameboy\\games\\ and so on).",
+                  "",
+                  "EMULATOR INSTALLATION",
+                  "---------------------",
+                  "Emulators are set up for each console with the Emuset",
+                  "plug-in: follow the help of Emuset itself.",
+                  "WARNING: never add emulators in Emuset to the console that",
+                  "is active in Ludora4 at the same time.",
+                  "",
+                  "And please forgive my English!"});
+}
+
+HelpTopic ludora4Topic()
+{
+    return topic("R2", "Ludora4", {"LUDORA 4", "--------", "", "Help not ready..."});
+}
+
+HelpTopic specialButtons()
+{
+    return topic("R6", "Special Buttons",
+                 {"SNAPSHOT BUTTON",
+                  "---------------",
+                  "Play a game and save a screen capture with the emulator.",
+                  "Back in Ludora4, press the snapshot button and choose the",
+                  "capture: it is copied and converted to a GIF screenshot of",
+                  "the game shown.",
+                  "Use the button again for more screenshots of the same game;",
+                  "each one gets the next number."});
+}
+
+HelpTopic plugIns()
+{
+    return topic("R3", "Plug-Ins",
+                 {"PLUG-INS",
+                  "--------",
+                  "CARTLOAD  adds a whole directory of roms to the database of",
+                  "          a console. The directory must hold valid roms only;",
+                  "          roms already in the database are skipped, and the",
+                  "          names are taken from the file names.",
+                  "EMUSET    adds the emulators to the consoles. It is the only",
+                  "          plug-in delivered with Ludora4.",
+                  "SNAPSHIFT converts a directory of images to another type",
+                  "          (BMP, GIF, JPG and others).",
+                  "UNFOLDR   unzips a directory of zip files into another",
+                  "          directory."});
+}
+
+HelpTopic futureRelease()
+{
+    return topic("R5", "Future Release",
+                 {"FUTURE RELEASE",
+                  "--------------",
+                  "Please send me every fault you find: the next release will",
+                  "be better for it.",
+                  "",
+                  "Plug-ins on the way:",
+                  "DBFRESH   will bring the databases up to date with the new",
+                  "          releases, without downloading them again.",
+                  "And one more feature, still a surprise..."});
+}
+
+HelpTopic greets()
+{
+    return topic("R4", "Greets",
+                 {"GREETS",
+                  "------",
+                  "Found a fault? Tell me through the Ludora4 project page.",
+                  "",
+                  "Thanks to everyone who tried the early releases, sent",
+                  "databases and screenshots, and helped with ideas."});
+}
+
+} // namespace
+
+HelpBook ludora4()
+{
+    return {QStringLiteral("Ludora4 MiniHelp"),
+            QSize(9855, 5190),
+            QRect(30, 60, 2835, 5085),
+            QRect(2925, 45, 6855, 5100),
+            {whatIs(), installation(), ludora4Topic(), specialButtons(), plugIns(), futureRelease(), greets()}};
+}
+
+} // namespace HelpBooks
