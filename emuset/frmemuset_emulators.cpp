@@ -2,6 +2,7 @@
 #include "emuset/frmemuset.h"
 
 #include "emuset/frmbrowsercons.h"
+#include "shared/columntexts.h"
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
 #include "shared/filelists.h"
@@ -60,20 +61,16 @@ void FrmEmuset::consoleChosen(int)
 // Lists the console's emulators; none is selected, and the boxes show no emulator.
 void FrmEmuset::LoadEmulatorList()
 {
-    DatEmu.setDatabaseName(m_state.ConsoleDb);
-    DatEmu.setRecordSource(allEmulators);
-    const bool opened = DatEmu.open();
+    QStringList names;
+    const bool opened = readColumnTexts(DatEmu, m_state.ConsoleDb, allEmulators, Schema::Emulators::Name, &names);
     const QSignalBlocker blocker(LstEmu);
     LstEmu->clear();
+    LstEmu->addItems(names);
     if (!opened) {
         recordError(DatEmu.lastError());
         return;
     }
-    for (; !DatEmu.atEnd(); DatEmu.moveNext()) {
-        const QVariant name = DatEmu.value(Schema::Emulators::Name);
-        if (!name.isNull())
-            LstEmu->addItem(name.toString());
-    }
+    DatEmu.moveTo(DatEmu.rowCount());   // no emulator selected: the boxes show none
 }
 
 // A click selects (the emulator is shown then) or clicks the selected entry again (it is

@@ -1,5 +1,6 @@
 #include "frontend/frmmain.h"
 
+#include "shared/columntexts.h"
 #include "shared/clickablelabel.h"
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
@@ -155,21 +156,13 @@ void FrmMain::showConsolePicture()
 
 void FrmMain::fillLookupList(QComboBox *list, const QString &recordSource)
 {
-    DatLudora.setDatabaseName(Paths::join(m_state.RootDir, masterPath));
-    DatLudora.setRecordSource(recordSource);
-    const bool opened = DatLudora.open();
-    list->clear();
-    if (!opened) {
-        recordError(DatLudora.lastError());
-        return;
-    }
     QStringList entries;
-    for (; !DatLudora.atEnd(); DatLudora.moveNext()) {
-        const QVariant text = DatLudora.value(Schema::Lookup::Text);
-        if (!text.isNull())
-            entries.append(text.toString());
-    }
+    const bool opened = readColumnTexts(DatLudora, Paths::join(m_state.RootDir, masterPath), recordSource,
+                                        Schema::Lookup::Text, &entries);
+    list->clear();
     list->addItems(entries);
+    if (!opened)
+        recordError(DatLudora.lastError());
 }
 
 void FrmMain::fillFixedLists()

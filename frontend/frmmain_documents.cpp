@@ -1,6 +1,7 @@
 // The "Docs" page: the console's documents, listed, edited and opened.
 #include "frontend/frmmain.h"
 
+#include "shared/columntexts.h"
 #include "shared/clickablelineedit.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
@@ -29,22 +30,13 @@ void FrmMain::connectDocumentsPage()
 void FrmMain::LoadDocumentList()
 {
     setDocumentEditing(false);
-    DatDoc.setDatabaseName(m_state.ConsoleDb);
-    DatDoc.setRecordSource(QStringLiteral("select * from documents"));
-    const bool opened = DatDoc.open();
-    ui.LstDoc->clear();
-    if (!opened) {
-        recordError(DatDoc.lastError());
-        return;
-    }
     QStringList names;
-    for (; !DatDoc.atEnd(); DatDoc.moveNext()) {
-        const QVariant name = DatDoc.value(Schema::Documents::Name);
-        if (!name.isNull())
-            names.append(name.toString());
-    }
+    const bool opened = readColumnTexts(DatDoc, m_state.ConsoleDb, QStringLiteral("select * from documents"),
+                                        Schema::Documents::Name, &names);
+    ui.LstDoc->clear();
     ui.LstDoc->addItems(names);
-    DatDoc.moveFirst();
+    if (!opened)
+        recordError(DatDoc.lastError());
 }
 
 // View mode: boxes locked on the button-face colour, New/Edit/Delete. Edit mode: boxes

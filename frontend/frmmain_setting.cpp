@@ -1,25 +1,19 @@
 // The "Setting" page: the console's emulators and the shown game's parameter sets.
 #include "frontend/frmmain.h"
 
+#include "shared/columntexts.h"
 #include "shared/commandline.h"
 #include "shared/marklist.h"
 #include "shared/schema.h"
+#include "shared/setmarks.h"
 #include "shared/sql.h"
-#include "shared/transaction.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
-
-// The first row of a set, as the one-set query finds it, gets the set's mark.
-const QString storeMark = QStringLiteral(
-    "UPDATE setting SET Attivo = ? WHERE rowid = "
-    "(SELECT rowid FROM setting WHERE [id_emula] = ? AND [nome] = ? LIMIT 1)");
 
 QString quoted(const QString &name)
 {
@@ -56,22 +50,13 @@ QString FrmMain::setsQuery(const QString &emulator)
 
 void FrmMain::FillEmulatorList()
 {
-    DatEmu.setDatabaseName(m_state.ConsoleDb);
-    DatEmu.setRecordSource(QStringLiteral("select * from emulatori"));
-    const bool opened = DatEmu.open();
-    ui.CmbEmulatore->clear();
-    if (!opened) {
-        recordError(DatEmu.lastError());
-        return;
-    }
     QStringList names;
-    for (; !DatEmu.atEnd(); DatEmu.moveNext()) {
-        const QVariant name = DatEmu.value(Schema::Emulators::Name);
-        if (!name.isNull())
-            names.append(name.toString());
-    }
+    const bool opened = readColumnTexts(DatEmu, m_state.ConsoleDb, QStringLiteral("select * from emulatori"),
+                                        Schema::Emulators::Name, &names);
+    ui.CmbEmulatore->clear();
     ui.CmbEmulatore->addItems(names);
-    DatEmu.moveFirst();
+    if (!opened)
+        recordError(DatEmu.lastError());
 }
 
 // Opens DatEmu again on the emulator named in CmbEmulatore and puts its row into edit
@@ -162,33 +147,8 @@ void FrmMain::ApplySetMarks()
 // Every entry's mark into Attivo of its set, all in one transaction.
 bool FrmMain::storeSetMarks(const QString &emulator, QString *error)
 {
-    QSqlDatabase db = DataSource::connection(m_state.ConsoleDb, error);
-    if (!db.isValid())
-        return false;
-    const QString where = m_state.ConsoleDb + QStringLiteral(": ");
-    Transaction transaction(db);
-    if (!transaction.isActive()) {
-        *error = where + transaction.error();
-        return false;
-    }
-    QSqlQuery query(db);
-    if (!query.prepare(storeMark)) {
-        *error = where + query.lastError().text() + QStringLiteral(" (") + storeMark + QLatin1Char(')');
-        return false;
-    }
-    for (int row = 0; row < ui.LstSetting->count(); ++row) {
-        query.addBindValue(ui.LstSetting->isMarked(row) ? 1 : 0);
-        query.addBindValue(emulator);
-        query.addBindValue(ui.LstSetting->item(row)->text());
-        if (!query.exec()) {
-            *error = where + query.lastError().text() + QStringLiteral(" (") + storeMark + QLatin1Char(')');
-            return false;
-        }
-    }
-    query.finish();
-    if (!transaction.commit()) {
-        *error = where + transaction.error();
-        return false;
-    }
-    return true;
+    QList<SetMarks::Mark> marks;
+    for (int row = 0; row < ui.LstSetting->count(); ++row)
+        marks.append({ui.LstSetting->item(row)->text(), ui.LstSetting->isMarked(row)});
+    return SetMarks::store(m_state.ConsoleDb, emulator, marks, error);
 }
