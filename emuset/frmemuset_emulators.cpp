@@ -100,9 +100,11 @@ void FrmEmuset::showEmulator(const QString &name)
     LoadSettingList();
 }
 
+// A table that could not be opened is tried once more, so that the error line says why
+// it cannot be (not merely that nothing is open).
 void FrmEmuset::newEmulator()
 {
-    if (!DatEmu.addNew()) {
+    if (!DatEmu.addNew() && !(DatEmu.open() && DatEmu.addNew())) {
         recordError(DatEmu.lastError());
         return;
     }

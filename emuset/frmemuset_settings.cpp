@@ -23,8 +23,11 @@ QString setsOf(const QString &emulator)
     return QStringLiteral("SELECT * from setting where [id_emula] = '") + Sql::escape(emulator) + QLatin1Char('\'');
 }
 
+// A set stored without a name is listed with an empty one, and found by it.
 QString oneSet(const QString &emulator, const QString &set)
 {
+    if (set.isEmpty())
+        return setsOf(emulator) + QStringLiteral(" and ([nome] = '' or [nome] is null)");
     return setsOf(emulator) + QStringLiteral(" and [nome] = '") + Sql::escape(set) + QLatin1Char('\'');
 }
 
@@ -94,9 +97,10 @@ void FrmEmuset::ApplySetMarks(int clickedRow)
     }
 }
 
+// As for a new emulator, a table that could not be opened is tried once more.
 void FrmEmuset::newSetting()
 {
-    if (!DatSett.addNew()) {
+    if (!DatSett.addNew() && !(DatSett.open() && DatSett.addNew())) {
         recordError(DatSett.lastError());
         return;
     }

@@ -142,7 +142,7 @@ void FrmMain::FillGameList()
     ui.LstGames->hide();
     GameList::Fill fill;
     QString error;
-    const bool read = GameList::read(DatGames, iconType(ui), &fill, &error);
+    const bool read = GameList::read(DatGames, iconType(ui), &m_gameList->table(), &fill, &error);
     m_gameList->setRows(std::move(fill.rows));
     showCounts(ui.StatusBar1, fill.counts);
     if (!read)

@@ -1,6 +1,7 @@
 #include "frontend/gamelistmodel.h"
 
 #include "shared/datasource.h"
+#include "shared/sqlitestatement.h"
 
 #include <QStringList>
 
@@ -31,14 +32,13 @@ bool isYes(const QVariant &value)
     return value.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
 }
 
-int languagePicture(const QVariant &language)
+// The language's picture: its exact text among the six languages, compared as stored.
+int languagePicture(QByteArrayView language)
 {
-    static const std::array<QString, 6> languages = {
-        QStringLiteral("Italian"),  QStringLiteral("French"),   QStringLiteral("English"),
-        QStringLiteral("Deutsche"), QStringLiteral("Japanese"), QStringLiteral("Spanish")};
-    const QString text = language.toString();
+    static constexpr std::array<QByteArrayView, 6> languages = {"Italian",  "French",   "English",
+                                                                "Deutsche", "Japanese", "Spanish"};
     for (size_t i = 0; i < languages.size(); ++i) {
-        if (text == languages[i])
+        if (language == languages[i])
             return int(i) + 1;
     }
     return 0;
@@ -49,30 +49,6 @@ int ratingPicture(const QVariant &rating)
     const qint64 value = wholeNumber(rating);
     return value >= 0 && value <= 5 ? int(value) + 1 : 1;
 }
-
-int playablePicture(const QVariant &playable)
-{
-    return isYes(playable) ? 1 : 2;
-}
-
-int picture(IconType type, const QVariant &language, const QVariant &rating, const QVariant &playable)
-{
-    switch (type) {
-    case IconType::Language: return languagePicture(language);
-    case IconType::Rating: return ratingPicture(rating);
-    case IconType::Playable: return playablePicture(playable);
-    }
-    return 0;
-}
-
-// One row of the table, reduced to what the list shows and counts.
-struct Game {
-    QString name;
-    int picture = 0;
-    bool favorite = false;
-    bool playable = false;
-    qint64 times = 0;
-};
 
 enum Column { RowId, Gioco, Language, Rating, Playable, Favorites, Times };
 
@@ -85,65 +61,102 @@ const QStringList &tableColumns()
     return names;
 }
 
-Game game(IconType type, const QVariant *values)
+int picture(IconType type, const Table::Game &game)
 {
-    return {values[Gioco].toString(),
-            picture(type, values[Language], values[Rating], values[Playable]),
-            isYes(values[Favorites]),
-            isYes(values[Playable]),
-            wholeNumber(values[Times])};
-}
-
-void add(Fill *fill, Game &game)
-{
-    if (game.name.isEmpty())
-        return;
-    fill->rows.push_back({std::move(game.name), game.picture});
-    Counts &counts = fill->counts;
-    ++counts.all;
-    counts.favorite += game.favorite ? 1 : 0;
-    counts.playable += game.playable ? 1 : 0;
-    counts.notWorking += game.playable ? 0 : 1;
-    counts.timesPlayed += game.times;
+    switch (type) {
+    case IconType::Language: return game.languagePicture;
+    case IconType::Rating: return game.ratingPicture;
+    case IconType::Playable: return game.playable ? 1 : 2;
+    }
+    return 0;
 }
 
 } // namespace
 
-// Two reads instead of one: the query's row ids come from the name index alone, and the
-// columns are read in table order and matched by row id. Reading the columns in name
-// order visits the table's pages at random and takes several times as long on large tables.
-bool read(DataSource &games, IconType type, Fill *fill, QString *error)
+bool Table::refresh(DataSource &games, QString *error)
 {
-    std::vector<std::pair<qint64, size_t>> wanted;   // row id, position in the query
-    const auto rowId = [&wanted](const QVariant *id) { wanted.emplace_back(id->toLongLong(), wanted.size()); };
-    if (!games.scan({QStringLiteral("rowid")}, rowId)) {
-        *error = games.lastError();
+    // Taken before reading: a commit during the read makes the next fill read again.
+    const DataSource::ContentStamp stamp = games.contentStamp();
+    if (stamp.isValid() && stamp == m_stamp && games.databaseName() == m_path)
+        return true;
+    m_stamp = {};
+    if (!readTable(games.databaseName(), error))
         return false;
-    }
-    std::sort(wanted.begin(), wanted.end());
-    std::vector<Game> inOrder(wanted.size());
-    std::vector<bool> found(wanted.size());
-    auto next = wanted.cbegin();
-    const auto row = [&](const QVariant *values) {
-        const qint64 id = values[RowId].toLongLong();
-        while (next != wanted.cend() && next->first < id)
-            ++next;   // a row deleted between the two reads
-        if (next == wanted.cend() || next->first != id)
-            return;
-        inOrder[next->second] = game(type, values);
-        found[next->second] = true;
+    m_stamp = stamp;
+    m_path = games.databaseName();
+    return true;
+}
+
+// The columns in table order: reading them in name order would visit the table's pages
+// at random and take several times as long.
+bool Table::readTable(const QString &databasePath, QString *error)
+{
+    m_names.clear();
+    m_games.clear();
+    const auto row = [this](const SqliteStatement &values) {
+        const QString name = values.text(Gioco);
+        if (name.isEmpty())
+            return;   // never listed nor counted
+        Game game;
+        game.rowId = values.integer(RowId);
+        game.times = wholeNumber(values.value(Times));
+        game.nameStart = qint32(m_names.size());
+        game.nameLength = qint32(name.size());
+        game.languagePicture = qint8(languagePicture(values.bytes(Language)));
+        game.ratingPicture = qint8(ratingPicture(values.value(Rating)));
+        game.playable = isYes(values.value(Playable));
+        game.favorite = isYes(values.value(Favorites));
+        m_names += name;
+        m_games.push_back(game);
     };
     DataSource table(QStringLiteral("giochi"));
-    table.setDatabaseName(games.databaseName());
+    table.setDatabaseName(databasePath);
     table.setRecordSource(QStringLiteral("SELECT * from giochi order by rowid"));
     if (!table.scan(tableColumns(), row)) {
         *error = table.lastError();
+        m_names.clear();
+        m_games.clear();
+        m_byId = {};
         return false;
     }
-    fill->rows.reserve(inOrder.size());
-    for (size_t i = 0; i < inOrder.size(); ++i) {
-        if (found[i])
-            add(fill, inOrder[i]);
+    std::vector<qint64> ids;
+    ids.reserve(m_games.size());
+    for (const Game &game : m_games)
+        ids.push_back(game.rowId);
+    m_byId = RowIdIndex(ids);
+    return true;
+}
+
+const Table::Game *Table::game(qint64 rowId) const
+{
+    const int index = m_byId.find(rowId);
+    return index < 0 ? nullptr : &m_games[size_t(index)];
+}
+
+// The rows come from opening the data source (its row ids, in the query's order), the
+// columns from the table as last read when the file has not changed since.
+bool read(DataSource &games, IconType type, Table *table, Fill *fill, QString *error)
+{
+    if (!games.open()) {
+        *error = games.lastError();
+        return false;
+    }
+    if (!table->refresh(games, error))
+        return false;
+    Rows &rows = fill->rows;
+    Counts &counts = fill->counts;
+    rows.names = table->names();   // shared, not copied
+    rows.entries.reserve(games.rowIds().size());
+    for (const qint64 id : games.rowIds()) {
+        const Table::Game *game = table->game(id);
+        if (!game)
+            continue;   // deleted between the two reads, or without a name
+        rows.entries.push_back({game->nameStart, game->nameLength, picture(type, *game)});
+        ++counts.all;
+        counts.favorite += game->favorite ? 1 : 0;
+        counts.playable += game->playable ? 1 : 0;
+        counts.notWorking += game->playable ? 0 : 1;
+        counts.timesPlayed += game->times;
     }
     return true;
 }
@@ -167,29 +180,29 @@ const QIcon &ImageListPair::icon(int number) const
 
 GameListModel::GameListModel(QObject *parent) : QAbstractListModel(parent) {}
 
-void GameListModel::setRows(std::vector<GameList::Row> rows)
+void GameListModel::setRows(GameList::Rows rows)
 {
     beginResetModel();
-    m_rows = std::move(rows);
+    std::swap(m_rows, rows);
     endResetModel();
 }
 
 void GameListModel::setImageLists(const ImageListPair *pair)
 {
     m_images = pair;
-    if (!m_rows.empty())
+    if (m_rows.size() > 0)
         emit dataChanged(index(0), index(int(m_rows.size()) - 1), {Qt::DecorationRole});
 }
 
 QString GameListModel::name(int row) const
 {
-    return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].name : QString();
+    return row >= 0 && row < int(m_rows.size()) ? m_rows.name(size_t(row)).toString() : QString();
 }
 
 int GameListModel::rowOf(const QString &name) const
 {
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].name == name)
+        if (m_rows.name(i) == name)
             return int(i);
     }
     return -1;
@@ -204,18 +217,19 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= int(m_rows.size()))
         return {};
-    const GameList::Row &row = m_rows[size_t(index.row())];
+    const size_t row = size_t(index.row());
+    const int picture = m_rows.entries[row].picture;
     switch (role) {
     case Qt::DisplayRole:
-        return row.name;
+        return m_rows.name(row).toString();
     case Qt::DecorationRole:
-        if (m_images && row.picture > 0 && !m_images->icon(row.picture).isNull())
-            return m_images->icon(row.picture);
+        if (m_images && picture > 0 && !m_images->icon(picture).isNull())
+            return m_images->icon(picture);
         return {};
     case KeyRole:
-        return GameList::rowKey(index.row(), row.name);
+        return GameList::rowKey(index.row(), m_rows.name(row).toString());
     case PictureRole:
-        return row.picture;
+        return picture;
     default:
         return {};
     }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "shared/datasource.h"
+#include "shared/rowidindex.h"
+
 #include <QAbstractListModel>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 #include <vector>
-
-class DataSource;
 
 // The game list's data: one row per named game of the current query, in query order,
 // with the picture number its icon type gives it, and the counts of those games.
@@ -16,9 +18,22 @@ namespace GameList {
 
 enum class IconType { Language, Rating, Playable };
 
-struct Row {
-    QString name;
-    int picture = 0;
+// The listed games in list order: all names in one text (one allocation for the whole
+// list instead of one per game), and for each row where its name stands and its picture.
+struct Rows {
+    struct Entry {
+        qint32 start = 0;
+        qint32 length = 0;
+        qint32 picture = 0;
+    };
+    QString names;
+    std::vector<Entry> entries;
+
+    size_t size() const { return entries.size(); }
+    QStringView name(size_t row) const
+    {
+        return QStringView(names).mid(entries[row].start, entries[row].length);
+    }
 };
 
 struct Counts {
@@ -30,17 +45,50 @@ struct Counts {
 };
 
 struct Fill {
-    std::vector<Row> rows;
+    Rows rows;
     Counts counts;
 };
 
-// Reads the games of the query a data source is set to (database and record source on
-// the table giochi), in the query's order, leaving out rows without a name. A row's
-// picture: for Language 1..6 for "Italian", "French", "English", "Deutsche", "Japanese",
-// "Spanish" (exact text) and 0 (none) otherwise; for Rating the rating + 1, a rating that
-// is empty or not 0..5 counting as 0; for Playable 1 when playable, 2 otherwise. An empty
-// or non-numeric Times counts as 0. False with *error set when the database cannot be read.
-bool read(DataSource &games, IconType type, Fill *fill, QString *error);
+// What the list needs of every named game of the table giochi, in table order, as read
+// at one state of the file (its content stamp). A fill on a file that nobody changed
+// since takes the games from here instead of reading the table again.
+class Table {
+public:
+    struct Game {
+        qint64 rowId = 0;
+        qint64 times = 0;
+        qint32 nameStart = 0;
+        qint32 nameLength = 0;
+        qint8 languagePicture = 0;
+        qint8 ratingPicture = 0;
+        bool playable = false;
+        bool favorite = false;
+    };
+
+    // Reads the table again unless the file is in the state it was read at.
+    bool refresh(DataSource &games, QString *error);
+    // The game of a row id, or nullptr (no such row, or a row without a name).
+    const Game *game(qint64 rowId) const;
+    const QString &names() const { return m_names; }
+
+private:
+    bool readTable(const QString &databasePath, QString *error);
+
+    QString m_path;
+    DataSource::ContentStamp m_stamp;
+    QString m_names;               // every name, one after the other
+    std::vector<Game> m_games;     // in row-id order
+    RowIdIndex m_byId;             // row id -> index in m_games
+};
+
+// Opens the data source on the query it is set to (database and record source on the
+// table giochi) and lists its games in the query's order, leaving out rows without a
+// name. A row's picture: for Language 1..6 for "Italian", "French", "English",
+// "Deutsche", "Japanese", "Spanish" (exact text) and 0 (none) otherwise; for Rating the
+// rating + 1, a rating that is empty or not 0..5 counting as 0; for Playable 1 when
+// playable, 2 otherwise. An empty or non-numeric Times counts as 0. False with *error set
+// when the database cannot be read.
+bool read(DataSource &games, IconType type, Table *table, Fill *fill, QString *error);
 
 // The row key: "a", a blank, the number of games listed before it, and the name.
 inline QString rowKey(int position, const QString &name)
@@ -77,9 +125,12 @@ public:
 
     explicit GameListModel(QObject *parent = nullptr);
 
-    void setRows(std::vector<GameList::Row> rows);
+    void setRows(GameList::Rows rows);
     void setImageLists(const ImageListPair *pair);
     const ImageListPair *imageLists() const { return m_images; }
+
+    // The table the rows were read from, kept for the next fill.
+    GameList::Table &table() { return m_table; }
 
     QString name(int row) const;
     // The first row showing exactly this name, or -1.
@@ -90,6 +141,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<GameList::Row> m_rows;
+    GameList::Rows m_rows;
+    GameList::Table m_table;
     const ImageListPair *m_images = nullptr;
 };

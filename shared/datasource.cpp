@@ -1,33 +1,67 @@
 #include "shared/datasource.h"
 
 #include "shared/paths.h"
+#include "shared/rowidindex.h"
+#include "shared/sqlitestatement.h"
+#include "shared/sqltail.h"
 #include "shared/transaction.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QTextEdit>
 #include <QThread>
 
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <memory>
+#include <unordered_map>
+
 namespace {
 
 const QString connectionPrefix = QStringLiteral("ludora:");
 
-// Stores made through each connection of this program; PRAGMA data_version only
-// counts the commits of other connections.
-QHash<QString, quint64> &ownWrites()
+// What this program knows of each of its connections, by name: when it was opened (a
+// number never given twice) and how many commits went through it, counted by SQLite's
+// commit hook. PRAGMA data_version only counts the commits of other connections.
+struct ConnectionState {
+    sqlite3 *handle = nullptr;
+    quint64 opened = 0;
+    quint64 commits = 0;
+};
+
+std::unordered_map<QString, std::unique_ptr<ConnectionState>> &connectionStates()
 {
-    static thread_local QHash<QString, quint64> map;
-    return map;
+    static thread_local std::unordered_map<QString, std::unique_ptr<ConnectionState>> states;
+    return states;
+}
+
+int countCommit(void *state)
+{
+    ++static_cast<ConnectionState *>(state)->commits;
+    return 0;   // the commit goes ahead
+}
+
+// Settings of a connection just opened: memory-mapped reads (the game list reads tables
+// of up to 100,000 rows in index order, and a small page cache makes every row a system
+// call) and the count of its commits.
+void setUpConnection(const QSqlDatabase &db)
+{
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
+    static thread_local quint64 openings = 0;
+    auto &state = connectionStates()[db.connectionName()];
+    state = std::make_unique<ConnectionState>();
+    state->handle = SqliteStatement::handle(db);
+    state->opened = ++openings;
+    sqlite3_commit_hook(state->handle, &countCommit, state.get());
 }
 
 bool truthy(const QVariant &value)
@@ -79,8 +113,12 @@ QSqlDatabase DataSource::connection(const QString &path, QString *error)
                          + QLatin1Char(':') + resolved;
     if (QSqlDatabase::contains(name)) {
         QSqlDatabase db = QSqlDatabase::database(name, false);
-        if (db.isOpen() || db.open())
+        if (db.isOpen())
             return db;
+        if (db.open()) {
+            setUpConnection(db);
+            return db;
+        }
     }
     if (!QFileInfo(resolved).isFile()) {
         if (error)
@@ -106,6 +144,8 @@ QSqlDatabase DataSource::connection(const QString &path, QString *error)
         db.close();
         return {};
     }
+    check.finish();
+    setUpConnection(db);
     return db;
 }
 
@@ -117,7 +157,7 @@ void DataSource::closeAllConnections()
             continue;
         QSqlDatabase::database(name, false).close();
         QSqlDatabase::removeDatabase(name);
-        ownWrites().remove(name);
+        connectionStates().erase(name);
     }
 }
 
@@ -161,37 +201,86 @@ bool DataSource::parseSource()
     return true;
 }
 
-static qint64 dataVersion(QSqlDatabase db)
+DataSource::ContentStamp DataSource::contentStamp(const QSqlDatabase &db)
 {
-    QSqlQuery query(db);
-    if (query.exec(QStringLiteral("PRAGMA data_version")) && query.next())
-        return query.value(0).toLongLong();
-    return -1;
+    const auto found = connectionStates().find(db.connectionName());
+    if (!db.isOpen() || found == connectionStates().end() || found->second->handle != SqliteStatement::handle(db))
+        return {};
+    SqliteStatement version(found->second->handle, QStringLiteral("PRAGMA data_version"));
+    if (!version.next())
+        return {};
+    return {found->second->opened, version.integer(0), found->second->commits};
+}
+
+DataSource::ContentStamp DataSource::contentStamp()
+{
+    return ensureConnection() ? contentStamp(m_db) : ContentStamp();
 }
 
 bool DataSource::fileChangedSinceRead()
 {
     if (m_readPath != m_databasePath || m_readSource != m_source)
         return true;
-    return dataVersion(m_db) != m_readDataVersion
-           || ownWrites().value(m_db.connectionName()) != m_readWriteCount;
+    const ContentStamp now = contentStamp(m_db);
+    return !now.isValid() || now != m_readStamp;
 }
 
 bool DataSource::readRowIds()
 {
-    const QString sql = QStringLiteral("SELECT rowid FROM ") + quoteIdentifier(m_table) + m_tail;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!query.exec(sql))
-        return fail(query.lastError().text(), sql);
+    // Taken before reading: a commit during the read makes the next open read again.
+    const ContentStamp stamp = contentStamp(m_db);
     std::vector<qint64> ids;
-    while (query.next())
-        ids.push_back(query.value(0).toLongLong());
+    QString error;
+    QString condition;
+    QString order;
+    const QString table = quoteIdentifier(m_table);
+    sqlite3 *handle = SqliteStatement::handle(m_db);
+    bool read = false;
+    if (SqlTail::splitWhereOrderBy(m_tail, &condition, &order)) {
+        read = readFilteredRowIds(table, condition, order, &ids, &error);
+    } else {
+        const QString sql = QStringLiteral("SELECT rowid FROM ") + table + m_tail;
+        read = SqliteStatement::readIds(handle, sql, &ids, &error);
+        if (!read)
+            error += QStringLiteral(": ") + sql;
+    }
+    if (!read)
+        return fail(error, QString());
     m_rowIds.swap(ids);
+    m_positionsReady = false;
     m_readPath = m_databasePath;
     m_readSource = m_source;
-    m_readDataVersion = dataVersion(m_db);
-    m_readWriteCount = ownWrites().value(m_db.connectionName());
+    m_readStamp = stamp;
+    return true;
+}
+
+// "WHERE <condition> ORDER BY <terms>" in two reads: the matching rows in table order (a
+// scan of the table, where walking the order's index would look up every row) and all
+// rows in the order (from the index alone), kept where they match. Rows that sort alike
+// stay in row-id order, as they come from the index.
+bool DataSource::readFilteredRowIds(const QString &table, const QString &condition, const QString &order,
+                                    std::vector<qint64> *ids, QString *error)
+{
+    sqlite3 *handle = SqliteStatement::handle(m_db);
+    const QString matchingSql = QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE ") + condition;
+    std::vector<qint64> matching;
+    if (!SqliteStatement::readIds(handle, matchingSql, &matching, error)) {
+        *error += QStringLiteral(": ") + matchingSql;
+        return false;
+    }
+    const QString orderSql = QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" ORDER BY ") + order
+                             + QStringLiteral(", rowid");
+    std::vector<qint64> ordered;
+    if (!SqliteStatement::readIds(handle, orderSql, &ordered, error)) {
+        *error += QStringLiteral(": ") + orderSql;
+        return false;
+    }
+    const RowIdIndex matches(matching);
+    ids->reserve(matching.size());
+    for (const qint64 id : ordered) {
+        if (matches.contains(id))
+            ids->push_back(id);
+    }
     return true;
 }
 
@@ -203,6 +292,7 @@ bool DataSource::open()
     m_noMatch = false;
     if (!ensureConnection() || !parseSource()) {
         m_rowIds.clear();
+        m_positionsReady = false;
         m_current = -1;
         m_record = QSqlRecord();
         m_readPath.clear();
@@ -211,6 +301,7 @@ bool DataSource::open()
     }
     if (fileChangedSinceRead() && !readRowIds()) {
         m_rowIds.clear();
+        m_positionsReady = false;
         m_readPath.clear();
         m_current = -1;
         m_record = QSqlRecord();
@@ -272,19 +363,26 @@ bool DataSource::loadCurrentRecord()
         m_record.clearValues();
         return true;
     }
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT * FROM ") + quoteIdentifier(m_table)
-                  + QStringLiteral(" WHERE rowid = ?"));
-    query.addBindValue(m_rowIds[size_t(m_current)]);
-    if (!query.exec())
-        return fail(query.lastError().text(), query.lastQuery());
-    m_record = query.record();
-    if (!query.next()) {
+    const QString sql = QStringLiteral("SELECT * FROM ") + quoteIdentifier(m_table)
+                        + QStringLiteral(" WHERE rowid = ") + QString::number(m_rowIds[size_t(m_current)]);
+    SqliteStatement query(SqliteStatement::handle(m_db), sql);
+    const bool found = query.next();
+    if (!query.error().isEmpty())
+        return fail(query.error(), sql);
+    m_record = tableColumns();
+    if (m_record.count() != query.columnCount()) {
+        // The table's columns changed since they were read: take them from the row.
+        m_record.clear();
+        for (int column = 0; column < query.columnCount(); ++column)
+            m_record.append(QSqlField(query.columnName(column)));
+    }
+    if (!found) {
         // The row went away behind our back: show it as empty.
         m_record.clearValues();
         return true;
     }
-    m_record = query.record();
+    for (int column = 0; column < m_record.count(); ++column)
+        m_record.setValue(column, query.value(column));
     return true;
 }
 
@@ -331,23 +429,25 @@ bool DataSource::findFirst(const QString &criterion)
         return fail(QStringLiteral("no open record set"), criterion);
     const QString sql = QStringLiteral("SELECT rowid FROM ") + quoteIdentifier(m_table)
                         + QStringLiteral(" WHERE ") + criterion;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!query.exec(sql))
-        return fail(query.lastError().text(), sql);
-    QSet<qint64> matching;
-    while (query.next())
-        matching.insert(query.value(0).toLongLong());
-    if (matching.isEmpty())
-        return false;
-    for (size_t i = 0; i < m_rowIds.size(); ++i) {
-        if (matching.contains(m_rowIds[i])) {
-            m_noMatch = false;
-            moveTo(int(i));
-            return true;
-        }
+    std::vector<qint64> matching;
+    QString error;
+    if (!SqliteStatement::readIds(SqliteStatement::handle(m_db), sql, &matching, &error))
+        return fail(error, sql);
+    if (!m_positionsReady) {
+        m_positions = RowIdIndex(m_rowIds);
+        m_positionsReady = true;
     }
-    return false;
+    int first = -1;
+    for (const qint64 id : matching) {
+        const int position = m_positions.find(id);
+        if (position >= 0 && (first < 0 || position < first))
+            first = position;
+    }
+    if (first < 0)
+        return false;
+    m_noMatch = false;
+    moveTo(first);
+    return true;
 }
 
 void DataSource::bind(QWidget *control, const QString &column)
@@ -383,28 +483,32 @@ QVariant DataSource::controlValue(const Binding &binding) const
     return {};
 }
 
+// A control that already shows the value is left alone: a record is shown several times
+// in a row while the list moves, and setting a text anew lays it out again.
 void DataSource::setControlValue(Binding &binding, const QVariant &value)
 {
     QWidget *control = binding.control;
     const QString text = value.isNull() ? QString() : value.toString();
     if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-        edit->setText(text);
+        if (edit->text() != text)
+            edit->setText(text);
     } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
         const int index = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        if (combo->isEditable()) {
+        if (combo->currentIndex() != index)
             combo->setCurrentIndex(index);
+        if (combo->isEditable() && combo->currentText() != text)
             combo->setEditText(text);
-        } else {
-            combo->setCurrentIndex(index);
-        }
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
-        label->setText(text);
+        if (label->text() != text)
+            label->setText(text);
     } else if (auto *check = qobject_cast<QCheckBox *>(control)) {
         check->setChecked(truthy(value));
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(control)) {
-        plain->setPlainText(text);
+        if (plain->toPlainText() != text)
+            plain->setPlainText(text);
     } else if (auto *rich = qobject_cast<QTextEdit *>(control)) {
-        rich->setPlainText(text);
+        if (rich->toPlainText() != text)
+            rich->setPlainText(text);
     }
     binding.shown = controlValue(binding);
 }
@@ -556,10 +660,10 @@ bool DataSource::storeRow(const QStringList &names, const QVariantList &values)
     query.finish();
     if (!transaction.commit())
         return fail(transaction.error(), sql);
-    noteOwnWrite();
     if (m_mode == EditMode::AddNew) {
         // The added row joins the end of the record set and becomes current.
         m_rowIds.push_back(newRow);
+        m_positionsReady = false;
         m_current = int(m_rowIds.size()) - 1;
     }
     // The next open reads the rows again: the store may have moved or added one.
@@ -598,21 +702,15 @@ bool DataSource::deleteCurrent()
     query.finish();
     if (!transaction.commit())
         return fail(transaction.error(), sql);
-    noteOwnWrite();
     m_rowIds.erase(m_rowIds.begin() + m_current);
+    m_positionsReady = false;
     m_mode = EditMode::None;
     m_pendingFields.clear();
     loadCurrentRecord();
     return true;
 }
 
-void DataSource::noteOwnWrite()
-{
-    ++ownWrites()[m_db.connectionName()];
-}
-
-bool DataSource::scan(const QStringList &columns,
-                      const std::function<void(const QVariant *values)> &row)
+bool DataSource::scan(const QStringList &columns, const std::function<void(const SqliteStatement &row)> &row)
 {
     m_lastError.clear();
     if (!ensureConnection() || !parseSource())
@@ -622,15 +720,10 @@ bool DataSource::scan(const QStringList &columns,
         quoted.append(quoteIdentifier(column));
     const QString sql = QStringLiteral("SELECT ") + quoted.join(QStringLiteral(", "))
                         + QStringLiteral(" FROM ") + quoteIdentifier(m_table) + m_tail;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!query.exec(sql))
-        return fail(query.lastError().text(), sql);
-    std::vector<QVariant> values(size_t(columns.size()));
-    while (query.next()) {
-        for (int i = 0; i < columns.size(); ++i)
-            values[size_t(i)] = query.value(i);
-        row(values.data());
-    }
+    SqliteStatement query(SqliteStatement::handle(m_db), sql);
+    while (query.next())
+        row(query);
+    if (!query.error().isEmpty())
+        return fail(query.error(), sql);
     return true;
 }

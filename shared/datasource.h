@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/rowidindex.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -13,6 +15,7 @@
 #include <vector>
 
 class QWidget;
+class SqliteStatement;
 
 // A named record set bound to one database file and one record source: a table name
 // or a "SELECT * from <table> ..." text exactly as the programs write it. It holds the
@@ -22,7 +25,9 @@ class QWidget;
 //
 // Every store is one SQLite transaction; connections wait on a lock instead of failing.
 // Opening again when neither this program nor another one changed the file since the
-// last read keeps the rows already read.
+// last read keeps the rows already read. A record source "... WHERE <condition> ORDER BY
+// <terms>" is read as the rows in that order (rows that sort alike in row-id order) that
+// match the condition, without looking up every row of the table in index order.
 class DataSource : public QObject {
     Q_OBJECT
 public:
@@ -79,11 +84,29 @@ public:
     bool deleteCurrent();
     EditMode editMode() const { return m_mode; }
 
+    // The row ids of the last open, in record-set order.
+    const std::vector<qint64> &rowIds() const { return m_rowIds; }
+
     // Runs the record source once more, reading only the named columns of every row in
-    // order; the callback gets their values in the order named. For fills of large lists.
-    bool scan(const QStringList &columns, const std::function<void(const QVariant *values)> &row);
+    // order, straight from SQLite; the callback reads them by their place in the list.
+    // For fills of large lists.
+    bool scan(const QStringList &columns, const std::function<void(const SqliteStatement &row)> &row);
 
     QString lastError() const { return m_lastError; }
+
+    // The state of a database file's content as this program sees it through its
+    // connection: two equal stamps mean that nothing was committed in between, by this
+    // program or another one. Invalid when the file cannot be read.
+    struct ContentStamp {
+        quint64 opened = 0;        // which opening of the connection
+        qint64 dataVersion = -1;   // commits of other connections
+        quint64 commits = 0;       // commits of this connection
+        bool isValid() const { return opened != 0; }
+        bool operator==(const ContentStamp &) const = default;
+    };
+    static ContentStamp contentStamp(const QSqlDatabase &db);
+    // The stamp of this data source's database file.
+    ContentStamp contentStamp();
 
     // The connection this program uses for a database file (one per file and thread).
     static QSqlDatabase connection(const QString &path, QString *error);
@@ -100,6 +123,8 @@ private:
     bool ensureConnection();
     bool parseSource();
     bool readRowIds();
+    bool readFilteredRowIds(const QString &table, const QString &condition, const QString &order,
+                            std::vector<qint64> *ids, QString *error);
     bool loadCurrentRecord();
     QSqlRecord tableColumns();
     bool fileChangedSinceRead();
@@ -107,7 +132,6 @@ private:
     void setControlValue(Binding &binding, const QVariant &value);
     bool storeRow(const QStringList &names, const QVariantList &values);
     bool fail(const QString &what, const QString &detail);
-    void noteOwnWrite();
 
     QString m_name;
     QString m_databasePath;   // native
@@ -116,6 +140,8 @@ private:
     QString m_tail;           // WHERE / ORDER BY part of the record source
     QSqlDatabase m_db;
     std::vector<qint64> m_rowIds;
+    RowIdIndex m_positions;          // where each row id stands, for findFirst()
+    bool m_positionsReady = false;   // built when first needed after m_rowIds changed
     int m_current = -1;
     QSqlRecord m_record;      // the current row, all columns
     QSqlRecord m_columns;     // the table's columns, read once
@@ -130,6 +156,5 @@ private:
     // What the rows were read from, to skip re-reading an unchanged file.
     QString m_readPath;
     QString m_readSource;
-    qint64 m_readDataVersion = -1;
-    quint64 m_readWriteCount = 0;
+    ContentStamp m_readStamp;
 };

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <memory>
+
 using namespace EmusetRun;
 
 namespace {
@@ -91,8 +93,8 @@ private:
     void type(QWidget *box, const QString &text);
     void addEmulator(const QString &name, const QString &link, const QString &mode);
 
-    TestInstall *m_install = nullptr;
-    QTemporaryDir *m_own = nullptr;
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<QTemporaryDir> m_own;
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
     Emuset::FrmEmuset *m_main = nullptr;
@@ -100,10 +102,8 @@ private:
 
 void TestEmusetEditors::init()
 {
-    delete m_install;
-    delete m_own;
-    m_install = new TestInstall;
-    m_own = new QTemporaryDir;
+    m_install = std::make_unique<TestInstall>();
+    m_own = std::make_unique<QTemporaryDir>();
     QVERIFY(m_install->isValid());
     QVERIFY(writeIni(m_own->path(), iniLine(m_install->root())));
     m_dialogs = ScriptedDialogs();

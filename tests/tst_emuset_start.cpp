@@ -89,6 +89,11 @@ void TestEmusetStart::settingsFile_data()
     QTest::newRow("comma cuts the directory") << QByteArray("ROOT,x\r\n").replace("ROOT", "ROOT/a") << Outcome::LoadCheckFails;
     QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01\x02,\x00", 7) << Outcome::LoadCheckFails;
     QTest::newRow("10 MB without line end") << QByteArray(10 * 1024 * 1024, 'x') << Outcome::LoadCheckFails;
+    QTest::newRow("10 MB after the directory") << "ROOT" + sep + "\r\n" + QByteArray(10 * 1024 * 1024, '\xff')
+                                               << Outcome::MainWindow;
+    QTest::newRow("UTF-8 byte order mark") << "\xef\xbb\xbfROOT" + sep + "\r\n" << Outcome::MainWindow;
+    QTest::newRow("CR only") << "ROOT" + sep + "\rsecond line\r" << Outcome::MainWindow;
+    QTest::newRow("comma only") << QByteArray(",\r\n") << Outcome::Chooser;
 }
 
 void TestEmusetStart::settingsFile()

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace Report {
+struct Figure;
+class Run;
+}
+
+// The names of the figures and the targets they are judged against.
+namespace Figures {
+
+inline QString floor() { return QStringLiteral("floor"); }
+inline QString load() { return QStringLiteral("load"); }
+inline QString select() { return QStringLiteral("select"); }
+inline QString downStep() { return QStringLiteral("select Down step"); }
+inline QString switchConsole() { return QStringLiteral("switch"); }
+inline QString play() { return QStringLiteral("play"); }
+inline QString spawn() { return QStringLiteral("spawn"); }
+inline QString memory() { return QStringLiteral("peak memory"); }
+inline QString fillPrefix() { return QStringLiteral("fill "); }
+
+constexpr int Small = 1000;
+constexpr int Large = 32767;
+constexpr int Largest = 100000;
+
+struct Target {
+    QString text;
+    std::function<bool(const Report::Figure &)> applies;
+    // The highest median allowed, or a negative number when the run lacks what the
+    // limit is computed from.
+    std::function<double(const Report::Run &, const Report::Figure &)> limit;
+};
+
+const QList<Target> &targets();
+
+} // namespace Figures

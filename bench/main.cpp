@@ -1,0 +1,175 @@
+// ludora4-bench: makes installations of N generated games, runs the real front-end on
+// each in this process (offscreen) and prints how long what a person does takes.
+#include "bench/fakes.h"
+#include "bench/figures.h"
+#include "bench/floor.h"
+#include "bench/frontendrun.h"
+#include "bench/measure.h"
+#include "bench/memory.h"
+#include "bench/report.h"
+#include "shared/datasource.h"
+#include "shared/installation.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+struct Settings {
+    QList<int> sizes = {1000, 10000, Figures::Large, Figures::Largest};
+    int repetitions = 7;
+    QString workDir;
+};
+
+void progress(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+bool parse(const QStringList &arguments, Settings *settings, QString *probeRoot)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Times the front-end on installations of N games."));
+    parser.addHelpOption();
+    const QCommandLineOption sizes(QStringLiteral("sizes"), QStringLiteral("Game counts, comma-separated."),
+                                   QStringLiteral("list"));
+    const QCommandLineOption repetitions(QStringLiteral("repetitions"),
+                                         QStringLiteral("Repetitions after the warm-up (at least 5)."),
+                                         QStringLiteral("n"));
+    const QCommandLineOption work(QStringLiteral("work"),
+                                  QStringLiteral("Directory for the installations (default: a temporary one)."),
+                                  QStringLiteral("dir"));
+    const QCommandLineOption probe(QStringLiteral("memory-probe"),
+                                   QStringLiteral("Internal: load the installation and print the peak memory."),
+                                   QStringLiteral("root"));
+    parser.addOptions({sizes, repetitions, work, probe});
+    parser.process(arguments);
+    if (parser.isSet(sizes)) {
+        settings->sizes.clear();
+        for (const QString &size : parser.value(sizes).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            settings->sizes.append(size.toInt());
+    }
+    if (parser.isSet(repetitions))
+        settings->repetitions = qMax(5, parser.value(repetitions).toInt());
+    settings->workDir = parser.value(work);
+    *probeRoot = parser.value(probe);
+    return std::all_of(settings->sizes.cbegin(), settings->sizes.cend(), [](int size) { return size > 0; });
+}
+
+// --memory-probe: one load in a fresh process, then its peak memory on stdout.
+int memoryProbe(const QString &root)
+{
+    QElapsedTimer clock;
+    clock.start();
+    BenchDialogs dialogs;
+    BenchLauncher launcher(clock);
+    FrontEndRun frontEnd(root, dialogs, launcher, clock);
+    if (frontEnd.start() < 0)
+        return 1;
+    std::printf("%.1f\n", peakResidentMB());
+    return 0;
+}
+
+bool measureOne(Report::Run &run, QStringList &problems, const QString &root, int games, int repetitions)
+{
+    progress(QStringLiteral("bench: %1 games: making the installation").arg(games));
+    QString error;
+    if (!Installation::create(root, {true, games}, &error)) {
+        problems.append(QStringLiteral("installation of %1 games (%2)").arg(games).arg(error));
+        return false;
+    }
+    progress(QStringLiteral("bench: %1 games: measuring").arg(games));
+    const QString database = QDir(root).filePath(QStringLiteral("database/gameboy.mdb"));
+    const std::vector<double> floor = floorReads(database, repetitions, &error);
+    if (floor.empty())
+        problems.append(QStringLiteral("floor at %1 (%2)").arg(games).arg(error));
+    else
+        run.add(Figures::floor(), games, floor);
+
+    QElapsedTimer clock;
+    clock.start();
+    BenchDialogs dialogs;
+    BenchLauncher launcher(clock);
+    {
+        FrontEndRun frontEnd(root, dialogs, launcher, clock);
+        Measure::Context context{run, problems, frontEnd, launcher, clock, games, repetitions, database};
+        if (Measure::loads(context)) {
+            Measure::fills(context);
+            Measure::changedFills(context);
+            Measure::selects(context);
+            Measure::downWalks(context);
+            Measure::switches(context);
+            Measure::plays(context);
+            Measure::spawns(context);
+        }
+    }
+    for (const QString &text : std::as_const(dialogs.texts))
+        problems.append(QStringLiteral("message box at %1 games: %2").arg(games).arg(text));
+
+    const double memory = peakMemoryOfLoad(QCoreApplication::applicationFilePath(), root, &error);
+    if (memory < 0)
+        problems.append(QStringLiteral("peak memory at %1 (%2)").arg(games).arg(error));
+    else
+        run.add(Figures::memory(), games, {memory}, true);
+    return true;
+}
+
+} // namespace
+
+// Qt's offscreen platform says on every window that it cannot do some things a
+// desktop does; nothing the figures depend on.
+QtMessageHandler standardHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        standardHandler(type, context, message);
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(&quietHandler);
+    QApplication app(argc, argv);
+    Settings settings;
+    QString probeRoot;
+    if (!parse(app.arguments(), &settings, &probeRoot)) {
+        progress(QStringLiteral("bench: a game count must be a whole number above 0"));
+        return 2;
+    }
+    if (!probeRoot.isEmpty())
+        return memoryProbe(probeRoot);
+    // The installation maker copies the converter from the build tree: this program's
+    // directory is <build>/bench.
+    if (qEnvironmentVariableIsEmpty("LUDORA_BUILD_DIR"))
+        qputenv("LUDORA_BUILD_DIR", QFile::encodeName(QDir(app.applicationDirPath()).absoluteFilePath(QStringLiteral(".."))));
+
+    QTemporaryDir temporary;
+    const QString work = settings.workDir.isEmpty() ? temporary.path() : settings.workDir;
+    Report::Run run;
+    QStringList problems;
+    for (const int games : std::as_const(settings.sizes)) {
+        const QString root = QDir(work).filePath(QStringLiteral("ludora-%1").arg(games));
+        measureOne(run, problems, root, games, settings.repetitions);
+        DataSource::closeAllConnections();
+        QDir(root).removeRecursively();
+    }
+
+    QTextStream out(stdout);
+    out << run.table();
+    problems += run.overTarget();
+    if (problems.isEmpty())
+        out << "bench: ok\n";
+    else
+        out << "bench: over target: " << problems.join(QStringLiteral("; ")) << '\n';
+    return 0;
+}
