@@ -116,6 +116,8 @@ bool FrmMain::readMasterConfig()
         problem = DatLast.lastError();
     else if (DatLast.atEnd())
         problem = QStringLiteral("File ") + master + QStringLiteral(" has no configuration record");
+    else if (DatLast.value(Schema::MasterConfig::Database).toString().trimmed().isEmpty())
+        problem = QStringLiteral("File ") + master + QStringLiteral(" names no console database in its configuration record");
 
     QString database = fallbackConsole().databaseFile;
     QString picture = fallbackConsole().pictureFile;
@@ -176,26 +178,31 @@ void FrmMain::fillFixedLists()
         ui.TxtRating->addItem(QString::number(rating));
 }
 
-// The console's own directories. Without a readable configuration record they are
-// taken from the console table, as a console switch sets them.
+// The console's own directories. Without a readable configuration record, or where a
+// field of it is empty, they are taken from the console table, as a console switch sets them.
 void FrmMain::readConsoleConfig()
 {
+    const Consoles::Console *console = Consoles::byDatabaseFile(QFileInfo(m_state.ConsoleDb).fileName());
+    const QString consoleDir = QStringLiteral("\\console\\") + (console ? console->directory : fallbackConsole().directory);
+    const auto directory = [&](const QString &stored, const QString &ownFolder) {
+        return Paths::join(m_state.RootDir, stored.trimmed().isEmpty() ? consoleDir + ownFolder
+                                                                       : QStringLiteral("\\console") + stored);
+    };
+    const QString screen = QStringLiteral("\\screen\\");
+    const QString games = QStringLiteral("\\games\\");
+
     DatConfig.setDatabaseName(m_state.ConsoleDb);
     DatConfig.setRecordSource(configQuery);
     if (DatConfig.open() && !DatConfig.atEnd()) {
-        m_state.ScreenDir = Paths::join(m_state.RootDir, QStringLiteral("\\console")
-                                            + DatConfig.value(Schema::ConsoleConfig::ScreenDir).toString());
-        m_state.GamesDir = Paths::join(m_state.RootDir, QStringLiteral("\\console")
-                                           + DatConfig.value(Schema::ConsoleConfig::GamesDir).toString());
+        m_state.ScreenDir = directory(DatConfig.value(Schema::ConsoleConfig::ScreenDir).toString(), screen);
+        m_state.GamesDir = directory(DatConfig.value(Schema::ConsoleConfig::GamesDir).toString(), games);
         return;
     }
     const QString problem = DatConfig.lastError().isEmpty()
                                 ? QStringLiteral("File ") + m_state.ConsoleDb + QStringLiteral(" has no configuration record")
                                 : DatConfig.lastError();
-    const Consoles::Console *console = Consoles::byDatabaseFile(QFileInfo(m_state.ConsoleDb).fileName());
-    const QString directory = console ? console->directory : fallbackConsole().directory;
-    m_state.ScreenDir = Paths::join(m_state.RootDir, QStringLiteral("\\console\\") + directory + QStringLiteral("\\screen\\"));
-    m_state.GamesDir = Paths::join(m_state.RootDir, QStringLiteral("\\console\\") + directory + QStringLiteral("\\games\\"));
+    m_state.ScreenDir = directory(QString(), screen);
+    m_state.GamesDir = directory(QString(), games);
     m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
                              problem + QStringLiteral(". The games of this console cannot be shown."));
 }
