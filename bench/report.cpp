@@ -51,7 +51,7 @@ QString number(double value)
 
 QString row(const QStringList &cells)
 {
-    static const int widths[] = {-24, 7, 10, 10, 10, 8};
+    static const int widths[] = {-27, 7, 10, 10, 10, 8};
     QString line;
     for (int i = 0; i < cells.size(); ++i)
         line += QStringLiteral("%1").arg(cells[i], widths[i]) + (i + 1 < cells.size() ? QStringLiteral(" ") : QString());
