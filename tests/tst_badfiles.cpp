@@ -39,26 +39,11 @@ const QString gameboy = TestInstall::gameboyDb();
 const QString playFailed =
     QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
-QStringList listedGames(FrmMain *main)
-{
-    QStringList names;
-    const QAbstractItemModel *model = main->ui.LstGames->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data().toString());
-    return names;
-}
-
 void clickGame(FrmMain *main, int row)
 {
     QAbstractItemView *view = main->ui.LstGames->view();
     const QModelIndex index = view->model()->index(row, 0);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-}
-
-QString errorLine(FrmMain *main)
-{
-    const QString text = main->ui.StatusBar1->text(6);
-    return text.startsWith(QStringLiteral("Total Times Played : ")) ? QString() : text;
 }
 
 QString texts(const QList<ScriptedDialogs::Shown> &shown)

@@ -36,15 +36,6 @@ QStringList texts(const QVariantList &values)
     return list;
 }
 
-QStringList listedGames(FrmMain *main)
-{
-    QStringList names;
-    const QAbstractItemModel *model = main->ui.LstGames->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data().toString());
-    return names;
-}
-
 QStringList comboEntries(QComboBox *combo)
 {
     QStringList entries;

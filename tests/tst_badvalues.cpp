@@ -31,15 +31,6 @@ const QString gameboy = TestInstall::gameboyDb();
 const QString playFailed =
     QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
-QStringList listedGames(FrmMain *main, int role = Qt::DisplayRole)
-{
-    QStringList names;
-    const QAbstractItemModel *model = main->ui.LstGames->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data(role).toString());
-    return names;
-}
-
 void clickGame(FrmMain *main, int row)
 {
     QAbstractItemView *view = main->ui.LstGames->view();
@@ -59,12 +50,6 @@ int starsShown(FrmMain *main)
     for (int i = 0; i < 5; ++i)
         shown += main->findChild<QWidget *>(QStringLiteral("ImgStar2_%1").arg(i))->isHidden() ? 0 : 1;
     return shown;
-}
-
-QString errorLine(FrmMain *main)
-{
-    const QString text = main->ui.StatusBar1->text(6);
-    return text.startsWith(QStringLiteral("Total Times Played : ")) ? QString() : text;
 }
 
 } // namespace

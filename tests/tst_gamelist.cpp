@@ -41,15 +41,6 @@ GameListModel *listModel(FrmMain *main)
     return qobject_cast<GameListModel *>(main->ui.LstGames->model());
 }
 
-QStringList listed(FrmMain *main, int role = Qt::DisplayRole)
-{
-    QStringList names;
-    const QAbstractItemModel *model = main->ui.LstGames->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data(role).toString());
-    return names;
-}
-
 QStringList countPanels(FrmMain *main)
 {
     QStringList texts;
@@ -139,11 +130,11 @@ void TestGameList::filtersListAndCount()
     clickOption(main, option);
 
     QCOMPARE(main->DatGames.recordSource(), query);
-    QCOMPARE(listed(main), names);
+    QCOMPARE(listedGames(main), names);
     QStringList keys;
     for (int i = 0; i < names.size(); ++i)
         keys.append(QStringLiteral("a ") + QString::number(i) + names[i]);
-    QCOMPARE(listed(main, GameListModel::KeyRole), keys);
+    QCOMPARE(listedGames(main, GameListModel::KeyRole), keys);
     const QStringList expected = {
         QStringLiteral("All Games : %1  ").arg(counts[0]),
         QStringLiteral("Favorite Games : %1  ").arg(counts[1]),
@@ -241,11 +232,11 @@ void TestGameList::iconAndViewTypesReReadTheTable()
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    QCOMPARE(listed(main), QStringList{"Old Game"});
+    QCOMPARE(listedGames(main), QStringList{"Old Game"});
 
     QVERIFY(addGame(install, {"Added Behind", "French", 2, 0, 1, 4}));   // another program
     clickOption(main, option);
-    QCOMPARE(listed(main), (QStringList{"Added Behind", "Old Game"}));
+    QCOMPARE(listedGames(main), (QStringList{"Added Behind", "Old Game"}));
     QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 2  "));
     QCOMPARE(main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 7  "));
 
@@ -293,8 +284,8 @@ void TestGameList::clickShowsTheGame()
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    QCOMPARE(listed(main), (QStringList{"Ocean's Eleven", "Pokémon Édition", "Twin", "Twin", "Zeta", "ゼルダの伝説"}));
-    QCOMPARE(listed(main, GameListModel::KeyRole).mid(2, 2), (QStringList{"a 2Twin", "a 3Twin"}));
+    QCOMPARE(listedGames(main), (QStringList{"Ocean's Eleven", "Pokémon Édition", "Twin", "Twin", "Zeta", "ゼルダの伝説"}));
+    QCOMPARE(listedGames(main, GameListModel::KeyRole).mid(2, 2), (QStringList{"a 2Twin", "a 3Twin"}));
 
     clickEntry(main, row);
     QCOMPARE(Globale::state().CurrentGame, name);
@@ -356,7 +347,7 @@ void TestGameList::keyWithNothingSelectedIsAnError()
     QVERIFY(main);
     const QString shown = Globale::state().CurrentGame;
     clickOption(main, QStringLiteral("OptFavorite"));   // lists nothing
-    QCOMPARE(listed(main), QStringList());
+    QCOMPARE(listedGames(main), QStringList());
     QTest::keyClick(main->ui.LstGames->view(), Qt::Key_Down);
     QVERIFY2(main->ui.StatusBar1->text(6).contains(QStringLiteral("no game is selected")),
              qPrintable(main->ui.StatusBar1->text(6)));

@@ -83,15 +83,6 @@ void typeInto(QComboBox *combo, const QString &text)
     replaceText(combo->lineEdit(), text);
 }
 
-QStringList listedGames(FrmMain *main)
-{
-    QStringList names;
-    const QAbstractItemModel *model = main->ui.LstGames->model();
-    for (int row = 0; model && row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data().toString());
-    return names;
-}
-
 // Today as a game's "added on" date: dd, MM and yyyy joined by the system's date
 // separator, the first non-field character of its short date format.
 QString addedToday(const QDate &date)

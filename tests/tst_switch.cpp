@@ -38,15 +38,6 @@ bool fillConsole(TestInstall &install, const QString &databaseFile, const QStrin
            && install.exec(db, QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES (?)"), {tag + QStringLiteral(" Emu")});
 }
 
-QStringList listedGames(FrmMain *main)
-{
-    QStringList names;
-    const QAbstractItemModel *model = main->ui.LstGames->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data().toString());
-    return names;
-}
-
 } // namespace
 
 class TestSwitch : public QObject {

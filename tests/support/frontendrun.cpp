@@ -1,8 +1,10 @@
 #include "tests/support/frontendrun.h"
 
 #include "frontend/frmmain.h"
+#include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
 #include "shared/datasource.h"
+#include "shared/statuspanels.h"
 #include "tests/support/fakes.h"
 
 #include <QApplication>
@@ -47,4 +49,19 @@ void closeFrontEnd()
         widget->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     DataSource::closeAllConnections();
+}
+
+QStringList listedGames(FrmMain *main, int role)
+{
+    QStringList names;
+    const QAbstractItemModel *model = main->ui.LstGames->model();
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        names.append(model->index(row, 0).data(role).toString());
+    return names;
+}
+
+QString errorLine(FrmMain *main)
+{
+    const QString text = main->ui.StatusBar1->text(6);
+    return text.startsWith(QStringLiteral("Total Times Played : ")) ? QString() : text;
 }

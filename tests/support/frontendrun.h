@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <Qt>
 
 class FrmMain;
 class ScriptedDialogs;
@@ -12,3 +14,8 @@ FrmMain *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingL
 // Closes the main window as a person would (its position is stored), waits until it is
 // gone, and closes this program's database connections.
 void closeFrontEnd();
+
+// The names the game list shows, top to bottom (or another role of its entries).
+QStringList listedGames(FrmMain *main, int role = Qt::DisplayRole);
+// The error line of the status bar (panel 6), empty while it shows the play count.
+QString errorLine(FrmMain *main);
