@@ -50,10 +50,7 @@ bool clickGame(FrmMain *main, const QString &name)
     const int row = listedGames(main).indexOf(name);
     if (row < 0)
         return false;
-    QAbstractItemView *view = main->ui.LstGames->view();
-    const QModelIndex index = view->model()->index(row, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    clickGame(main, row);
     return true;
 }
 

@@ -31,13 +31,6 @@ const QString gameboy = TestInstall::gameboyDb();
 const QString playFailed =
     QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
-void clickGame(FrmMain *main, int row)
-{
-    QAbstractItemView *view = main->ui.LstGames->view();
-    const QModelIndex index = view->model()->index(row, 0);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-}
-
 void play(FrmMain *main)
 {
     main->ui.TabGames->setCurrentIndex(0);

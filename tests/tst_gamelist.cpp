@@ -56,13 +56,6 @@ void clickOption(FrmMain *main, const QString &name)
     QTest::mouseClick(option, Qt::LeftButton);
 }
 
-void clickEntry(FrmMain *main, int row)
-{
-    QAbstractItemView *view = main->ui.LstGames->view();
-    const QModelIndex index = view->model()->index(row, 0);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-}
-
 } // namespace
 
 class TestGameList : public QObject {
@@ -287,7 +280,7 @@ void TestGameList::clickShowsTheGame()
     QCOMPARE(listedGames(main), (QStringList{"Ocean's Eleven", "Pokémon Édition", "Twin", "Twin", "Zeta", "ゼルダの伝説"}));
     QCOMPARE(listedGames(main, GameListModel::KeyRole).mid(2, 2), (QStringList{"a 2Twin", "a 3Twin"}));
 
-    clickEntry(main, row);
+    clickGame(main, row);
     QCOMPARE(Globale::state().CurrentGame, name);
     QCOMPARE(main->ui.LabGame->text(), name);
     QCOMPARE(main->ui.TxtTimes->text(), QString::number(times));
@@ -324,7 +317,7 @@ void TestGameList::keysWalkTheList()
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     clickOption(main, viewOption);
-    clickEntry(main, 0);
+    clickGame(main, 0);
     QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Alpha"));
 
     QAbstractItemView *view = main->ui.LstGames->view();

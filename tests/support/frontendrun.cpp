@@ -7,6 +7,7 @@
 #include "shared/statuspanels.h"
 #include "tests/support/fakes.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QPointer>
@@ -64,4 +65,12 @@ QString errorLine(FrmMain *main)
 {
     const QString text = main->ui.StatusBar1->text(6);
     return text.startsWith(QStringLiteral("Total Times Played : ")) ? QString() : text;
+}
+
+void clickGame(FrmMain *main, int row)
+{
+    QAbstractItemView *view = main->ui.LstGames->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }

@@ -19,3 +19,5 @@ void closeFrontEnd();
 QStringList listedGames(FrmMain *main, int role = Qt::DisplayRole);
 // The error line of the status bar (panel 6), empty while it shows the play count.
 QString errorLine(FrmMain *main);
+// Clicks the game list's entry of a row, scrolled into view first, as a person would.
+void clickGame(FrmMain *main, int row);
