@@ -8,7 +8,8 @@ target_compile_definitions(ludora_config INTERFACE
     QT_NO_CONTEXTLESS_CONNECT
     QT_NO_PROCESS_COMBINED_ARGUMENT_START
     QT_NO_CAST_FROM_BYTEARRAY)
-target_include_directories(ludora_config INTERFACE ${PROJECT_SOURCE_DIR})
+# The sources' own directory, and the headers CMake writes (ludora4version.h).
+target_include_directories(ludora_config INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
 
 if(LUDORA_SANITIZE)
     target_compile_options(ludora_config INTERFACE

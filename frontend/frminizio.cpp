@@ -1,6 +1,7 @@
 #include "frontend/frminizio.h"
 
 #include "frontend/pictures.h"
+#include "ludora4version.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -19,7 +20,7 @@ FrmInizio::FrmInizio(QWidget *parent)
     Image2->setFixedSize(300, 100);
     Image2->setPixmap(Pictures::splash());
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Rel. 4.0.0"));
+    Label1->setText(QStringLiteral("Rel. ") + QLatin1String(Version::text));
     LabCopyright->setText(QStringLiteral("© 2026 The Ludora4 developers"));
     for (QLabel *label : {Label1, LabCopyright})
         label->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include "frontend/gamelistwidget.h"
 #include "frontend/pictures.h"
 #include "frontend/strikeline.h"
+#include "ludora4version.h"
 #include "shared/clickablelabel.h"
 #include "shared/clickablelineedit.h"
 #include "shared/marklist.h"
@@ -172,7 +173,7 @@ struct FrmMainUi::PluginRow {
 void FrmMainUi::setupUi(QMainWindow *window)
 {
     window->setObjectName(QStringLiteral("FrmMain"));
-    window->setWindowTitle(QStringLiteral("Ludora4 Rel. 4.0.0"));
+    window->setWindowTitle(QStringLiteral("Ludora4 Rel. ") + QLatin1String(Version::text));
     window->resize(windowSize);
 
     createToolbar(window);
@@ -333,7 +334,7 @@ QGroupBox *FrmMainUi::createAboutPage()
     big.setBold(true);
     title->setFont(big);
     auto *subtitle = new QLabel(QStringLiteral("The front-end for your console emulators"));
-    auto *version = new QLabel(QStringLiteral("4.0.0"));
+    auto *version = new QLabel(QLatin1String(Version::text));
     auto *bugs = new QLabel(QStringLiteral("Please report any bug :"));
     auto *mail = new QLabel(QStringLiteral("ludora4-bugs@example.org"));
     auto *home = wrapped(QStringLiteral("Go to my home page for News & Plug Ins"));
