@@ -9,11 +9,14 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <utility>
+
 namespace Globale {
 
 namespace {
 QPointer<FrmInizio> splash;
 QPointer<FrmMain> main;
+QString pendingNote;
 
 // The splash timer's tick: only the first one loads the main window.
 void splashTick()
@@ -30,6 +33,8 @@ void splashTick()
     if (splash)
         splash->close();
     main->applyStoredPosition();
+    if (!s.StartNote.isEmpty())
+        main->recordError(s.StartNote);
 }
 } // namespace
 
@@ -49,6 +54,7 @@ void startProcedure(const QString &rootDir, Dialogs &dialogs, Launcher &launcher
     s.dialogs = &dialogs;
     s.launcher = &launcher;
     s.MainLoaded = 0;
+    s.StartNote = std::exchange(pendingNote, QString());
     Paths::clearCache();
 
     splash = new FrmInizio;
@@ -60,6 +66,11 @@ void startProcedure(const QString &rootDir, Dialogs &dialogs, Launcher &launcher
 QMainWindow *mainWindow()
 {
     return state().MainLoaded ? main.data() : nullptr;
+}
+
+void setStartNote(const QString &text)
+{
+    pendingNote = text;
 }
 
 QString probe(const QString &path)

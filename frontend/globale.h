@@ -22,6 +22,7 @@ struct State {
     QString ChooserCaption;
     bool DbMissing = false;
     int MainLoaded = 0;
+    QString StartNote;    // shown on the error line once the main window stands (first start)
     Dialogs *dialogs = nullptr;
     Launcher *launcher = nullptr;
 };
@@ -32,6 +33,10 @@ State &state();
 // executable's directory and the real services).
 void startProcedure(const QString &rootDir, Dialogs &dialogs, Launcher &launcher);
 QMainWindow *mainWindow();  // FrmMain once loaded, otherwise nullptr
+
+// A line for the error line once the main window of the next start stands (the note of a
+// first start); that start takes it, later ones do not see it.
+void setStartNote(const QString &text);
 
 // The file-existence probe; its result is also kept in ProbeResult.
 QString probe(const QString &path);

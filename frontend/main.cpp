@@ -1,15 +1,53 @@
+#include "frontend/dataroot.h"
 #include "frontend/globale.h"
+#include "frontend/startcheck.h"
+#include "frontend/startoptions.h"
+#include "ludora4version.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list.append(QString::fromLocal8Bit(argv[i]));
+    return list;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // The command line is read first, so that --help and --version need no display.
+    const StartOptions::Result options = StartOptions::parse(arguments(argc, argv));
+    if (options.action != StartOptions::Action::Start) {
+        const bool failed = options.action == StartOptions::Action::Fail;
+        std::fputs(qPrintable(options.text), failed ? stderr : stdout);
+        return failed ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludora4"));
+    QApplication::setApplicationVersion(QLatin1String(Version::text));
     MessageBoxDialogs dialogs;
+    const DataRoot::Choice root = DataRoot::choose(options.root, QCoreApplication::applicationDirPath());
+    QString note;
+    QString error;
+    if (!DataRoot::prepare(root, &note, &error)) {
+        dialogs.message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), error);
+        return 1;
+    }
     SystemLauncher launcher;
-    Globale::startProcedure(QCoreApplication::applicationDirPath(), dialogs, launcher);
-    return QApplication::exec();
+    Globale::setStartNote(note);
+    Globale::startProcedure(root.root, dialogs, launcher);
+    if (options.checkStart)
+        StartCheck::arm(&app);
+    const int status = QApplication::exec();
+    return options.checkStart && !StartCheck::passed() ? 1 : status;
 }

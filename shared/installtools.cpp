@@ -1,5 +1,6 @@
 #include "shared/installtools.h"
 
+#include "ludora4layout.h"
 #include "shared/paths.h"
 #include "shared/snapshotconversion.h"
 
@@ -16,7 +17,10 @@ QString converterName() { return Paths::executableName(QStringLiteral("I_View32"
 
 QStringList converterCandidates()
 {
-    QStringList places = {QDir(QCoreApplication::applicationDirPath()).filePath(converterName())};
+    const QDir programs(QCoreApplication::applicationDirPath());
+    QStringList places = {programs.filePath(converterName()),
+                          QDir::cleanPath(programs.filePath(QLatin1String(InstallLayout::toolsFromPrograms)
+                                                            + QLatin1Char('/') + converterName()))};
     const QString buildDir = qEnvironmentVariable("LUDORA_BUILD_DIR");
     if (!buildDir.isEmpty())
         places.append(QDir(buildDir).filePath(QStringLiteral("tools/") + converterName()));
