@@ -1,8 +1,8 @@
 #include "emuset/frmbrowser.h"
 
+#include "emuset/frontendchoice.h"
 #include "emuset/generale.h"
 #include "shared/filelists.h"
-#include "shared/paths.h"
 #include "shared/twips.h"
 
 #include <QVBoxLayout>
@@ -14,16 +14,21 @@ FrmBrowser::FrmBrowser(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FrmBrowser"));
     setWindowTitle(QStringLiteral("Select LUDORA4.EXE on your computer"));
     m_lists = new FileLists(this);
-    m_lists->setPattern(Paths::executableName(QStringLiteral("ludora4")));
+    m_lists->setPattern(FrontEndChoice::pattern(Generale::state().Installed));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
     resize(Twips::toPixels(6600), Twips::toPixels(5400));
     connect(m_lists, &FileLists::fileClicked, this, &FrmBrowser::fileClicked);
 }
 
-void FrmBrowser::fileClicked(const QString &directory, const QString &)
+void FrmBrowser::fileClicked(const QString &directory, const QString &fileName)
 {
-    Generale::setFrontEndDir(directory);
+    const QString chosen = FrontEndChoice::installationDir(directory, fileName);
+    if (chosen.isEmpty()) {
+        FrontEndChoice::reportNoInstallation(directory, fileName);
+        return;
+    }
+    Generale::setFrontEndDir(chosen);
     Generale::showMainWindow();
     close();
 }

@@ -1,5 +1,6 @@
 #include "emuset/frmbrowserplug.h"
 
+#include "emuset/frontendchoice.h"
 #include "emuset/generale.h"
 #include "shared/dialogs.h"
 #include "shared/filelists.h"
@@ -26,7 +27,7 @@ FrmBrowserPlug::FrmBrowserPlug(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FrmBrowserPlug"));
     setWindowTitle(QStringLiteral("Select LUDORA4.EXE !"));
     m_lists = new FileLists(this);
-    m_lists->setPattern(Paths::executableName(QStringLiteral("ludora4")));
+    m_lists->setPattern(FrontEndChoice::pattern(Generale::state().Installed));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
     resize(Twips::toPixels(6600), Twips::toPixels(5400));
@@ -35,9 +36,14 @@ FrmBrowserPlug::FrmBrowserPlug(QWidget *parent) : QWidget(parent, Qt::Window)
 
 // Registers Emuset's own directory with the platform's name of its executable, whatever
 // name the running file has; the chosen directory is used for nothing else.
-void FrmBrowserPlug::fileClicked(const QString &directory, const QString &)
+void FrmBrowserPlug::fileClicked(const QString &directory, const QString &fileName)
 {
-    const QString registry = Paths::join(directory, PluginRegistry::relativePath());
+    const QString chosen = FrontEndChoice::installationDir(directory, fileName);
+    if (chosen.isEmpty()) {
+        FrontEndChoice::reportNoInstallation(directory, fileName);
+        return;
+    }
+    const QString registry = Paths::join(chosen, PluginRegistry::relativePath());
     if (Paths::probe(registry).isEmpty()) {
         error(QStringLiteral("File ") + registry + QStringLiteral(" Not Found !? Can't Install Plug-In"));
         return;

@@ -58,6 +58,22 @@ void removeSettingsFile()
                QStringLiteral("Can't delete ") + file.fileName() + QStringLiteral(": ") + file.errorString());
 }
 
+bool holdsInstallation(const QString &dir)
+{
+    return !dir.isEmpty() && Paths::fileExists(Paths::join(dir, QStringLiteral("\\pack\\ludora.mdb")));
+}
+
+// The user's configuration directory may not exist yet when an installed Emuset first
+// stores a choice.
+bool makeSettingsDir(QString *error)
+{
+    const QString dir = QFileInfo(settingsPath()).absolutePath();
+    if (QDir().mkpath(dir))
+        return true;
+    *error = dir + QStringLiteral(": cannot create the directory");
+    return false;
+}
+
 } // namespace
 
 State &state()
@@ -68,10 +84,16 @@ State &state()
 
 QString settingsPath()
 {
-    return Emuset::SettingsFile::path(state().OwnDir);
+    return state().SettingsFile;
 }
 
 void startProcedure(const QString &ownDir, Dialogs &dialogs, Launcher &launcher)
+{
+    startProcedure(ownDir, Emuset::SettingsPlace::forProgramIn(ownDir), dialogs, launcher);
+}
+
+void startProcedure(const QString &ownDir, const Emuset::SettingsPlace::Place &place, Dialogs &dialogs,
+                    Launcher &launcher)
 {
     State &s = state();
     s = State{};
@@ -79,6 +101,8 @@ void startProcedure(const QString &ownDir, Dialogs &dialogs, Launcher &launcher)
     s.OwnDir = Paths::native(ownDir);
     while (s.OwnDir.size() > 1 && s.OwnDir.endsWith(QDir::separator()))
         s.OwnDir.chop(1);
+    s.Installed = place.installed;
+    s.SettingsFile = place.settingsFile;
     s.dialogs = &dialogs;
     s.launcher = &launcher;
     Paths::clearCache();
@@ -91,6 +115,9 @@ void startProcedure(const QString &ownDir, Dialogs &dialogs, Launcher &launcher)
         report(Dialogs::Icon::Warning, QStringLiteral("Warning!"), QStringLiteral("Can't read ") + error);
         return;
     }
+    // An installed Emuset without a chosen directory uses the user's own installation.
+    if (item.isEmpty() && place.installed && holdsInstallation(place.dataRoot))
+        item = place.dataRoot;
     if (item.isEmpty()) {
         showBrowser();
         return;
@@ -144,7 +171,7 @@ void setFrontEndDir(const QString &directory)
 {
     State &s = state();
     QString error;
-    if (!Emuset::SettingsFile::write(settingsPath(), directory, &error))
+    if (!makeSettingsDir(&error) || !Emuset::SettingsFile::write(settingsPath(), directory, &error))
         report(Dialogs::Icon::Warning, QStringLiteral("Warning!"),
                QStringLiteral("Can't store the Ludora4 directory: ") + error
                    + QStringLiteral(". It is used until Emuset ends; choose it again at the next start."));

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "emuset/settingsplace.h"
+
 class Dialogs;
 class Launcher;
 class QWidget;
@@ -14,6 +16,8 @@ struct State {
     QString FrontEndDir;          // the front-end's directory, with a trailing separator
     QString ConsoleDb;            // the console database that is open
     bool SettingListReady = true; // false while the set list is being filled
+    bool Installed = false;       // installed (not portable): see SettingsPlace
+    QString SettingsFile;         // emuset.ini, beside the program or in the user's configuration
     Dialogs *dialogs = nullptr;
     Launcher *launcher = nullptr;
 };
@@ -23,9 +27,12 @@ State &state();
 // Reads emuset.ini in ownDir and opens the main window, or the directory chooser when no
 // usable directory is stored. May run again once the windows of a previous run are gone.
 void startProcedure(const QString &ownDir, Dialogs &dialogs, Launcher &launcher);
+// The same with the place of the settings file decided by the caller (tests).
+void startProcedure(const QString &ownDir, const Emuset::SettingsPlace::Place &place, Dialogs &dialogs,
+                    Launcher &launcher);
 QWidget *mainWindow(); // FrmEmuset once loaded, otherwise nullptr
 
-QString settingsPath();
+QString settingsPath(); // the settings file of this run
 
 // The windows, each shown modeless and brought forward when already open.
 void showMainWindow();  // loads FrmEmuset first; its load check may end the program
