@@ -2,6 +2,7 @@
 
 #include "emuset/frmbrowsercons.h"
 #include "shared/dialogs.h"
+#include "shared/jetfile.h"
 #include "shared/marklist.h"
 #include "shared/paths.h"
 #include "shared/statuspanels.h"
@@ -92,6 +93,20 @@ void FrmEmuset::OpenConsole(const Consoles::Console &console)
     m_state.ConsoleDb = Paths::join(m_state.FrontEndDir, console.databasePath);
     LoadEmulatorList();
     LoadSettingList();
+    if (JetFile::isJet(Paths::resolve(m_state.ConsoleDb)))
+        reportJetDatabase();
+}
+
+// A console database still in the earlier program's format: the front-end converts it at
+// its start, the command ludora4-convert at any time.
+void FrmEmuset::reportJetDatabase()
+{
+    const QString text = QStringLiteral("File ") + m_state.ConsoleDb
+                         + QStringLiteral(" is in the format of the earlier program (Jet/Access). Open Ludora4 once "
+                                          "to convert the databases, or run: ludora4-convert ")
+                         + Paths::native(m_state.FrontEndDir);
+    recordError(text);
+    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"), text);
 }
 
 void FrmEmuset::recordError(const QString &text)

@@ -115,6 +115,7 @@ public:
 
     // The error line: panel 1 of the status bar.
     void recordError(const QString &text);
+    void reportJetDatabase();
 
 private:
     // Widgets (frmemuset_ui.cpp)

@@ -1,5 +1,6 @@
 #include "frontend/frmmain.h"
 
+#include "frontend/jetoffer.h"
 #include "shared/columntexts.h"
 #include "shared/clickablelabel.h"
 #include "shared/consoles.h"
@@ -67,6 +68,7 @@ bool FrmMain::load()
                                  QStringLiteral("ERROR!"), QStringLiteral("File ") + master + notFound);
         return false;
     }
+    Globale::offerJetConversion(m_state.RootDir, *m_state.dialogs);
     CheckConsoleDatabases();
     readMasterConfig();
 

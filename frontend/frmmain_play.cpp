@@ -4,6 +4,7 @@
 
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
+#include "shared/gamedates.h"
 #include "shared/launcher.h"
 #include "shared/schema.h"
 
@@ -11,7 +12,6 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -88,7 +88,7 @@ bool FrmMain::playSteps(QString *error)
 bool FrmMain::storePlay(QString *error)
 {
     ui.TxtTimes->setText(nextCount(ui.TxtTimes->text()));
-    ui.TxtLastPlay->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    ui.TxtLastPlay->setText(GameDates::lastPlay(QDate::currentDate()));
     if (!DatGames.update()) {
         *error = DatGames.lastError();
         return false;

@@ -4,6 +4,7 @@
 #include "frontend/strikeline.h"
 #include "shared/clickablelabel.h"
 #include "shared/dialogs.h"
+#include "shared/gamedates.h"
 #include "shared/paths.h"
 #include "shared/schema.h"
 #include "shared/sql.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -21,21 +21,6 @@ namespace {
 
 const QString publisherQuery = QStringLiteral("SELECT * from publisher order by [publisher]");
 const QString allFiles = QStringLiteral("*.*");
-
-// "dd/mm/yyyy" with each slash standing for the system's date separator: the first
-// character of the system's short date format that belongs to no field ('/' if none).
-QString addedDateFormat()
-{
-    QChar separator = QLatin1Char('/');
-    const QString system = QLocale::system().dateFormat(QLocale::ShortFormat);
-    for (const QChar c : system) {
-        if (!c.isLetterOrNumber() && !c.isSpace() && c != QLatin1Char('\'')) {
-            separator = c;
-            break;
-        }
-    }
-    return QStringLiteral("dd") + separator + QStringLiteral("MM") + separator + QStringLiteral("yyyy");
-}
 
 // A yes/no field that holds "no"; an empty (Null) field is not "no".
 bool storedFalse(const QVariant &value)
@@ -145,7 +130,7 @@ void FrmMain::reportStoreError(const QString &text)
 void FrmMain::addRom()
 {
     DatGames.addNew();
-    ui.Label15->setText(QDate::currentDate().toString(addedDateFormat()));
+    ui.Label15->setText(GameDates::added(QDate::currentDate()));
     if (ui.CmbEmulatore->count() > 0)
         ui.CmbEmulatore->setCurrentIndex(0);
     QString caption = QStringLiteral("Choose Rom File For : New Game ");

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// The texts the front-end stores in a game's two date columns; the converter writes the
+// dates of an earlier installation in the same forms.
+namespace GameDates {
+
+// DataAdd: "dd/mm/yyyy", each slash standing for the system's date separator.
+QString added(const QDate &date);
+// Data, the last play: the system's short date format.
+QString lastPlay(const QDate &date);
+
+} // namespace GameDates

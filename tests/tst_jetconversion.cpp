@@ -1,0 +1,569 @@
+#include "convert/conversion.h"
+#include "convert/sqlitewriter.h"
+#include "frontend/frmmain.h"
+#include "shared/gamedates.h"
+#include "shared/jetfile.h"
+#include "shared/schema.h"
+#include "shared/statuspanels.h"
+#include "tests/support/fakes.h"
+#include "tests/support/frontendrun.h"
+#include "tests/support/testinstall.h"
+#include "tests/tst_emuset_support.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Convert;
+
+namespace {
+
+const QString fixtures = QStringLiteral(LUDORA_JET_FIXTURES);
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile::remove(path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every name in a directory, hidden ones too: leftovers of a failed conversion show here.
+QStringList namesIn(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// A connection of the test's own to a file; closed when it goes.
+class Connection {
+public:
+    explicit Connection(const QString &path) : m_name(QStringLiteral("tst_jet_") + QString::number(++s_count))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~Connection() { QSqlDatabase::removeDatabase(m_name); }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name); }
+    QList<QVariantList> rows(const QString &sql) const
+    {
+        QList<QVariantList> rows;
+        QSqlQuery query(db());
+        if (!query.exec(sql))
+            return rows;
+        while (query.next()) {
+            QVariantList row;
+            for (int i = 0; i < query.record().count(); ++i)
+                row.append(query.value(i));
+            rows.append(row);
+        }
+        return rows;
+    }
+    QVariant scalar(const QString &sql) const
+    {
+        const QList<QVariantList> all = rows(sql);
+        return all.isEmpty() ? QVariant() : all.first().value(0);
+    }
+
+private:
+    QString m_name;
+    static inline int s_count = 0;
+};
+
+// Tables held in memory, handed over as the Jet reader hands over a file's; it can fail
+// after a given number of rows, as a damaged file would.
+class ModelSource final : public TableSource {
+public:
+    struct ModelTable {
+        Table table;
+        QList<QVariantList> rows;
+    };
+    QList<ModelTable> model;
+    int failAfterRows = -1;
+
+    bool tables(QList<Table> *tables) override
+    {
+        for (const ModelTable &entry : std::as_const(model))
+            tables->append(entry.table);
+        return true;
+    }
+    bool readRows(const Table &table, const RowSink &sink) override
+    {
+        for (const ModelTable &entry : std::as_const(model)) {
+            if (entry.table.name != table.name)
+                continue;
+            for (const QVariantList &row : entry.rows) {
+                if (failAfterRows-- == 0) {
+                    m_error = QStringLiteral("the disk went away");
+                    return false;
+                }
+                if (!sink(row))
+                    return false;
+            }
+        }
+        return true;
+    }
+    QString error() const override { return m_error; }
+
+private:
+    QString m_error;
+};
+
+// Our schema's tables as the earlier program's Jet files describe them: the same names
+// and order, yes/no, number and date columns typed as Jet types them.
+QList<Table> schemaTables(Schema::File file)
+{
+    static const QHash<QString, Kind> kinds = {
+        {QStringLiteral("Times"), Kind::Integer},     {QStringLiteral("Rating"), Kind::Integer},
+        {QStringLiteral("Colour"), Kind::Boolean},    {QStringLiteral("Sound"), Kind::Boolean},
+        {QStringLiteral("Playable"), Kind::Boolean},  {QStringLiteral("Favorites"), Kind::Boolean},
+        {QStringLiteral("Data"), Kind::DateTime},     {QStringLiteral("DataAdd"), Kind::DateTime},
+        {QStringLiteral("Attivo"), Kind::Integer},    {QStringLiteral("ID"), Kind::Integer},
+        {QStringLiteral("WinTop"), Kind::Real},       {QStringLiteral("WinLeft"), Kind::Real},
+        {QStringLiteral("Games"), Kind::Integer},
+    };
+    QTemporaryDir dir;
+    Connection schema(dir.filePath(QStringLiteral("schema.db")));
+    QSqlDatabase db = schema.db();
+    Schema::create(db, file, nullptr);
+    QList<Table> tables;
+    for (const QVariantList &name : schema.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        Table table{name[0].toString(), {}, -1};
+        for (const QVariantList &column : schema.rows(QStringLiteral("PRAGMA table_info(%1)").arg(table.name))) {
+            const QString columnName = column[1].toString();
+            table.columns.append({columnName, kinds.value(columnName, Kind::Text), columnName == QLatin1String("ID")});
+        }
+        tables.append(table);
+    }
+    return tables;
+}
+
+// How a column of a table behaves: its name, position, type, default, and whether a text
+// stored in it is found with another case.
+QList<QVariantList> behaviour(const QString &path, const QString &table)
+{
+    Connection file(path);
+    QList<QVariantList> columns = file.rows(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+    for (QVariantList &column : columns) {
+        const QString name = column[1].toString();
+        QSqlQuery(file.db()).exec(QStringLiteral("DELETE FROM %1").arg(table));
+        QSqlQuery insert(file.db());
+        insert.exec(QStringLiteral("INSERT INTO %1 (\"%2\") VALUES ('Abc')").arg(table, name));
+        column.append(file.scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE \"%2\" = 'aBC'").arg(table, name)));
+        QSqlQuery(file.db()).exec(QStringLiteral("DELETE FROM %1").arg(table));
+    }
+    return columns;
+}
+
+// mdb-export's rows of a table (CSV, text-like fields quoted): each field with a flag
+// saying whether it was quoted, so that NULL (empty, unquoted) shows apart.
+struct Field {
+    QString text;
+    bool quoted = false;
+};
+QList<QList<Field>> parseCsv(const QString &csv)
+{
+    QList<QList<Field>> rows;
+    QList<Field> row;
+    Field field;
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv[i];
+        if (inQuotes) {
+            if (c == QLatin1Char('"') && i + 1 < csv.size() && csv[i + 1] == QLatin1Char('"'))
+                field.text += csv[++i];
+            else if (c == QLatin1Char('"'))
+                inQuotes = false;
+            else
+                field.text += c;
+        } else if (c == QLatin1Char('"')) {
+            inQuotes = field.quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            row.append(std::exchange(field, Field()));
+        } else if (c == QLatin1Char('\n')) {
+            row.append(std::exchange(field, Field()));
+            rows.append(std::exchange(row, {}));
+        } else {
+            field.text += c;
+        }
+    }
+    return rows;
+}
+
+QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Whether a stored value equals what mdb-export printed for it, after the type mapping.
+bool sameValue(const QVariant &stored, const QString &type, const Field &exported)
+{
+    if (stored.isNull())
+        return exported.text.isEmpty() && !exported.quoted;
+    if (type == QLatin1String("REAL")) {
+        const double a = stored.toDouble(), b = exported.text.toDouble();
+        return std::fabs(a - b) <= 1e-6 * std::max(1.0, std::fabs(a));
+    }
+    if (type == QLatin1String("BLOB"))
+        return stored.toByteArray().toHex().toUpper() == exported.text.toUpper().toLatin1();
+    return stored.toString() == exported.text;
+}
+
+} // namespace
+
+class TestJetConversion : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fixtureConvertsAsMdbExportReadsIt_data();
+    void fixtureConvertsAsMdbExportReadsIt();
+    void ourTablesKeepTheirSchema_data();
+    void ourTablesKeepTheirSchema();
+    void valuesAreMapped_data();
+    void valuesAreMapped();
+    void failureInTheMiddleLeavesTheOriginal();
+    void backupInTheWaySkipsTheFile();
+    void secondRunChangesNothing();
+    void damagedFileIsReported_data();
+    void damagedFileIsReported();
+    void commandConvertsAnInstallation();
+    void frontEndOffersTheConversion_data();
+    void frontEndOffersTheConversion();
+    void emusetNamesTheWayOut();
+
+private:
+    ScriptedDialogs m_dialogs;
+    RecordingLauncher m_launcher;
+};
+
+// Every table, column (names and order), row and value of the fixtures, as mdb-export reads them.
+void TestJetConversion::fixtureConvertsAsMdbExportReadsIt_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::newRow("Jet 3") << QStringLiteral("testV1997.mdb");
+    QTest::newRow("Jet 4") << QStringLiteral("test2V2000.mdb");
+}
+
+void TestJetConversion::fixtureConvertsAsMdbExportReadsIt()
+{
+    QFETCH(QString, fixture);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fixture.mdb"));
+    QVERIFY2(QFile::copy(fixtures + QLatin1Char('/') + fixture, path), qPrintable(fixtures));
+    const QByteArray original = contents(path);
+    const QStringList tables = run(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(!tables.isEmpty());
+    QList<QList<QList<Field>>> exported;
+    for (const QString &table : tables)
+        exported.append(parseCsv(run(QStringLiteral("mdb-export"),
+                                     {QStringLiteral("-b"), QStringLiteral("hex"), QStringLiteral("-D"), QStringLiteral("%Y-%m-%dT%H:%M:%S"),
+                                      QStringLiteral("-T"), QStringLiteral("%Y-%m-%dT%H:%M:%S"), path, table})));
+
+    const FileResult result = convertFile({path, Schema::File::Console});
+    QVERIFY2(result.outcome == Outcome::Converted, qPrintable(describe(result, dir.path())));
+    QCOMPARE(contents(path + QStringLiteral(".jet")), original);
+    QCOMPARE(JetFile::format(path), JetFile::Format::Sqlite);
+
+    Connection converted(path);
+    QStringList names;
+    for (const QVariantList &row : converted.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        names.append(row[0].toString());
+    QCOMPARE(names, tables);
+    qint64 rows = 0;
+    for (int t = 0; t < tables.size(); ++t) {
+        const QList<QVariantList> columns = converted.rows(QStringLiteral("PRAGMA table_info(\"%1\")").arg(tables[t]));
+        QStringList columnNames;
+        for (const QVariantList &column : columns)
+            columnNames.append(column[1].toString());
+        QStringList header;
+        for (const Field &field : exported[t].value(0))
+            header.append(field.text);
+        QCOMPARE(columnNames, header);
+        const QList<QVariantList> stored = converted.rows(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(tables[t]));
+        QCOMPARE(stored.size(), exported[t].size() - 1);
+        for (int r = 0; r < stored.size(); ++r) {
+            for (int c = 0; c < columns.size(); ++c) {
+                const Field &field = exported[t][r + 1].value(c);
+                QVERIFY2(sameValue(stored[r][c], columns[c][2].toString(), field),
+                         qPrintable(QStringLiteral("%1 row %2 %3: stored %4, mdb-export %5")
+                                        .arg(tables[t]).arg(r).arg(columnNames[c], stored[r][c].toString().left(80), field.text.left(80))));
+            }
+        }
+        rows += stored.size();
+    }
+    QCOMPARE(result.tables, tables.size());
+    QCOMPARE(result.rows, rows);
+}
+
+// Our own tables, described as a Jet file describes them, come out as the schema makes
+// them: names, order, types, defaults, and which columns ignore case.
+void TestJetConversion::ourTablesKeepTheirSchema_data()
+{
+    QTest::addColumn<Schema::File>("file");
+    QTest::newRow("master database") << Schema::File::Master;
+    QTest::newRow("console database") << Schema::File::Console;
+    QTest::newRow("plug-in registry") << Schema::File::Registry;
+}
+
+void TestJetConversion::ourTablesKeepTheirSchema()
+{
+    QFETCH(Schema::File, file);
+    QTemporaryDir dir;
+    const QString made = dir.filePath(QStringLiteral("made.mdb"));
+    {
+        Connection connection(made);
+        QSqlDatabase db = connection.db();
+        QVERIFY(Schema::create(db, file, nullptr));
+    }
+    ModelSource source;
+    for (const Table &table : schemaTables(file))
+        source.model.append({table, {}});
+    const QString converted = dir.filePath(QStringLiteral("converted.mdb"));
+    QString error;
+    QVERIFY2(writeSqlite(source, converted, file, nullptr, &error), qPrintable(error));
+
+    for (const ModelSource::ModelTable &table : std::as_const(source.model))
+        QCOMPARE(behaviour(converted, table.table.name), behaviour(made, table.table.name));
+    QCOMPARE(Connection(converted).scalar(QStringLiteral("PRAGMA user_version")), QVariant(Schema::Version));
+    if (file == Schema::File::Console) {
+        Connection games(converted);
+        QVERIFY(QSqlQuery(games.db()).exec(QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('New')")));
+        QCOMPARE(games.rows(QStringLiteral("SELECT Times, Rating FROM giochi")), (QList<QVariantList>{{0, 0}}));
+        QCOMPARE(games.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")), QVariant(1));
+    }
+}
+
+// Each kind of value as it is stored: its SQLite type and its value read back.
+void TestJetConversion::valuesAreMapped_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QVariant>("stored");
+    const QDateTime date(QDate(2008, 3, 9), QTime(14, 5, 7), Qt::UTC);
+    QTest::newRow("text") << "Notes" << Kind::Text << QVariant(QStringLiteral("Zoë's \"game\"\nline 2")) << "text"
+                          << QVariant(QStringLiteral("Zoë's \"game\"\nline 2"));
+    QTest::newRow("integer") << "Times" << Kind::Integer << QVariant(qint64(40000)) << "integer" << QVariant(40000);
+    QTest::newRow("currency keeps four decimals") << "Serial" << Kind::Real << QVariant(1234.5678) << "real" << QVariant(1234.5678);
+    QTest::newRow("yes") << "Playable" << Kind::Boolean << QVariant(true) << "integer" << QVariant(1);
+    QTest::newRow("no") << "Favorites" << Kind::Boolean << QVariant(false) << "integer" << QVariant(0);
+    QTest::newRow("date added") << "DataAdd" << Kind::DateTime << QVariant(date) << "text"
+                                << QVariant(GameDates::added(date.date()));
+    QTest::newRow("last play") << "Data" << Kind::DateTime << QVariant(date) << "text"
+                               << QVariant(GameDates::lastPlay(date.date()));
+    QTest::newRow("other date") << "Region" << Kind::DateTime << QVariant(date) << "text"
+                                << QVariant(QStringLiteral("2008-03-09T14:05:07"));
+    QTest::newRow("binary") << "Players" << Kind::Blob << QVariant(QByteArray("\x00\x01\xff", 3)) << "blob"
+                            << QVariant(QByteArray("\x00\x01\xff", 3));
+    QTest::newRow("null") << "Rating" << Kind::Integer << QVariant() << "null" << QVariant();
+}
+
+void TestJetConversion::valuesAreMapped()
+{
+    QFETCH(QString, column);
+    QFETCH(Kind, kind);
+    QFETCH(QVariant, value);
+    QFETCH(QString, type);
+    QFETCH(QVariant, stored);
+    ModelSource source;
+    source.model.append({{QStringLiteral("giochi"), {{QStringLiteral("Gioco")}, {column, kind}}, 1},
+                         {{QStringLiteral("Tetris"), value}}});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gameboy.mdb"));
+    QString error;
+    QVERIFY2(writeSqlite(source, path, Schema::File::Console, nullptr, &error), qPrintable(error));
+    Connection converted(path);
+    const QList<QVariantList> rows = converted.rows(QStringLiteral("SELECT typeof(\"%1\"), \"%1\" FROM giochi").arg(column));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0][0].toString(), type);
+    if (stored.isNull())
+        QVERIFY(rows[0][1].isNull());
+    else
+        QCOMPARE(rows[0][1].toString(), stored.toString());
+}
+
+// A failure while the rows are written: the original is left as it was, with no backup
+// and no temporary file beside it, and the result says why.
+void TestJetConversion::failureInTheMiddleLeavesTheOriginal()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gameboy.mdb"));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), path));
+    const QByteArray original = contents(path);
+    ModelSource source;
+    const Table table{QStringLiteral("giochi"), {{QStringLiteral("Gioco")}}, -1};
+    source.model.append({table, {{QStringLiteral("A")}, {QStringLiteral("B")}, {QStringLiteral("C")}}});
+    source.failAfterRows = 2;
+    const FileResult result = convertFile({path, Schema::File::Console}, source);
+    QCOMPARE(result.outcome, Outcome::Failed);
+    QVERIFY2(describe(result, dir.path()).contains(QStringLiteral("the disk went away; the file is unchanged")),
+             qPrintable(describe(result, dir.path())));
+    QCOMPARE(contents(path), original);
+    QCOMPARE(namesIn(dir.path()), QStringList{QStringLiteral("gameboy.mdb")});
+}
+
+void TestJetConversion::backupInTheWaySkipsTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Lynx.mdb"));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), path));
+    QVERIFY(writeFile(path + QStringLiteral(".jet"), "an older backup"));
+    const FileResult result = convertFile({path, Schema::File::Console});
+    QCOMPARE(result.outcome, Outcome::BackupInTheWay);
+    QCOMPARE(describe(result, dir.path()),
+             QStringLiteral("Lynx.mdb: not converted, Lynx.mdb.jet is already there (move it away and convert again)"));
+    QVERIFY(JetFile::isJet(path));
+    QCOMPARE(contents(path + QStringLiteral(".jet")), QByteArray("an older backup"));
+    QCOMPARE(namesIn(dir.path()), (QStringList{QStringLiteral("Lynx.mdb"), QStringLiteral("Lynx.mdb.jet")}));
+}
+
+void TestJetConversion::secondRunChangesNothing()
+{
+    TestInstall install;
+    QVERIFY(install.isValid());
+    const QString lynx = install.path(QStringLiteral("database/lynx.mdb"));
+    QVERIFY(QFile::remove(lynx));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/test2V2000.mdb"), lynx));
+    QCOMPARE(jetFiles(install.root()).size(), 1);
+    const QList<FileResult> first = convertInstallation(install.root());
+    QCOMPARE(std::count_if(first.begin(), first.end(), [](const FileResult &r) { return r.outcome == Outcome::Converted; }), 1);
+    const QByteArray converted = contents(lynx);
+    const QList<FileResult> second = convertInstallation(install.root());
+    QCOMPARE(second.size(), 12);
+    for (const FileResult &result : second)
+        QVERIFY2(result.outcome == Outcome::AlreadyConverted, qPrintable(describe(result, install.root())));
+    QCOMPARE(contents(lynx), converted);
+    QVERIFY(jetFiles(install.root()).isEmpty());
+}
+
+void TestJetConversion::damagedFileIsReported_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("cause");
+    const QByteArray jet = contents(fixtures + QStringLiteral("/test2V2000.mdb"));
+    QTest::newRow("truncated after the header page") << jet.first(4096) << "the file is damaged";
+    QTest::newRow("truncated in the middle") << jet.first(jet.size() / 2) << "the file is damaged";
+    QTest::newRow("zero bytes") << QByteArray() << "the file is empty";
+    QTest::newRow("garbage header") << QByteArray("Standard Jet DB\nnot a database at all") << "neither a Jet nor an SQLite database";
+}
+
+void TestJetConversion::damagedFileIsReported()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mega.mdb"));
+    QVERIFY(writeFile(path, bytes));
+    const FileResult result = convertFile({path, Schema::File::Console});
+    QCOMPARE(result.outcome, Outcome::Failed);
+    QVERIFY2(result.error.contains(cause), qPrintable(result.error));
+    QCOMPARE(contents(path), bytes);
+    QCOMPARE(namesIn(dir.path()), QStringList{QStringLiteral("mega.mdb")});
+}
+
+void TestJetConversion::commandConvertsAnInstallation()
+{
+    TestInstall install;
+    QVERIFY(install.isValid());
+    QVERIFY(QFile::remove(install.path(QStringLiteral("database/lynx.mdb"))));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), install.path(QStringLiteral("database/Lynx.mdb"))));
+    QVERIFY(writeFile(install.path(QStringLiteral("database/mega.mdb")), "garbage"));
+    int exitCode = 0;
+    const QString command = qEnvironmentVariable("LUDORA_BUILD_DIR") + QStringLiteral("/tools/ludora4-convert");
+    const QStringList lines = run(command, {install.root()}, &exitCode).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(exitCode, 1);
+    QCOMPARE(lines.size(), 12);
+    QVERIFY2(lines.contains(QStringLiteral("pack/ludora.mdb: already converted")), qPrintable(lines.join('\n')));
+    QVERIFY(lines.filter(QRegularExpression(QStringLiteral("^database/Lynx.mdb: converted, 4 tables, 2 rows, \\d+\\.\\d\\d s$"))).size() == 1);
+    QVERIFY(lines.contains(QStringLiteral("database/mega.mdb: not converted, it is neither a Jet nor an SQLite database; the file is unchanged")));
+    run(command, {install.root()}, &exitCode);
+    QCOMPARE(exitCode, 1);   // the damaged file is still there
+    QVERIFY(QFile::remove(install.path(QStringLiteral("database/mega.mdb"))));
+    run(command, {install.root()}, &exitCode);
+    QCOMPARE(exitCode, 0);
+}
+
+// The front-end, meeting a Jet console database, asks; OK converts it and goes on,
+// Cancel goes on without touching it.
+void TestJetConversion::frontEndOffersTheConversion_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+void TestJetConversion::frontEndOffersTheConversion()
+{
+    QFETCH(bool, accept);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    const QString lynx = install.path(QStringLiteral("database/lynx.mdb"));
+    QVERIFY(QFile::remove(lynx));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), lynx));
+    m_dialogs = ScriptedDialogs();
+    m_dialogs.queueAnswers({accept});
+    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QVERIFY(!m_dialogs.shown.isEmpty());
+    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
+    QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
+    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("\ndatabase/lynx.mdb\n")), qPrintable(m_dialogs.shown[0].text));
+    QCOMPARE(JetFile::isJet(lynx), !accept);
+    QCOMPARE(QFileInfo::exists(lynx + QStringLiteral(".jet")), accept);
+    if (accept) {
+        QCOMPARE(m_dialogs.shown.size(), 2);
+        QCOMPARE(m_dialogs.shown[1].icon, Dialogs::Icon::Information);
+        QVERIFY2(m_dialogs.shown[1].text.startsWith(QStringLiteral("database/lynx.mdb: converted, 4 tables, 2 rows")),
+                 qPrintable(m_dialogs.shown[1].text));
+    } else {
+        QCOMPARE(m_dialogs.shown.size(), 1);
+    }
+    closeFrontEnd();
+}
+
+void TestJetConversion::emusetNamesTheWayOut()
+{
+    TestInstall install;
+    QTemporaryDir own;
+    QVERIFY(install.isValid());
+    QVERIFY(EmusetRun::writeIni(own.path(), EmusetRun::iniLine(install.root())));
+    const QString gameboy = install.path(QStringLiteral("database/gameboy.mdb"));
+    QVERIFY(QFile::remove(gameboy));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), gameboy));
+    m_dialogs = ScriptedDialogs();
+    Emuset::FrmEmuset *window = EmusetRun::start(own.path(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    const QString text = m_dialogs.shown[0].text;
+    QVERIFY2(text.contains(gameboy) && text.contains(QStringLiteral("Open Ludora4 once"))
+                 && text.contains(QStringLiteral("ludora4-convert ") + install.root()),
+             qPrintable(text));
+    QCOMPARE(window->StatusBar1->text(1), text);
+    QCOMPARE(window->LstEmu->count(), 0);
+    QVERIFY(JetFile::isJet(gameboy));
+    EmusetRun::closeAll();
+}
+
+QTEST_MAIN(TestJetConversion)
+#include "tst_jetconversion.moc"
