@@ -7,6 +7,7 @@
 #include "shared/launcher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -35,6 +36,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ludora4"));
     QApplication::setApplicationVersion(QLatin1String(Version::text));
+    // The desktop entry and the theme's icon of an installed program (the id of both).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ludora4.Ludora4"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.ludora4.Ludora4")));
     MessageBoxDialogs dialogs;
     const DataRoot::Choice root = DataRoot::choose(options.root, QCoreApplication::applicationDirPath());
     QString note;
