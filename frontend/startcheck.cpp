@@ -1,6 +1,7 @@
 #include "frontend/startcheck.h"
 
 #include "frontend/globale.h"
+#include "shared/dialogs.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -14,6 +15,15 @@ namespace StartCheck {
 namespace {
 
 bool seen = false;
+
+class PrintingDialogs final : public Dialogs {
+public:
+    bool message(Icon, Buttons, const QString &title, const QString &text) override
+    {
+        std::fprintf(stderr, "Message: %s: %s\n", qPrintable(title), qPrintable(text));
+        return true;
+    }
+};
 
 // Polled from the event loop (not a wait): the load runs on the splash timer's tick.
 void look(QTimer *timer)
@@ -31,6 +41,12 @@ void look(QTimer *timer)
 }
 
 } // namespace
+
+Dialogs &dialogs()
+{
+    static PrintingDialogs printing;
+    return printing;
+}
 
 void arm(QObject *context)
 {

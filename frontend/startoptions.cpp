@@ -39,8 +39,9 @@ Result parse(const QStringList &arguments)
     const QCommandLineOption root(QStringLiteral("root"),
                                   QStringLiteral("Work on the installation in <dir>."), QStringLiteral("dir"));
     const QCommandLineOption check(QStringLiteral("check-start"),
-                                   QStringLiteral("Start, show the main window and end at once; the exit "
-                                                  "status is 0 when the window was shown."));
+                                   QStringLiteral("Start, show the main window and end at once, printing "
+                                                  "messages instead of showing them; the exit status "
+                                                  "is 0 when the window was shown."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

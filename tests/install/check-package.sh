@@ -31,9 +31,13 @@ dpkg-deb -x "$deb" "$root"
 [ -x "$root/usr/bin/ludora4" ] && [ -x "$root/usr/libexec/ludora4/I_View32" ] || fail "programs missing in the package"
 
 # Headless, a fresh home, nothing that points back at the build tree.
+#   run [NAME=VALUE...] [-- ARGUMENT...]
 run() {
+    local vars=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do vars+=("$1"); shift; done
+    [ $# -gt 0 ] && shift
     env -u LUDORA_BUILD_DIR -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$tmp/home" QT_QPA_PLATFORM=offscreen \
-        "$@" timeout 120 "$root/usr/bin/ludora4" --check-start
+        "${vars[@]}" timeout 120 "$root/usr/bin/ludora4" --check-start "$@"
 }
 data=$tmp/home/.local/share/ludora4
 mkdir -p "$tmp/home"
@@ -49,6 +53,13 @@ touch "$data/console/gameboy/games/mine.rom"
 out=$(run) || fail "the second start did not show the main window: $out"
 grep -qx "Status: A new empty installation was made in .*" <<<"$out" && fail "made again: $out"
 [ -f "$data/console/gameboy/games/mine.rom" ] || fail "the second start changed the installation"
+
+# A start that cannot show the window ends with its message printed, instead of waiting.
+mkdir "$tmp/empty"
+if out=$(run -- --root "$tmp/empty" 2>&1); then fail "a start on an empty --root passed: $out"; fi
+grep -q "^Message: ERROR!: File $tmp/empty/pack/ludora.mdb Not Found! Bad Ludora4 Installation$" <<<"$out" \
+    || fail "no message for an empty --root: $out"
+[ -z "$(ls -A "$tmp/empty")" ] || fail "an installation was made in the explicit root"
 
 # XDG_DATA_HOME moves the user's installation.
 out=$(run XDG_DATA_HOME="$tmp/elsewhere") || fail "no start with XDG_DATA_HOME: $out"
