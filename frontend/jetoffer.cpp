@@ -22,7 +22,7 @@ void offerJetConversion(const QString &rootDir, Dialogs &dialogs)
         names.append(QDir(rootDir).relativeFilePath(file.path));
     const QString question =
         QStringLiteral("These databases are in the format of the earlier program (Jet/Access), which Ludora4 "
-                       "cannot read as they are:\n")
+                       "cannot read as they are:\n\n")
         + names.join(QLatin1Char('\n'))
         + QStringLiteral("\n\nConvert them now? Each original is kept beside it as NAME.mdb.jet.");
     if (!dialogs.message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, title, question))
