@@ -5,6 +5,7 @@
 #include "shared/clickablelineedit.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
+#include "shared/paths.h"
 #include "shared/schema.h"
 #include "shared/sql.h"
 
@@ -56,11 +57,18 @@ void FrmMain::setDocumentEditing(bool editing)
         button->setEnabled(editing);
 }
 
-// Reads the table afresh and makes the first document with the selected entry's name
-// current, in edit mode. False when nothing is selected or found.
+// The entry the user picked in LstDoc, or nullptr.
+static const QListWidgetItem *pickedDocument(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> picked = list->selectedItems();
+    return picked.isEmpty() ? nullptr : picked.first();
+}
+
+// Reads the table afresh and makes the first document with the picked entry's name
+// current, in edit mode. False when nothing is picked or found.
 bool FrmMain::editSelectedDocument()
 {
-    const QListWidgetItem *item = ui.LstDoc->currentItem();
+    const QListWidgetItem *item = pickedDocument(ui.LstDoc);
     if (!item || !DatDoc.refresh())
         return false;
     return DatDoc.findFirst(QStringLiteral("[doc_name] ='") + Sql::escape(item->text()) + QLatin1Char('\''))
@@ -77,7 +85,7 @@ void FrmMain::documentDoubleClicked()
 {
     if (!editSelectedDocument())
         return;
-    const QString path = ui.TxtDocFile->text();
+    const QString path = Paths::existing(ui.TxtDocFile->text());
     if (!m_state.launcher->openDocument(path))
         recordError(QStringLiteral("Document ") + path + QStringLiteral(" could not be opened"));
 }
@@ -113,8 +121,11 @@ void FrmMain::cancelDocument()
     DatDoc.cancelUpdate();
 }
 
+// With no entry picked there is nothing to delete, whatever row the data source stands on.
 void FrmMain::deleteDocument()
 {
+    if (!pickedDocument(ui.LstDoc))
+        return;
     if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, ui.TxtDocName->text(),
                                   QStringLiteral("Delete This Docs?")))
         return;

@@ -6,6 +6,7 @@
 #include "shared/dialogs.h"
 #include "shared/gamedates.h"
 #include "shared/launcher.h"
+#include "shared/paths.h"
 #include "shared/schema.h"
 
 #include <QComboBox>
@@ -38,6 +39,16 @@ QList<CommandLine::ParameterSet> readSets(DataSource &sets)
     return rows;
 }
 
+// What is started: the command line of the same input with the executable and the rom
+// path as they stand on disk (matched without regard to case); the text stays as stored.
+CommandLine::Launch launchOnDisk(CommandLine::Input input)
+{
+    input.executable = Paths::existing(input.executable);
+    input.romFile = Paths::existing(input.gamesDir + input.romFile);
+    input.gamesDir.clear();
+    return CommandLine::build(input).launch;
+}
+
 QString startError(Launcher *launcher, const QString &program)
 {
     const auto *system = dynamic_cast<SystemLauncher *>(launcher);
@@ -63,9 +74,11 @@ void FrmMain::playGame()
     m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), playFailed);
 }
 
+// The record's unsaved edits are stored first; the play itself is counted only once the
+// emulator has really been started.
 bool FrmMain::playSteps(QString *error)
 {
-    if (!storePlay(error))
+    if (!storeRecordForPlay(error))
         return false;
     if (!positionOnGameEmulator(error)) {
         if (error->isEmpty())
@@ -80,15 +93,18 @@ bool FrmMain::playSteps(QString *error)
         return false;
     }
     SettingListReady = true;
-    return startEmulator(error);
+    bool started = false;
+    if (!startEmulator(&started, error))
+        return false;
+    // The emulator runs: a count that cannot be stored is no failed play.
+    if (started && !storePlay(error))
+        recordError(QStringLiteral("The play was not counted: ") + *error);
+    return true;
 }
 
-// One more play, dated today, stored with every other change of the record view. The
-// row then stays in edit mode for the next action.
-bool FrmMain::storePlay(QString *error)
+// Stores the bound controls into the shown row, which then stays in edit mode.
+bool FrmMain::storeRecordForPlay(QString *error)
 {
-    ui.TxtTimes->setText(nextCount(ui.TxtTimes->text()));
-    ui.TxtLastPlay->setText(GameDates::lastPlay(QDate::currentDate()));
     if (!DatGames.update()) {
         *error = DatGames.lastError();
         return false;
@@ -97,9 +113,20 @@ bool FrmMain::storePlay(QString *error)
     return true;
 }
 
+// One more play, dated today.
+bool FrmMain::storePlay(QString *error)
+{
+    ui.TxtTimes->setText(nextCount(ui.TxtTimes->text()));
+    ui.TxtLastPlay->setText(GameDates::lastPlay(QDate::currentDate()));
+    if (!storeRecordForPlay(error))
+        return false;
+    showGameCounts();
+    return true;
+}
+
 // The command line from DatEmu's row, DatSett's rows and the game's rom file; a placement
-// other than 1, 2 or 3 starts nothing and is no error.
-bool FrmMain::startEmulator(QString *error)
+// other than 1, 2 or 3 starts nothing and is no error (*started stays false).
+bool FrmMain::startEmulator(bool *started, QString *error)
 {
     CommandLine::Input input;
     input.executable = DatEmu.value(Schema::Emulators::Link).toString();
@@ -115,9 +142,11 @@ bool FrmMain::startEmulator(QString *error)
     }
     if (line.outcome == CommandLine::Result::Outcome::Nothing)
         return true;
-    if (!m_state.launcher->start(line.launch.program, line.launch.arguments)) {
+    const CommandLine::Launch launch = launchOnDisk(input);
+    if (!m_state.launcher->start(launch.program, launch.arguments)) {
         *error = startError(m_state.launcher, line.launch.program);
         return false;
     }
+    *started = true;
     return true;
 }

@@ -84,14 +84,15 @@ void FrmMain::ReadPluginRegistry()
     }
 }
 
-// The path label's text is the program; plug-ins get no arguments and are not waited for.
+// The path label's text is the program, found on disk whatever its case (as the probe
+// that enabled the button found it); plug-ins get no arguments and are not waited for.
 void FrmMain::startPlugin(QLabel *pathLabel, bool warnFirst)
 {
     if (warnFirst
         && !m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel,
                                      QStringLiteral("Warning!"), emusetWarning))
         return;
-    const QString program = pathLabel->text();
+    const QString program = Paths::existing(pathLabel->text());
     if (!m_state.launcher->start(program, {}))
         recordError(QStringLiteral("Plug-in ") + program + QStringLiteral(" could not be started"));
 }

@@ -87,6 +87,14 @@ QString resolve(const QString &path)
     return QDir::toNativeSeparators(current);
 }
 
+QString existing(const QString &path)
+{
+    if (!path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\')))
+        return path;
+    const QString resolved = resolve(path);
+    return QFileInfo::exists(resolved) ? resolved : path;
+}
+
 QString probe(const QString &path)
 {
     if (path.isEmpty())

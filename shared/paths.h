@@ -18,6 +18,11 @@ inline QString join(const QString &root, const QString &relative) { return nativ
 // regard to case. Components that match nothing are kept as written.
 QString resolve(const QString &path);
 
+// What to hand to another program: the path as it stands on disk when something there
+// matches it without regard to case, otherwise the path exactly as given (a bare program
+// name is left to the system's search path).
+QString existing(const QString &path);
+
 // The file-existence probe: the name, as stored on disk, of a normal file at path
 // (directories and hidden files do not count), or an empty text.
 QString probe(const QString &path);

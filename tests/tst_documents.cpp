@@ -31,7 +31,9 @@ private slots:
     void deleteAsksFirst_data();
     void deleteAsksFirst();
     void doubleClickOpensTheStoredPath();
-    void emptyTableEditAndDeleteDoNothing();
+    void doubleClickFindsTheFileWhateverItsCase();
+    void editAndDeleteWithNothingPickedDoNothing_data();
+    void editAndDeleteWithNothingPickedDoNothing();
 
 private:
     void addDocument(const QVariant &name, const QString &file);
@@ -279,15 +281,41 @@ void TestDocuments::doubleClickOpensTheStoredPath()
     QVERIFY(m_main->ui.StatusBar1->text(6).contains(QStringLiteral("/docs/readme.txt")));
 }
 
-void TestDocuments::emptyTableEditAndDeleteDoNothing()
+// A stored path whose case differs from the file on disk opens the file on disk.
+void TestDocuments::doubleClickFindsTheFileWhateverItsCase()
 {
+    QVERIFY(QDir().mkpath(m_install->path(QStringLiteral("docs"))));
+    QFile file(m_install->path(QStringLiteral("docs/manual.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    addDocument(QStringLiteral("Manual"), m_install->root() + QStringLiteral("/DOCS/Manual.TXT"));
     QVERIFY(startMain());
-    QCOMPARE(m_main->ui.LstDoc->count(), 0);
+    doubleClickEntry(0);
+    QCOMPARE(m_launcher->documents,
+             QStringList{QDir::toNativeSeparators(m_install->root() + QStringLiteral("/docs/manual.txt"))});
+}
+
+// Edit and Delete act on the picked entry only; with none picked they end silently,
+// whatever row the data source stands on after the list was filled.
+void TestDocuments::editAndDeleteWithNothingPickedDoNothing_data()
+{
+    QTest::addColumn<QStringList>("documents");
+    QTest::newRow("empty table") << QStringList();
+    QTest::newRow("two documents") << QStringList{"Readme", "Guide"};
+}
+
+void TestDocuments::editAndDeleteWithNothingPickedDoNothing()
+{
+    QFETCH(QStringList, documents);
+    for (const QString &name : documents)
+        addDocument(name, QStringLiteral("/docs/") + name);
+    QVERIFY(startMain());
+    QCOMPARE(listed(), documents);
     click(m_main->ui.CmdEditDoc);
     verifyMode(false);
     click(m_main->ui.CmdDeleteDoc);
-    QCOMPARE(m_dialogs->shown.size(), 1);
-    QVERIFY(stored(QStringLiteral("Doc_Name")).isEmpty());
+    QVERIFY(m_dialogs->shown.isEmpty());
+    QCOMPARE(stored(QStringLiteral("Doc_Name")).size(), documents.size());
     verifyMode(false);
 }
 

@@ -4,6 +4,7 @@
 #include "frontend/frmmain.h"
 #include "frontend/globale.h"
 #include "shared/marklist.h"
+#include "shared/paths.h"
 #include "shared/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
@@ -11,6 +12,9 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -83,11 +87,13 @@ private slots:
 
     void playCountsDatesAndStarts();
     void playStoresUnsavedEdits();
-    void noEmulatorsCountsThenFails();
+    void noEmulatorsFailsUncounted();
+    void pathsAreFoundWhateverTheirCase_data();
+    void pathsAreFoundWhateverTheirCase();
     void failures_data();
     void failures();
-    void otherPlacementStartsNothingSilently_data();
-    void otherPlacementStartsNothingSilently();
+    void otherPlacementStartsNothingUncounted_data();
+    void otherPlacementStartsNothingUncounted();
     void amigaGluesParametersToTheRom();
     void settingPageShowsTheGamesEmulatorAndMarks();
     void fillingWritesNoMark();
@@ -159,9 +165,11 @@ void TestPlay::playCountsDatesAndStarts()
     QCOMPARE(m_launcher.started[0].program, emuPath);
     QCOMPARE(m_launcher.started[0].arguments,
              QStringList({"-display", "1", "-full", Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
+    QCOMPARE(m_main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 1  "));
 
     play();
     QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 2);
+    QCOMPARE(m_main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 2  "));
     QVERIFY(isPlayDate(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")), day));
     QCOMPARE(m_launcher.started.size(), 2);
 }
@@ -182,18 +190,21 @@ void TestPlay::playStoresUnsavedEdits()
     QCOMPARE(m_launcher.started.size(), 1);
 }
 
-void TestPlay::noEmulatorsCountsThenFails()
+// A play that starts nothing is not counted; the record's edits are stored all the same.
+void TestPlay::noEmulatorsFailsUncounted()
 {
     TestInstall install;
     QVERIFY(install.isValid());
     Console console{install};
     QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
     QVERIFY(show(install, QStringLiteral("Tetris")));
+    m_main->ui.TxtYear->setEditText(QStringLiteral("1989"));
 
-    const QString day = today();
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
-    QVERIFY(isPlayDate(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")), day));
+    QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).isNull());
+    QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")).isNull());
+    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(), QStringLiteral("1989"));
+    QCOMPARE(m_main->ui.TxtTimes->text(), QString());
     QVERIFY(m_launcher.started.isEmpty());
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
@@ -203,7 +214,7 @@ void TestPlay::noEmulatorsCountsThenFails()
     QVERIFY(m_main->ui.StatusBar1->text(6).contains(QStringLiteral("Gambatte")));
 }
 
-// Each case fails after the play was counted: the message, the error line, nothing started.
+// Each case fails: the message, the error line, nothing started, the play not counted.
 void TestPlay::failures_data()
 {
     QTest::addColumn<QVariant>("type");
@@ -244,7 +255,7 @@ void TestPlay::failures()
     m_launcher.succeed = startSucceeds;
 
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 5);
+    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 4);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
     QCOMPARE(m_dialogs.shown[0].text, failedText);
@@ -256,14 +267,55 @@ void TestPlay::failures()
         QCOMPARE(m_main->ui.TxtFileEmu1->text(), QString());
 }
 
-void TestPlay::otherPlacementStartsNothingSilently_data()
+// The emulator and the rom are handed over as they stand on disk; the command line's
+// text keeps the stored names. A path that matches nothing is handed over as stored.
+void TestPlay::pathsAreFoundWhateverTheirCase_data()
+{
+    QTest::addColumn<QString>("storedEmulator");   // below the installation root
+    QTest::addColumn<QString>("storedRom");
+    QTest::addColumn<QString>("startedEmulator");
+    QTest::addColumn<QString>("startedRom");
+    QTest::newRow("both as on disk") << "/emu/fake" << "tetris.gb" << "/emu/fake" << "tetris.gb";
+    QTest::newRow("other case") << "/EMU/Fake" << "TETRIS.GB" << "/emu/fake" << "tetris.gb";
+    QTest::newRow("no match") << "/EMU/Other" << "Dr Mario.gb" << "/EMU/Other" << "Dr Mario.gb";
+}
+
+void TestPlay::pathsAreFoundWhateverTheirCase()
+{
+    QFETCH(QString, storedEmulator);
+    QFETCH(QString, storedRom);
+    QFETCH(QString, startedEmulator);
+    QFETCH(QString, startedRom);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    for (const QString &file : {QStringLiteral("/emu/fake"), QStringLiteral("/console/gameboy/games/tetris.gb")}) {
+        QVERIFY(QDir().mkpath(QFileInfo(install.path(file)).path()));
+        QFile created(install.path(file));
+        QVERIFY(created.open(QIODevice::WriteOnly));
+    }
+    Console console{install};
+    QVERIFY(console.emulator(QStringLiteral("Fake"), QStringLiteral("1"), install.root() + storedEmulator));
+    QVERIFY(install.exec(console.db, QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', ?, 'Fake')"),
+                         {storedRom}));
+    QVERIFY(show(install, QStringLiteral("Tetris")));
+
+    play();
+    QVERIFY(m_dialogs.shown.isEmpty());
+    QCOMPARE(m_launcher.started.size(), 1);
+    QCOMPARE(m_launcher.started[0].program, QDir::toNativeSeparators(install.root() + startedEmulator));
+    QCOMPARE(m_launcher.started[0].arguments.last(),
+             Paths::native(Globale::state().GamesDir + startedRom));
+    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
+}
+
+void TestPlay::otherPlacementStartsNothingUncounted_data()
 {
     QTest::addColumn<QString>("type");
     QTest::newRow("0") << QStringLiteral("0");
     QTest::newRow("4") << QStringLiteral("4");
 }
 
-void TestPlay::otherPlacementStartsNothingSilently()
+void TestPlay::otherPlacementStartsNothingUncounted()
 {
     QFETCH(QString, type);
     TestInstall install;
@@ -273,7 +325,7 @@ void TestPlay::otherPlacementStartsNothingSilently()
     QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
     QVERIFY(show(install, QStringLiteral("Tetris")));
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
+    QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).isNull());
     QVERIFY(m_dialogs.shown.isEmpty());
     QVERIFY(m_launcher.started.isEmpty());
 }

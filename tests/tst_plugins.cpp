@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -117,9 +118,11 @@ void TestPlugins::startButtonsStartTheRegisteredPath_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("label");
-    QTest::newRow("unfoldr") << "unfoldr" << "Command3" << "Label18";
-    QTest::newRow("cartload") << "cartload" << "Command5" << "Label24";
-    QTest::newRow("snapshift") << "snapshift" << "Command7" << "Label27";
+    QTest::addColumn<bool>("otherCase");   // registered in another case than on disk
+    QTest::newRow("unfoldr") << "unfoldr" << "Command3" << "Label18" << false;
+    QTest::newRow("cartload") << "cartload" << "Command5" << "Label24" << false;
+    QTest::newRow("snapshift") << "snapshift" << "Command7" << "Label27" << false;
+    QTest::newRow("cartload, other case") << "cartload" << "Command5" << "Label24" << true;
 }
 
 void TestPlugins::startButtonsStartTheRegisteredPath()
@@ -127,10 +130,15 @@ void TestPlugins::startButtonsStartTheRegisteredPath()
     QFETCH(QString, key);
     QFETCH(QString, button);
     QFETCH(QString, label);
+    QFETCH(bool, otherCase);
     const QString tool = makeTool(key, QStringLiteral("plug ins"));
-    registerPath(key, tool);
+    const QString folder = QFileInfo(tool).path();
+    const QString registered = otherCase ? folder.left(folder.size() - 8) + QStringLiteral("PLUG Ins/")
+                                               + QFileInfo(tool).fileName().toUpper()
+                                         : tool;
+    registerPath(key, registered);
     QVERIFY(startMain());
-    QCOMPARE(control<QLabel>(label)->text(), tool);
+    QCOMPARE(control<QLabel>(label)->text(), registered);
     QVERIFY(control<QPushButton>(button)->isEnabled());
     click(control<QPushButton>(button));
     QCOMPARE(m_launcher->started.size(), 1);
