@@ -83,6 +83,7 @@ bool FrmMain::load()
     LoadDocumentList();
     readConsoleConfig();
     FillEmulatorList();
+    restoreGameListChoices();
     FillGameList();
     ReadPluginRegistry();
 
@@ -154,8 +155,9 @@ void FrmMain::showConsolePicture()
 {
     const QPixmap picture(Paths::resolve(m_state.ConsolePic));
     ui.ImgConsole->setPixmap(picture);
+    // Also in the "Error LOG", where the counts of the list fill do not overwrite it.
     if (picture.isNull())
-        recordError(QStringLiteral("File ") + m_state.ConsolePic + QStringLiteral(" Not Found"));
+        recordDisplayError(QStringLiteral("File ") + m_state.ConsolePic + QStringLiteral(" Not Found"));
 }
 
 void FrmMain::fillLookupList(QComboBox *list, const QString &recordSource)
@@ -200,13 +202,17 @@ void FrmMain::readConsoleConfig()
         m_state.GamesDir = directory(DatConfig.value(Schema::ConsoleConfig::GamesDir).toString(), games);
         return;
     }
-    const QString problem = DatConfig.lastError().isEmpty()
-                                ? QStringLiteral("File ") + m_state.ConsoleDb + QStringLiteral(" has no configuration record")
-                                : DatConfig.lastError();
+    const bool unreadable = !DatConfig.lastError().isEmpty();
     m_state.ScreenDir = directory(QString(), screen);
     m_state.GamesDir = directory(QString(), games);
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                             problem + QStringLiteral(". The games of this console cannot be shown."));
+    const QString message =
+        unreadable ? DatConfig.lastError() + QStringLiteral(". The games of this console cannot be shown.")
+                   : QStringLiteral("File ") + m_state.ConsoleDb
+                         + QStringLiteral(" has no configuration record. Its games are shown; their screenshots "
+                                          "are looked for in ")
+                         + m_state.ScreenDir + QStringLiteral(" and their roms in ") + m_state.GamesDir
+                         + QLatin1Char('.');
+    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), message);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

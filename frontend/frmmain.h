@@ -93,6 +93,7 @@ private:
     // --- record page (frmmain_record.cpp) ---
     // An error of the record display: panel 6 and the "Error LOG" box Text7.
     void recordDisplayError(const QString &text);
+    void showRecordPictures();
     void showPlayableMark();
     void showRatingPictures();
     void addRom();
@@ -106,6 +107,8 @@ private:
 
     // --- games page (frmmain_games.cpp) and console switching (frmmain_switch.cpp) ---
     void selectGame();
+    void showGameCounts();
+    void restoreGameListChoices();
     void setGameImageLists(const ImageListPair &pair);
     void setGameViewMode(int mode);
     void switchConsole(const Consoles::Console &console);
@@ -124,8 +127,9 @@ private:
     void connectPlayButton();
     void playGame();
     bool playSteps(QString *error);
+    bool storeRecordForPlay(QString *error);
     bool storePlay(QString *error);
-    bool startEmulator(QString *error);
+    bool startEmulator(bool *started, QString *error);
     bool SettingListReady = true;  // false while LstSetting is being filled
 
     // --- snapshots (frmmain_snapshots.cpp) ---

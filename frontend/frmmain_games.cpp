@@ -7,7 +7,11 @@
 #include "shared/sql.h"
 #include "shared/statuspanels.h"
 
+#include <QCoreApplication>
 #include <QRadioButton>
+#include <QSettings>
+
+#include <iterator>
 
 namespace {
 
@@ -69,6 +73,33 @@ constexpr ViewOption viewOptions[] = {
     {&FrmMainUi::Option4, GameListWidget::Report},
 };
 
+// The view and icon type chosen are kept per user across starts, in the settings of the
+// program's organization (the real main names one). A host without one, a test or the
+// benchmark, neither reads nor writes them.
+const QString viewKey = QStringLiteral("GameList/view");
+const QString iconKey = QStringLiteral("GameList/icon");
+
+bool keepsChoices()
+{
+    return !QCoreApplication::organizationName().isEmpty();
+}
+
+void rememberChoice(const QString &key, int index)
+{
+    if (keepsChoices())
+        QSettings().setValue(key, index);
+}
+
+// The remembered index of an option group of `count` options, or -1.
+int rememberedChoice(const QString &key, size_t count)
+{
+    if (!keepsChoices())
+        return -1;
+    bool number = false;
+    const int index = QSettings().value(key).toInt(&number);
+    return number && index >= 0 && size_t(index) < count ? index : -1;
+}
+
 QString gameQuery(const FrmMainUi &ui)
 {
     for (const Filter &filter : filters) {
@@ -113,12 +144,33 @@ void FrmMain::connectGamesPage()
     // clicked, not toggled: only a person's click refills the list.
     for (const Filter &filter : filters)
         connect(ui.*filter.option, &QRadioButton::clicked, this, &FrmMain::FillGameList);
-    for (const IconOption &icon : iconOptions) {
-        connect(ui.*icon.option, &QRadioButton::clicked, this,
-                [this, images = icon.images] { setGameImageLists(images()); });
+    for (size_t i = 0; i < std::size(iconOptions); ++i) {
+        connect(ui.*iconOptions[i].option, &QRadioButton::clicked, this, [this, i] {
+            rememberChoice(iconKey, int(i));
+            setGameImageLists(iconOptions[i].images());
+        });
     }
-    for (const ViewOption &view : viewOptions)
-        connect(ui.*view.option, &QRadioButton::clicked, this, [this, mode = view.mode] { setGameViewMode(mode); });
+    for (size_t i = 0; i < std::size(viewOptions); ++i) {
+        connect(ui.*viewOptions[i].option, &QRadioButton::clicked, this, [this, i] {
+            rememberChoice(viewKey, int(i));
+            setGameViewMode(viewOptions[i].mode);
+        });
+    }
+}
+
+// Puts back the view and icon type of the last run, before the list's first fill.
+void FrmMain::restoreGameListChoices()
+{
+    const int icon = rememberedChoice(iconKey, std::size(iconOptions));
+    if (icon >= 0) {
+        (ui.*iconOptions[icon].option)->setChecked(true);
+        m_gameList->setImageLists(&iconOptions[icon].images());
+    }
+    const int view = rememberedChoice(viewKey, std::size(viewOptions));
+    if (view >= 0) {
+        (ui.*viewOptions[view].option)->setChecked(true);
+        ui.LstGames->setViewMode(viewOptions[view].mode);
+    }
 }
 
 void FrmMain::setGameImageLists(const ImageListPair &pair)
@@ -151,6 +203,20 @@ void FrmMain::FillGameList()
     ui.LstGames->show();
     ui.LstGames->setCurrentRow(m_gameList->rowOf(m_state.CurrentGame));
     ShowGameRecord();
+}
+
+// The counts of the listed games read afresh, the list itself left as it is (after a play).
+void FrmMain::showGameCounts()
+{
+    DataSource games(QStringLiteral("DatCounts"));
+    games.setDatabaseName(m_state.ConsoleDb);
+    games.setRecordSource(gameQuery(ui));
+    GameList::Fill fill;
+    QString error;
+    if (GameList::read(games, iconType(ui), &m_gameList->table(), &fill, &error))
+        showCounts(ui.StatusBar1, fill.counts);
+    else
+        recordError(error);
 }
 
 // A click on an entry or a key let go in the list: the selected game becomes the shown one.

@@ -1,11 +1,13 @@
 // The "Info" page: the shown game's record and its editing commands.
 #include "frontend/frmmain.h"
 
+#include "frontend/gamelistmodel.h"
 #include "frontend/strikeline.h"
 #include "shared/clickablelabel.h"
 #include "shared/dialogs.h"
 #include "shared/gamedates.h"
 #include "shared/paths.h"
+#include "shared/rating.h"
 #include "shared/schema.h"
 #include "shared/sql.h"
 #include "shared/statuspanels.h"
@@ -31,14 +33,6 @@ bool storedFalse(const QVariant &value)
     bool number = false;
     const double n = text.toDouble(&number);
     return number ? n == 0 : text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
-}
-
-// The stars a Rating stands for; an empty, non-numeric or out-of-range one shows none.
-int shownRating(const QVariant &value)
-{
-    bool ok = false;
-    const int rating = value.toString().trimmed().toInt(&ok);
-    return ok && rating >= 0 && rating <= 5 ? rating : 0;
 }
 
 } // namespace
@@ -94,24 +88,32 @@ void FrmMain::ShowGameRecord()
     ui.CmdRight->setEnabled(false);
     ui.CmdLeft->setEnabled(false);
     positionOnCurrentGame();
+    showRecordPictures();
+    LoadSettingList();
+}
+
+// The pictures that follow the record: playable mark, stars, cup and screenshots.
+void FrmMain::showRecordPictures()
+{
     showPlayableMark();
     showRatingPictures();
     ShowSnapshots();
-    LoadSettingList();
 }
 
 void FrmMain::showPlayableMark()
 {
     ui.ImgFavorites->show();
-    ui.Line2->setVisible(storedFalse(DatGames.value(Schema::Games::Playable)));
+    // A new row, not stored yet, is marked neither way.
+    const bool adding = DatGames.editMode() == DataSource::EditMode::AddNew;
+    ui.Line2->setVisible(!adding && storedFalse(DatGames.value(Schema::Games::Playable)));
 }
 
 void FrmMain::showRatingPictures()
 {
-    const int rating = shownRating(DatGames.value(Schema::Games::Rating));
+    const int rating = Rating::stars(DatGames.value(Schema::Games::Rating));
     for (int star = 0; star < int(ui.ImgStar2.size()); ++star)
         ui.ImgStar2[star]->setVisible(star < rating);
-    ui.ImgFavorites2->setVisible(rating == 5);
+    ui.ImgFavorites2->setVisible(rating == Rating::top);
 }
 
 bool FrmMain::isAmigaActive() const
@@ -130,6 +132,9 @@ void FrmMain::reportStoreError(const QString &text)
 void FrmMain::addRom()
 {
     DatGames.addNew();
+    ui.CmdRight->setEnabled(false);
+    ui.CmdLeft->setEnabled(false);
+    showRecordPictures();   // of the empty new row: none of the previous game's
     ui.Label15->setText(GameDates::added(QDate::currentDate()));
     if (ui.CmbEmulatore->count() > 0)
         ui.CmbEmulatore->setCurrentIndex(0);
@@ -141,27 +146,41 @@ void FrmMain::addRom()
     openChooser(PurposeNewGameRom, caption, m_state.GamesDir, allFiles);
 }
 
-// "Save Modify": a refused store leaves the row unchanged and the controls as typed.
+// "Save Modify": a refused store leaves the row unchanged and the controls as typed. A
+// new game without a name could never be listed nor deleted: it is refused, and the new
+// row stays pending for a file to be chosen. The saved game is then selected and shown.
 void FrmMain::saveRecord()
 {
+    if (DatGames.editMode() == DataSource::EditMode::AddNew && ui.LabGame->text().trimmed().isEmpty()) {
+        m_state.dialogs->message(Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"),
+                                 QStringLiteral("The new game has no name yet: choose its rom file first."));
+        return;
+    }
     if (!DatGames.update()) {
         reportStoreError(QStringLiteral("The game \"") + ui.LabGame->text()
                          + QStringLiteral("\" was not saved: ") + DatGames.lastError());
         return;
     }
+    m_state.CurrentGame = ui.LabGame->text();
     FillGameList();
 }
 
+// After a delete the game that took the deleted one's place in the list (or the one
+// before it, at the end) is selected and shown.
 void FrmMain::deleteGame()
 {
     if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, ui.LabGame->text(),
                                   QStringLiteral("Delete This Game?")))
         return;
+    const int row = m_gameList->rowOf(ui.LabGame->text());
+    const QString next = m_gameList->name(row + 1);
+    const QString neighbour = row < 0 ? m_state.CurrentGame : next.isEmpty() ? m_gameList->name(row - 1) : next;
     if (!DatGames.deleteCurrent()) {
         reportStoreError(QStringLiteral("The game \"") + ui.LabGame->text()
                          + QStringLiteral("\" was not deleted: ") + DatGames.lastError());
         return;
     }
+    m_state.CurrentGame = neighbour;
     FillGameList();
 }
 
@@ -170,6 +189,16 @@ void FrmMain::deleteGame()
 void FrmMain::addProducer()
 {
     const QString producer = ui.CmbProducer->currentText();
+    if (producer.trimmed().isEmpty())
+        return;
+    // Listed already, in whatever case: that entry is chosen, nothing is stored.
+    const int listed = ui.CmbProducer->findText(producer, Qt::MatchFixedString);
+    if (listed >= 0) {
+        ui.CmbProducer->setCurrentIndex(listed);
+        recordError(QStringLiteral("The producer \"") + ui.CmbProducer->itemText(listed)
+                    + QStringLiteral("\" is already listed"));
+        return;
+    }
     DatLudora.setDatabaseName(Paths::join(m_state.RootDir, QStringLiteral("\\pack\\ludora.mdb")));
     DatLudora.setRecordSource(publisherQuery);
     const bool stored = DatLudora.open() && DatLudora.addNew()

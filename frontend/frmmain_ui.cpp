@@ -596,6 +596,11 @@ QGroupBox *FrmMainUi::createSettingPage()
     layout->addWidget(createEmulatorFrame());
     layout->addLayout(middle, 3);
     layout->addLayout(lower, 2);
+    // The front-end stores only the set marks: what is shown here cannot be typed over.
+    for (QLineEdit *box : {TxtFileEmu1, TxtSetmode, TxtSettName, TxtParameter, TxtPassed, TxtValue})
+        box->setReadOnly(true);
+    for (QPlainTextEdit *box : {TxtOptAvaiable, TxtDescri})
+        box->setReadOnly(true);
     return page;
 }
 

@@ -1,6 +1,7 @@
 #include "frontend/gamelistmodel.h"
 
 #include "shared/datasource.h"
+#include "shared/rating.h"
 #include "shared/sqlitestatement.h"
 
 #include <QStringList>
@@ -46,8 +47,7 @@ int languagePicture(QByteArrayView language)
 
 int ratingPicture(const QVariant &rating)
 {
-    const qint64 value = wholeNumber(rating);
-    return value >= 0 && value <= 5 ? int(value) + 1 : 1;
+    return Rating::stars(rating) + 1;
 }
 
 enum Column { RowId, Gioco, Language, Rating, Playable, Favorites, Times };
@@ -221,6 +221,7 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     const int picture = m_rows.entries[row].picture;
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole:   // the whole name, where an icon view cuts it short
         return m_rows.name(row).toString();
     case Qt::DecorationRole:
         if (m_images && picture > 0 && !m_images->icon(picture).isNull())

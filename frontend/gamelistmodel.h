@@ -85,7 +85,7 @@ private:
 // table giochi) and lists its games in the query's order, leaving out rows without a
 // name. A row's picture: for Language 1..6 for "Italian", "French", "English",
 // "Deutsche", "Japanese", "Spanish" (exact text) and 0 (none) otherwise; for Rating the
-// rating + 1, a rating that is empty or not 0..5 counting as 0; for Playable 1 when
+// rating + 1 (Rating::stars); for Playable 1 when
 // playable, 2 otherwise. An empty or non-numeric Times counts as 0. False with *error set
 // when the database cannot be read.
 bool read(DataSource &games, IconType type, Table *table, Fill *fill, QString *error);

@@ -31,6 +31,7 @@ GameListWidget::GameListWidget(QWidget *parent)
     for (QAbstractItemView *view : views) {
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
         connect(view, &QAbstractItemView::clicked, this, &GameListWidget::selectionRequested);
     }
 
@@ -110,12 +111,33 @@ void GameListWidget::setCurrentRow(int row)
         return;
     }
     selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    view()->scrollTo(index);
+    // A view that is not shown yet has no size to scroll in: it scrolls once it is shown.
+    m_scrollPending = !view()->isVisible();
+    if (!m_scrollPending)
+        scrollToCurrent();
+}
+
+void GameListWidget::scrollToCurrent()
+{
+    const QItemSelectionModel *selection = m_list->selectionModel();
+    if (selection && selection->currentIndex().isValid())
+        view()->scrollTo(selection->currentIndex(), QAbstractItemView::EnsureVisible);
 }
 
 bool GameListWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease && (watched == m_list || watched == m_tree))
+    const bool isView = watched == m_list || watched == m_tree;
+    if (event->type() == QEvent::KeyRelease && isView)
         emit selectionRequested();
+    // A click on a list without entries asks too, as a key does (and is told that no
+    // game is selected); on a list with entries, only a click on an entry asks.
+    if (event->type() == QEvent::MouseButtonRelease && !isView && m_list->model()
+        && m_list->model()->rowCount() == 0)
+        emit selectionRequested();
+    // Scrolled once the view has its size: after the events of its showing are handled.
+    if (event->type() == QEvent::Show && watched == view() && m_scrollPending) {
+        m_scrollPending = false;
+        QMetaObject::invokeMethod(this, &GameListWidget::scrollToCurrent, Qt::QueuedConnection);
+    }
     return QWidget::eventFilter(watched, event);
 }

@@ -13,7 +13,8 @@ class QTreeView;
 // view (large icons, small icons, list), mode 3 a one-column report headed "Games".
 // Both views share one selection model. Give the entries a QIcon holding a 32x32 and a
 // 16x16 pixmap: each mode picks the size it shows. A click on an entry, or a key let go
-// while a view has the focus, asks for the selected game to be shown.
+// while a view has the focus, asks for the selected game to be shown; so does a click on
+// a list without entries.
 class GameListWidget : public QWidget {
     Q_OBJECT
 public:
@@ -34,8 +35,10 @@ public:
 
     // The selected entry, or an invalid index when none is selected.
     QModelIndex selectedIndex() const;
-    // Makes the entry of a row current and selected and scrolls it into sight; -1 clears.
+    // Makes the entry of a row current and selected and scrolls it wholly into sight (at
+    // once, or when the view is first shown); -1 clears.
     void setCurrentRow(int row);
+    void scrollToCurrent();
 
 signals:
     void selectionRequested();
@@ -50,4 +53,5 @@ private:
     QTreeView *m_tree;
     QStackedLayout *m_stack;
     int m_mode = Icon;
+    bool m_scrollPending = false;
 };

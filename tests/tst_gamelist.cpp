@@ -11,7 +11,11 @@
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -72,7 +76,10 @@ private slots:
     void clickShowsTheGame();
     void keysWalkTheList_data();
     void keysWalkTheList();
-    void keyWithNothingSelectedIsAnError();
+    void nothingSelectedIsAnError_data();
+    void nothingSelectedIsAnError();
+    void viewAndIconTypeAreRemembered_data();
+    void viewAndIconTypeAreRemembered();
 };
 
 void TestGameList::filtersListAndCount_data()
@@ -329,8 +336,18 @@ void TestGameList::keysWalkTheList()
     }
 }
 
-void TestGameList::keyWithNothingSelectedIsAnError()
+// A key, or a click on a list without entries, with nothing selected: said on the error
+// line, and the shown game stays.
+void TestGameList::nothingSelectedIsAnError_data()
 {
+    QTest::addColumn<bool>("click");
+    QTest::newRow("key") << false;
+    QTest::newRow("click") << true;
+}
+
+void TestGameList::nothingSelectedIsAnError()
+{
+    QFETCH(bool, click);
     TestInstall install;
     QVERIFY(install.isValid());
     QVERIFY(addGame(install, {"Lonely", null, 0, 1, 0, 0}));
@@ -341,10 +358,60 @@ void TestGameList::keyWithNothingSelectedIsAnError()
     const QString shown = Globale::state().CurrentGame;
     clickOption(main, QStringLiteral("OptFavorite"));   // lists nothing
     QCOMPARE(listedGames(main), QStringList());
-    QTest::keyClick(main->ui.LstGames->view(), Qt::Key_Down);
+    QAbstractItemView *view = main->ui.LstGames->view();
+    if (click)
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    else
+        QTest::keyClick(view, Qt::Key_Down);
     QVERIFY2(main->ui.StatusBar1->text(6).contains(QStringLiteral("no game is selected")),
              qPrintable(main->ui.StatusBar1->text(6)));
     QCOMPARE(Globale::state().CurrentGame, shown);
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+// The view and icon type chosen come back at the next start; the game shown at start-up
+// is selected and wholly in sight in every view type, also far down a long list.
+void TestGameList::viewAndIconTypeAreRemembered_data()
+{
+    QTest::addColumn<QString>("viewOption");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("Icon") << "Option1" << int(GameListWidget::Icon);
+    QTest::newRow("Small Icon") << "Option2" << int(GameListWidget::SmallIcon);
+    QTest::newRow("List") << "Option3" << int(GameListWidget::List);
+    QTest::newRow("Report") << "Option4" << int(GameListWidget::Report);
+}
+
+void TestGameList::viewAndIconTypeAreRemembered()
+{
+    QFETCH(QString, viewOption);
+    QFETCH(int, mode);
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Ludora4 tests"));
+    const auto forget = qScopeGuard([] { QCoreApplication::setOrganizationName(QString()); });
+    TestInstall install;
+    QVERIFY(install.isValid());
+    for (int i = 0; i < 400; ++i)
+        QVERIFY(addGame(install, {QStringLiteral("Game %1").arg(i, 3, 10, QLatin1Char('0')), "English", 2, 1, 0, 0}));
+    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Game 390'")));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    clickOption(main, viewOption);
+    clickOption(main, QStringLiteral("OptIcon2"));
+    closeFrontEnd();
+
+    main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    QVERIFY(main->findChild<QRadioButton *>(viewOption)->isChecked());
+    QVERIFY(main->ui.OptIcon2->isChecked());
+    QCOMPARE(main->ui.LstGames->viewMode(), mode);
+    QCOMPARE(listedGames(main, GameListModel::PictureRole).value(0), QStringLiteral("3"));   // rating 2
+    QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), QStringLiteral("Game 390"));
+    QAbstractItemView *view = main->ui.LstGames->view();
+    QTRY_VERIFY(view->viewport()->rect().contains(view->visualRect(main->ui.LstGames->selectedIndex())));
+    QCOMPARE(view->model()->index(5, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Game 005"));
     QVERIFY(dialogs.shown.isEmpty());
 }
 

@@ -3,6 +3,7 @@
 // checked against what the console database holds afterwards.
 #include "frontend/frmbrowser.h"
 #include "frontend/frmmain.h"
+#include "frontend/gamelistmodel.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
 #include "shared/clickablelabel.h"
@@ -17,12 +18,14 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -192,6 +195,8 @@ void TestRecord::picturesFollowTheRecord_data()
     QTest::newRow("rating null") << QVariant() << QVariant(0) << 0 << true;
     QTest::newRow("rating 9") << QVariant(9) << QVariant(1) << 0 << false;
     QTest::newRow("rating abc") << QVariant(QStringLiteral("abc")) << QVariant(1) << 0 << false;
+    QTest::newRow("rating 2.5") << QVariant(2.5) << QVariant(1) << 3 << false;
+    QTest::newRow("rating text 4.5") << QVariant(QStringLiteral("4.5")) << QVariant(1) << 5 << false;
 }
 
 void TestRecord::picturesFollowTheRecord()
@@ -219,6 +224,10 @@ void TestRecord::picturesFollowTheRecord()
     QCOMPARE(!main->findChild<QWidget *>(QStringLiteral("ImgFavorites2"))->isHidden(), stars == 5);
     QVERIFY(!main->findChild<QWidget *>(QStringLiteral("ImgFavorites"))->isHidden());
     QCOMPARE(!main->findChild<QWidget *>(QStringLiteral("Line2"))->isHidden(), line);
+    // The list's rating icon reads the rating by the same rule: picture = stars + 1.
+    QTest::mouseClick(main->ui.OptIcon2, Qt::LeftButton);
+    QCOMPARE(listedGames(main, GameListModel::PictureRole),
+             QStringList({QStringLiteral("6"), QString::number(stars + 1)}));
 }
 
 void TestRecord::unknownGameKeepsTheRowTheSourceStandsOn()
@@ -292,22 +301,29 @@ void TestRecord::saveModifyStoresEveryBoundControl()
 void TestRecord::deleteGameAsksFirst_data()
 {
     QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("deleted");
     QTest::addColumn<QStringList>("left");
-    QTest::newRow("Cancel") << false << QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta's")};
-    QTest::newRow("OK") << true << QStringList{QStringLiteral("Alpha")};
+    QTest::addColumn<QString>("shown");   // selected and shown afterwards
+    const QString alpha = QStringLiteral("Alpha"), beta = QStringLiteral("Beta's"), gamma = QStringLiteral("Gamma");
+    QTest::newRow("Cancel") << false << beta << QStringList{alpha, beta, gamma} << beta;
+    QTest::newRow("OK, the next takes its place") << true << beta << QStringList{alpha, gamma} << gamma;
+    QTest::newRow("OK on the last, the one before") << true << gamma << QStringList{alpha, beta} << beta;
 }
 
 void TestRecord::deleteGameAsksFirst()
 {
     QFETCH(bool, answer);
+    QFETCH(QString, deleted);
     QFETCH(QStringList, left);
+    QFETCH(QString, shown);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Alpha")));
-    QVERIFY(addGame(install, QStringLiteral("Beta's")));
+    for (const QString name : {"Alpha", "Beta's", "Gamma"})
+        QVERIFY(addGame(install, name));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
-    showGame(main, QStringLiteral("Beta's"));
+    clickGame(main, listedGames(main).indexOf(deleted));
+    QCOMPARE(main->ui.LabGame->text(), deleted);
     m_dialogs.shown.clear();
     m_dialogs.queueAnswers({answer});
     QTest::mouseClick(main->ui.CmdDeleteGame, Qt::LeftButton);
@@ -315,17 +331,16 @@ void TestRecord::deleteGameAsksFirst()
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Beta's"));
+    QCOMPARE(m_dialogs.shown[0].title, deleted);
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Delete This Game?"));
     QStringList stored;
     for (const QVariant &name : install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi ORDER BY Gioco")))
         stored.append(name.toString());
     QCOMPARE(stored, left);
-    QCOMPARE(Globale::state().CurrentGame, QStringLiteral("Beta's"));
-    if (answer) {   // the list is filled again and the view stands on what is left
-        QCOMPARE(listedGames(main), left);
-        QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Alpha"));
-    }
+    QCOMPARE(listedGames(main), left);
+    QCOMPARE(main->ui.LabGame->text(), shown);
+    QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), shown);
+    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : %1  ").arg(left.size()));
 }
 
 void TestRecord::addRomStoresAGameNamedAfterItsFile()
@@ -333,11 +348,17 @@ void TestRecord::addRomStoresAGameNamedAfterItsFile()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addEmulators(install));
-    QVERIFY(addGame(install, QStringLiteral("Existing"), {{"EmuName", "Beta Emu"}, {"Link", "existing.gb"}}));
+    QVERIFY(addGame(install, QStringLiteral("Existing"),
+                    {{"EmuName", "Beta Emu"}, {"Link", "existing.gb"}, {"Rating", 5}, {"Playable", 0},
+                     {"Screen", "existing.gif"}}));
     QVERIFY(makeFile(install.path(QStringLiteral("console/gameboy/games/New Hero.gb"))));
+    QImage screenshot(7, 5, QImage::Format_RGB32);
+    screenshot.fill(Qt::red);
+    QVERIFY(screenshot.save(install.path(QStringLiteral("console/gameboy/screen/existing.gif")), "PNG"));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Existing"));
+    QCOMPARE(main->ui.ImgSnap1->pixmap().size(), screenshot.size());
 
     const QDate before = QDate::currentDate();
     QTest::mouseClick(main->ui.Command9, Qt::LeftButton);
@@ -347,10 +368,22 @@ void TestRecord::addRomStoresAGameNamedAfterItsFile()
     QCOMPARE(main->ui.CmbEmulatore->currentText(), QStringLiteral("Alpha Emu"));
     QVERIFY(main->ui.TxtRom->text().isEmpty());
     QVERIFY(main->ui.LabGame->text().isEmpty());
+    // None of the previous game's pictures stay.
+    for (const char *picture : {"ImgStar2_0", "ImgStar2_4", "ImgFavorites2", "Line2"})
+        QVERIFY2(main->findChild<QWidget *>(QLatin1String(picture))->isHidden(), picture);
+    QVERIFY(main->ui.ImgSnap1->pixmap().size() != screenshot.size());
     FrmBrowser *chooser = main->chooser();
     QVERIFY(chooser && chooser->isVisible());
     QCOMPARE(chooser->windowTitle(), QStringLiteral("Choose Rom File For : New Game "));
     QCOMPARE(Globale::state().ChooserPurpose, 10);
+
+    // Saved before a file gave it a name: refused, and the new game waits for its file.
+    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Warning!"));
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM giochi")).toInt(), 1);
+    QCOMPARE(main->DatGames.editMode(), DataSource::EditMode::AddNew);
+    m_dialogs.shown.clear();
 
     clickFile(chooser, QStringLiteral("New Hero.gb"));
     QTRY_VERIFY(!main->chooser());
@@ -366,9 +399,11 @@ void TestRecord::addRomStoresAGameNamedAfterItsFile()
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT EmuName") + row).toString(), QStringLiteral("Alpha Emu"));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Times") + row), QVariant(qlonglong(0)));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Rating") + row), QVariant(qlonglong(0)));
-    // The list is filled again; the view looks for the game it showed before.
+    // The list is filled again and the new game is selected and shown.
     QCOMPARE(listedGames(main), (QStringList{QStringLiteral("Existing"), QStringLiteral("New Hero.gb")}));
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Existing"));
+    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("New Hero.gb"));
+    QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), QStringLiteral("New Hero.gb"));
+    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 2  "));
 }
 
 void TestRecord::romChooserCaptions_data()
@@ -413,18 +448,24 @@ void TestRecord::romChooserCaptions()
     QCOMPARE(main->ui.TxtRom->text(), purpose == 10 ? QString() : QStringLiteral("shown.cfg"));
 }
 
+// A new name is stored and listed in order; a listed one (in any case) or a blank one is
+// not stored again: the listed entry is chosen, or the text is left as typed.
 void TestRecord::addNewProducer_data()
 {
-    QTest::addColumn<QString>("producer");
-    QTest::addColumn<int>("rows");   // rows of publisher with that name afterwards
-    QTest::newRow("sorts first") << QStringLiteral("Aardvark Games") << 1;
-    QTest::newRow("already listed") << QStringLiteral("Neon Owl") << 2;
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("added");
+    QTest::addColumn<QString>("chosen");   // shown afterwards, and stored with the game
+    QTest::newRow("sorts first") << QStringLiteral("Aardvark Games") << true << QStringLiteral("Aardvark Games");
+    QTest::newRow("already listed") << QStringLiteral("Neon Owl") << false << QStringLiteral("Neon Owl");
+    QTest::newRow("listed in another case") << QStringLiteral("nEON oWL") << false << QStringLiteral("Neon Owl");
+    QTest::newRow("blanks") << QStringLiteral("   ") << false << QStringLiteral("   ");
 }
 
 void TestRecord::addNewProducer()
 {
-    QFETCH(QString, producer);
-    QFETCH(int, rows);
+    QFETCH(QString, typed);
+    QFETCH(bool, added);
+    QFETCH(QString, chosen);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addGame(install, QStringLiteral("Shown Game"), {{"Producer", "Bitforge"}}));
@@ -432,15 +473,14 @@ void TestRecord::addNewProducer()
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Shown Game"));
-    typeInto(main->ui.CmbProducer, producer);
+    typeInto(main->ui.CmbProducer, typed);
     QTest::mouseClick(main->ui.CmdAddPro, Qt::LeftButton);
 
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(), before + 1);
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher WHERE Publisher = '%1'")
-                                                         .arg(producer)).toInt(), rows);
+    const int after = before + (added ? 1 : 0);
+    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(), after);
     QComboBox *list = main->ui.CmbProducer;
-    QCOMPARE(list->count(), before + 1);
+    QCOMPARE(list->count(), after);
     QStringList entries;
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->itemText(i));
@@ -449,11 +489,12 @@ void TestRecord::addNewProducer()
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
     QCOMPARE(entries, sorted);
-    QCOMPARE(entries.count(producer), rows);
-    QCOMPARE(list->currentText(), producer);
+    const auto sameName = [&typed](const QString &entry) { return entry.compare(typed, Qt::CaseInsensitive) == 0; };
+    QCOMPARE(int(std::count_if(entries.cbegin(), entries.cend(), sameName)), typed.trimmed().isEmpty() ? 0 : 1);
+    QCOMPARE(list->currentText(), chosen);
 
     QTest::mouseClick(main->ui.Command8, Qt::LeftButton);   // the game's producer goes with the record
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Producer FROM giochi")).toString(), producer);
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Producer FROM giochi")).toString(), chosen);
 }
 
 void TestRecord::specialNamesAreShownAndStored_data()

@@ -5,12 +5,17 @@
 #include "frontend/globale.h"
 #include "shared/clickablelabel.h"
 #include "shared/statuspanels.h"
+#include "shared/twips.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -29,6 +34,9 @@ private slots:
     void pluginPathsAreCheckedAtStartup();
     void badFilesAreReportedByName_data();
     void badFilesAreReportedByName();
+    void consoleWithoutConfigRecordStillListsItsGames();
+    void missingConsolePictureIsLogged();
+    void longTextsNeverWidenTheWindow();
 };
 
 void TestStartup::masterDatabaseMissingEndsTheProgram()
@@ -215,6 +223,71 @@ void TestStartup::badFilesAreReportedByName()
     for (const auto &shown : std::as_const(dialogs.shown))
         named = named || (shown.text.contains(path) && shown.icon == Dialogs::Icon::Critical);
     QVERIFY2(named, "no message names the bad file");
+}
+
+// Without the console's configuration record the games are listed all the same, and the
+// message says so and names the folders used instead.
+void TestStartup::consoleWithoutConfigRecordStillListsItsGames()
+{
+    TestInstall install;
+    QVERIFY(install.isValid());
+    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("DELETE FROM config")));
+    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Tetris')")));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    QCOMPARE(dialogs.shown.size(), 1);
+    const QString text = dialogs.shown[0].text;
+    QVERIFY2(text.contains(QStringLiteral("has no configuration record. Its games are shown"))
+                 && text.contains(Globale::state().ScreenDir) && text.contains(Globale::state().GamesDir),
+             qPrintable(text));
+    QCOMPARE(listedGames(main), QStringList{QStringLiteral("Tetris")});
+}
+
+// A missing console picture is said in the "Error LOG", which the list fill leaves alone.
+void TestStartup::missingConsolePictureIsLogged()
+{
+    TestInstall install;
+    QVERIFY(install.isValid());
+    QVERIFY(QFile::remove(install.path(QStringLiteral("pack/immagini/gameboy.jpg"))));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    QVERIFY(main->ui.ImgConsole->pixmap().isNull());
+    QVERIFY2(main->ui.Text7->toPlainText().contains(QStringLiteral("gameboy.jpg")), qPrintable(main->ui.Text7->toPlainText()));
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+// Long texts (an error, a game's name, its screenshot name) are cut where their place
+// ends, whole in the tooltip of a status panel: the window keeps the size it was given.
+void TestStartup::longTextsNeverWidenTheWindow()
+{
+    const QString longName = QStringLiteral("A Very Long Game Name ").repeated(20);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES (?, ?)"),
+                         {longName, longName + QStringLiteral(".gif")}));
+    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {longName}));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    QCOMPARE(main->ui.LabGame->text(), longName);
+    const int width = Twips::toPixels(11685);
+    QCOMPARE(main->width(), width);
+
+    const QString error = QStringLiteral("Document ") + QStringLiteral("/a/long/path").repeated(80)
+                          + QStringLiteral(" could not be opened");
+    main->recordError(error);
+    main->ui.StatusBar1->setText(1, longName);
+    QCoreApplication::processEvents();
+    QCOMPARE(main->width(), width);
+    QVERIFY(main->minimumSizeHint().width() <= width);
+    QCOMPARE(main->ui.StatusBar1->text(6), error);
+    QCOMPARE(main->ui.StatusBar1->panel(6)->toolTip(), error);
+    QVERIFY(main->ui.StatusBar1->panel(6)->width() < width);
 }
 
 QTEST_MAIN(TestStartup)
