@@ -122,6 +122,25 @@ void FrmEmuset::report(const QString &what, const QString &error)
                              what + QStringLiteral("\n") + error);
 }
 
+// A record the editor will not store as it stands: said, and the editor stays pending.
+void FrmEmuset::refuseIncomplete(const QString &what)
+{
+    m_state.dialogs->message(Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"),
+                             what + QStringLiteral(" Nothing was saved."));
+}
+
+// Selects the first entry showing exactly this text; false when there is none.
+bool FrmEmuset::selectEntry(QListWidget *list, const QString &text)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == text) {
+            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return false;
+}
+
 void FrmEmuset::setEmulatorPending(bool pending)
 {
     m_emulatorPending = pending;

@@ -154,6 +154,8 @@ private:
     void setSettingPending(bool pending);
     void applyStates();
     void report(const QString &what, const QString &error);
+    void refuseIncomplete(const QString &what);
+    static bool selectEntry(QListWidget *list, const QString &text);
 
     Generale::State &m_state;
     bool m_emulatorPending = false;

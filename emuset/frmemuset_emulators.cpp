@@ -124,15 +124,23 @@ void FrmEmuset::editEmulator()
     setEmulatorPending(true);
 }
 
+// An emulator without a name is never listed by either program: refused. A saved one is
+// selected and shown, so that Edit works on it at once.
 void FrmEmuset::saveEmulator()
 {
+    const QString name = TxtEmu1->text();
+    if (name.trimmed().isEmpty()) {
+        refuseIncomplete(QStringLiteral("The emulator needs a name."));
+        return;
+    }
     if (!DatEmu.update()) {
         report(QStringLiteral("The emulator was not saved; the editor keeps what you typed."), DatEmu.lastError());
         return;
     }
     setEmulatorPending(false);
     LoadEmulatorList();
-    LoadSettingList();
+    if (!selectEntry(LstEmu, name))
+        LoadSettingList();
 }
 
 void FrmEmuset::cancelEmulator()

@@ -129,14 +129,25 @@ void FrmEmuset::editSetting()
     setSettingPending(true);
 }
 
+// A set needs a name to be picked and a parameter to be put on a command line: refused
+// without them. A saved set is selected and shown, so that Edit works on it at once.
 void FrmEmuset::saveSetting()
 {
+    const QString name = TxtSettName->text();
+    if (name.trimmed().isEmpty() || TxtParameter->text().trimmed().isEmpty()) {
+        refuseIncomplete(QStringLiteral("The set needs a name and a parameter."));
+        return;
+    }
     if (!DatSett.update()) {
         report(QStringLiteral("The setting was not saved; the editor keeps what you typed."), DatSett.lastError());
         return;
     }
     setSettingPending(false);
     LoadSettingList();
+    if (selectEntry(LstSetting, name)) {
+        DatSett.setRecordSource(oneSet(selectedEmulator(), name));
+        DatSett.open();
+    }
 }
 
 void FrmEmuset::cancelSetting()

@@ -65,7 +65,9 @@ private slots:
     void cleanup() { closeAll(); }
 
     void cancelAfterNewLeavesNoRow();
-    void saveListsTheNewNameUnselected();
+    void saveSelectsAndShowsTheNewEmulator();
+    void incompleteRecordsAreRefused_data();
+    void incompleteRecordsAreRefused();
     void superNintendoOpensSnesAndItsFolder();
     void chooserInBrowseDoesNothing();
     void deleteEmulatorAsks_data();
@@ -163,7 +165,7 @@ void TestEmusetEditors::cancelAfterNewLeavesNoRow()
     QCOMPARE(entries(m_main->LstEmu), QStringList{"Alpha"});
 }
 
-void TestEmusetEditors::saveListsTheNewNameUnselected()
+void TestEmusetEditors::saveSelectsAndShowsTheNewEmulator()
 {
     Rows rows{*m_install};
     QVERIFY(rows.emulator(QStringLiteral("Alpha")));
@@ -177,10 +179,61 @@ void TestEmusetEditors::saveListsTheNewNameUnselected()
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList({"/emu/run", "/emu/beta"}));
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Type")), QVariantList({"1", "2"}));
     QCOMPARE(entries(m_main->LstEmu), QStringList({"Alpha", "Beta"}));
-    QVERIFY(m_main->LstEmu->selectedItems().isEmpty());
+    const QList<QListWidgetItem *> selected = m_main->LstEmu->selectedItems();   // selected and shown
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first()->text(), QStringLiteral("Beta"));
+    QCOMPARE(m_main->TxtEmu1->text(), QStringLiteral("Beta"));
     QCOMPARE(m_main->LstSetting->count(), 0);
     QVERIFY(m_main->TxtEmu1->isReadOnly() && m_main->CmdNewEmu->isEnabled());
     QVERIFY(m_dialogs.shown.isEmpty());
+
+    // Edit works on the saved emulator without another click in the list.
+    click(m_main->CmdEditEmu);
+    QVERIFY(!m_main->TxtEmu1->isReadOnly());
+    type(m_main->TxtSetmode, QStringLiteral("3"));
+    click(m_main->CmdSaveEmu);
+    QCOMPARE(rows.emulators(QStringLiteral("Emu_Type")), QVariantList({"1", "3"}));
+}
+
+// A record that could never be listed or put on a command line is refused on Save with a
+// message; the editor stays pending with what was typed, and nothing is stored.
+void TestEmusetEditors::incompleteRecordsAreRefused_data()
+{
+    QTest::addColumn<bool>("set");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parameter");
+    QTest::newRow("emulator without name") << false << "" << "";
+    QTest::newRow("emulator named with blanks") << false << "   " << "";
+    QTest::newRow("set without name") << true << "" << "-x";
+    QTest::newRow("set without parameter") << true << "Screen" << "";
+    QTest::newRow("set with a blank parameter") << true << "Screen" << " ";
+}
+
+void TestEmusetEditors::incompleteRecordsAreRefused()
+{
+    QFETCH(bool, set);
+    QFETCH(QString, name);
+    QFETCH(QString, parameter);
+    Rows rows{*m_install};
+    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
+    QVERIFY(open());
+    selectEmulator(QStringLiteral("Alpha"));
+    QPushButton *save = set ? m_main->CmdSalvaSett : m_main->CmdSaveEmu;
+    QLineEdit *nameBox = set ? m_main->TxtSettName : m_main->TxtEmu1;
+    click(set ? m_main->CmdAddSett : m_main->CmdNewEmu);
+    type(nameBox, name);
+    if (set)
+        type(m_main->TxtParameter, parameter);
+    else
+        type(m_main->TxtFileEmu1, QStringLiteral("/emu/nameless"));
+    click(save);
+
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Warning);
+    QCOMPARE(rows.emulators(), QVariantList{"Alpha"});
+    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome")), QVariantList());
+    QVERIFY(save->isEnabled() && !nameBox->isReadOnly());
+    QCOMPARE(nameBox->text(), name);
 }
 
 void TestEmusetEditors::superNintendoOpensSnesAndItsFolder()
@@ -442,9 +495,15 @@ void TestEmusetEditors::newSetWithoutEmulatorIsListedWithoutOne()
     QVERIFY(rows.emulator(QStringLiteral("Alpha")));
     QVERIFY(open());
     click(m_main->CmdAddSett);
+    type(m_main->TxtParameter, QStringLiteral("-x"));
     click(m_main->CmdSalvaSett);
     QCOMPARE(rows.sets(QString(), QStringLiteral("Nome")), QVariantList{"sett.name"});
     QCOMPARE(entries(m_main->LstSetting), QStringList{"sett.name"});
+    // Selected and shown: Edit works on it at once.
+    QCOMPARE(m_main->TxtParameter->text(), QStringLiteral("-x"));
+    click(m_main->CmdEditSett);
+    QVERIFY(!m_main->TxtParameter->isReadOnly());
+    click(m_main->CmdAnnullaSett);
     selectEmulator(QStringLiteral("Alpha"));
     QCOMPARE(m_main->LstSetting->count(), 0);
 }
