@@ -39,8 +39,9 @@ int main(int argc, char *argv[])
     // The desktop entry and the theme's icon of an installed program (the id of both).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.ludora4.Ludora4"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.ludora4.Ludora4")));
-    // Names the per-user settings (the game list's view and icon type).
-    QApplication::setOrganizationName(QStringLiteral("Ludora4"));
+    // Names the per-user settings (the game list's view and icon type), kept beside the
+    // other settings of the programs in ~/.config/ludora4.
+    QApplication::setOrganizationName(QStringLiteral("ludora4"));
     MessageBoxDialogs messageBoxes;
     Dialogs &dialogs = options.checkStart ? StartCheck::dialogs() : messageBoxes;
     const DataRoot::Choice root = DataRoot::choose(options.root, QCoreApplication::applicationDirPath());
