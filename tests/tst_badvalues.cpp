@@ -118,9 +118,9 @@ void TestBadValues::nullGameColumns()
                                                     "Favorites, EmuName, Screen, Data, DataAdd) IS NULL")),
              QVariant(1));
 
-    // Playing it counts the play, then stops: there is no emulator without a name.
+    // Playing it stops, uncounted: there is no emulator without a name.
     play(main);
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi WHERE Gioco = 'Empty'")), QVariant(1));
+    QVERIFY(install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi WHERE Gioco = 'Empty'")).isNull());
     QCOMPARE(m_launcher.started.size(), 0);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].text, playFailed);
@@ -251,14 +251,14 @@ void TestBadValues::ratingsAndCounts_data()
     QTest::addColumn<QString>("listPicture");   // rating icons: stars + 1, 1 for no rating
     QTest::addColumn<QString>("totalPlayed");
     QTest::addColumn<QVariant>("storedRating");
-    QTest::addColumn<QVariant>("storedTimes");   // after the save and one play
-    QTest::newRow("rating -1") << QVariant(-1) << QVariant(4) << QString() << "-1" << 0 << "1" << "4" << QVariant(-1) << QVariant(5);
-    QTest::newRow("rating 6") << QVariant(6) << QVariant(4) << QString() << "6" << 0 << "1" << "4" << QVariant(6) << QVariant(5);
-    QTest::newRow("rating abc") << QVariant("abc") << QVariant(4) << QString() << "abc" << 0 << "1" << "4" << QVariant("abc") << QVariant(5);
-    QTest::newRow("times abc") << QVariant(3) << QVariant("abc") << QString() << "3" << 3 << "4" << "0" << QVariant(3) << QVariant(1);
-    QTest::newRow("typed -1") << QVariant(2) << QVariant(4) << QStringLiteral("-1") << "-1" << 0 << "1" << "4" << QVariant(-1) << QVariant(5);
-    QTest::newRow("typed 6") << QVariant(2) << QVariant(4) << QStringLiteral("6") << "6" << 0 << "1" << "4" << QVariant(6) << QVariant(5);
-    QTest::newRow("typed abc") << QVariant(2) << QVariant(4) << QStringLiteral("abc") << "abc" << 0 << "1" << "4" << QVariant("abc") << QVariant(5);
+    QTest::addColumn<QVariant>("storedTimes");   // after the save and one failed play (not counted)
+    QTest::newRow("rating -1") << QVariant(-1) << QVariant(4) << QString() << "-1" << 0 << "1" << "4" << QVariant(-1) << QVariant(4);
+    QTest::newRow("rating 6") << QVariant(6) << QVariant(4) << QString() << "6" << 0 << "1" << "4" << QVariant(6) << QVariant(4);
+    QTest::newRow("rating abc") << QVariant("abc") << QVariant(4) << QString() << "abc" << 0 << "1" << "4" << QVariant("abc") << QVariant(4);
+    QTest::newRow("times abc") << QVariant(3) << QVariant("abc") << QString() << "3" << 3 << "4" << "0" << QVariant(3) << QVariant("abc");
+    QTest::newRow("typed -1") << QVariant(2) << QVariant(4) << QStringLiteral("-1") << "-1" << 0 << "1" << "4" << QVariant(-1) << QVariant(4);
+    QTest::newRow("typed 6") << QVariant(2) << QVariant(4) << QStringLiteral("6") << "6" << 0 << "1" << "4" << QVariant(6) << QVariant(4);
+    QTest::newRow("typed abc") << QVariant(2) << QVariant(4) << QStringLiteral("abc") << "abc" << 0 << "1" << "4" << QVariant("abc") << QVariant(4);
 }
 
 void TestBadValues::ratingsAndCounts()
@@ -295,7 +295,7 @@ void TestBadValues::ratingsAndCounts()
 
     replaceText(ui.TxtGameHelp, QStringLiteral("saved"));
     QTest::mouseClick(ui.Command8, Qt::LeftButton);
-    play(main);   // counts the play, then stops: the emulator does not exist
+    play(main);   // stops uncounted: the emulator does not exist
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].text, playFailed);
     const QVariantList row = {install.scalar(gameboy, QStringLiteral("SELECT Rating FROM giochi")),
@@ -354,7 +354,8 @@ void TestBadValues::placementTypes()
     clickGame(main, 0);
     QCOMPARE(main->ui.TxtSetmode->text(), typed);
     play(main);
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi")), QVariant(1));
+    const QVariant times = install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi"));
+    QCOMPARE(times.toString(), arguments.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));   // counted once started
     QCOMPARE(errorLine(main), error);
     QCOMPARE(m_dialogs.shown.size(), error.isEmpty() ? 0 : 1);
     if (arguments.isEmpty()) {
