@@ -229,6 +229,12 @@ void FrmMainUi::createStatusBar(QMainWindow *window)
 {
     StatusBar1 = named(new StatusPanels(7, 7, window), QStringLiteral("StatusBar1"));
     StatusBar1->setText(1, QStringLiteral("Console"));
+    // Each panel keeps room for a console's name or a count of a few digits; longer texts,
+    // errors above all, are cut short.
+    const char *samples[] = {"Gameboy", "All Games : 000", "Favorite Games : 000", "Playable Games : 000",
+                             "Not Working Games : 000", "Total Times Played : 0000"};
+    for (int panel = 1; panel <= 6; ++panel)
+        StatusBar1->setSample(panel, QLatin1String(samples[panel - 1]));
     window->setStatusBar(StatusBar1);
 }
 

@@ -18,13 +18,22 @@ public:
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
 
-    // Wide enough for a count, never wider than maxWidth; it may shrink to nothing.
+    // The least width comes from a sample text, never from the text shown, so that no
+    // text changes the window's size; the wished width follows the text up to maxWidth.
+    void setSample(const QString &sample)
+    {
+        m_sample = sample;
+        updateGeometry();
+    }
     QSize sizeHint() const override
     {
-        const int width = fontMetrics().horizontalAdvance(text()) + 2 * frameWidth() + 2 * padding;
-        return {qMin(width, maxWidth), fontMetrics().height() + 2 * frameWidth() + 2};
+        const int width = qMin(textWidth(shownText()), maxWidth);
+        return {qMax(width, minimumSizeHint().width()), fontMetrics().height() + 2 * frameWidth() + 2};
     }
-    QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
+    QSize minimumSizeHint() const override
+    {
+        return {m_sample.isEmpty() ? 0 : textWidth(m_sample), fontMetrics().height() + 2 * frameWidth() + 2};
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -32,16 +41,30 @@ protected:
         QPainter painter(this);
         drawFrame(&painter);
         const QRect area = contentsRect().adjusted(padding, 0, -padding, 0);
-        QString line = text();
-        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        QString line = shownText();
         painter.setPen(palette().color(foregroundRole()));
         painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
                          fontMetrics().elidedText(line, Qt::ElideRight, area.width()));
     }
 
 private:
+    // One line, without the blanks that end it (they would only take room).
+    QString shownText() const
+    {
+        QString line = text();
+        line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        return line;
+    }
+    int textWidth(const QString &line) const
+    {
+        return fontMetrics().horizontalAdvance(line) + 2 * frameWidth() + 2 * padding;
+    }
+
     static constexpr int padding = 3;
     static constexpr int maxWidth = 240;
+    QString m_sample;
 };
 
 } // namespace
@@ -76,6 +99,12 @@ void StatusPanels::setText(int panel, const QString &text)
         if (panel != m_clockPanel)
             label->setToolTip(text);
     }
+}
+
+void StatusPanels::setSample(int panel, const QString &sample)
+{
+    if (auto *label = dynamic_cast<ElidingPanel *>(this->panel(panel)))
+        label->setSample(sample);
 }
 
 QString StatusPanels::text(int panel) const

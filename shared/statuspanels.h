@@ -7,13 +7,16 @@ class QLabel;
 class QTimer;
 
 // A status bar of numbered panels (1-based, as the programs count them), each a label
-// named "Panel<n>". With a clock panel, that panel shows the time of day.
+// named "Panel<n>". With a clock panel, that panel shows the time of day. A text longer
+// than its panel is cut short, whole in the panel's tooltip: no text widens the window.
 class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
     StatusPanels(int count, int clockPanel, QWidget *parent = nullptr);
 
     void setText(int panel, const QString &text);
+    // The panel is never narrower than this text; longer texts are cut short.
+    void setSample(int panel, const QString &sample);
     QString text(int panel) const;
     QLabel *panel(int panel) const;
     int count() const { return int(m_panels.size()); }
