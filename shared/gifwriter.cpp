@@ -53,10 +53,12 @@ GdImage toTrueColor(const QImage &image)
     return gd;
 }
 
+// Unbuffered, so that a failing write reports its own cause (a full disk, a file too
+// large) instead of a later flush that no longer knows it.
 bool writeWhole(const QString &path, const QByteArray &data, QString *cause)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(data) == data.size() && file.commit())
         return true;
     *cause = file.errorString();
     return false;
