@@ -5,6 +5,7 @@
 #include "frontend/gamelistwidget.h"
 #include "frontend/pictures.h"
 #include "shared/rowentries.h"
+#include "shared/schema.h"
 #include "shared/statuspanels.h"
 
 #include <QCoreApplication>
@@ -239,7 +240,7 @@ void FrmMain::selectGame()
         recordError(error.isEmpty() ? DatGames.lastError() : error);
         return;
     }
-    m_state.CurrentGame = selected.data(Qt::DisplayRole).toString();
+    m_state.CurrentGame = DatGames.value(Schema::Games::Gioco).toString();
     rememberCurrentGameRow();
     ShowGameRecord();
 }

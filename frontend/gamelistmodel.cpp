@@ -185,6 +185,15 @@ const QIcon &ImageListPair::icon(int number) const
 
 GameListModel::GameListModel(QObject *parent) : QAbstractListModel(parent) {}
 
+// The views lay an entry's whole text out at every paint: a name of millions of
+// characters would take seconds each time, so the list shows its beginning only.
+QString GameListModel::shownName(QStringView name)
+{
+    if (name.size() <= ShownNameLength)
+        return name.toString();
+    return name.left(ShownNameLength).toString() + QChar(0x2026);
+}
+
 void GameListModel::setRows(GameList::Rows rows)
 {
     beginResetModel();
@@ -238,7 +247,7 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:   // the whole name, where an icon view cuts it short
-        return m_rows.name(row).toString();
+        return shownName(m_rows.name(row));
     case Qt::DecorationRole:
         if (m_images && picture > 0 && !m_images->icon(picture).isNull())
             return m_images->icon(picture);

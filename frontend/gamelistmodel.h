@@ -135,6 +135,10 @@ public:
     // The table the rows were read from, kept for the next fill.
     GameList::Table &table() { return m_table; }
 
+    // Names longer than this are listed cut, with an ellipsis.
+    static constexpr int ShownNameLength = 4096;
+    static QString shownName(QStringView name);
+
     QString name(int row) const;
     // The first row showing exactly this name, or -1.
     int rowOf(const QString &name) const;

@@ -12,6 +12,7 @@
 #include "tests/tst_emuset_support.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -105,7 +106,7 @@ void TestBadFileTypes::picturesThatAreNoFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("kind");
     for (const char *kind : {"fifo", "link to a device", "directory"}) {
-        for (const char *file : {"pack/immagini/gameboy.gif", "pack/immagini/none.gif", "console/gameboy/screen/snap.gif"})
+        for (const char *file : {"pack/immagini/gameboy.jpg", "pack/immagini/none.gif", "console/gameboy/screen/snap.gif"})
             QTest::addRow("%s as %s", file, kind) << QString::fromLatin1(file) << QString::fromLatin1(kind);
     }
 }
@@ -127,9 +128,9 @@ void TestBadFileTypes::picturesThatAreNoFiles()
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Snap"));
-    if (file.endsWith(QLatin1String("gameboy.gif"))) {
+    if (file.endsWith(QLatin1String("gameboy.jpg"))) {
         QVERIFY(main->ui.ImgConsole->pixmap().isNull());
-        QVERIFY2(main->ui.StatusBar1->text(6).contains(QStringLiteral("gameboy.gif")), qPrintable(main->ui.StatusBar1->text(6)));
+        QVERIFY2(main->ui.StatusBar1->text(6).contains(QStringLiteral("gameboy.jpg")), qPrintable(main->ui.StatusBar1->text(6)));
     } else {
         QVERIFY(!main->ui.ImgConsole->pixmap().isNull());
     }
@@ -142,7 +143,7 @@ void TestBadFileTypes::linkedPicturesAreRead()
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     const QString picture = elsewhere.filePath(QStringLiteral("console.png"));
     QVERIFY(writePicture(picture, 33));
-    const QString console = install.path(QStringLiteral("pack/immagini/gameboy.gif"));
+    const QString console = install.path(QStringLiteral("pack/immagini/gameboy.jpg"));
     QVERIFY(QFile::remove(console));
     QVERIFY(QFile::link(picture, console));
     ScriptedDialogs dialogs;
