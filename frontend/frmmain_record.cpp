@@ -76,14 +76,17 @@ void FrmMain::positionOnCurrentGame()
         recordDisplayError(DatGames.lastError());
         return;
     }
-    const bool rowKnown = m_state.CurrentGameRow && m_state.CurrentGameDb == m_state.ConsoleDb;
-    if (rowKnown) {
-        if (!DatGames.moveToRowId(*m_state.CurrentGameRow))
+    // The row picked last, while it still holds CurrentGame's name.
+    const bool rowKnown = m_state.CurrentGameRow && m_state.CurrentGameDb == m_state.ConsoleDb
+                          && DatGames.moveToRowId(*m_state.CurrentGameRow)
+                          && DatGames.value(Schema::Games::Gioco).toString() == m_state.CurrentGame;
+    if (!rowKnown) {
+        if (DatGames.findName(QStringLiteral("gioco"), m_state.CurrentGame))
+            rememberCurrentGameRow();
+        else if (!DatGames.lastError().isEmpty())
+            recordDisplayError(DatGames.lastError());
+        else
             DatGames.moveFirst();
-    } else if (DatGames.findName(QStringLiteral("gioco"), m_state.CurrentGame)) {
-        rememberCurrentGameRow();
-    } else if (!DatGames.lastError().isEmpty()) {
-        recordDisplayError(DatGames.lastError());
     }
     if (!DatGames.isEmpty() && !DatGames.edit())
         recordDisplayError(DatGames.lastError());

@@ -1,7 +1,6 @@
 #include "shared/windowplacement.h"
 
 #include <QGuiApplication>
-#include <QRegion>
 #include <QScreen>
 
 #include <algorithm>
@@ -22,17 +21,9 @@ double distanceSquared(QPoint point, const QRect &rect)
     return dx * dx + dy * dy;
 }
 
-// True when the screens together show the whole window at this position.
-bool whollyShown(QPoint position, QSize size, const QList<QRect> &screens)
+bool cornerShown(QPoint position, const QList<QRect> &screens)
 {
-    const bool cornerShown = std::any_of(screens.begin(), screens.end(),
-                                         [position](const QRect &screen) { return screen.contains(position); });
-    if (!cornerShown)
-        return false;   // and the corner may lie anywhere in the int range
-    QRegion shown;
-    for (const QRect &screen : screens)
-        shown += screen;
-    return QRegion(QRect(position, size)).subtracted(shown).isEmpty();
+    return std::any_of(screens.begin(), screens.end(), [position](const QRect &screen) { return screen.contains(position); });
 }
 
 // The start of a span of the given length placed as near to wanted as fits in [low, high].
@@ -48,7 +39,7 @@ int clampSpan(int wanted, int length, int low, int high)
 
 QPoint visiblePosition(QPoint wanted, QSize size, const QList<QRect> &screens)
 {
-    if (whollyShown(wanted, size, screens))
+    if (cornerShown(wanted, screens))
         return wanted;
     const QRect *nearest = nullptr;
     double best = std::numeric_limits<double>::max();
