@@ -142,8 +142,8 @@ void FrmEmuset::saveSetting()
     setSettingPending(false);
     LoadSettingList();
     if (selectEntry(LstSetting, name)) {
-        DatSett.setRecordSource(oneSet(selectedEmulator(), name));
-        DatSett.open();
+        QString error;
+        showSet(LstSetting->selectedItems().value(0), &error);
     }
 }
 
