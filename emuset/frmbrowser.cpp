@@ -28,8 +28,7 @@ void FrmBrowser::fileClicked(const QString &directory, const QString &fileName)
         FrontEndChoice::reportNoInstallation(directory, fileName);
         return;
     }
-    if (!Generale::setFrontEndDir(chosen))
-        return;   // the chooser stays open for another choice
+    Generale::setFrontEndDir(chosen);
     Generale::showMainWindow();
     close();
 }

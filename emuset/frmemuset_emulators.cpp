@@ -2,13 +2,14 @@
 #include "emuset/frmemuset.h"
 
 #include "emuset/frmbrowsercons.h"
+#include "shared/columntexts.h"
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
 #include "shared/filelists.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
-#include "shared/rowentries.h"
 #include "shared/schema.h"
+#include "shared/sql.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,6 +23,11 @@ namespace Emuset {
 
 namespace {
 const QString allEmulators = QStringLiteral("select * from emulatori");
+
+QString emulatorCriterion(const QString &name)
+{
+    return QStringLiteral("[emu_name] ='") + Sql::escape(name) + QLatin1Char('\'');
+}
 } // namespace
 
 void FrmEmuset::connectEmulatorEditor()
@@ -40,16 +46,10 @@ void FrmEmuset::connectEmulatorEditor()
 
 // The selected entry, not merely the current one: a list that gets the focus makes its
 // first entry current without selecting it.
-QListWidgetItem *FrmEmuset::selectedEmulatorEntry() const
-{
-    const QList<QListWidgetItem *> selected = LstEmu->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
 QString FrmEmuset::selectedEmulator() const
 {
-    const QListWidgetItem *entry = selectedEmulatorEntry();
-    return entry ? entry->text() : QString();
+    const QList<QListWidgetItem *> selected = LstEmu->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void FrmEmuset::consoleChosen(int)
@@ -61,10 +61,11 @@ void FrmEmuset::consoleChosen(int)
 // Lists the console's emulators; none is selected, and the boxes show no emulator.
 void FrmEmuset::LoadEmulatorList()
 {
-    QList<RowEntries::Entry> emulators;
-    const bool opened = RowEntries::read(DatEmu, m_state.ConsoleDb, allEmulators, Schema::Emulators::Name, &emulators);
+    QStringList names;
+    const bool opened = readColumnTexts(DatEmu, m_state.ConsoleDb, allEmulators, Schema::Emulators::Name, &names);
     const QSignalBlocker blocker(LstEmu);
-    RowEntries::fill(LstEmu, emulators);
+    LstEmu->clear();
+    LstEmu->addItems(names);
     if (!opened) {
         recordError(DatEmu.lastError());
         return;
@@ -77,27 +78,25 @@ void FrmEmuset::LoadEmulatorList()
 void FrmEmuset::emulatorSelected()
 {
     m_selectionMoved = true;
-    showEmulator(selectedEmulatorEntry());
+    showEmulator(selectedEmulator());
 }
 
 void FrmEmuset::emulatorClicked(QListWidgetItem *entry)
 {
     if (!std::exchange(m_selectionMoved, false) && entry->isSelected())
-        showEmulator(entry);
+        showEmulator(entry->text());
 }
 
-// Shows the entry's emulator and lists its sets. No entry (the selection was cleared)
-// shows no emulator; a row gone since the list was filled shows none either, never
-// another one, and the error line says so.
-void FrmEmuset::showEmulator(const QListWidgetItem *entry)
+// Shows the emulator and lists its sets. No name (the selection was cleared) or a row
+// gone since the list was filled shows no emulator, never another one.
+void FrmEmuset::showEmulator(const QString &name)
 {
     if (!DatEmu.open()) {
         recordError(DatEmu.lastError());
         return;
     }
-    QString error;
-    if (!RowEntries::positionOn(DatEmu, entry, &error) && entry)
-        recordError(error);
+    if (name.isNull() || !DatEmu.findFirst(emulatorCriterion(name)))
+        DatEmu.moveTo(DatEmu.rowCount());
     LoadSettingList();
 }
 
@@ -120,14 +119,8 @@ void FrmEmuset::editEmulator()
         recordError(DatEmu.lastError());
         return;
     }
-    const QListWidgetItem *entry = selectedEmulatorEntry();
-    QString error;
-    if (!entry)
+    if (!DatEmu.findFirst(emulatorCriterion(selectedEmulator())) || !DatEmu.edit())
         return;
-    if (!RowEntries::positionOn(DatEmu, entry, &error) || !DatEmu.edit()) {
-        recordError(error.isEmpty() ? DatEmu.lastError() : error);
-        return;
-    }
     setEmulatorPending(true);
 }
 

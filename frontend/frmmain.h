@@ -8,10 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <optional>
-
 class GameListModel;  // games page
-class QListWidgetItem;
 class ImageListPair;  // games page
 
 
@@ -92,8 +89,6 @@ private:
     void connectSnapshotPage();
     void connectHelpButton();
     void positionOnCurrentGame();
-    void rememberCurrentGameRow();
-    void showRecordDetails();
 
     // --- record page (frmmain_record.cpp) ---
     // An error of the record display: panel 6 and the "Error LOG" box Text7.
@@ -125,8 +120,8 @@ private:
     void ApplySetMarks();
     void bindSettingControls();
     void settingEntryClicked(int row);
-    bool storeSetMarks(QString *error);
-    bool openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error);
+    bool storeSetMarks(const QString &emulator, QString *error);
+    void openOneSet(const QString &emulator, const QString &set);
     bool positionOnGameEmulator(QString *error);
     static QString setsQuery(const QString &emulator);
     void connectPlayButton();
@@ -182,6 +177,6 @@ private:
     void storeWindowPosition();
 
     Globale::State &m_state;
-    std::optional<QPoint> m_storedPosition;   // none stored
+    QPoint m_storedPosition{-1, -1};
     QPointer<FrmBrowser> m_browser;
 };

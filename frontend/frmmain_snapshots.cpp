@@ -5,7 +5,6 @@
 #include "frontend/gamelistwidget.h"
 #include "shared/clickablelabel.h"
 #include "shared/paths.h"
-#include "shared/regularfile.h"
 #include "shared/schema.h"
 #include "shared/snapshotconversion.h"
 #include "shared/statuspanels.h"
@@ -41,8 +40,7 @@ QString FrmMain::snapshotFile(int number) const
 // False (the box keeps what it showed) when the file is not a picture that can be read.
 bool FrmMain::loadPicture(QLabel *box, const QString &path)
 {
-    QString error;
-    const QPixmap picture = QPixmap::fromImage(RegularFile::image(Paths::resolve(path), &error));
+    const QPixmap picture(Paths::resolve(path));
     if (picture.isNull())
         return false;
     box->setPixmap(picture);

@@ -433,9 +433,13 @@ bool DataSource::findFirst(const QString &criterion)
     QString error;
     if (!SqliteStatement::readIds(SqliteStatement::handle(m_db), sql, &matching, &error))
         return fail(error, sql);
+    if (!m_positionsReady) {
+        m_positions = RowIdIndex(m_rowIds);
+        m_positionsReady = true;
+    }
     int first = -1;
     for (const qint64 id : matching) {
-        const int position = positionOfRowId(id);
+        const int position = m_positions.find(id);
         if (position >= 0 && (first < 0 || position < first))
             first = position;
     }
@@ -645,9 +649,7 @@ bool DataSource::storeRow(const QStringList &names, const QVariantList &values)
     if (!transaction.isActive())
         return fail(transaction.error(), sql);
     QSqlQuery query(m_db);
-    // A table that cannot be written (a view, say) fails here, with the reason.
-    if (!query.prepare(sql))
-        return fail(query.lastError().text(), sql);
+    query.prepare(sql);
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (m_mode != EditMode::AddNew)
@@ -693,8 +695,7 @@ bool DataSource::deleteCurrent()
     if (!transaction.isActive())
         return fail(transaction.error(), sql);
     QSqlQuery query(m_db);
-    if (!query.prepare(sql))
-        return fail(query.lastError().text(), sql);
+    query.prepare(sql);
     query.addBindValue(m_rowIds[size_t(m_current)]);
     if (!query.exec())
         return fail(query.lastError().text(), sql);

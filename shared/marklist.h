@@ -10,8 +10,7 @@ class MarkList : public QListWidget {
 public:
     explicit MarkList(QWidget *parent = nullptr);
 
-    // An entry showing a row: it carries the row's id (see RowEntries).
-    void addEntry(const QString &text, bool marked, qint64 rowId = 0);
+    void addEntry(const QString &text, bool marked);
     bool isMarked(int row) const;
     void setMarked(int row, bool marked);
 
