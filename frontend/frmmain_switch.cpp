@@ -39,6 +39,7 @@ void FrmMain::switchConsole(const Consoles::Console &console)
     reportMissingConsoleDatabase();
     LoadDocumentList();
     FillEmulatorList();
+    clearSearch();
     FillGameList();
 }
 
