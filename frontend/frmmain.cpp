@@ -44,6 +44,7 @@ void FrmMain::connectPages()
     connectToolbar();
     connectGamesPage();
     connectRecordPage();
+    connectScanButton();
     connectSettingPage();
     connectSnapshotPage();
     connectDocumentsPage();
