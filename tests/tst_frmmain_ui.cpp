@@ -94,6 +94,7 @@ void TestFrmMainUi::controlExists_data()
         {"FrmGames_0", "QGroupBox"}, {"FrmGames_2", "QGroupBox"}, {"FrmGeneral_0", "QGroupBox"},
         {"FrmGeneral_4", "QGroupBox"},
         // games page
+        {"TxtSearch", "QLineEdit"}, {"LabSearchCount", "QLabel"},
         {"LstGames", "GameListWidget"}, {"Frame4", "QGroupBox"}, {"OptAll", "QRadioButton"},
         {"OptFavorite", "QRadioButton"}, {"OptPlayable", "QRadioButton"}, {"OptNotPlay", "QRadioButton"},
         {"Frame3", "QGroupBox"}, {"OptIcon1", "QRadioButton"}, {"OptIcon2", "QRadioButton"},
@@ -116,7 +117,8 @@ void TestFrmMainUi::controlExists_data()
         {"ChkColour", "QCheckBox"}, {"ChkSound", "QCheckBox"}, {"TxtTimes", "QLabel"},
         {"TxtLastPlay", "QLabel"}, {"Label15", "QLabel"}, {"Command10", "QPushButton"},
         {"Command9", "QPushButton"}, {"Command8", "QPushButton"}, {"CmdDeleteGame", "QPushButton"},
-        {"CmdAddPro", "QPushButton"}, {"CmdConvUtil", "QPushButton"}, {"ImgStar2_0", "ClickableLabel"},
+        {"CmdAddPro", "QPushButton"}, {"CmdConvUtil", "QPushButton"}, {"CmdScanRoms", "QPushButton"},
+        {"ImgStar2_0", "ClickableLabel"},
         {"ImgStar2_4", "ClickableLabel"}, {"ImgFavorites", "ClickableLabel"},
         {"ImgFavorites2", "ClickableLabel"}, {"Line2", "StrikeLine"},
         // multi snap page
@@ -218,7 +220,7 @@ void TestFrmMainUi::caption_data()
         {"Label27", "Plug In Not Installed"}, {"ChkPlayable", "Playable"}, {"ChkFavorite", "Favorite"},
         {"ChkColour", "Colour"}, {"ChkSound", "Cracked"}, {"Command10", "Reset"}, {"Command9", "Add Rom"},
         {"Command8", "Save Modify"}, {"CmdDeleteGame", "Delete Game"}, {"CmdAddPro", "Add New Producer"},
-        {"CmdConvUtil", "Snap Conversion"}, {"CmdLeft", "<"}, {"CmdRight", ">"},
+        {"CmdConvUtil", "Snap Conversion"}, {"CmdScanRoms", "Scan Roms"}, {"CmdLeft", "<"}, {"CmdRight", ">"},
         {"LabNote1", "<< Double Click To Open"}, {"LabDocName", "Doc. Name :"}, {"CmdAddDoc", "New"},
         {"CmdEditDoc", "Edit"}, {"CmdSaveDoc", "Save"}, {"CmdCancelDoc", "Cancel"}, {"CmdDeleteDoc", "Delete"},
         {"Panel1", "Console"}, {"TxtRom", ""}, {"Label19", ""}, {"LabEmu", ""}, {"Label15", ""},
