@@ -58,6 +58,8 @@ const QList<Target> &targets()
         {QStringLiteral("at most 10 ms"), namedAt({play()}, {}), fixedLimit(10)},
         {QStringLiteral("at most 3 ms"), namedAt({spawn()}, {}), fixedLimit(3)},
         {QStringLiteral("under 200 MB"), namedAt({memory()}, {Largest}), fixedLimit(200)},
+        {QStringLiteral("under 0.5 seconds"), namedAt({longNotesShown(), longNotesSaved()}, {}), fixedLimit(500)},
+        {QStringLiteral("at most 1 second"), namedAt({longNameLoadDelay()}, {}), fixedLimit(1000)},
         // The floor is the reference, not a figure of the front-end: how SQLite's reads
         // grow beyond the processor's caches is not ours to judge.
         {QStringLiteral("growth at most 3.5 x the 32,767-game figure"),

@@ -22,6 +22,9 @@ inline QString play() { return QStringLiteral("play"); }
 inline QString spawn() { return QStringLiteral("spawn"); }
 inline QString memory() { return QStringLiteral("peak memory"); }
 inline QString fillPrefix() { return QStringLiteral("fill "); }
+inline QString longNotesShown() { return QStringLiteral("notes of 1,000,000 characters shown"); }
+inline QString longNotesSaved() { return QStringLiteral("notes of 1,000,000 characters saved"); }
+inline QString longNameLoadDelay() { return QStringLiteral("load delay, 10,000,000-character name"); }
 
 constexpr int Small = 1000;
 constexpr int Large = 32767;

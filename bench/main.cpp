@@ -4,6 +4,7 @@
 #include "bench/figures.h"
 #include "bench/floor.h"
 #include "bench/frontendrun.h"
+#include "bench/longfields.h"
 #include "bench/measure.h"
 #include "bench/memory.h"
 #include "bench/report.h"
@@ -163,6 +164,9 @@ int main(int argc, char *argv[])
         DataSource::closeAllConnections();
         QDir(root).removeRecursively();
     }
+
+    progress(QStringLiteral("bench: long fields"));
+    LongFields::measure(run, problems, work, settings.repetitions);
 
     QTextStream out(stdout);
     out << run.table();

@@ -28,7 +28,8 @@ void FrmBrowser::fileClicked(const QString &directory, const QString &fileName)
         FrontEndChoice::reportNoInstallation(directory, fileName);
         return;
     }
-    Generale::setFrontEndDir(chosen);
+    if (!Generale::setFrontEndDir(chosen))
+        return;   // the chooser stays open for another choice
     Generale::showMainWindow();
     close();
 }

@@ -5,6 +5,7 @@
 #include "shared/jetfile.h"
 #include "shared/marklist.h"
 #include "shared/paths.h"
+#include "shared/plaintext.h"
 #include "shared/statuspanels.h"
 #include "shared/twips.h"
 
@@ -37,6 +38,7 @@ template <class Box> void makeEditable(Box *box, bool editable)
 FrmEmuset::FrmEmuset(Generale::State &state, QWidget *parent) : QMainWindow(parent), m_state(state)
 {
     setupUi();
+    PlainText::applyTo(this);
     bindControls();
     connect(database, &QAction::triggered, this, &Generale::showBrowser);
     connect(ludora4, &QAction::triggered, this, &Generale::showBrowserPlug);

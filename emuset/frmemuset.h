@@ -130,7 +130,7 @@ private:
     void consoleChosen(int index);
     void emulatorSelected();
     void emulatorClicked(QListWidgetItem *entry);
-    void showEmulator(const QString &name);
+    void showEmulator(const QListWidgetItem *entry);
     void newEmulator();
     void editEmulator();
     void saveEmulator();
@@ -140,9 +140,11 @@ private:
     void executableChosen(const QString &path);
     void launchEmulator();
     QString selectedEmulator() const;
+    QListWidgetItem *selectedEmulatorEntry() const;
 
     // Parameter-set editor (frmemuset_settings.cpp)
     void connectSettingEditor();
+    bool showSet(const QListWidgetItem *entry, QString *error);
     void newSetting();
     void editSetting();
     void saveSetting();

@@ -2,14 +2,13 @@
 #include "emuset/frmemuset.h"
 
 #include "emuset/frmbrowsercons.h"
-#include "shared/columntexts.h"
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
 #include "shared/filelists.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
+#include "shared/rowentries.h"
 #include "shared/schema.h"
-#include "shared/sql.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,11 +22,6 @@ namespace Emuset {
 
 namespace {
 const QString allEmulators = QStringLiteral("select * from emulatori");
-
-QString emulatorCriterion(const QString &name)
-{
-    return QStringLiteral("[emu_name] ='") + Sql::escape(name) + QLatin1Char('\'');
-}
 } // namespace
 
 void FrmEmuset::connectEmulatorEditor()
@@ -46,10 +40,16 @@ void FrmEmuset::connectEmulatorEditor()
 
 // The selected entry, not merely the current one: a list that gets the focus makes its
 // first entry current without selecting it.
-QString FrmEmuset::selectedEmulator() const
+QListWidgetItem *FrmEmuset::selectedEmulatorEntry() const
 {
     const QList<QListWidgetItem *> selected = LstEmu->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+QString FrmEmuset::selectedEmulator() const
+{
+    const QListWidgetItem *entry = selectedEmulatorEntry();
+    return entry ? entry->text() : QString();
 }
 
 void FrmEmuset::consoleChosen(int)
@@ -61,11 +61,10 @@ void FrmEmuset::consoleChosen(int)
 // Lists the console's emulators; none is selected, and the boxes show no emulator.
 void FrmEmuset::LoadEmulatorList()
 {
-    QStringList names;
-    const bool opened = readColumnTexts(DatEmu, m_state.ConsoleDb, allEmulators, Schema::Emulators::Name, &names);
+    QList<RowEntries::Entry> emulators;
+    const bool opened = RowEntries::read(DatEmu, m_state.ConsoleDb, allEmulators, Schema::Emulators::Name, &emulators);
     const QSignalBlocker blocker(LstEmu);
-    LstEmu->clear();
-    LstEmu->addItems(names);
+    RowEntries::fill(LstEmu, emulators);
     if (!opened) {
         recordError(DatEmu.lastError());
         return;
@@ -78,25 +77,27 @@ void FrmEmuset::LoadEmulatorList()
 void FrmEmuset::emulatorSelected()
 {
     m_selectionMoved = true;
-    showEmulator(selectedEmulator());
+    showEmulator(selectedEmulatorEntry());
 }
 
 void FrmEmuset::emulatorClicked(QListWidgetItem *entry)
 {
     if (!std::exchange(m_selectionMoved, false) && entry->isSelected())
-        showEmulator(entry->text());
+        showEmulator(entry);
 }
 
-// Shows the emulator and lists its sets. No name (the selection was cleared) or a row
-// gone since the list was filled shows no emulator, never another one.
-void FrmEmuset::showEmulator(const QString &name)
+// Shows the entry's emulator and lists its sets. No entry (the selection was cleared)
+// shows no emulator; a row gone since the list was filled shows none either, never
+// another one, and the error line says so.
+void FrmEmuset::showEmulator(const QListWidgetItem *entry)
 {
     if (!DatEmu.open()) {
         recordError(DatEmu.lastError());
         return;
     }
-    if (name.isNull() || !DatEmu.findFirst(emulatorCriterion(name)))
-        DatEmu.moveTo(DatEmu.rowCount());
+    QString error;
+    if (!RowEntries::positionOn(DatEmu, entry, &error) && entry)
+        recordError(error);
     LoadSettingList();
 }
 
@@ -119,8 +120,14 @@ void FrmEmuset::editEmulator()
         recordError(DatEmu.lastError());
         return;
     }
-    if (!DatEmu.findFirst(emulatorCriterion(selectedEmulator())) || !DatEmu.edit())
+    const QListWidgetItem *entry = selectedEmulatorEntry();
+    QString error;
+    if (!entry)
         return;
+    if (!RowEntries::positionOn(DatEmu, entry, &error) || !DatEmu.edit()) {
+        recordError(error.isEmpty() ? DatEmu.lastError() : error);
+        return;
+    }
     setEmulatorPending(true);
 }
 

@@ -5,7 +5,9 @@
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
 #include "shared/marklist.h"
+#include "shared/rowentries.h"
 #include "shared/schema.h"
+#include "shared/setmarks.h"
 #include "shared/sql.h"
 
 #include <QLabel>
@@ -21,14 +23,6 @@ const QString newSetName = QStringLiteral("sett.name");
 QString setsOf(const QString &emulator)
 {
     return QStringLiteral("SELECT * from setting where [id_emula] = '") + Sql::escape(emulator) + QLatin1Char('\'');
-}
-
-// A set stored without a name is listed with an empty one, and found by it.
-QString oneSet(const QString &emulator, const QString &set)
-{
-    if (set.isEmpty())
-        return setsOf(emulator) + QStringLiteral(" and ([nome] = '' or [nome] is null)");
-    return setsOf(emulator) + QStringLiteral(" and [nome] = '") + Sql::escape(set) + QLatin1Char('\'');
 }
 
 // An empty emulator name is stored as an empty text, not as Null, so that the set is
@@ -61,7 +55,7 @@ void FrmEmuset::LoadSettingList()
     m_state.SettingListReady = false;
     for (; opened && !DatSett.atEnd(); DatSett.moveNext())
         LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
-                             CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)));
+                             CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)), *DatSett.currentRowId());
     m_state.SettingListReady = true;
     if (!opened) {
         recordError(DatSett.lastError());
@@ -70,31 +64,37 @@ void FrmEmuset::LoadSettingList()
     DatSett.open();
 }
 
-// The marks in the list are what is stored: every listed set's Attivo is written, then
-// the clicked set is shown.
+// The marks in the list are what is stored: every listed set's Attivo is written, in one
+// transaction, then the clicked set is shown. A refused store changes no mark: the
+// clicked entry shows its stored mark again and the error line says why.
 void FrmEmuset::ApplySetMarks(int clickedRow)
 {
     if (!m_state.SettingListReady)
         return;
-    const QString emulator = selectedEmulator();
-    DatSett.setDatabaseName(m_state.ConsoleDb);
+    QList<SetMarks::Mark> marks;
     for (int row = 0; row < LstSetting->count(); ++row) {
-        const QString name = LstSetting->item(row)->text();
-        DatSett.setRecordSource(oneSet(emulator, name));
-        const bool found = DatSett.open() && !DatSett.atEnd();
-        if (!found) {
-            recordError(DatSett.lastError().isEmpty() ? QStringLiteral("Setting ") + name + QStringLiteral(" not found")
-                                                      : DatSett.lastError());
-            continue;
-        }
-        if (!DatSett.edit() || !DatSett.setValue(Schema::Settings::Attivo, LstSetting->isMarked(row) ? 1 : 0)
-            || !DatSett.update())
-            recordError(DatSett.lastError());
+        const QListWidgetItem *entry = LstSetting->item(row);
+        marks.append({RowEntries::rowId(entry).value_or(0), LstSetting->isMarked(row), entry->text()});
     }
-    if (QListWidgetItem *clicked = LstSetting->item(clickedRow)) {
-        DatSett.setRecordSource(oneSet(emulator, clicked->text()));
-        DatSett.open();
+    QString error;
+    if (!SetMarks::store(m_state.ConsoleDb, marks, &error)) {
+        LstSetting->setMarked(clickedRow, !LstSetting->isMarked(clickedRow));
+        recordError(error);
     }
+    if (QListWidgetItem *clicked = LstSetting->item(clickedRow))
+        showSet(clicked, &error);
+}
+
+// Opens the selected emulator's sets on the row of a list entry.
+bool FrmEmuset::showSet(const QListWidgetItem *entry, QString *error)
+{
+    DatSett.setDatabaseName(m_state.ConsoleDb);
+    DatSett.setRecordSource(setsOf(selectedEmulator()));
+    if (!DatSett.open()) {
+        *error = DatSett.lastError();
+        return false;
+    }
+    return RowEntries::positionOn(DatSett, entry, error);
 }
 
 // As for a new emulator, a table that could not be opened is tried once more.
@@ -118,14 +118,11 @@ void FrmEmuset::editSetting()
     const QList<QListWidgetItem *> selected = LstSetting->selectedItems();
     if (selected.isEmpty())
         return;
-    DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(oneSet(selectedEmulator(), selected.first()->text()));
-    if (!DatSett.open()) {
-        recordError(DatSett.lastError());
+    QString error;
+    if (!showSet(selected.first(), &error) || !DatSett.edit()) {
+        recordError(error.isEmpty() ? DatSett.lastError() : error);
         return;
     }
-    if (DatSett.atEnd() || !DatSett.edit())
-        return;
     setSettingPending(true);
 }
 
@@ -145,8 +142,8 @@ void FrmEmuset::saveSetting()
     setSettingPending(false);
     LoadSettingList();
     if (selectEntry(LstSetting, name)) {
-        DatSett.setRecordSource(oneSet(selectedEmulator(), name));
-        DatSett.open();
+        QString error;
+        showSet(LstSetting->selectedItems().value(0), &error);
     }
 }
 

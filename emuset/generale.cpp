@@ -167,15 +167,23 @@ void showAbout()
     showWindow(about);
 }
 
-void setFrontEndDir(const QString &directory)
+bool setFrontEndDir(const QString &directory)
 {
     State &s = state();
     QString error;
+    if (!Emuset::SettingsFile::canStore(directory)) {
+        report(Dialogs::Icon::Critical, QStringLiteral("Error"),
+               QStringLiteral("The folder ") + directory
+                   + QStringLiteral(" cannot be used: its name holds a line break or both a comma and a double "
+                                    "quote. Rename it, or choose another one."));
+        return false;
+    }
     if (!makeSettingsDir(&error) || !Emuset::SettingsFile::write(settingsPath(), directory, &error))
         report(Dialogs::Icon::Warning, QStringLiteral("Warning!"),
                QStringLiteral("Can't store the Ludora4 directory: ") + error
                    + QStringLiteral(". It is used until Emuset ends; choose it again at the next start."));
     s.FrontEndDir = Emuset::SettingsFile::withTrailingSeparator(directory);
+    return true;
 }
 
 void endProgram()

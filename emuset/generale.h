@@ -42,8 +42,9 @@ void showHelp();
 void showAbout();
 
 // The front-end's directory chosen in FrmBrowser: stored in emuset.ini (a failure is
-// reported) and used from now on.
-void setFrontEndDir(const QString &directory);
+// reported) and used from now on. A directory the file cannot hold is refused with a
+// message (false); nothing changes then.
+bool setFrontEndDir(const QString &directory);
 
 // Closes every window and ends the program's event loop.
 void endProgram();

@@ -1,6 +1,7 @@
 #include "emuset/settingsfile.h"
 
 #include "shared/paths.h"
+#include "shared/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,18 +46,11 @@ Read read(const QString &file, QString *item, QString *error)
 {
     item->clear();
     const QString resolved = Paths::resolve(file);
-    if (!QFileInfo(resolved).isFile())
+    if (!RegularFile::isRegular(resolved))
         return Read::Missing;
-    QFile in(resolved);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *error = resolved + QStringLiteral(": ") + in.errorString();
+    QByteArray bytes;
+    if (!RegularFile::read(resolved, &bytes, error, MaxLine))
         return Read::Unreadable;
-    }
-    const QByteArray bytes = in.read(MaxLine);
-    if (in.error() != QFileDevice::NoError) {
-        *error = resolved + QStringLiteral(": ") + in.errorString();
-        return Read::Unreadable;
-    }
     *item = firstItem(QString::fromUtf8(firstLine(bytes)));
     return Read::Item;
 }
@@ -67,15 +61,36 @@ QString withTrailingSeparator(const QString &directory)
     return native.endsWith(QDir::separator()) ? native : native + QDir::separator();
 }
 
+QString storedLine(const QString &directory)
+{
+    const QString stored = withTrailingSeparator(directory);
+    const bool cut = stored.contains(QLatin1Char(',')) || stored.startsWith(QLatin1Char('"'))
+                     || (!stored.isEmpty() && stored.front().isSpace());
+    return cut ? QLatin1Char('"') + stored + QLatin1Char('"') : stored;
+}
+
+bool canStore(const QString &directory)
+{
+    const QString line = storedLine(directory);
+    const bool quoted = line.size() > withTrailingSeparator(directory).size();
+    return !directory.contains(QLatin1Char('\n')) && !directory.contains(QLatin1Char('\r'))
+           && !(quoted && directory.contains(QLatin1Char('"')));
+}
+
 bool write(const QString &file, const QString &directory, QString *error)
 {
+    if (!canStore(directory)) {
+        *error = QStringLiteral("the folder name cannot be stored in ") + file
+                 + QStringLiteral(" (it holds a line break, or a double quote with a comma)");
+        return false;
+    }
     QSaveFile out(Paths::resolve(file));
     out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly)) {
         *error = out.fileName() + QStringLiteral(": ") + out.errorString();
         return false;
     }
-    out.write(withTrailingSeparator(directory).toUtf8() + "\r\n");
+    out.write(storedLine(directory).toUtf8() + "\r\n");
     if (!out.commit()) {
         *error = out.fileName() + QStringLiteral(": ") + out.errorString();
         return false;

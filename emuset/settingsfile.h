@@ -21,8 +21,16 @@ enum class Read { Item, Missing, Unreadable };
 // (possibly empty).
 Read read(const QString &file, QString *item, QString *error);
 
-// Replaces the file with one line: directory + a separator (unless it has one) + CR LF.
-// False with *error set when it cannot be written.
+// The line stored for a directory, without its end: the directory with a trailing
+// separator, between double quotes when a comma or a leading blank or quote would
+// otherwise cut it on reading.
+QString storedLine(const QString &directory);
+// False for a directory the file cannot hold: one with a line break, or one that needs
+// quotes and holds a double quote itself.
+bool canStore(const QString &directory);
+
+// Replaces the file with one line: storedLine() + CR LF. False with *error set when the
+// directory cannot be stored (nothing is written then) or the file cannot be written.
 bool write(const QString &file, const QString &directory, QString *error);
 
 // The directory as stored: native, with exactly one trailing separator.

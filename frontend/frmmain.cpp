@@ -6,9 +6,12 @@
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
 #include "shared/paths.h"
+#include "shared/plaintext.h"
+#include "shared/regularfile.h"
 #include "shared/schema.h"
 #include "shared/statuspanels.h"
 #include "shared/twips.h"
+#include "shared/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -32,6 +35,7 @@ FrmMain::FrmMain(Globale::State &state, QWidget *parent) : QMainWindow(parent), 
 {
     setAttribute(Qt::WA_DeleteOnClose);
     ui.setupUi(this);
+    PlainText::applyTo(this);
     bindRecordControls();
     connectPages();
     connect(this, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
@@ -131,7 +135,7 @@ bool FrmMain::readMasterConfig()
         const QVariant top = DatLast.value(Schema::MasterConfig::Top);
         const QVariant left = DatLast.value(Schema::MasterConfig::Left);
         if (!top.isNull() && !left.isNull())
-            m_storedPosition = QPoint(Twips::toPixels(left.toFloat()), Twips::toPixels(top.toFloat()));
+            m_storedPosition = QPoint(Twips::toPixels(left.toDouble()), Twips::toPixels(top.toDouble()));
     } else {
         m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
                                  problem + QStringLiteral(". Ludora4 starts with the ")
@@ -147,13 +151,14 @@ bool FrmMain::readMasterConfig()
 
 void FrmMain::applyStoredPosition()
 {
-    if (m_storedPosition.x() >= 0 || m_storedPosition.y() >= 0)
-        move(m_storedPosition);
+    if (m_storedPosition)
+        move(WindowPlacement::visiblePosition(*m_storedPosition, size()));
 }
 
 void FrmMain::showConsolePicture()
 {
-    const QPixmap picture(Paths::resolve(m_state.ConsolePic));
+    QString error;
+    const QPixmap picture = QPixmap::fromImage(RegularFile::image(Paths::resolve(m_state.ConsolePic), &error));
     ui.ImgConsole->setPixmap(picture);
     // Also in the "Error LOG", where the counts of the list fill do not overwrite it.
     if (picture.isNull())

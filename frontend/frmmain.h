@@ -8,7 +8,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <optional>
+
 class GameListModel;  // games page
+class QListWidgetItem;
 class ImageListPair;  // games page
 
 
@@ -89,6 +92,8 @@ private:
     void connectSnapshotPage();
     void connectHelpButton();
     void positionOnCurrentGame();
+    void rememberCurrentGameRow();
+    void showRecordDetails();
 
     // --- record page (frmmain_record.cpp) ---
     // An error of the record display: panel 6 and the "Error LOG" box Text7.
@@ -120,8 +125,8 @@ private:
     void ApplySetMarks();
     void bindSettingControls();
     void settingEntryClicked(int row);
-    bool storeSetMarks(const QString &emulator, QString *error);
-    void openOneSet(const QString &emulator, const QString &set);
+    bool storeSetMarks(QString *error);
+    bool openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error);
     bool positionOnGameEmulator(QString *error);
     static QString setsQuery(const QString &emulator);
     void connectPlayButton();
@@ -177,6 +182,6 @@ private:
     void storeWindowPosition();
 
     Globale::State &m_state;
-    QPoint m_storedPosition{-1, -1};
+    std::optional<QPoint> m_storedPosition;   // none stored
     QPointer<FrmBrowser> m_browser;
 };

@@ -1,13 +1,12 @@
 // The "Docs" page: the console's documents, listed, edited and opened.
 #include "frontend/frmmain.h"
 
-#include "shared/columntexts.h"
 #include "shared/clickablelineedit.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
+#include "shared/rowentries.h"
 #include "shared/schema.h"
-#include "shared/sql.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -31,11 +30,10 @@ void FrmMain::connectDocumentsPage()
 void FrmMain::LoadDocumentList()
 {
     setDocumentEditing(false);
-    QStringList names;
-    const bool opened = readColumnTexts(DatDoc, m_state.ConsoleDb, QStringLiteral("select * from documents"),
-                                        Schema::Documents::Name, &names);
-    ui.LstDoc->clear();
-    ui.LstDoc->addItems(names);
+    QList<RowEntries::Entry> documents;
+    const bool opened = RowEntries::read(DatDoc, m_state.ConsoleDb, QStringLiteral("select * from documents"),
+                                         Schema::Documents::Name, &documents);
+    RowEntries::fill(ui.LstDoc, documents);
     if (!opened)
         recordError(DatDoc.lastError());
 }
@@ -64,15 +62,20 @@ static const QListWidgetItem *pickedDocument(const QListWidget *list)
     return picked.isEmpty() ? nullptr : picked.first();
 }
 
-// Reads the table afresh and makes the first document with the picked entry's name
-// current, in edit mode. False when nothing is picked or found.
+// Reads the table afresh and makes the picked entry's document current, in edit mode.
+// False when nothing is picked; false, with the error line saying why, when the
+// document is no longer there (nothing is current then).
 bool FrmMain::editSelectedDocument()
 {
     const QListWidgetItem *item = pickedDocument(ui.LstDoc);
-    if (!item || !DatDoc.refresh())
+    if (!item)
         return false;
-    return DatDoc.findFirst(QStringLiteral("[doc_name] ='") + Sql::escape(item->text()) + QLatin1Char('\''))
-        && DatDoc.edit();
+    QString error;
+    if (!DatDoc.refresh() || !RowEntries::positionOn(DatDoc, item, &error) || !DatDoc.edit()) {
+        recordError(error.isEmpty() ? DatDoc.lastError() : error);
+        return false;
+    }
+    return true;
 }
 
 void FrmMain::documentClicked()

@@ -4,7 +4,8 @@
 #include "frontend/gamelistmodel.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/pictures.h"
-#include "shared/sql.h"
+#include "shared/rowentries.h"
+#include "shared/schema.h"
 #include "shared/statuspanels.h"
 
 #include <QCoreApplication>
@@ -199,10 +200,11 @@ void FrmMain::FillGameList()
     showCounts(ui.StatusBar1, fill.counts);
     if (!read)
         recordError(error);
-    DatGames.open();
     ui.LstGames->show();
-    ui.LstGames->setCurrentRow(m_gameList->rowOf(m_state.CurrentGame));
     ShowGameRecord();
+    // The entry of the shown game, when the shown game is CurrentGame's own row.
+    const std::optional<qint64> shown = DatGames.currentRowId();
+    ui.LstGames->setCurrentRow(shown && shown == m_state.CurrentGameRow ? m_gameList->rowOfId(shown) : -1);
 }
 
 // The counts of the listed games read afresh, the list itself left as it is (after a play).
@@ -227,16 +229,18 @@ void FrmMain::selectGame()
         recordError(QStringLiteral("LstGames: no game is selected"));
         return;
     }
-    const QString name = selected.data(Qt::DisplayRole).toString();
     if (!DatGames.open()) {
         recordError(DatGames.lastError());
         return;
     }
-    DatGames.findFirst(QStringLiteral("[gioco] ='") + Sql::escape(name) + QLatin1Char('\''));
-    if (!DatGames.lastError().isEmpty() || !DatGames.edit()) {
-        recordError(DatGames.lastError());
+    QString error;
+    if (!RowEntries::positionOn(DatGames, selected, &error) || !DatGames.edit()) {
+        // Nothing is shown, so that no action reaches another game.
+        showRecordDetails();
+        recordError(error.isEmpty() ? DatGames.lastError() : error);
         return;
     }
-    m_state.CurrentGame = name;
+    m_state.CurrentGame = DatGames.value(Schema::Games::Gioco).toString();
+    rememberCurrentGameRow();
     ShowGameRecord();
 }

@@ -7,6 +7,7 @@
 #include "shared/gamedates.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
+#include "shared/saturating.h"
 #include "shared/schema.h"
 
 #include <QComboBox>
@@ -15,17 +16,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace {
 
 const QString playFailed =
     QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
 // The play count after one more play; a count that is not a whole number counts as 0.
+// A count at or beyond the largest whole number stays at the largest.
 QString nextCount(const QString &times)
 {
     bool number = false;
-    const qlonglong count = times.trimmed().toLongLong(&number);
-    return QString::number(number ? count + 1 : 1);
+    qlonglong count = times.trimmed().toLongLong(&number);
+    if (!number) {
+        const double real = times.trimmed().toDouble(&number);
+        number = number && std::abs(real) >= 9223372036854775807.0;
+        count = Saturating::toInt64(real);
+    }
+    return QString::number(number ? Saturating::add(count, 1) : 1);
 }
 
 // The sets of the record set, in its order, as the command line reads them.

@@ -9,7 +9,6 @@
 #include "shared/paths.h"
 #include "shared/rating.h"
 #include "shared/schema.h"
-#include "shared/sql.h"
 #include "shared/statuspanels.h"
 
 #include <QCheckBox>
@@ -68,26 +67,48 @@ void FrmMain::recordDisplayError(const QString &text)
     ui.Text7->setPlainText(text);
 }
 
-// Finds the row of CurrentGame in the open game query and puts it into edit mode. A name
-// that matches no row is not an error: the data source stays on the row it stands on.
+// Opens the game query and puts the row of CurrentGame into edit mode: its own row when
+// known in this database, otherwise the first row of its name (one with the same case
+// first). A game that is not listed is not an error: the data source stays on the first row.
 void FrmMain::positionOnCurrentGame()
 {
     if (!DatGames.open()) {
         recordDisplayError(DatGames.lastError());
         return;
     }
-    const QString criterion = QStringLiteral("[gioco] ='") + Sql::escape(m_state.CurrentGame) + QLatin1Char('\'');
-    if (!DatGames.findFirst(criterion) && !DatGames.lastError().isEmpty())
-        recordDisplayError(DatGames.lastError());
+    // The row picked last, while it still holds CurrentGame's name.
+    const bool rowKnown = m_state.CurrentGameRow && m_state.CurrentGameDb == m_state.ConsoleDb
+                          && DatGames.moveToRowId(*m_state.CurrentGameRow)
+                          && DatGames.value(Schema::Games::Gioco).toString() == m_state.CurrentGame;
+    if (!rowKnown) {
+        if (DatGames.findName(QStringLiteral("gioco"), m_state.CurrentGame))
+            rememberCurrentGameRow();
+        else if (!DatGames.lastError().isEmpty())
+            recordDisplayError(DatGames.lastError());
+        else
+            DatGames.moveFirst();
+    }
     if (!DatGames.isEmpty() && !DatGames.edit())
         recordDisplayError(DatGames.lastError());
 }
 
+void FrmMain::rememberCurrentGameRow()
+{
+    m_state.CurrentGameRow = DatGames.currentRowId();
+    m_state.CurrentGameDb = m_state.ConsoleDb;
+}
+
 void FrmMain::ShowGameRecord()
+{
+    positionOnCurrentGame();
+    showRecordDetails();
+}
+
+// What the record view shows beside the bound controls, for the row DatGames stands on.
+void FrmMain::showRecordDetails()
 {
     ui.CmdRight->setEnabled(false);
     ui.CmdLeft->setEnabled(false);
-    positionOnCurrentGame();
     showRecordPictures();
     LoadSettingList();
 }

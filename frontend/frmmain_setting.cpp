@@ -4,6 +4,7 @@
 #include "shared/columntexts.h"
 #include "shared/commandline.h"
 #include "shared/marklist.h"
+#include "shared/rowentries.h"
 #include "shared/schema.h"
 #include "shared/setmarks.h"
 #include "shared/sql.h"
@@ -71,7 +72,7 @@ bool FrmMain::positionOnGameEmulator(QString *error)
         *error = DatEmu.lastError();
         return false;
     }
-    if (!DatEmu.findFirst(QStringLiteral("[emu_name] =") + quoted(ui.CmbEmulatore->currentText()))) {
+    if (!DatEmu.findName(QStringLiteral("emu_name"), ui.CmbEmulatore->currentText())) {
         *error = DatEmu.lastError();
         DatEmu.moveTo(DatEmu.rowCount());
         return false;
@@ -99,7 +100,8 @@ void FrmMain::LoadSettingList()
     SettingListReady = false;
     for (; !DatSett.atEnd(); DatSett.moveNext()) {
         ui.LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
-                                CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)));
+                                CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)),
+                                *DatSett.currentRowId());
     }
     SettingListReady = true;
     ui.LabEmu->setText(emulator);
@@ -116,11 +118,16 @@ void FrmMain::settingEntryClicked(int row)
     ApplySetMarks();
 }
 
-void FrmMain::openOneSet(const QString &emulator, const QString &set)
+// Shows the set of a list entry: exactly its row among the emulator's sets.
+bool FrmMain::openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error)
 {
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(setsQuery(emulator) + QStringLiteral(" and [nome] = ") + quoted(set));
-    DatSett.open();
+    DatSett.setRecordSource(setsQuery(emulator));
+    if (!DatSett.open()) {
+        *error = DatSett.lastError();
+        return false;
+    }
+    return RowEntries::positionOn(DatSett, entry, error);
 }
 
 // Stores the marks of all listed sets after a click, then shows the clicked set. A
@@ -132,23 +139,25 @@ void FrmMain::ApplySetMarks()
     if (clicked < 0)
         return;
     const QString emulator = DatGames.value(Schema::Games::EmuName).toString();
-    const QString set = ui.LstSetting->item(clicked)->text();
-    openOneSet(emulator, set);
-    const QVariant value = DatSett.value(Schema::Settings::Scelta);
-    ui.TxtValue->setText(DatSett.atEnd() || value.isNull() ? QStringLiteral(" ") : value.toString());
+    const QListWidgetItem *entry = ui.LstSetting->item(clicked);
     QString error;
-    if (!storeSetMarks(emulator, &error)) {
+    if (!openOneSet(emulator, entry, &error) || !storeSetMarks(&error)) {
         ui.LstSetting->setMarked(clicked, !ui.LstSetting->isMarked(clicked));
         recordError(error);
+        return;
     }
-    openOneSet(emulator, set);
+    const QVariant value = DatSett.value(Schema::Settings::Scelta);
+    ui.TxtValue->setText(value.isNull() ? QStringLiteral(" ") : value.toString());
+    openOneSet(emulator, entry, &error);
 }
 
-// Every entry's mark into Attivo of its set, all in one transaction.
-bool FrmMain::storeSetMarks(const QString &emulator, QString *error)
+// Every entry's mark into Attivo of its set's row, all in one transaction.
+bool FrmMain::storeSetMarks(QString *error)
 {
     QList<SetMarks::Mark> marks;
-    for (int row = 0; row < ui.LstSetting->count(); ++row)
-        marks.append({ui.LstSetting->item(row)->text(), ui.LstSetting->isMarked(row)});
-    return SetMarks::store(m_state.ConsoleDb, emulator, marks, error);
+    for (int row = 0; row < ui.LstSetting->count(); ++row) {
+        const QListWidgetItem *entry = ui.LstSetting->item(row);
+        marks.append({RowEntries::rowId(entry).value_or(0), ui.LstSetting->isMarked(row), entry->text()});
+    }
+    return SetMarks::store(m_state.ConsoleDb, marks, error);
 }

@@ -5,6 +5,7 @@
 #include "frontend/gamelistwidget.h"
 #include "shared/clickablelabel.h"
 #include "shared/paths.h"
+#include "shared/regularfile.h"
 #include "shared/schema.h"
 #include "shared/snapshotconversion.h"
 #include "shared/statuspanels.h"
@@ -40,7 +41,8 @@ QString FrmMain::snapshotFile(int number) const
 // False (the box keeps what it showed) when the file is not a picture that can be read.
 bool FrmMain::loadPicture(QLabel *box, const QString &path)
 {
-    const QPixmap picture(Paths::resolve(path));
+    QString error;
+    const QPixmap picture = QPixmap::fromImage(RegularFile::image(Paths::resolve(path), &error));
     if (picture.isNull())
         return false;
     box->setPixmap(picture);

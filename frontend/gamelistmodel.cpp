@@ -2,6 +2,8 @@
 
 #include "shared/datasource.h"
 #include "shared/rating.h"
+#include "shared/rowentries.h"
+#include "shared/saturating.h"
 #include "shared/sqlitestatement.h"
 
 #include <QStringList>
@@ -13,9 +15,12 @@ namespace GameList {
 
 namespace {
 
-// A whole number, or 0 for an empty or non-numeric value.
+// A whole number, or 0 for an empty or non-numeric value; a real beyond the range counts
+// as the range's end.
 qint64 wholeNumber(const QVariant &value)
 {
+    if (value.typeId() == QMetaType::Double)
+        return Saturating::toInt64(value.toDouble());
     bool ok = false;
     const qint64 number = value.toLongLong(&ok);
     return ok ? number : 0;
@@ -151,12 +156,12 @@ bool read(DataSource &games, IconType type, Table *table, Fill *fill, QString *e
         const Table::Game *game = table->game(id);
         if (!game)
             continue;   // deleted between the two reads, or without a name
-        rows.entries.push_back({game->nameStart, game->nameLength, picture(type, *game)});
+        rows.entries.push_back({id, game->nameStart, game->nameLength, picture(type, *game)});
         ++counts.all;
         counts.favorite += game->favorite ? 1 : 0;
         counts.playable += game->playable ? 1 : 0;
         counts.notWorking += game->playable ? 0 : 1;
-        counts.timesPlayed += game->times;
+        counts.timesPlayed = Saturating::add(counts.timesPlayed, game->times);
     }
     return true;
 }
@@ -179,6 +184,15 @@ const QIcon &ImageListPair::icon(int number) const
 }
 
 GameListModel::GameListModel(QObject *parent) : QAbstractListModel(parent) {}
+
+// The views lay an entry's whole text out at every paint: a name of millions of
+// characters would take seconds each time, so the list shows its beginning only.
+QString GameListModel::shownName(QStringView name)
+{
+    if (name.size() <= ShownNameLength)
+        return name.toString();
+    return name.left(ShownNameLength).toString() + QChar(0x2026);
+}
 
 void GameListModel::setRows(GameList::Rows rows)
 {
@@ -208,6 +222,17 @@ int GameListModel::rowOf(const QString &name) const
     return -1;
 }
 
+int GameListModel::rowOfId(std::optional<qint64> rowId) const
+{
+    if (!rowId)
+        return -1;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.entries[i].rowId == *rowId)
+            return int(i);
+    }
+    return -1;
+}
+
 int GameListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -222,7 +247,7 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:   // the whole name, where an icon view cuts it short
-        return m_rows.name(row).toString();
+        return shownName(m_rows.name(row));
     case Qt::DecorationRole:
         if (m_images && picture > 0 && !m_images->icon(picture).isNull())
             return m_images->icon(picture);
@@ -231,6 +256,8 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
         return GameList::rowKey(index.row(), m_rows.name(row).toString());
     case PictureRole:
         return picture;
+    case RowEntries::RowIdRole:
+        return m_rows.entries[row].rowId;
     default:
         return {};
     }

@@ -10,6 +10,7 @@
 #include <QStringView>
 #include <QVariant>
 
+#include <optional>
 #include <vector>
 
 // The game list's data: one row per named game of the current query, in query order,
@@ -22,6 +23,7 @@ enum class IconType { Language, Rating, Playable };
 // list instead of one per game), and for each row where its name stands and its picture.
 struct Rows {
     struct Entry {
+        qint64 rowId = 0;
         qint32 start = 0;
         qint32 length = 0;
         qint32 picture = 0;
@@ -117,7 +119,8 @@ private:
 };
 
 // The list model of LstGames: the rows of the last fill over a plain vector, shown with
-// the icons of the current image-list pair.
+// the icons of the current image-list pair. Each entry carries its game's row id under
+// RowEntries::RowIdRole.
 class GameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -132,9 +135,15 @@ public:
     // The table the rows were read from, kept for the next fill.
     GameList::Table &table() { return m_table; }
 
+    // Names longer than this are listed cut, with an ellipsis.
+    static constexpr int ShownNameLength = 4096;
+    static QString shownName(QStringView name);
+
     QString name(int row) const;
     // The first row showing exactly this name, or -1.
     int rowOf(const QString &name) const;
+    // The row showing the game of this row id, or -1.
+    int rowOfId(std::optional<qint64> rowId) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

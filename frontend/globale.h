@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class Dialogs;
 class Launcher;
 class QMainWindow;
@@ -17,6 +19,10 @@ struct State {
     QString ConsolePic;   // active console's picture
     QString NoPicFile;    // picture shown where a screenshot is missing
     QString CurrentGame;  // game shown in the record view
+    // The row of CurrentGame in the database CurrentGameDb, once known: the record view
+    // shows exactly that row. A name alone (the start game, a console switch) is looked up.
+    std::optional<qint64> CurrentGameRow;
+    QString CurrentGameDb;
     QString ProbeResult;  // name found by the last file-existence probe
     int ChooserPurpose = 0;
     QString ChooserCaption;

@@ -127,6 +127,11 @@ Result build(const Input &input)
         return failure(QStringLiteral("The emulator has no executable file"));
 
     const QString romPath = input.gamesDir + input.romFile;
+    // A process receives its arguments as C strings: a NUL would cut one silently.
+    if (input.executable.contains(QChar(0)))
+        return failure(QStringLiteral("The emulator's executable path holds a NUL character; nothing was started"));
+    if (parameters.contains(QChar(0)) || romPath.contains(QChar(0)))
+        return failure(QStringLiteral("A parameter or the rom path holds a NUL character; nothing was started"));
     Result result;
     result.outcome = Result::Outcome::Start;
     result.text = commandText(placement, input.executable, parameters, romPath);

@@ -433,13 +433,9 @@ bool DataSource::findFirst(const QString &criterion)
     QString error;
     if (!SqliteStatement::readIds(SqliteStatement::handle(m_db), sql, &matching, &error))
         return fail(error, sql);
-    if (!m_positionsReady) {
-        m_positions = RowIdIndex(m_rowIds);
-        m_positionsReady = true;
-    }
     int first = -1;
     for (const qint64 id : matching) {
-        const int position = m_positions.find(id);
+        const int position = positionOfRowId(id);
         if (position >= 0 && (first < 0 || position < first))
             first = position;
     }
@@ -649,7 +645,9 @@ bool DataSource::storeRow(const QStringList &names, const QVariantList &values)
     if (!transaction.isActive())
         return fail(transaction.error(), sql);
     QSqlQuery query(m_db);
-    query.prepare(sql);
+    // A table that cannot be written (a view, say) fails here, with the reason.
+    if (!query.prepare(sql))
+        return fail(query.lastError().text(), sql);
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (m_mode != EditMode::AddNew)
@@ -695,7 +693,8 @@ bool DataSource::deleteCurrent()
     if (!transaction.isActive())
         return fail(transaction.error(), sql);
     QSqlQuery query(m_db);
-    query.prepare(sql);
+    if (!query.prepare(sql))
+        return fail(query.lastError().text(), sql);
     query.addBindValue(m_rowIds[size_t(m_current)]);
     if (!query.exec())
         return fail(query.lastError().text(), sql);

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -67,6 +68,16 @@ public:
     // stays where it was.
     bool findFirst(const QString &criterion);
     bool noMatch() const { return m_noMatch; }
+
+    // The row id of the current row; none while there is no current row or a new row
+    // is pending.
+    std::optional<qint64> currentRowId() const;
+    // Makes exactly the row with this row id current. When the record set does not hold
+    // it (deleted, or no longer matching), no row is current and lastError() says so.
+    bool moveToRowId(qint64 rowId);
+    // Makes the first row whose column holds the name current, as findFirst() does: a
+    // row matching exactly, case included, wins over one matching without regard to case.
+    bool findName(const QString &column, const QString &name);
 
     // Bound controls: QLineEdit, QComboBox, QLabel, QCheckBox, QPlainTextEdit, QTextEdit.
     void bind(QWidget *control, const QString &column);
@@ -126,6 +137,7 @@ private:
     bool readFilteredRowIds(const QString &table, const QString &condition, const QString &order,
                             std::vector<qint64> *ids, QString *error);
     bool loadCurrentRecord();
+    int positionOfRowId(qint64 rowId);
     QSqlRecord tableColumns();
     bool fileChangedSinceRead();
     QVariant controlValue(const Binding &binding) const;

@@ -8,10 +8,13 @@ bool MessageBoxDialogs::message(Icon icon, Buttons buttons, const QString &title
     static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
                                               QMessageBox::Question, QMessageBox::Warning,
                                               QMessageBox::Information};
-    QMessageBox box(icons[int(icon)], title, text,
+    // The text goes in after the format is set: names in it come from files.
+    QMessageBox box(icons[int(icon)], title, QString(),
                     buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                  : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     return box.exec() == QMessageBox::Ok;
 }

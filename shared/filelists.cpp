@@ -1,5 +1,7 @@
 #include "shared/filelists.h"
 
+#include "shared/plaintext.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -38,6 +40,7 @@ FileLists::FileLists(QWidget *parent) : QWidget(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     m_pathLabel = new QLabel(this);
     m_pathLabel->setWordWrap(true);
+    PlainText::applyTo(this);
 
     auto *left = new QVBoxLayout;
     left->addWidget(Drive1);

@@ -4,6 +4,12 @@
 
 #include <gd.h>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#endif
+
 #include <memory>
 
 namespace GifWriter {
@@ -53,10 +59,44 @@ GdImage toTrueColor(const QImage &image)
     return gd;
 }
 
+// Written by hand on the file's descriptor where there is one: Qt reports a write that
+// stops part-way (a full disk, a file grown too large) as "Unknown error", and the cause
+// is what the user needs.
+bool writeData(QSaveFile &file, const QByteArray &data, QString *cause)
+{
+#ifdef Q_OS_UNIX
+    qint64 done = 0;
+    while (done < data.size()) {
+        const ssize_t written = ::write(file.handle(), data.constData() + done, size_t(data.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            *cause = QString::fromLocal8Bit(std::strerror(written < 0 ? errno : ENOSPC));
+            return false;
+        }
+        done += written;
+    }
+    return true;
+#else
+    if (file.write(data) == data.size())
+        return true;
+    *cause = file.errorString();
+    return false;
+#endif
+}
+
 bool writeWhole(const QString &path, const QByteArray &data, QString *cause)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *cause = file.errorString();
+        return false;
+    }
+    if (!writeData(file, data, cause)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (file.commit())
         return true;
     *cause = file.errorString();
     return false;

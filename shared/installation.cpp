@@ -10,8 +10,12 @@
 #include "shared/paths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSet>
+
+#include <algorithm>
 
 // Lays out the tree the programs expect below the root, writes the master database,
 // the plug-in registry and the ten console databases with their configuration records,
@@ -216,18 +220,65 @@ QString startGame(const Options &options)
     return QStringLiteral("Pocket Quest");
 }
 
-} // namespace
+// What a run made below the root, found by what stood there before it: a run that fails
+// part-way removes exactly that, so the target is left as it was and the next run can
+// begin afresh.
+class MadeByThisRun {
+public:
+    explicit MadeByThisRun(const QString &root) : m_root(root)
+    {
+        // The highest directory of the root's path that does not exist yet goes whole.
+        QString missing;
+        for (QString dir = root; !dir.isEmpty() && !QFileInfo::exists(dir); dir = QFileInfo(dir).path()) {
+            missing = dir;
+            if (dir == QFileInfo(dir).path())
+                break;
+        }
+        m_newTop = missing;
+        if (m_newTop.isEmpty())
+            m_before = entries();
+    }
 
-bool create(const QString &rootPath, const Options &options, QString *error)
+    void remove() const
+    {
+        if (!m_newTop.isEmpty()) {
+            QDir(m_newTop).removeRecursively();
+            return;
+        }
+        QStringList made;
+        for (const QString &entry : entries()) {
+            if (!m_before.contains(entry))
+                made.append(entry);
+        }
+        // Deepest first, so that every directory is empty when its turn comes.
+        std::sort(made.begin(), made.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        for (const QString &entry : std::as_const(made)) {
+            const QFileInfo info(entry);
+            if (info.isDir() && !info.isSymLink())
+                QDir().rmdir(entry);
+            else
+                QFile::remove(entry);
+        }
+    }
+
+private:
+    QSet<QString> entries() const
+    {
+        QSet<QString> found;
+        QDirIterator it(m_root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found.insert(it.next());
+        return found;
+    }
+
+    QString m_root;
+    QString m_newTop;
+    QSet<QString> m_before;
+};
+
+bool createTree(const QString &root, const Options &options, QString *error)
 {
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return fail(error,
-                    QStringLiteral("The installation maker draws pictures and needs a QGuiApplication"));
-    if (rootPath.isEmpty())
-        return fail(error, QStringLiteral("No installation directory given"));
-    const QString root = QDir::cleanPath(QFileInfo(rootPath).absoluteFilePath());
-    if (alreadyInstalled(root, error))
-        return false;
     QStringList dirs = treeDirectories();
     if (options.sample)
         dirs += InstallSampleFiles::directories();
@@ -242,6 +293,28 @@ bool create(const QString &rootPath, const Options &options, QString *error)
     }
     InstallEmuset::layInIfBuilt(root, options);
     return writeGeneratedScreenshots(root, options.gamesPerConsole, error);
+}
+
+} // namespace
+
+bool create(const QString &rootPath, const Options &options, QString *error)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fail(error,
+                    QStringLiteral("The installation maker draws pictures and needs a QGuiApplication"));
+    if (rootPath.isEmpty())
+        return fail(error, QStringLiteral("No installation directory given"));
+    const QString root = QDir::cleanPath(QFileInfo(rootPath).absoluteFilePath());
+    if (alreadyInstalled(root, error))
+        return false;
+    const MadeByThisRun made(root);
+    // The root first, as named: the paths below it are found on disk from it.
+    if (!QDir().mkpath(root))
+        return fail(error, root + QStringLiteral(": cannot create the directory"));
+    if (createTree(root, options, error))
+        return true;
+    made.remove();
+    return false;
 }
 
 } // namespace Installation

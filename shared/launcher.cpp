@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
@@ -63,6 +65,13 @@ bool SystemLauncher::start(const QString &program, const QStringList &arguments)
         m_lastError = QStringLiteral("No program to start");
         return false;
     }
+    // Arguments go to the process as C strings, where a NUL would cut them.
+    if (program.contains(QChar(0)) || std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
+            return argument.contains(QChar(0));
+        })) {
+        m_lastError = program + QStringLiteral(": a NUL character in the program or an argument; nothing was started");
+        return false;
+    }
 #ifdef Q_OS_UNIX
     return spawnDetached(program, arguments, &m_lastError);
 #else
@@ -76,6 +85,10 @@ bool SystemLauncher::start(const QString &program, const QStringList &arguments)
 bool SystemLauncher::openDocument(const QString &path)
 {
     m_lastError.clear();
+    if (path.contains(QChar(0))) {
+        m_lastError = path + QStringLiteral(": a NUL character in the path; nothing was opened");
+        return false;
+    }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         return true;
     m_lastError = path + QStringLiteral(": no program opens this document");

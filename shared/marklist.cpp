@@ -1,5 +1,7 @@
 #include "shared/marklist.h"
 
+#include "shared/rowentries.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -8,9 +10,10 @@ MarkList::MarkList(QWidget *parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void MarkList::addEntry(const QString &text, bool marked)
+void MarkList::addEntry(const QString &text, bool marked, qint64 rowId)
 {
     auto *entry = new QListWidgetItem(text, this);
+    RowEntries::setRowId(entry, rowId);
     // Not user-checkable: the delegate would toggle on the indicator as well, and a
     // click on the indicator would then toggle twice. This class does all toggling.
     entry->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);

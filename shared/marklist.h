@@ -10,7 +10,8 @@ class MarkList : public QListWidget {
 public:
     explicit MarkList(QWidget *parent = nullptr);
 
-    void addEntry(const QString &text, bool marked);
+    // An entry showing a row: it carries the row's id (see RowEntries).
+    void addEntry(const QString &text, bool marked, qint64 rowId = 0);
     bool isMarked(int row) const;
     void setMarked(int row, bool marked);
 

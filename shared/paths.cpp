@@ -39,10 +39,49 @@ QString matchInDirectory(const QString &directory, const QString &name)
     return listing.byFolded.value(name.toCaseFolded());
 }
 
+#ifndef Q_OS_WIN
+// On this system a backslash is a character of a name, but the programs write their
+// relative paths with it as the separator. Within each part between slashes, a backslash
+// separates unless the name up to it stands on disk with the backslash in it (a root such
+// as "/games/back\slash"); runs of separators collapse into one.
+QString withNamesOnDisk(const QString &path)
+{
+    QString out;
+    const auto separate = [&out] {
+        if (!out.endsWith(QLatin1Char('/')))
+            out.append(QLatin1Char('/'));
+    };
+    const QStringList parts = path.split(QLatin1Char('/'));
+    for (qsizetype p = 0; p < parts.size(); ++p) {
+        if (p > 0)
+            separate();
+        const QStringList pieces = parts[p].split(QLatin1Char('\\'));
+        for (qsizetype i = 0; i < pieces.size();) {
+            qsizetype take = 1;
+            for (qsizetype k = pieces.size() - i; k > 1 && !pieces[i].isEmpty(); --k) {
+                if (QFileInfo::exists(out + pieces.mid(i, k).join(QLatin1Char('\\')))) {
+                    take = k;
+                    break;
+                }
+            }
+            out += pieces.mid(i, take).join(QLatin1Char('\\'));
+            i += take;
+            if (i < pieces.size())
+                separate();
+        }
+    }
+    return out;
+}
+#endif
+
 } // namespace
 
 QString native(const QString &path)
 {
+#ifndef Q_OS_WIN
+    if (path.contains(QLatin1Char('\\')))
+        return withNamesOnDisk(path);
+#endif
     QString out;
     out.reserve(path.size());
     for (const QChar c : path) {

@@ -9,21 +9,10 @@
 namespace SetMarks {
 
 namespace {
-// The first row of a set, as the one-set query finds it, gets the set's mark. A set stored
-// without a name is listed with an empty one, and found by it.
-const QString storeMark = QStringLiteral(
-    "UPDATE setting SET Attivo = ? WHERE rowid = "
-    "(SELECT rowid FROM setting WHERE [id_emula] = ? AND coalesce([nome], '') = ? COLLATE NOCASE LIMIT 1)");
-
-// A null text binds as Null, which equals nothing; the lists show it as an empty name.
-QString nonNull(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
+const QString storeMark = QStringLiteral("UPDATE setting SET Attivo = ? WHERE rowid = ?");
 } // namespace
 
-bool store(const QString &database, const QString &emulator, const QList<Mark> &marks, QString *error)
+bool store(const QString &database, const QList<Mark> &marks, QString *error)
 {
     QSqlDatabase db = DataSource::connection(database, error);
     if (!db.isValid())
@@ -35,18 +24,22 @@ bool store(const QString &database, const QString &emulator, const QList<Mark> &
         return false;
     }
     QSqlQuery query(db);
-    const auto failed = [&] {
+    if (!query.prepare(storeMark)) {
         *error = where + query.lastError().text() + QStringLiteral(" (") + storeMark + QLatin1Char(')');
         return false;
-    };
-    if (!query.prepare(storeMark))
-        return failed();
+    }
     for (const Mark &mark : marks) {
         query.addBindValue(mark.marked ? 1 : 0);
-        query.addBindValue(nonNull(emulator));
-        query.addBindValue(nonNull(mark.set));
-        if (!query.exec())
-            return failed();
+        query.addBindValue(mark.rowId);
+        if (!query.exec()) {
+            *error = where + query.lastError().text() + QStringLiteral(" (") + storeMark + QLatin1Char(')');
+            return false;
+        }
+        if (query.numRowsAffected() == 0) {
+            *error = where + QStringLiteral("the set \"") + mark.set
+                     + QStringLiteral("\" is no longer there; no mark was stored");
+            return false;
+        }
     }
     query.finish();
     if (!transaction.commit()) {

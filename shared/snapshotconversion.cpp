@@ -86,7 +86,10 @@ int freeNumber(const QString &screenDir, const QString &base, const ExistsFuncti
 
 bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFunction &exists)
 {
-    const QString base = baseName(request.romFile, request.consoleText);
+    // Only the last component of the rom's name: the screenshot stays inside the screen
+    // directory whatever directories ("..", "/") the stored name holds.
+    QString base = baseName(request.romFile, request.consoleText);
+    base = base.mid(qMax(base.lastIndexOf(QLatin1Char('/')), base.lastIndexOf(QLatin1Char('\\'))) + 1);
     if (base.isEmpty()) {
         *error = request.romFile.isEmpty()
                      ? QStringLiteral("The game has no rom file: its screenshot cannot be named")

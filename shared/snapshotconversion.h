@@ -50,7 +50,8 @@ QString numberedSnapshot(const QString &screenDir, const QString &base, int numb
 // does not exist (a gap is filled). Only the GIF files are looked at.
 int freeNumber(const QString &screenDir, const QString &base, const ExistsFunction &exists);
 
-// Works out the names. False with error set when the rom name is too short to name a
+// Works out the names, from the last component of the rom name's base only, so that they
+// lie inside screenDir. False with error set when the rom name is too short to name a
 // screenshot (no rom set for the game).
 bool prepare(const Request &request, Plan *plan, QString *error,
              const ExistsFunction &exists = ExistsFunction());

@@ -3,13 +3,15 @@
 #include <QString>
 
 namespace Sql {
-// A text made safe to stand between single quotes in a query: every quote is doubled.
-// Query texts are otherwise written exactly as the programs build them:
+// A text made safe to stand between single quotes in a query: every quote is doubled,
+// and a NUL, which would end the query's text, is joined in as char(0). Query texts are
+// otherwise written exactly as the programs build them:
 //   "[gioco] ='" + Sql::escape(name) + "'"
 inline QString escape(const QString &text)
 {
     QString out = text;
     out.replace(QLatin1Char('\''), QLatin1String("''"));
+    out.replace(QChar(0), QLatin1String("'||char(0)||'"));
     return out;
 }
 } // namespace Sql

@@ -26,7 +26,7 @@ private slots:
     void newThenCancelStoresNothing();
     void newThenSaveStoresTheChosenFullPath();
     void fileBoxOpensTheChooserOnlyWhileEditing();
-    void sameNameShowsTheFirstRecord();
+    void sameNameShowsItsOwnRecord();
     void editThenSave();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
@@ -211,13 +211,14 @@ void TestDocuments::fileBoxOpensTheChooserOnlyWhileEditing()
     QCOMPARE(Globale::state().ChooserPurpose, int(FrmMain::PurposeDocument));
 }
 
-void TestDocuments::sameNameShowsTheFirstRecord()
+// Two documents of one name: each entry shows its own record.
+void TestDocuments::sameNameShowsItsOwnRecord()
 {
     addDocument(QStringLiteral("Guide"), QStringLiteral("/docs/first.txt"));
     addDocument(QStringLiteral("Guide"), QStringLiteral("/docs/second.txt"));
     QVERIFY(startMain());
     clickEntry(1);
-    QCOMPARE(m_main->ui.TxtDocFile->text(), QStringLiteral("/docs/first.txt"));
+    QCOMPARE(m_main->ui.TxtDocFile->text(), QStringLiteral("/docs/second.txt"));
     verifyMode(false);
 }
 

@@ -261,7 +261,7 @@ void TestGameList::clickShowsTheGame_data()
     QTest::newRow("single quote") << QStringLiteral("Ocean's Eleven") << 0 << 11;
     QTest::newRow("accents") << QStringLiteral("Pokémon Édition") << 1 << 12;
     QTest::newRow("first of two twins") << QStringLiteral("Twin") << 2 << 21;
-    QTest::newRow("second twin shows the first") << QStringLiteral("Twin") << 3 << 21;
+    QTest::newRow("second twin shows its own row") << QStringLiteral("Twin") << 3 << 22;
     QTest::newRow("plain") << QStringLiteral("Zeta") << 4 << 30;
     QTest::newRow("japanese") << QStringLiteral("ゼルダの伝説") << 5 << 13;
 }

@@ -205,10 +205,10 @@ bool Driver::storeMarks(qint64 number)
         return failed(number, sets.lastError());
     QList<SetMarks::Mark> marks;
     for (; !sets.atEnd(); sets.moveNext())
-        marks.append({sets.value(Schema::Settings::Nome).toString(), value == 1});
+        marks.append({*sets.currentRowId(), value == 1, sets.value(Schema::Settings::Nome).toString()});
     say(QStringLiteral("doing %1 marks %2 %3").arg(number).arg(marksEmulator).arg(value));
     QString error;
-    if (!SetMarks::store(m_database, marksEmulator, marks, &error))
+    if (!SetMarks::store(m_database, marks, &error))
         return failed(number, error);
     return true;
 }

@@ -3,10 +3,10 @@
 // not at all, so INPUT and OUTPUT may be the same GIF.
 
 #include "shared/gifwriter.h"
+#include "shared/regularfile.h"
 
 #include <QCoreApplication>
 #include <QImage>
-#include <QImageReader>
 #include <QStringList>
 
 #include <cstdio>
@@ -71,14 +71,11 @@ int usage()
 // The whole image is read (and the file closed) before anything is written.
 bool convert(const QString &input, const QString &output, QString *error)
 {
-    QImage image;
-    {
-        QImageReader reader(input);
-        image = reader.read();
-        if (image.isNull()) {
-            *error = QStringLiteral("cannot read ") + input + QStringLiteral(": ") + reader.errorString();
-            return false;
-        }
+    QString why;
+    const QImage image = RegularFile::image(input, &why);
+    if (image.isNull()) {
+        *error = QStringLiteral("cannot read ") + why;
+        return false;
     }
     if (GifWriter::write(image, output, error))
         return true;

@@ -1,0 +1,84 @@
+#include "shared/rowentries.h"
+
+#include "shared/datasource.h"
+
+#include <QListWidget>
+#include <QModelIndex>
+
+namespace RowEntries {
+
+namespace {
+
+bool positionOnRow(DataSource &source, std::optional<qint64> row, const QString &text, QString *error)
+{
+    if (!row) {
+        source.moveTo(source.rowCount());
+        *error = QStringLiteral("No entry is picked");
+        return false;
+    }
+    if (source.moveToRowId(*row))
+        return true;
+    *error = QLatin1Char('"') + text + QStringLiteral("\" cannot be used: ") + source.lastError();
+    return false;
+}
+
+} // namespace
+
+bool read(DataSource &source, const QString &database, const QString &recordSource, int position,
+          QList<Entry> *entries)
+{
+    entries->clear();
+    source.setDatabaseName(database);
+    source.setRecordSource(recordSource);
+    if (!source.open())
+        return false;
+    for (; !source.atEnd(); source.moveNext()) {
+        const QVariant text = source.value(position);
+        if (!text.isNull())
+            entries->append({text.toString(), *source.currentRowId()});
+    }
+    source.moveFirst();
+    return true;
+}
+
+void setRowId(QListWidgetItem *item, qint64 rowId)
+{
+    item->setData(RowIdRole, rowId);
+}
+
+void fill(QListWidget *list, const QList<Entry> &entries)
+{
+    list->clear();
+    for (const Entry &entry : entries)
+        setRowId(new QListWidgetItem(entry.text, list), entry.rowId);
+}
+
+std::optional<qint64> rowId(const QModelIndex &index)
+{
+    const QVariant id = index.data(RowIdRole);
+    if (!id.isValid())
+        return std::nullopt;
+    return id.toLongLong();
+}
+
+std::optional<qint64> rowId(const QListWidgetItem *item)
+{
+    if (!item)
+        return std::nullopt;
+    const QVariant id = item->data(RowIdRole);
+    if (!id.isValid())
+        return std::nullopt;
+    return id.toLongLong();
+}
+
+bool positionOn(DataSource &source, const QListWidgetItem *item, QString *error)
+{
+    return positionOnRow(source, rowId(item), item ? item->text() : QString(), error);
+}
+
+bool positionOn(DataSource &source, const QModelIndex &index, QString *error)
+{
+    return positionOnRow(source, rowId(index), index.data(Qt::DisplayRole).toString(), error);
+}
+
+} // namespace RowEntries

@@ -1,0 +1,101 @@
+// The installation maker on a run that fails part-way, and on a target whose name holds a
+// backslash (a character like any other on this system): a failed run leaves the target
+// as it was, so that the next run succeeds; the backslash stays part of the name.
+#include "frontend/frmmain.h"
+#include "shared/installation.h"
+#include "tests/support/fakes.h"
+#include "tests/support/frontendrun.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList entriesBelow(const QString &root)
+{
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(it.next().mid(root.size()));
+    entries.sort();
+    return entries;
+}
+
+// Points the installation maker at a build directory without the converter while alive.
+class ConverterMissing {
+public:
+    ConverterMissing() : m_saved(qgetenv("LUDORA_BUILD_DIR")) { qputenv("LUDORA_BUILD_DIR", QFile::encodeName(m_empty.path())); }
+    ~ConverterMissing() { qputenv("LUDORA_BUILD_DIR", m_saved); }
+
+private:
+    QByteArray m_saved;
+    QTemporaryDir m_empty;
+};
+
+} // namespace
+
+class TestBadInstall : public QObject {
+    Q_OBJECT
+private slots:
+    void failedRunLeavesTheTargetAsItWas_data();
+    void failedRunLeavesTheTargetAsItWas();
+    void backslashIsPartOfTheName();
+};
+
+void TestBadInstall::failedRunLeavesTheTargetAsItWas_data()
+{
+    QTest::addColumn<QString>("target");      // below a temporary directory
+    QTest::addColumn<QStringList>("before");  // what stands there before the run
+    QTest::newRow("new directory") << QStringLiteral("new/inst") << QStringList();
+    QTest::newRow("empty directory") << QStringLiteral("inst") << QStringList{QStringLiteral("inst/")};
+    QTest::newRow("directory with files") << QStringLiteral("inst")
+                                           << QStringList{QStringLiteral("inst/ludora4"), QStringLiteral("inst/pack/notes.txt")};
+}
+
+void TestBadInstall::failedRunLeavesTheTargetAsItWas()
+{
+    QFETCH(QString, target);
+    QFETCH(QStringList, before);
+    QTemporaryDir dir;
+    for (const QString &entry : before) {
+        QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(entry)).path()));
+        if (!entry.endsWith(QLatin1Char('/'))) {
+            QFile file(dir.filePath(entry));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("mine") == 4);
+        }
+    }
+    const QStringList original = entriesBelow(dir.path());
+    const QString root = dir.filePath(target);
+    QString error;
+    {
+        ConverterMissing missing;
+        QVERIFY(!Installation::create(root, {false, 0}, &error));
+    }
+    QVERIFY2(error.contains(QStringLiteral("I_View32")), qPrintable(error));
+    QCOMPARE(entriesBelow(dir.path()), original);
+    QVERIFY2(Installation::create(root, {false, 0}, &error), qPrintable(error));
+    QVERIFY(QFileInfo(root + QStringLiteral("/pack/ludora.mdb")).size() > 0);
+}
+
+// Made at the name given, and the front-end started there finds its files.
+void TestBadInstall::backslashIsPartOfTheName()
+{
+    QTemporaryDir dir;
+    const QString root = dir.filePath(QStringLiteral("back\\slash"));
+    QString error;
+    QVERIFY2(Installation::create(root, {false, 3}, &error), qPrintable(error));
+    QVERIFY(QFileInfo(root + QStringLiteral("/pack/ludora.mdb")).isFile());
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("back"))));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(root, dialogs, launcher);
+    QVERIFY(main);
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(listedGames(main).size(), 3);
+    closeFrontEnd();
+}
+
+QTEST_MAIN(TestBadInstall)
+#include "tst_badinstall.moc"

@@ -1,0 +1,130 @@
+// Stored texts that look like markup, and very long ones: both programs show them as
+// the characters they are, never as rich text (which could read local files, never
+// finish drawing, or overflow the stack), and store them back unchanged.
+#include "frontend/frmmain.h"
+#include "shared/clickablelabel.h"
+#include "shared/statuspanels.h"
+#include "tests/support/frontendrun.h"
+#include "tests/support/testinstall.h"
+#include "tests/tst_emuset_support.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace EmusetRun;
+
+namespace {
+
+const QString gameboy = TestInstall::gameboyDb();
+
+QString repeated(const QString &text, int times)
+{
+    QString out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+// The labels of a window that do not show their text as plain text.
+QStringList interpretingLabels(QWidget *window)
+{
+    QStringList names;
+    const auto labels = window->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->textFormat() != Qt::PlainText)
+            names.append(label->objectName().isEmpty() ? label->text().left(30) : label->objectName());
+    }
+    return names;
+}
+
+} // namespace
+
+class TestBadText : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        closeFrontEnd();
+        closeAll();
+    }
+    void markupIsShownAsText_data();
+    void markupIsShownAsText();
+    void longNotesRoundTrip();
+};
+
+void TestBadText::markupIsShownAsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("table that never finishes drawing") << repeated(QStringLiteral("<table><tr><td>"), 20);
+    QTest::newRow("3,000 nested levels") << repeated(QStringLiteral("<b><i>"), 1500);
+    QTest::newRow("picture of a local file") << QStringLiteral("<img src=\"/etc/passwd\">x");
+    QTest::newRow("link and entity") << QStringLiteral("<a href=\"file:///\">a</a> &amp; &lt;");
+}
+
+// The text in every field the record view shows in a label, in the game's name (the
+// start game), and in an emulator's name seen by both programs.
+void TestBadText::markupIsShownAsText()
+{
+    QFETCH(QString, text);
+    TestInstall install;
+    QTemporaryDir own;
+    QVERIFY2(install.isValid(), qPrintable(install.error()));
+    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Screen, Link, DataAdd, Times, Data, EmuName) "
+                                                 "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                         {text, text, text, text, text, text, text}));
+    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES (?)"), {text}));
+    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome) VALUES (?, 'set')"), {text}));
+    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {text}));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    main->grab();   // drawn once, as the screen would
+    const FrmMainUi &ui = main->ui;
+    QCOMPARE(interpretingLabels(main), QStringList());
+    QCOMPARE(ui.LabGame->text(), text);
+    for (QLabel *label : {static_cast<QLabel *>(ui.Label19), static_cast<QLabel *>(ui.TxtRom), ui.Label15,
+                          ui.TxtTimes, ui.TxtLastPlay, ui.LabEmu})
+        QCOMPARE(label->text(), text);
+    QTest::mouseClick(ui.Command8, Qt::LeftButton);   // saves nothing: nothing changed
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = Screen AND Screen = Link "
+                                                    "AND Link = DataAdd AND DataAdd = Times AND Times = Data")),
+             QVariantList{1});
+    closeFrontEnd();
+
+    Emuset::FrmEmuset *emuset = start(own.path(), dialogs, launcher);
+    QVERIFY(emuset);
+    QCOMPARE(interpretingLabels(emuset), QStringList());
+    clickEntry(emuset->LstEmu, 0);
+    emuset->grab();
+    QCOMPARE(emuset->LabEmu->text(), text);
+}
+
+// Notes of 200,000 characters on one line are shown whole and stored back unchanged with
+// what is typed after them.
+void TestBadText::longNotesRoundTrip()
+{
+    const QString notes = repeated(QStringLiteral("long notes "), 20000).trimmed();
+    TestInstall install;
+    QVERIFY2(install.isValid(), qPrintable(install.error()));
+    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES ('Long', ?)"), {notes}));
+    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Long'")));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    main->grab();
+    QCOMPARE(main->ui.TxtGameHelp->toPlainText(), notes);
+    main->ui.TxtGameHelp->moveCursor(QTextCursor::End);
+    QTest::keyClicks(main->ui.TxtGameHelp, QStringLiteral("!"));
+    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
+    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi")).toString(), notes + QLatin1Char('!'));
+}
+
+QTEST_MAIN(TestBadText)
+#include "tst_badtext.moc"
