@@ -6,8 +6,9 @@
 #include "bench/report.h"
 #include "frontend/frmmain.h"
 #include "frontend/gamelistwidget.h"
+#include "install/installation.h"
 #include "shared/datasource.h"
-#include "shared/installation.h"
+#include "tests/support/builtprograms.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -136,7 +137,7 @@ void measure(Report::Run &run, QStringList &problems, const QString &workDir, in
 {
     const QString root = QDir(workDir).filePath(QStringLiteral("ludora-long"));
     QString error;
-    if (!Installation::create(root, {true, Figures::Small}, &error)) {
+    if (!Installation::create(root, BuiltPrograms::options(true, Figures::Small), &error)) {
         problems.append(QStringLiteral("installation for the long fields (%1)").arg(error));
         return;
     }

@@ -8,8 +8,9 @@
 #include "bench/measure.h"
 #include "bench/memory.h"
 #include "bench/report.h"
+#include "install/installation.h"
 #include "shared/datasource.h"
-#include "shared/installation.h"
+#include "tests/support/builtprograms.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -83,7 +84,7 @@ bool measureOne(Report::Run &run, QStringList &problems, const QString &root, in
 {
     progress(QStringLiteral("bench: %1 games: making the installation").arg(games));
     QString error;
-    if (!Installation::create(root, {true, games}, &error)) {
+    if (!Installation::create(root, BuiltPrograms::options(true, games), &error)) {
         problems.append(QStringLiteral("installation of %1 games (%2)").arg(games).arg(error));
         return false;
     }
@@ -149,10 +150,6 @@ int main(int argc, char *argv[])
     }
     if (!probeRoot.isEmpty())
         return memoryProbe(probeRoot);
-    // The installation maker copies the converter from the build tree: this program's
-    // directory is <build>/bench.
-    if (qEnvironmentVariableIsEmpty("LUDORA_BUILD_DIR"))
-        qputenv("LUDORA_BUILD_DIR", QFile::encodeName(QDir(app.applicationDirPath()).absoluteFilePath(QStringLiteral(".."))));
 
     QTemporaryDir temporary;
     const QString work = settings.workDir.isEmpty() ? temporary.path() : settings.workDir;

@@ -1,7 +1,7 @@
 #include "frontend/dataroot.h"
 
+#include "install/installation.h"
 #include "shared/datasource.h"
-#include "shared/installation.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 
@@ -57,7 +57,9 @@ bool prepare(const Choice &choice, QString *note, QString *error)
     if (!choice.makeWhenMissing || holdsInstallation(choice.root))
         return true;
     QString why;
-    if (!Installation::create(choice.root, Installation::Options{}, &why)) {
+    Installation::Options options;
+    options.programs = choice.programs;
+    if (!Installation::create(choice.root, options, &why)) {
         *error = QStringLiteral("Can't make the Ludora4 installation in ") + QDir::toNativeSeparators(choice.root)
                  + QStringLiteral(": ") + why;
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "install/installation.h"
+
 #include <QString>
 
 // Where the front-end's installation lives. Portable: the executable's directory when it
@@ -17,6 +19,7 @@ struct Choice {
     QString root;
     bool makeWhenMissing = false; // the user's data directory: made on the first start
     QString programsDir;          // the front-end's own directory, where Emuset may lie too
+    Installation::BuiltPrograms programs;   // for the maker; empty: found beside the front-end
 };
 
 Choice choose(const QString &explicitRoot, const QString &executableDir);

@@ -12,10 +12,11 @@
 #include "shared/clickablelabel.h"
 #include "shared/clickablelineedit.h"
 #include "shared/filelists.h"
-#include "shared/installation.h"
+#include "install/installation.h"
 #include "shared/marklist.h"
 #include "shared/paths.h"
 #include "shared/statuspanels.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/readonly.h"
 #include "tests/support/testinstall.h"
@@ -431,9 +432,8 @@ void TestBadFiles::emusetRemembersAnAccentedDirectory()
 {
     QTemporaryDir base;
     const QString root = base.filePath(QStringLiteral("Ludörä ゲーム"));
-    Installation::Options options;
     QString error;
-    QVERIFY2(Installation::create(root, options, &error), qPrintable(error));
+    QVERIFY2(Installation::create(root, BuiltPrograms::options(), &error), qPrintable(error));
     QVERIFY(touch(root + QLatin1Char('/') + Paths::executableName(QStringLiteral("ludora4"))));
     const QString own = base.filePath(QStringLiteral("Émuset"));
     QVERIFY(QDir().mkpath(own));

@@ -7,6 +7,7 @@
 #include "shared/clickablelabel.h"
 #include "shared/paths.h"
 #include "shared/statuspanels.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 #include "tests/tst_emuset_support.h"
@@ -44,8 +45,7 @@ bool replaceWith(const QString &kind, const QString &path)
 
 QString converter()
 {
-    return QDir(qEnvironmentVariable("LUDORA_BUILD_DIR"))
-        .filePath(QStringLiteral("tools/") + Paths::executableName(QStringLiteral("I_View32")));
+    return BuiltPrograms::converter();
 }
 
 struct Run {

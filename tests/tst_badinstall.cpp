@@ -2,7 +2,8 @@
 // backslash (a character like any other on this system): a failed run leaves the target
 // as it was, so that the next run succeeds; the backslash stays part of the name.
 #include "frontend/frmmain.h"
-#include "shared/installation.h"
+#include "install/installation.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 
@@ -22,17 +23,6 @@ QStringList entriesBelow(const QString &root)
     entries.sort();
     return entries;
 }
-
-// Points the installation maker at a build directory without the converter while alive.
-class ConverterMissing {
-public:
-    ConverterMissing() : m_saved(qgetenv("LUDORA_BUILD_DIR")) { qputenv("LUDORA_BUILD_DIR", QFile::encodeName(m_empty.path())); }
-    ~ConverterMissing() { qputenv("LUDORA_BUILD_DIR", m_saved); }
-
-private:
-    QByteArray m_saved;
-    QTemporaryDir m_empty;
-};
 
 } // namespace
 
@@ -70,12 +60,15 @@ void TestBadInstall::failedRunLeavesTheTargetAsItWas()
     const QString root = dir.filePath(target);
     QString error;
     {
-        ConverterMissing missing;
-        QVERIFY(!Installation::create(root, {false, 0}, &error));
+        // The maker pointed at a build directory without the converter.
+        QTemporaryDir empty;
+        Installation::Options options = BuiltPrograms::options();
+        options.programs.converter = empty.filePath(QStringLiteral("I_View32"));
+        QVERIFY(!Installation::create(root, options, &error));
     }
     QVERIFY2(error.contains(QStringLiteral("I_View32")), qPrintable(error));
     QCOMPARE(entriesBelow(dir.path()), original);
-    QVERIFY2(Installation::create(root, {false, 0}, &error), qPrintable(error));
+    QVERIFY2(Installation::create(root, BuiltPrograms::options(), &error), qPrintable(error));
     QVERIFY(QFileInfo(root + QStringLiteral("/pack/ludora.mdb")).size() > 0);
 }
 
@@ -85,7 +78,7 @@ void TestBadInstall::backslashIsPartOfTheName()
     QTemporaryDir dir;
     const QString root = dir.filePath(QStringLiteral("back\\slash"));
     QString error;
-    QVERIFY2(Installation::create(root, {false, 3}, &error), qPrintable(error));
+    QVERIFY2(Installation::create(root, BuiltPrograms::options(false, 3), &error), qPrintable(error));
     QVERIFY(QFileInfo(root + QStringLiteral("/pack/ludora.mdb")).isFile());
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("back"))));
     ScriptedDialogs dialogs;

@@ -5,9 +5,10 @@
 #include "emuset/frmbrowserplug.h"
 #include "emuset/frontendchoice.h"
 #include "emuset/settingsplace.h"
+#include "install/installation.h"
 #include "shared/filelists.h"
-#include "shared/installation.h"
 #include "shared/paths.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
 #include "tests/tst_emuset_support.h"
 
@@ -121,7 +122,7 @@ void TestEmusetInstalled::installedStart()
     QDir(m_home.filePath(QStringLiteral("config"))).removeRecursively();
     QString error;
     if (setup.contains(QLatin1String("DATA")))
-        QVERIFY2(Installation::create(data, {}, &error), qPrintable(error));
+        QVERIFY2(Installation::create(data, BuiltPrograms::options(), &error), qPrintable(error));
     if (setup.contains(QLatin1String("OTHER"))) {
         QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("config/ludora4"))));
         QVERIFY(writeIni(m_home.filePath(QStringLiteral("config/ludora4")), iniLine(m_install.root())));

@@ -5,11 +5,12 @@
 #include "emuset/frmbrowserplug.h"
 #include "shared/consoles.h"
 #include "shared/filelists.h"
-#include "shared/installation.h"
-#include "shared/installemuset.h"
+#include "install/installation.h"
+#include "install/installemuset.h"
 #include "shared/marklist.h"
 #include "shared/paths.h"
 #include "shared/twips.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
 #include "tests/tst_emuset_support.h"
 
@@ -338,7 +339,7 @@ void TestEmusetStart::installationMakerLaysEmusetIn()
 // one keeps the registry record empty.
 void TestEmusetStart::demoInstallationCarriesEmuset()
 {
-    if (InstallEmuset::findBinary().isEmpty())
+    if (InstallEmuset::findBinary(BuiltPrograms::emuset()).isEmpty())
         QSKIP("The emuset program is not built");
     TestInstall demo(true);
     QVERIFY2(demo.isValid(), qPrintable(demo.error()));

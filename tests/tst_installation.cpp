@@ -1,5 +1,6 @@
 #include "shared/consoles.h"
-#include "shared/installation.h"
+#include "install/installation.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
 
 #include <QCryptographicHash>
@@ -313,7 +314,7 @@ void TestInstallation::refusesExistingInstallation()
     QTemporaryDir dir;
     QString error;
     if (existing == QLatin1String("made")) {
-        QVERIFY2(Installation::create(dir.path(), {}, &error), qPrintable(error));
+        QVERIFY2(Installation::create(dir.path(), BuiltPrograms::options(), &error), qPrintable(error));
     } else if (existing.endsWith(QLatin1Char('/'))) {
         QVERIFY(QDir(dir.path()).mkpath(existing));
     } else {
@@ -324,7 +325,7 @@ void TestInstallation::refusesExistingInstallation()
     const auto before = snapshot(dir.path());
 
     error.clear();
-    QVERIFY(!Installation::create(dir.path(), {true, 10}, &error));
+    QVERIFY(!Installation::create(dir.path(), BuiltPrograms::options(true, 10), &error));
     QVERIFY2(error.contains(QStringLiteral("already holds an installation")), qPrintable(error));
     QVERIFY2(error.contains(dir.path()), qPrintable(error));
     QCOMPARE(snapshot(dir.path()), before);
@@ -335,7 +336,7 @@ void TestInstallation::createsMissingRoot()
     QTemporaryDir dir;
     const QString root = dir.filePath(QStringLiteral("new/Ludora4"));
     QString error;
-    QVERIFY2(Installation::create(root, {}, &error), qPrintable(error));
+    QVERIFY2(Installation::create(root, BuiltPrograms::options(), &error), qPrintable(error));
     QVERIFY(QFileInfo(root + QStringLiteral("/pack/ludora.mdb")).isFile());
     QVERIFY(QFileInfo(root + QStringLiteral("/pack/I_View32")).isDir());
     QVERIFY(readableImage(root + QStringLiteral("/pack/immagini/none.gif")));
@@ -432,10 +433,8 @@ void TestInstallation::generatedGames()
 // The command: usage on bad arguments, a one-line result, refusal with the error on stderr.
 void TestInstallation::command()
 {
-    const QString buildDir = qEnvironmentVariable("LUDORA_BUILD_DIR");
-    const QString program = buildDir + QStringLiteral("/tools/ludora4-mkinstall");
-    if (buildDir.isEmpty() || !QFileInfo(program).isExecutable())
-        QSKIP("ludora4-mkinstall is not built beside the tests");
+    const QString program = BuiltPrograms::mkinstall();
+    QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
     QTemporaryDir dir;
     auto run = [&](const QStringList &arguments) {
         QProcess process;

@@ -1,9 +1,10 @@
 // The converter stand-in I_View32 as a program: INPUT /c=OUTPUT turns an image of any
 // format Qt reads into a GIF, never changes INPUT, and refuses what it cannot read; the
 // installation maker puts it into every installation.
-#include "shared/installtools.h"
+#include "install/installtools.h"
 #include "shared/paths.h"
 #include "shared/snapshotconversion.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
 
 #include <QBuffer>
@@ -20,11 +21,7 @@ namespace {
 
 const QColor shade(40, 140, 220);
 
-QString builtConverter()
-{
-    return QDir(qEnvironmentVariable("LUDORA_BUILD_DIR"))
-        .filePath(QStringLiteral("tools/") + Paths::executableName(QStringLiteral("I_View32")));
-}
+QString builtConverter() { return BuiltPrograms::converter(); }
 
 struct Run {
     int exitCode = -1;
@@ -202,14 +199,13 @@ void TestIView32::installationCarriesTheConverter()
 
 void TestIView32::missingBuildIsReportedByPlace()
 {
-    const QByteArray saved = qgetenv("LUDORA_BUILD_DIR");
     QTemporaryDir emptyBuild;
-    qputenv("LUDORA_BUILD_DIR", emptyBuild.path().toLocal8Bit());
+    const QString missing = emptyBuild.filePath(QStringLiteral("I_View32"));
     QString error;
-    const bool installed = InstallTools::installConverter(m_dir->path(), &error);
-    qputenv("LUDORA_BUILD_DIR", saved);
-    QVERIFY(!installed);
-    QVERIFY2(error.contains(QDir::toNativeSeparators(emptyBuild.path())), qPrintable(error));
+    QVERIFY(!InstallTools::installConverter(m_dir->path(), missing, &error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(missing)), qPrintable(error));
+    // Nothing given: looked for beside this program, which is no build of the converter.
+    QVERIFY(!InstallTools::installConverter(m_dir->path(), QString(), &error));
     QVERIFY2(error.contains(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())),
              qPrintable(error));
 }

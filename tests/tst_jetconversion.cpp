@@ -5,6 +5,7 @@
 #include "shared/jetfile.h"
 #include "shared/schema.h"
 #include "shared/statuspanels.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
@@ -489,7 +490,7 @@ void TestJetConversion::commandConvertsAnInstallation()
     QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), install.path(QStringLiteral("database/Lynx.mdb"))));
     QVERIFY(writeFile(install.path(QStringLiteral("database/mega.mdb")), "garbage"));
     int exitCode = 0;
-    const QString command = qEnvironmentVariable("LUDORA_BUILD_DIR") + QStringLiteral("/tools/ludora4-convert");
+    const QString command = BuiltPrograms::convert();
     const QStringList lines = run(command, {install.root()}, &exitCode).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(exitCode, 1);
     QCOMPARE(lines.size(), 12);

@@ -7,7 +7,7 @@
 #include "frontend/globale.h"
 #include "shared/clickablelabel.h"
 #include "shared/filelists.h"
-#include "shared/gifwriter.h"
+#include "gif/gifwriter.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
 #include "shared/snapshotconversion.h"

@@ -8,6 +8,7 @@
 #include "shared/datasource.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 
@@ -153,7 +154,8 @@ void TestStartRoot::firstStartMakesTheUserInstallation()
     const QString emuset = programs.filePath(Paths::executableName(QStringLiteral("emuset")));
     QVERIFY(touch(emuset));
     QVERIFY(QFile::setPermissions(emuset, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    const DataRoot::Choice choice = DataRoot::choose({}, programs.path());
+    DataRoot::Choice choice = DataRoot::choose({}, programs.path());
+    choice.programs = BuiltPrograms::options().programs;
     QString note;
     QString error;
     QVERIFY2(DataRoot::prepare(choice, &note, &error), qPrintable(error));

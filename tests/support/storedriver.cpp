@@ -1,5 +1,7 @@
 #include "tests/support/storedriver.h"
 
+#include "tests/support/builtprograms.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 
@@ -8,7 +10,7 @@
 
 QString StoreDriver::program()
 {
-    return QDir(qEnvironmentVariable("LUDORA_BUILD_DIR")).filePath(QStringLiteral("tests/ludora-crashdriver"));
+    return BuiltPrograms::crashDriver();
 }
 
 bool StoreDriver::start(const QString &database, const QString &mode, qint64 first, qint64 count, bool waitForGo)

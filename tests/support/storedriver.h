@@ -10,7 +10,7 @@
 // its report lines read as they come, killed without warning when a test says so.
 class StoreDriver {
 public:
-    // The driver's executable in the build tree (LUDORA_BUILD_DIR).
+    // The driver's executable in the build tree.
     static QString program();
 
     // Starts the driver; waitForGo: the stores wait for go().

@@ -1,6 +1,7 @@
 #include "tests/support/testinstall.h"
 
-#include "shared/installation.h"
+#include "install/installation.h"
+#include "tests/support/builtprograms.h"
 #include "shared/paths.h"
 
 #include <QSqlError>
@@ -9,10 +10,7 @@
 
 TestInstall::TestInstall(bool sample, int games)
 {
-    Installation::Options options;
-    options.sample = sample;
-    options.gamesPerConsole = games;
-    m_valid = m_dir.isValid() && Installation::create(m_dir.path(), options, &m_error);
+    m_valid = m_dir.isValid() && Installation::create(m_dir.path(), BuiltPrograms::options(sample, games), &m_error);
 }
 
 TestInstall::~TestInstall()

@@ -2,7 +2,7 @@
 // ...) and writes it to OUTPUT as a GIF. INPUT is never changed; OUTPUT appears whole or
 // not at all, so INPUT and OUTPUT may be the same GIF.
 
-#include "shared/gifwriter.h"
+#include "gif/gifwriter.h"
 #include "shared/regularfile.h"
 
 #include <QCoreApplication>

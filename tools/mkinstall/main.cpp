@@ -1,6 +1,6 @@
 // ludora4-mkinstall DIR [--sample] [--games N]: lays out a new installation in DIR.
 
-#include "shared/installation.h"
+#include "install/installation.h"
 
 #include <QGuiApplication>
 #include <QStringList>

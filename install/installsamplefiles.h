@@ -1,8 +1,8 @@
 #pragma once
 
 #include "shared/consoles.h"
-#include "shared/installdatabase.h"
-#include "shared/installsample.h"
+#include "install/installdatabase.h"
+#include "install/installsample.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "shared/installemuset.h"
+#include "install/installemuset.h"
 
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
@@ -85,14 +85,13 @@ bool registerPath(const QString &registry, const QString &path, QString *error)
 
 } // namespace
 
-QString findBinary()
+QString findBinary(const QString &given)
 {
     const QString exe = Paths::executableName(key);
     const QString here = QCoreApplication::applicationDirPath();
-    QStringList candidates = {here + QLatin1Char('/') + exe, here + QStringLiteral("/../emuset/") + exe};
-    const QString build = qEnvironmentVariable("LUDORA_BUILD_DIR");
-    if (!build.isEmpty())
-        candidates.append(build + QStringLiteral("/emuset/") + exe);
+    const QStringList candidates = given.isEmpty()
+        ? QStringList{here + QLatin1Char('/') + exe, here + QStringLiteral("/../emuset/") + exe}
+        : QStringList{given};
     for (const QString &candidate : std::as_const(candidates)) {
         const QFileInfo info(candidate);
         if (info.isFile() && info.isExecutable())
@@ -116,7 +115,7 @@ void layInIfBuilt(const QString &root, const Installation::Options &options)
 {
     if (!options.sample)
         return;
-    const QString binary = findBinary();
+    const QString binary = findBinary(options.programs.emuset);
     QString error;
     if (!binary.isEmpty() && !layIn(root, binary, &error))
         qWarning("Emuset was not laid into the installation: %s", qPrintable(error));

@@ -1,4 +1,4 @@
-#include "shared/gifwriter.h"
+#include "gif/gifwriter.h"
 
 #include <QSaveFile>
 

@@ -1,4 +1,4 @@
-#include "shared/installtools.h"
+#include "install/installtools.h"
 
 #include "ludora4layout.h"
 #include "shared/paths.h"
@@ -15,16 +15,16 @@ namespace {
 
 QString converterName() { return Paths::executableName(QStringLiteral("I_View32")); }
 
-QStringList converterCandidates()
+// The given place, or where a build or an installed tree puts the converter: beside the
+// running program, or in libexec/ludora4 beside its bin.
+QStringList converterPlaces(const QString &given)
 {
+    if (!given.isEmpty())
+        return {given};
     const QDir programs(QCoreApplication::applicationDirPath());
-    QStringList places = {programs.filePath(converterName()),
-                          QDir::cleanPath(programs.filePath(QLatin1String(InstallLayout::toolsFromPrograms)
-                                                            + QLatin1Char('/') + converterName()))};
-    const QString buildDir = qEnvironmentVariable("LUDORA_BUILD_DIR");
-    if (!buildDir.isEmpty())
-        places.append(QDir(buildDir).filePath(QStringLiteral("tools/") + converterName()));
-    return places;
+    return {programs.filePath(converterName()),
+            QDir::cleanPath(programs.filePath(QLatin1String(InstallLayout::toolsFromPrograms) + QLatin1Char('/')
+                                              + converterName()))};
 }
 
 bool fail(QString *error, const QString &text)
@@ -36,9 +36,9 @@ bool fail(QString *error, const QString &text)
 
 } // namespace
 
-QString findBuiltConverter(QStringList *searched)
+QString findBuiltConverter(const QString &given, QStringList *searched)
 {
-    const QStringList places = converterCandidates();
+    const QStringList places = converterPlaces(given);
     if (searched)
         *searched = places;
     for (const QString &place : places) {
@@ -48,15 +48,14 @@ QString findBuiltConverter(QStringList *searched)
     return {};
 }
 
-bool installConverter(const QString &root, QString *error)
+bool installConverter(const QString &root, const QString &given, QString *error)
 {
     QStringList searched;
-    const QString built = findBuiltConverter(&searched);
+    const QString built = findBuiltConverter(given, &searched);
     if (built.isEmpty())
-        return fail(error, QStringLiteral("The converter ") + converterName()
-                               + QStringLiteral(" was not found in ")
+        return fail(error, QStringLiteral("The converter ") + converterName() + QStringLiteral(" was not found in ")
                                + QDir::toNativeSeparators(searched.join(QStringLiteral(" or ")))
-                               + QStringLiteral(" (build the target I_View32, or set LUDORA_BUILD_DIR)"));
+                               + QStringLiteral(" (build the target I_View32)"));
     const QString target = Paths::join(root, SnapshotConversion::converterRelativePath());
     QFile::remove(target);
     QFile file(built);

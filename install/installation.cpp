@@ -1,12 +1,12 @@
-#include "shared/installation.h"
+#include "install/installation.h"
 
+#include "install/installdatabase.h"
+#include "install/installemuset.h"
+#include "install/installpictures.h"
+#include "install/installsample.h"
+#include "install/installsamplefiles.h"
+#include "install/installtools.h"
 #include "shared/consoles.h"
-#include "shared/installdatabase.h"
-#include "shared/installemuset.h"
-#include "shared/installpictures.h"
-#include "shared/installsample.h"
-#include "shared/installsamplefiles.h"
-#include "shared/installtools.h"
 #include "shared/paths.h"
 
 #include <QDir>
@@ -285,7 +285,7 @@ bool createTree(const QString &root, const Options &options, QString *error)
     if (!makeDirectories(root, dirs, error) || !writePictures(root, error)
         || !writeMaster(root, startGame(options), error) || !writeRegistry(root, error))
         return false;
-    if (!InstallTools::installConverter(root, error))
+    if (!InstallTools::installConverter(root, options.programs.converter, error))
         return false;
     for (const Console &console : Consoles::toolbarOrder()) {
         if (!writeConsole(root, console, options, error))

@@ -1,4 +1,4 @@
-#include "shared/installsample.h"
+#include "install/installsample.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "shared/installpictures.h"
+#include "install/installpictures.h"
 
-#include "shared/gifwriter.h"
+#include "gif/gifwriter.h"
 
 #include <QFile>
 #include <QFileInfo>

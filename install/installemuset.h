@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/installation.h"
+#include "install/installation.h"
 
 #include <QString>
 
@@ -9,10 +9,10 @@
 // registry, so that the front-end's plug-in panel starts it.
 namespace InstallEmuset {
 
-// The built emuset executable: beside the running program, in the build tree's emuset/
-// beside the running program's directory, or in $LUDORA_BUILD_DIR/emuset/. Empty when
-// there is none.
-QString findBinary();
+// The built emuset executable: the given path when one is given, otherwise beside the
+// running program or in the build tree's emuset/ beside the running program's directory.
+// Empty when there is none.
+QString findBinary(const QString &given = {});
 
 // Copies binary to root/plugins/emuset/, writes emuset.ini there (the root, a separator,
 // CR LF) and stores the copy's path in the registry record 'emuset'. False with *error

@@ -1,6 +1,6 @@
-#include "shared/installsamplefiles.h"
+#include "install/installsamplefiles.h"
 
-#include "shared/installpictures.h"
+#include "install/installpictures.h"
 #include "shared/paths.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shared/installdatabase.h"
+#include "install/installdatabase.h"
 
 #include "shared/transaction.h"
 
