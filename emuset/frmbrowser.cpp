@@ -2,8 +2,8 @@
 
 #include "emuset/frontendchoice.h"
 #include "emuset/generale.h"
-#include "shared/filelists.h"
 #include "shared/twips.h"
+#include "shared/widgets/filelists.h"
 
 #include <QVBoxLayout>
 

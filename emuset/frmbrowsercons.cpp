@@ -1,8 +1,8 @@
 #include "emuset/frmbrowsercons.h"
 
-#include "shared/filelists.h"
 #include "shared/paths.h"
 #include "shared/twips.h"
+#include "shared/widgets/filelists.h"
 
 #include <QVBoxLayout>
 

@@ -3,10 +3,10 @@
 #include "emuset/frontendchoice.h"
 #include "emuset/generale.h"
 #include "shared/dialogs.h"
-#include "shared/filelists.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 #include "shared/twips.h"
+#include "shared/widgets/filelists.h"
 
 #include <QVBoxLayout>
 

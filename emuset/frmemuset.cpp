@@ -3,11 +3,12 @@
 #include "emuset/frmbrowsercons.h"
 #include "shared/dialogs.h"
 #include "shared/jetfile.h"
-#include "shared/marklist.h"
 #include "shared/paths.h"
-#include "shared/plaintext.h"
-#include "shared/statuspanels.h"
 #include "shared/twips.h"
+#include "shared/widgets/boundwidget.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/plaintext.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -60,9 +61,9 @@ FrmBrowserCons *FrmEmuset::chooser() const
 
 void FrmEmuset::bindControls()
 {
-    DatEmu.bind(TxtEmu1, QStringLiteral("Emu_Name"));
-    DatEmu.bind(TxtSetmode, QStringLiteral("Emu_Type"));
-    DatEmu.bind(TxtFileEmu1, QStringLiteral("Emu_Link"));
+    bindWidget(DatEmu, TxtEmu1, QStringLiteral("Emu_Name"));
+    bindWidget(DatEmu, TxtSetmode, QStringLiteral("Emu_Type"));
+    bindWidget(DatEmu, TxtFileEmu1, QStringLiteral("Emu_Link"));
     // TxtValue first: both show Scelta, and the value stored is the one typed in TxtPassed.
     const std::pair<QWidget *, const char *> settings[] = {
         {TxtValue, "Scelta"},      {LabEmu, "ID_Emula"},         {TxtSettName, "Nome"},
@@ -70,7 +71,7 @@ void FrmEmuset::bindControls()
         {TxtDescri, "Descri"},
     };
     for (const auto &[control, column] : settings)
-        DatSett.bind(control, QLatin1String(column));
+        bindWidget(DatSett, control, QLatin1String(column));
 }
 
 bool FrmEmuset::load()

@@ -4,11 +4,12 @@
 #include "emuset/frmbrowsercons.h"
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
-#include "shared/filelists.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
-#include "shared/rowentries.h"
 #include "shared/schema.h"
+#include "shared/sql.h"
+#include "shared/widgets/filelists.h"
+#include "shared/widgets/rowentries.h"
 
 #include <QComboBox>
 #include <QLineEdit>

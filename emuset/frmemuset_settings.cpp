@@ -4,11 +4,11 @@
 
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
-#include "shared/marklist.h"
-#include "shared/rowentries.h"
 #include "shared/schema.h"
 #include "shared/setmarks.h"
 #include "shared/sql.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/rowentries.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,8 +2,9 @@
 #include "emuset/frmemuset.h"
 
 #include "emuset/emusetpictures.h"
-#include "shared/marklist.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/formbuilder.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,15 +23,12 @@ namespace Emuset {
 
 namespace {
 
+using Form::frame;
+using Form::named;
+
 const QColor blue(0, 0, 255);
 const QColor darkPurple(128, 0, 128);
 const QColor darkRed(128, 0, 0);
-
-template <class W> W *named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLabel *label(const QString &name, const QString &text)
 {
@@ -40,15 +38,10 @@ QLabel *label(const QString &name, const QString &text)
 // Command buttons share their row's width; they do not widen the window.
 QPushButton *button(const QString &name, const QString &text)
 {
-    auto *push = named(new QPushButton(text), name);
+    auto *push = Form::button(name, text);
     push->setMinimumWidth(44);
     push->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return push;
-}
-
-QGroupBox *frame(const QString &name, const QString &title)
-{
-    return named(new QGroupBox(title), name);
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)

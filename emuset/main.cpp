@@ -1,6 +1,7 @@
 #include "emuset/generale.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
+#include "shared/widgets/messageboxdialogs.h"
 
 #include <QApplication>
 #include <QIcon>

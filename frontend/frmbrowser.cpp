@@ -2,9 +2,9 @@
 
 #include "frontend/globale.h"
 #include "shared/dialogs.h"
-#include "shared/filelists.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
+#include "shared/widgets/filelists.h"
 
 #include <QVBoxLayout>
 

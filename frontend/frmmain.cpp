@@ -2,15 +2,15 @@
 
 #include "frontend/jetoffer.h"
 #include "shared/columntexts.h"
-#include "shared/clickablelabel.h"
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
 #include "shared/paths.h"
-#include "shared/plaintext.h"
 #include "shared/regularfile.h"
 #include "shared/schema.h"
-#include "shared/statuspanels.h"
 #include "shared/twips.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/plaintext.h"
+#include "shared/widgets/statuspanels.h"
 #include "shared/windowplacement.h"
 
 #include <QCloseEvent>

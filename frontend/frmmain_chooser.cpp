@@ -2,8 +2,8 @@
 #include "frontend/frmmain.h"
 
 #include "frontend/frmbrowser.h"
-#include "shared/filelists.h"
 #include "shared/paths.h"
+#include "shared/widgets/filelists.h"
 
 #include <QDir>
 

@@ -1,12 +1,15 @@
 // The "Docs" page: the console's documents, listed, edited and opened.
 #include "frontend/frmmain.h"
 
-#include "shared/clickablelineedit.h"
+#include "shared/columntexts.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
-#include "shared/rowentries.h"
 #include "shared/schema.h"
+#include "shared/sql.h"
+#include "shared/widgets/boundwidget.h"
+#include "shared/widgets/clickablelineedit.h"
+#include "shared/widgets/rowentries.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -14,8 +17,8 @@
 
 void FrmMain::connectDocumentsPage()
 {
-    DatDoc.bind(ui.TxtDocName, QStringLiteral("Doc_Name"));
-    DatDoc.bind(ui.TxtDocFile, QStringLiteral("Doc_File"));
+    bindWidget(DatDoc, ui.TxtDocName, QStringLiteral("Doc_Name"));
+    bindWidget(DatDoc, ui.TxtDocFile, QStringLiteral("Doc_File"));
     connect(ui.LstDoc, &QListWidget::itemClicked, this, &FrmMain::documentClicked);
     connect(ui.LstDoc, &QListWidget::itemDoubleClicked, this, &FrmMain::documentDoubleClicked);
     connect(ui.CmdAddDoc, &QPushButton::clicked, this, &FrmMain::newDocument);

@@ -4,9 +4,10 @@
 #include "frontend/gamelistmodel.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/pictures.h"
-#include "shared/rowentries.h"
 #include "shared/schema.h"
-#include "shared/statuspanels.h"
+#include "shared/sql.h"
+#include "shared/widgets/rowentries.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QCoreApplication>
 #include <QRadioButton>

@@ -2,11 +2,11 @@
 // plug-in's executable through its path label.
 #include "frontend/frmmain.h"
 
-#include "shared/clickablelabel.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
+#include "shared/widgets/clickablelabel.h"
 
 #include <QLabel>
 #include <QPushButton>

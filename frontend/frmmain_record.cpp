@@ -3,13 +3,15 @@
 
 #include "frontend/gamelistmodel.h"
 #include "frontend/strikeline.h"
-#include "shared/clickablelabel.h"
 #include "shared/dialogs.h"
 #include "shared/gamedates.h"
 #include "shared/paths.h"
 #include "shared/rating.h"
 #include "shared/schema.h"
-#include "shared/statuspanels.h"
+#include "shared/sql.h"
+#include "shared/widgets/boundwidget.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +50,7 @@ void FrmMain::bindRecordControls()
         {ui.Label15, "DataAdd"},      {ui.TxtGameHelp, "Notes"},
     };
     for (const auto &[control, column] : bindings)
-        DatGames.bind(control, QLatin1String(column));
+        bindWidget(DatGames, control, QLatin1String(column));
 }
 
 void FrmMain::connectRecordPage()

@@ -3,11 +3,12 @@
 
 #include "shared/columntexts.h"
 #include "shared/commandline.h"
-#include "shared/marklist.h"
-#include "shared/rowentries.h"
 #include "shared/schema.h"
 #include "shared/setmarks.h"
 #include "shared/sql.h"
+#include "shared/widgets/boundwidget.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/rowentries.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,15 +27,15 @@ QString quoted(const QString &name)
 // The emulator's and the parameter set's controls and the columns they show.
 void FrmMain::bindSettingControls()
 {
-    DatEmu.bind(ui.TxtFileEmu1, QStringLiteral("Emu_Link"));
-    DatEmu.bind(ui.TxtSetmode, QStringLiteral("Emu_Type"));
+    bindWidget(DatEmu, ui.TxtFileEmu1, QStringLiteral("Emu_Link"));
+    bindWidget(DatEmu, ui.TxtSetmode, QStringLiteral("Emu_Type"));
     const std::pair<QWidget *, const char *> sets[] = {
         {ui.TxtSettName, "Nome"}, {ui.TxtParameter, "Stringa"}, {ui.TxtOptAvaiable, "Opzioni"},
         {ui.TxtPassed, "Scelta"}, {ui.TxtValue, "Scelta"},      {ui.TxtDescri, "Descri"},
         {ui.LabEmu, "ID_Emula"},
     };
     for (const auto &[control, column] : sets)
-        DatSett.bind(control, QLatin1String(column));
+        bindWidget(DatSett, control, QLatin1String(column));
 }
 
 void FrmMain::connectSettingPage()

@@ -3,12 +3,12 @@
 #include "frontend/frmmain.h"
 
 #include "frontend/gamelistwidget.h"
-#include "shared/clickablelabel.h"
 #include "shared/paths.h"
 #include "shared/regularfile.h"
 #include "shared/schema.h"
 #include "shared/snapshotconversion.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

@@ -6,7 +6,7 @@
 #include "shared/dialogs.h"
 #include "shared/paths.h"
 #include "shared/schema.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QAction>
 

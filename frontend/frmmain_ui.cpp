@@ -4,10 +4,11 @@
 #include "frontend/pictures.h"
 #include "frontend/strikeline.h"
 #include "ludora4version.h"
-#include "shared/clickablelabel.h"
-#include "shared/clickablelineedit.h"
-#include "shared/marklist.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/clickablelineedit.h"
+#include "shared/widgets/formbuilder.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,6 +29,10 @@
 
 namespace {
 
+using Form::button;
+using Form::frame;
+using Form::named;
+
 // Window size of the form: 11685 x 8520 twips at 15 twips per pixel.
 constexpr QSize windowSize(779, 568);
 constexpr QSize snapSize(256, 192);
@@ -35,30 +40,9 @@ constexpr QSize thumbnailSize(160, 120);
 constexpr QSize starSize(20, 20);
 constexpr QSize badgeSize(32, 32);
 
-template <class W> W *named(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QString arrayName(const char *name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
-}
-
-QGroupBox *frame(const QString &title, const QString &name = {})
-{
-    auto *box = new QGroupBox(title);
-    if (!name.isEmpty())
-        box->setObjectName(name);
-    return box;
-}
-
-QPushButton *button(const QString &name, const QString &text, bool enabled = true)
-{
-    auto *push = named(new QPushButton(text), name);
-    push->setEnabled(enabled);
-    return push;
 }
 
 QRadioButton *option(const QString &name, const QString &text, QLayout *into)
@@ -125,7 +109,7 @@ QPlainTextEdit *textArea(const QString &name, int height)
 
 QGroupBox *frameAround(const QString &title, QWidget *content)
 {
-    QGroupBox *box = frame(title);
+    QGroupBox *box = frame({}, title);
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(content);
@@ -217,7 +201,7 @@ void FrmMainUi::createToolbar(QMainWindow *window)
 
 QWidget *FrmMainUi::createActiveConsole()
 {
-    FrmConsoleattiva = frame(QStringLiteral("Active Console"), QStringLiteral("FrmConsoleattiva"));
+    FrmConsoleattiva = frame(QStringLiteral("FrmConsoleattiva"), QStringLiteral("Active Console"));
     ImgConsole = picture(QStringLiteral("ImgConsole"), QSize(112, 56));
     auto *layout = new QHBoxLayout(FrmConsoleattiva);
     layout->setContentsMargins(6, 0, 6, 4);
@@ -268,7 +252,7 @@ void FrmMainUi::createTabGeneral()
 
 QGroupBox *FrmMainUi::createGamesPage()
 {
-    QGroupBox *page = frame(QString());
+    QGroupBox *page = frame({}, {});
     LstGames = named(new GameListWidget, QStringLiteral("LstGames"));
     Command1 = button(QStringLiteral("Command1"), QString());
     Command1->setIcon(QIcon(Pictures::play()));
@@ -288,20 +272,20 @@ QGroupBox *FrmMainUi::createGamesPage()
 
 QWidget *FrmMainUi::createGameOptions()
 {
-    Frame4 = frame(QStringLiteral("Filters"), QStringLiteral("Frame4"));
+    Frame4 = frame(QStringLiteral("Frame4"), QStringLiteral("Filters"));
     auto *filters = new QVBoxLayout(Frame4);
     OptAll = option(QStringLiteral("OptAll"), QStringLiteral("Complete"), filters);
     OptFavorite = option(QStringLiteral("OptFavorite"), QStringLiteral("Favourites"), filters);
     OptPlayable = option(QStringLiteral("OptPlayable"), QStringLiteral("Playable"), filters);
     OptNotPlay = option(QStringLiteral("OptNotPlay"), QStringLiteral("Not Work"), filters);
 
-    Frame3 = frame(QStringLiteral("Type of icon"), QStringLiteral("Frame3"));
+    Frame3 = frame(QStringLiteral("Frame3"), QStringLiteral("Type of icon"));
     auto *icons = new QVBoxLayout(Frame3);
     OptIcon1 = option(QStringLiteral("OptIcon1"), QStringLiteral("Language"), icons);
     OptIcon2 = option(QStringLiteral("OptIcon2"), QStringLiteral("Rating"), icons);
     OptIcon3 = option(QStringLiteral("OptIcon3"), QStringLiteral("Playable"), icons);
 
-    Frame1 = frame(QStringLiteral("Type of View"), QStringLiteral("Frame1"));
+    Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Type of View"));
     auto *views = new QVBoxLayout(Frame1);
     Option1 = option(QStringLiteral("Option1"), QStringLiteral("Icon"), views);
     Option2 = option(QStringLiteral("Option2"), QStringLiteral("Small Icon"), views);
@@ -328,7 +312,7 @@ QWidget *FrmMainUi::createGameOptions()
 
 QGroupBox *FrmMainUi::createAboutPage()
 {
-    QGroupBox *page = frame(QString());
+    QGroupBox *page = frame({}, {});
     auto *layout = new QVBoxLayout(page);
     layout->setSpacing(4);
 
@@ -377,8 +361,8 @@ QGroupBox *FrmMainUi::createPluginsPage()
          &FrmMainUi::Label28, "Program for Convert Various Type of Images", "Label27", &FrmMainUi::Label27},
     };
 
-    QGroupBox *page = frame(QStringLiteral("Ludora Plug Ins and Configuration"));
-    Frame10 = frame(QStringLiteral("Plug Ins"), QStringLiteral("Frame10"));
+    QGroupBox *page = frame({}, QStringLiteral("Ludora Plug Ins and Configuration"));
+    Frame10 = frame(QStringLiteral("Frame10"), QStringLiteral("Plug Ins"));
     auto *plugins = new QVBoxLayout(Frame10);
     plugins->setContentsMargins(4, 0, 4, 4);
     plugins->setSpacing(2);
@@ -396,7 +380,7 @@ QGroupBox *FrmMainUi::createPluginsPage()
 
 QGroupBox *FrmMainUi::createPluginFrame(const PluginRow &row)
 {
-    QGroupBox *box = this->*row.frame = frame(QString(), QString::fromLatin1(row.frameName));
+    QGroupBox *box = this->*row.frame = frame(QString::fromLatin1(row.frameName), {});
     QPushButton *start = this->*row.button =
         button(QString::fromLatin1(row.buttonName), QString::fromLatin1(row.caption), false);
     start->setFixedWidth(72);
@@ -425,7 +409,7 @@ QGroupBox *FrmMainUi::createPluginFrame(const PluginRow &row)
 
 QGroupBox *FrmMainUi::createInfoPage()
 {
-    QGroupBox *page = frame(QStringLiteral("General Info"));
+    QGroupBox *page = frame({}, QStringLiteral("General Info"));
     LabGame = named(new QLineEdit, QStringLiteral("LabGame"));
     QFont bold = LabGame->font();
     bold.setBold(true);
@@ -559,7 +543,7 @@ QWidget *FrmMainUi::createRecordButtons()
 
 QGroupBox *FrmMainUi::createSnapPage()
 {
-    QGroupBox *page = frame(QStringLiteral("SnapShot"));
+    QGroupBox *page = frame({}, QStringLiteral("SnapShot"));
     ImgSnap1 = framedPicture(QStringLiteral("ImgSnap1"), snapSize);
     ImgSnap2 = framedPicture(QStringLiteral("ImgSnap2"), snapSize);
     CmdLeft = button(QStringLiteral("CmdLeft"), QStringLiteral("<"), false);
@@ -583,7 +567,7 @@ QGroupBox *FrmMainUi::createSnapPage()
 
 QGroupBox *FrmMainUi::createSettingPage()
 {
-    QGroupBox *page = frame(QStringLiteral("Setting Option Parameter Passed"));
+    QGroupBox *page = frame({}, QStringLiteral("Setting Option Parameter Passed"));
     LstSetting = named(new MarkList, QStringLiteral("LstSetting"));
     TxtValue = named(new QLineEdit, QStringLiteral("TxtValue"));
     TxtDescri = textArea(QStringLiteral("TxtDescri"), 44);
@@ -618,7 +602,7 @@ QWidget *FrmMainUi::createEmulatorFrame()
     QLabel *note = wrapped(QStringLiteral("With this you can set if the command line is passed After or "
                                           "Before the rom ( is necessary in some Emulators )"));
 
-    QGroupBox *box = frame(QStringLiteral("Emulator Settings"));
+    QGroupBox *box = frame({}, QStringLiteral("Emulator Settings"));
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setVerticalSpacing(3);
@@ -656,7 +640,7 @@ QWidget *FrmMainUi::createSetDetails()
 
 QGroupBox *FrmMainUi::createDocsPage()
 {
-    QGroupBox *page = frame(QStringLiteral("Documents"));
+    QGroupBox *page = frame({}, QStringLiteral("Documents"));
     TxtGameHelp = textArea(QStringLiteral("TxtGameHelp"), 60);
     Text7 = textArea(QStringLiteral("Text7"), 40);
     Text7->setReadOnly(true);
@@ -698,7 +682,7 @@ QWidget *FrmMainUi::createDocumentFrame()
     buttons->addWidget(CmdDeleteDoc, 3, 0);
     buttons->setRowStretch(4, 1);
 
-    QGroupBox *box = frame(QStringLiteral("Emulator Docs"));
+    QGroupBox *box = frame({}, QStringLiteral("Emulator Docs"));
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setVerticalSpacing(3);
@@ -715,7 +699,7 @@ QWidget *FrmMainUi::createDocumentFrame()
 
 QGroupBox *FrmMainUi::createFiltersPage()
 {
-    QGroupBox *page = frame(QStringLiteral("Special Filters"));
+    QGroupBox *page = frame({}, QStringLiteral("Special Filters"));
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(QStringLiteral("Work in progress...")), 0, Qt::AlignCenter);
     return page;

@@ -2,9 +2,9 @@
 
 #include "shared/datasource.h"
 #include "shared/rating.h"
-#include "shared/rowentries.h"
 #include "shared/saturating.h"
 #include "shared/sqlitestatement.h"
+#include "shared/widgets/rowentries.h"
 
 #include <QStringList>
 

@@ -5,6 +5,7 @@
 #include "ludora4version.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
+#include "shared/widgets/messageboxdialogs.h"
 
 #include <QApplication>
 #include <QIcon>

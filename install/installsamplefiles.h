@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shared/consoles.h"
 #include "install/installdatabase.h"
 #include "install/installsample.h"
+#include "shared/consoles.h"
 
 #include <QList>
 #include <QString>

@@ -6,17 +6,11 @@
 #include "shared/sqltail.h"
 #include "shared/transaction.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
-#include <QTextEdit>
 #include <QThread>
 
 #include <sqlite3.h>
@@ -62,18 +56,6 @@ void setUpConnection(const QSqlDatabase &db)
     state->handle = SqliteStatement::handle(db);
     state->opened = ++openings;
     sqlite3_commit_hook(state->handle, &countCommit, state.get());
-}
-
-bool truthy(const QVariant &value)
-{
-    if (value.isNull())
-        return false;
-    const QString text = value.toString().trimmed();
-    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    bool number = false;
-    const double n = text.toDouble(&number);
-    return number && n != 0;
 }
 
 QString quoteIdentifier(const QString &name)
@@ -405,8 +387,8 @@ QVariant DataSource::value(int position) const
     if (m_mode == EditMode::AddNew) {
         const QString column = m_record.fieldName(position);
         for (const Binding &binding : m_bindings) {
-            if (binding.control && binding.column.compare(column, Qt::CaseInsensitive) == 0)
-                return controlValue(binding);
+            if (binding.control->exists() && binding.column.compare(column, Qt::CaseInsensitive) == 0)
+                return binding.control->value();
         }
         return {};
     }
@@ -446,67 +428,27 @@ bool DataSource::findFirst(const QString &criterion)
     return true;
 }
 
-void DataSource::bind(QWidget *control, const QString &column)
+void DataSource::bind(std::unique_ptr<BoundControl> control, const QString &column)
 {
-    m_bindings.append({control, column, {}});
+    m_bindings.push_back({std::move(control), column, {}});
 }
 
 void DataSource::pushToControls()
 {
     for (Binding &binding : m_bindings) {
-        if (!binding.control)
+        if (!binding.control->exists())
             continue;
         const int position = m_record.indexOf(binding.column);
         setControlValue(binding, position < 0 || atEnd() ? QVariant() : m_record.value(position));
     }
 }
 
-QVariant DataSource::controlValue(const Binding &binding) const
-{
-    QWidget *control = binding.control;
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        return edit->text();
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return combo->currentText();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    if (auto *check = qobject_cast<QCheckBox *>(control))
-        return check->isChecked() ? 1 : 0;
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
-        return plain->toPlainText();
-    if (auto *rich = qobject_cast<QTextEdit *>(control))
-        return rich->toPlainText();
-    return {};
-}
-
-// A control that already shows the value is left alone: a record is shown several times
-// in a row while the list moves, and setting a text anew lays it out again.
+// A control that already shows the value is left alone (see boundwidget.cpp); what it
+// shows afterwards is what update() compares with.
 void DataSource::setControlValue(Binding &binding, const QVariant &value)
 {
-    QWidget *control = binding.control;
-    const QString text = value.isNull() ? QString() : value.toString();
-    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-        if (edit->text() != text)
-            edit->setText(text);
-    } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
-        const int index = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        if (combo->currentIndex() != index)
-            combo->setCurrentIndex(index);
-        if (combo->isEditable() && combo->currentText() != text)
-            combo->setEditText(text);
-    } else if (auto *label = qobject_cast<QLabel *>(control)) {
-        if (label->text() != text)
-            label->setText(text);
-    } else if (auto *check = qobject_cast<QCheckBox *>(control)) {
-        check->setChecked(truthy(value));
-    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(control)) {
-        if (plain->toPlainText() != text)
-            plain->setPlainText(text);
-    } else if (auto *rich = qobject_cast<QTextEdit *>(control)) {
-        if (rich->toPlainText() != text)
-            rich->setPlainText(text);
-    }
-    binding.shown = controlValue(binding);
+    binding.control->show(value);
+    binding.shown = binding.control->value();
 }
 
 bool DataSource::addNew()
@@ -518,7 +460,7 @@ bool DataSource::addNew()
     m_pendingFields.clear();
     m_mode = EditMode::AddNew;
     for (Binding &binding : m_bindings) {
-        if (binding.control)
+        if (binding.control->exists())
             setControlValue(binding, QVariant());
     }
     return true;
@@ -602,9 +544,9 @@ bool DataSource::update()
     };
     for (const Binding &binding : std::as_const(m_bindings)) {
         const int position = columns.indexOf(binding.column);
-        if (!binding.control || position < 0)
+        if (!binding.control->exists() || position < 0)
             continue;
-        const QVariant now = controlValue(binding);
+        const QVariant now = binding.control->value();
         const bool changed = now != binding.shown;
         if (m_mode == EditMode::AddNew ? now.toString().isEmpty() : !changed)
             continue;

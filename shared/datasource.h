@@ -1,10 +1,10 @@
 #pragma once
 
+#include "shared/boundcontrol.h"
 #include "shared/rowidindex.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QString>
@@ -12,10 +12,10 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
-class QWidget;
 class SqliteStatement;
 
 // A named record set bound to one database file and one record source: a table name
@@ -79,8 +79,8 @@ public:
     // row matching exactly, case included, wins over one matching without regard to case.
     bool findName(const QString &column, const QString &name);
 
-    // Bound controls: QLineEdit, QComboBox, QLabel, QCheckBox, QPlainTextEdit, QTextEdit.
-    void bind(QWidget *control, const QString &column);
+    // Binds a control to a column (shared/widgets/boundwidget.h binds the usual widgets).
+    void bind(std::unique_ptr<BoundControl> control, const QString &column);
     void pushToControls();                       // shows the current row again
 
     // Editing. edit() puts the current row into edit mode; setValue() changes a field
@@ -126,7 +126,7 @@ public:
 
 private:
     struct Binding {
-        QPointer<QWidget> control;
+        std::unique_ptr<BoundControl> control;
         QString column;
         QVariant shown;   // value pushed into the control
     };
@@ -140,8 +140,7 @@ private:
     int positionOfRowId(qint64 rowId);
     QSqlRecord tableColumns();
     bool fileChangedSinceRead();
-    QVariant controlValue(const Binding &binding) const;
-    void setControlValue(Binding &binding, const QVariant &value);
+    static void setControlValue(Binding &binding, const QVariant &value);
     bool storeRow(const QStringList &names, const QVariantList &values);
     bool fail(const QString &what, const QString &detail);
 
@@ -159,7 +158,7 @@ private:
     QSqlRecord m_columns;     // the table's columns, read once
     QString m_columnsTable;
     QString m_columnsPath;
-    QList<Binding> m_bindings;
+    std::vector<Binding> m_bindings;
     QList<QPair<int, QVariant>> m_pendingFields;
     EditMode m_mode = EditMode::None;
     int m_rowBeforeAdd = -1;

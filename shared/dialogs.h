@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 // Message boxes of the programs. The real one shows QMessageBox; tests script the answers.
 class Dialogs {
 public:
@@ -12,10 +10,4 @@ public:
     virtual ~Dialogs() = default;
     // Shows one message box and waits for the answer; true when the answer is OK.
     virtual bool message(Icon icon, Buttons buttons, const QString &title, const QString &text) = 0;
-};
-
-// Dialogs shown with QMessageBox, modal to the active window.
-class MessageBoxDialogs final : public Dialogs {
-public:
-    bool message(Icon icon, Buttons buttons, const QString &title, const QString &text) override;
 };

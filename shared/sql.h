@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 namespace Sql {
+
 // A text made safe to stand between single quotes in a query: every quote is doubled,
 // and a NUL, which would end the query's text, is joined in as char(0). Query texts are
 // otherwise written exactly as the programs build them:
@@ -14,4 +16,9 @@ inline QString escape(const QString &text)
     out.replace(QChar(0), QLatin1String("'||char(0)||'"));
     return out;
 }
+
+// A yes/no column's value: a non-zero number or the text "true" (any case, blanks
+// around it ignored); Null and anything else is no.
+bool isYes(const QVariant &value);
+
 } // namespace Sql

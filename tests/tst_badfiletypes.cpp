@@ -4,9 +4,9 @@
 // The converter stand-in names the cause when it cannot write its output.
 #include "emuset/generale.h"
 #include "frontend/frmmain.h"
-#include "shared/clickablelabel.h"
 #include "shared/paths.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"

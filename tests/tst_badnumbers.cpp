@@ -1,11 +1,11 @@
 // Numbers at and beyond the ends of their range: play counts that can grow no more, and
 // stored window positions that lie nowhere on a screen or are no numbers at all.
 #include "frontend/frmmain.h"
-#include "shared/statuspanels.h"
 #include "shared/twips.h"
+#include "shared/widgets/statuspanels.h"
 #include "shared/windowplacement.h"
-#include "tests/support/frontendrun.h"
 #include "tests/support/fakes.h"
+#include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 
 #include <QGuiApplication>

@@ -4,9 +4,9 @@
 // since the list was filled must be acted on by nothing.
 #include "frontend/frmmain.h"
 #include "frontend/globale.h"
-#include "shared/clickablelineedit.h"
-#include "shared/marklist.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/clickablelineedit.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"

@@ -2,8 +2,8 @@
 // the characters they are, never as rich text (which could read local files, never
 // finish drawing, or overflow the stack), and store them back unchanged.
 #include "frontend/frmmain.h"
-#include "shared/clickablelabel.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 #include "tests/tst_emuset_support.h"

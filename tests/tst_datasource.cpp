@@ -3,6 +3,7 @@
 #include "shared/datasource.h"
 #include "shared/schema.h"
 #include "shared/sql.h"
+#include "shared/widgets/boundwidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -170,10 +171,10 @@ void TestDataSource::updateWritesChangedBoundColumnsOnly()
     rating.setEditable(true);
     QLabel times;
     QCheckBox playable;
-    games.bind(&name, QStringLiteral("Gioco"));
-    games.bind(&rating, QStringLiteral("Rating"));
-    games.bind(&times, QStringLiteral("Times"));
-    games.bind(&playable, QStringLiteral("Playable"));
+    bindWidget(games, &name, QStringLiteral("Gioco"));
+    bindWidget(games, &rating, QStringLiteral("Rating"));
+    bindWidget(games, &times, QStringLiteral("Times"));
+    bindWidget(games, &playable, QStringLiteral("Playable"));
     games.setDatabaseName(dbPath());
     games.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
     QVERIFY(games.open());
@@ -202,7 +203,7 @@ void TestDataSource::addNewThenCancelStoresNothing()
 {
     DataSource games(QStringLiteral("DatGames"));
     QLineEdit name;
-    games.bind(&name, QStringLiteral("Gioco"));
+    bindWidget(games, &name, QStringLiteral("Gioco"));
     games.setDatabaseName(dbPath());
     games.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
     QVERIFY(games.open());
@@ -220,9 +221,9 @@ void TestDataSource::addNewStoresControlsAndDefaults()
     QLineEdit name;
     QLabel link;
     QCheckBox favourite;
-    games.bind(&name, QStringLiteral("Gioco"));
-    games.bind(&link, QStringLiteral("Link"));
-    games.bind(&favourite, QStringLiteral("Favorites"));
+    bindWidget(games, &name, QStringLiteral("Gioco"));
+    bindWidget(games, &link, QStringLiteral("Link"));
+    bindWidget(games, &favourite, QStringLiteral("Favorites"));
     games.setDatabaseName(dbPath());
     games.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
     QVERIFY(games.open());
@@ -269,7 +270,7 @@ void TestDataSource::storeWaitsForAnotherConnectionsLock()
 {
     DataSource games(QStringLiteral("DatGames"));
     QLineEdit name;
-    games.bind(&name, QStringLiteral("Gioco"));
+    bindWidget(games, &name, QStringLiteral("Gioco"));
     games.setDatabaseName(dbPath());
     games.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
     QVERIFY(games.open());

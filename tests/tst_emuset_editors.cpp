@@ -2,10 +2,10 @@
 // commands and colours, what New/Edit/Save/Cancel/Delete store, the executable chooser,
 // the test launch, the set list's marks, names with quotes, and refused stores reported.
 #include "emuset/frmbrowsercons.h"
-#include "shared/filelists.h"
-#include "shared/marklist.h"
 #include "shared/paths.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/filelists.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/testinstall.h"
 #include "tests/tst_emuset_support.h"
 

@@ -3,8 +3,8 @@
 // lock held by another program makes Emuset wait instead of fail.
 #include "frontend/frmmain.h"
 #include "frontend/globale.h"
-#include "shared/marklist.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 #include "tests/tst_emuset_support.h"

@@ -6,8 +6,8 @@
 #include "frontend/gamelistwidget.h"
 #include "frontend/pictures.h"
 #include "frontend/strikeline.h"
-#include "shared/clickablelabel.h"
-#include "shared/marklist.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/marklist.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "shared/consoles.h"
 #include "install/installation.h"
+#include "shared/consoles.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
 

@@ -4,7 +4,7 @@
 #include "shared/gamedates.h"
 #include "shared/jetfile.h"
 #include "shared/schema.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"

@@ -3,9 +3,9 @@
 // the set marks written by clicks in LstSetting.
 #include "frontend/frmmain.h"
 #include "frontend/globale.h"
-#include "shared/marklist.h"
 #include "shared/paths.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"

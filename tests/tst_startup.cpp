@@ -3,9 +3,9 @@
 // and bad files reported instead of crashing.
 #include "frontend/frmmain.h"
 #include "frontend/globale.h"
-#include "shared/clickablelabel.h"
-#include "shared/statuspanels.h"
 #include "shared/twips.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"

@@ -24,6 +24,7 @@
 #include "shared/schema.h"
 #include "shared/setmarks.h"
 #include "shared/sql.h"
+#include "shared/widgets/boundwidget.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,11 +57,11 @@ struct RecordView {
     explicit RecordView(const QString &database)
     {
         CmbProducer.setEditable(true);
-        DatGames.bind(&LabGame, QStringLiteral("Gioco"));
-        DatGames.bind(&CmbProducer, QStringLiteral("Producer"));
-        DatGames.bind(&TxtGameHelp, QStringLiteral("Notes"));
-        DatGames.bind(&TxtTimes, QStringLiteral("Times"));
-        DatGames.bind(&TxtLastPlay, QStringLiteral("Data"));
+        bindWidget(DatGames, &LabGame, QStringLiteral("Gioco"));
+        bindWidget(DatGames, &CmbProducer, QStringLiteral("Producer"));
+        bindWidget(DatGames, &TxtGameHelp, QStringLiteral("Notes"));
+        bindWidget(DatGames, &TxtTimes, QStringLiteral("Times"));
+        bindWidget(DatGames, &TxtLastPlay, QStringLiteral("Data"));
         DatGames.setDatabaseName(database);
         DatGames.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
         DatSett.setDatabaseName(database);
@@ -87,11 +88,11 @@ struct EmusetEditors {
 
     explicit EmusetEditors(const QString &database)
     {
-        DatEmu.bind(&TxtEmu1, QStringLiteral("Emu_Name"));
-        DatEmu.bind(&TxtFileEmu1, QStringLiteral("Emu_Link"));
-        DatEmu.bind(&TxtSetmode, QStringLiteral("Emu_Type"));
-        DatSett.bind(&TxtSettName, QStringLiteral("Nome"));
-        DatSett.bind(&TxtParameter, QStringLiteral("Stringa"));
+        bindWidget(DatEmu, &TxtEmu1, QStringLiteral("Emu_Name"));
+        bindWidget(DatEmu, &TxtFileEmu1, QStringLiteral("Emu_Link"));
+        bindWidget(DatEmu, &TxtSetmode, QStringLiteral("Emu_Type"));
+        bindWidget(DatSett, &TxtSettName, QStringLiteral("Nome"));
+        bindWidget(DatSett, &TxtParameter, QStringLiteral("Stringa"));
         DatEmu.setDatabaseName(database);
         DatEmu.setRecordSource(QStringLiteral("select * from emulatori"));
         DatSett.setDatabaseName(database);

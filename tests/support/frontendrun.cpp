@@ -4,7 +4,7 @@
 #include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
 #include "shared/datasource.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 
 #include <QAbstractItemView>

@@ -1,8 +1,8 @@
 #include "tests/support/testinstall.h"
 
 #include "install/installation.h"
-#include "tests/support/builtprograms.h"
 #include "shared/paths.h"
+#include "tests/support/builtprograms.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

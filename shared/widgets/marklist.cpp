@@ -1,6 +1,6 @@
-#include "shared/marklist.h"
+#include "shared/widgets/marklist.h"
 
-#include "shared/rowentries.h"
+#include "shared/widgets/rowentries.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "shared/plaintext.h"
+#include "shared/widgets/plaintext.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "shared/statuspanels.h"
+#include "shared/widgets/statuspanels.h"
 
 #include <QLabel>
 #include <QLocale>

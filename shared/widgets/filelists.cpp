@@ -1,6 +1,6 @@
-#include "shared/filelists.h"
+#include "shared/widgets/filelists.h"
 
-#include "shared/plaintext.h"
+#include "shared/widgets/plaintext.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shared/clickablelineedit.h"
+#include "shared/widgets/clickablelineedit.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "shared/clickablelabel.h"
+#include "shared/widgets/clickablelabel.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "shared/dialogs.h"
+#include "shared/widgets/messageboxdialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "shared/rowentries.h"
+#include "shared/widgets/rowentries.h"
 
 #include "shared/datasource.h"
 
