@@ -17,8 +17,7 @@ const QString pluginKey = QStringLiteral("emuset");
 
 void error(const QString &text)
 {
-    Generale::state().dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                                       text);
+    Generale::state().dialogs->critical(text);
 }
 } // namespace
 

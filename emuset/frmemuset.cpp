@@ -82,8 +82,8 @@ bool FrmEmuset::load()
         CmbEmu->addItem(console->emusetName);
     CmbEmu->setCurrentIndex(0);
     if (Paths::probe(Paths::join(m_state.FrontEndDir, gameboyDatabase)).isEmpty()) {
-        m_state.dialogs->message(
-            Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"),
+        m_state.dialogs->critical(
+            QStringLiteral("Error"),
             QStringLiteral("Ludora4.exe Not Found! Please RESTART Emuset and select Ludora4.exe Again "));
         return false;
     }
@@ -121,8 +121,7 @@ void FrmEmuset::recordError(const QString &text)
 void FrmEmuset::report(const QString &what, const QString &error)
 {
     recordError(error);
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"),
-                             what + QStringLiteral("\n") + error);
+    m_state.dialogs->critical(QStringLiteral("Error"), what + QStringLiteral("\n") + error);
 }
 
 // A record the editor will not store as it stands: said, and the editor stays pending.

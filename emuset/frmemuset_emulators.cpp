@@ -159,8 +159,7 @@ void FrmEmuset::cancelEmulator()
 
 void FrmEmuset::deleteEmulator()
 {
-    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, TxtEmu1->text(),
-                                  QStringLiteral("Delete This Emulator?")))
+    if (!m_state.dialogs->question(TxtEmu1->text(), QStringLiteral("Delete This Emulator?")))
         return;
     if (DatEmu.atEnd())
         return;   // no emulator shown: nothing to delete
@@ -198,8 +197,7 @@ void FrmEmuset::launchEmulator()
 {
     const QString path = TxtFileEmu1->text();
     if (Paths::probe(path).isEmpty()) {
-        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"),
-                                 QStringLiteral("Emulator not found!"));
+        m_state.dialogs->critical(QStringLiteral("Error"), QStringLiteral("Emulator not found!"));
         return;
     }
     const CommandLine::Launch launch = CommandLine::testLaunch(Paths::resolve(path));

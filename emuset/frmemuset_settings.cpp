@@ -155,8 +155,7 @@ void FrmEmuset::cancelSetting()
 
 void FrmEmuset::deleteSetting()
 {
-    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, TxtSettName->text(),
-                                  QStringLiteral("Delete This Setting?")))
+    if (!m_state.dialogs->question(TxtSettName->text(), QStringLiteral("Delete This Setting?")))
         return;
     if (DatSett.atEnd()) {
         recordError(QStringLiteral("No current record"));

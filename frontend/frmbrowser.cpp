@@ -29,6 +29,6 @@ void FrmBrowser::load()
         DatPlug.setDatabaseName(registry);
         return;
     }
-    state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                           QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+    state.dialogs->critical(QStringLiteral("File ") + registry
+                            + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
 }

@@ -68,8 +68,7 @@ bool FrmMain::load()
 
     const QString master = Paths::join(m_state.RootDir, masterPath);
     if (Globale::probe(master).isEmpty()) {
-        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
-                                 QStringLiteral("ERROR!"), QStringLiteral("File ") + master + notFound);
+        m_state.dialogs->critical(QStringLiteral("File ") + master + notFound);
         return false;
     }
     Globale::offerJetConversion(m_state.RootDir, *m_state.dialogs);
@@ -108,7 +107,7 @@ void FrmMain::CheckConsoleDatabases()
     if (!m_state.DbMissing)
         return;
     message += QStringLiteral("YOU MUST DOWNLOAD THIS DATABASE AND PUT IT IN THE '\\DATABASE\\' DIRECTORY OF LUDORA4 !!");
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), message);
+    m_state.dialogs->critical(message);
 }
 
 // Restores the active console and the window position from the master configuration
@@ -137,9 +136,8 @@ bool FrmMain::readMasterConfig()
         if (!top.isNull() && !left.isNull())
             m_storedPosition = QPoint(Twips::toPixels(left.toDouble()), Twips::toPixels(top.toDouble()));
     } else {
-        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                                 problem + QStringLiteral(". Ludora4 starts with the ")
-                                     + fallbackConsole().statusFinal + QStringLiteral(" console."));
+        m_state.dialogs->critical(problem + QStringLiteral(". Ludora4 starts with the ")
+                                  + fallbackConsole().statusFinal + QStringLiteral(" console."));
     }
     if (database == QLatin1String("amiga.mdb"))
         ui.StatusBar1->setText(1, QStringLiteral("Amiga"));
@@ -217,7 +215,7 @@ void FrmMain::readConsoleConfig()
                                           "are looked for in ")
                          + m_state.ScreenDir + QStringLiteral(" and their roms in ") + m_state.GamesDir
                          + QLatin1Char('.');
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), message);
+    m_state.dialogs->critical(message);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

@@ -113,8 +113,7 @@ void FrmMain::editDocument()
 void FrmMain::saveDocument()
 {
     if (!DatDoc.update()) {
-        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                                 QStringLiteral("The document was not saved: ") + DatDoc.lastError());
+        m_state.dialogs->critical(QStringLiteral("The document was not saved: ") + DatDoc.lastError());
         return;
     }
     setDocumentEditing(false);
@@ -132,14 +131,12 @@ void FrmMain::deleteDocument()
 {
     if (!pickedDocument(ui.LstDoc))
         return;
-    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, ui.TxtDocName->text(),
-                                  QStringLiteral("Delete This Docs?")))
+    if (!m_state.dialogs->question(ui.TxtDocName->text(), QStringLiteral("Delete This Docs?")))
         return;
     if (DatDoc.atEnd())
         return;   // no current document
     if (!DatDoc.deleteCurrent()) {
-        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                                 QStringLiteral("The document was not deleted: ") + DatDoc.lastError());
+        m_state.dialogs->critical(QStringLiteral("The document was not deleted: ") + DatDoc.lastError());
         return;
     }
     LoadDocumentList();

@@ -60,8 +60,7 @@ CommandLine::Launch launchOnDisk(CommandLine::Input input)
 
 QString startError(Launcher *launcher, const QString &program)
 {
-    const auto *system = dynamic_cast<SystemLauncher *>(launcher);
-    const QString cause = system ? system->lastError() : QString();
+    const QString cause = launcher->lastError();
     return QStringLiteral("Emulator ") + program + QStringLiteral(" could not be started")
            + (cause.isEmpty() ? QString() : QStringLiteral(": ") + cause);
 }
@@ -80,7 +79,7 @@ void FrmMain::playGame()
     if (playSteps(&error))
         return;
     recordError(error);
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), playFailed);
+    m_state.dialogs->critical(playFailed);
 }
 
 // The record's unsaved edits are stored first; the play itself is counted only once the

@@ -66,9 +66,8 @@ void FrmMain::ReadPluginRegistry()
     const QString registry = Paths::join(m_state.RootDir, PluginRegistry::relativePath());
     m_state.ProbeResult = QStringLiteral("A");
     if (Globale::probe(registry).isEmpty()) {
-        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                                 QStringLiteral("File ") + registry
-                                     + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+        m_state.dialogs->critical(QStringLiteral("File ") + registry
+                                  + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
         return;
     }
     for (const PluginControls &plugin : plugins) {
@@ -89,8 +88,7 @@ void FrmMain::ReadPluginRegistry()
 void FrmMain::startPlugin(QLabel *pathLabel, bool warnFirst)
 {
     if (warnFirst
-        && !m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel,
-                                     QStringLiteral("Warning!"), emusetWarning))
+        && !m_state.dialogs->question(QStringLiteral("Warning!"), emusetWarning))
         return;
     const QString program = Paths::existing(pathLabel->text());
     if (!m_state.launcher->start(program, {}))
@@ -115,9 +113,8 @@ void FrmMain::choosePluginExecutable(const QString &directory, const QString &fi
     QString error;
     if (!PluginRegistry::writePath(m_browser ? m_browser->DatPlug : DatPlug, registry,
                                    QLatin1String(plugin->key), path, &error)) {
-        m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                                 QStringLiteral("The plug-in ") + path
-                                     + QStringLiteral(" was not registered: ") + error);
+        m_state.dialogs->critical(QStringLiteral("The plug-in ") + path
+                                  + QStringLiteral(" was not registered: ") + error);
         return;
     }
     (ui.*plugin->label)->setText(path);

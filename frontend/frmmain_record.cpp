@@ -147,7 +147,7 @@ bool FrmMain::isAmigaActive() const
 // A store the database refused: the typed values stay in the controls for another try.
 void FrmMain::reportStoreError(const QString &text)
 {
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), text);
+    m_state.dialogs->critical(text);
 }
 
 // "Add Rom": a new row named after the file chosen next (purpose 10). The steps go on
@@ -192,8 +192,7 @@ void FrmMain::saveRecord()
 // before it, at the end) is selected and shown.
 void FrmMain::deleteGame()
 {
-    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, ui.LabGame->text(),
-                                  QStringLiteral("Delete This Game?")))
+    if (!m_state.dialogs->question(ui.LabGame->text(), QStringLiteral("Delete This Game?")))
         return;
     const int row = m_gameList->rowOf(ui.LabGame->text());
     const QString next = m_gameList->name(row + 1);

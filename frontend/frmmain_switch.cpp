@@ -54,9 +54,8 @@ void FrmMain::storeConsoleChoice(const Consoles::Console &console)
     if (stored)
         return;
     DatLast.cancelUpdate();
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                             DatLast.lastError() + QStringLiteral(". The next start will not open the ")
-                                 + console.statusFinal + QStringLiteral(" console."));
+    m_state.dialogs->critical(DatLast.lastError() + QStringLiteral(". The next start will not open the ")
+                              + console.statusFinal + QStringLiteral(" console."));
 }
 
 // A console database that is missing or is no database: said once, by name; the lists
@@ -66,6 +65,5 @@ void FrmMain::reportMissingConsoleDatabase()
     QString error;
     if (DataSource::connection(m_state.ConsoleDb, &error).isValid())
         return;
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
-                             error + QStringLiteral(". The games of this console cannot be shown."));
+    m_state.dialogs->critical(error + QStringLiteral(". The games of this console cannot be shown."));
 }

@@ -10,4 +10,13 @@ public:
     virtual ~Dialogs() = default;
     // Shows one message box and waits for the answer; true when the answer is OK.
     virtual bool message(Icon icon, Buttons buttons, const QString &title, const QString &text) = 0;
+
+    // An error with OK, titled "ERROR!" as the front-end's errors are.
+    void critical(const QString &text) { critical(QStringLiteral("ERROR!"), text); }
+    void critical(const QString &title, const QString &text) { message(Icon::Critical, Buttons::Ok, title, text); }
+    // A question with OK and Cancel; true when the answer is OK.
+    bool question(const QString &title, const QString &text)
+    {
+        return message(Icon::Question, Buttons::OkCancel, title, text);
+    }
 };

@@ -11,6 +11,8 @@ public:
     virtual bool start(const QString &program, const QStringList &arguments) = 0;
     // Opens a file with the program associated with its type; false on failure.
     virtual bool openDocument(const QString &path) = 0;
+    // Why the last start failed, in words for the error line; empty when not known.
+    virtual QString lastError() const { return {}; }
 };
 
 // The real launcher: posix_spawn on POSIX systems (it returns in well under a
@@ -19,8 +21,7 @@ class SystemLauncher final : public Launcher {
 public:
     bool start(const QString &program, const QStringList &arguments) override;
     bool openDocument(const QString &path) override;
-    // Why the last start failed, for the error line.
-    QString lastError() const { return m_lastError; }
+    QString lastError() const override { return m_lastError; }
 
 private:
     QString m_lastError;

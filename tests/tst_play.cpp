@@ -262,6 +262,8 @@ void TestPlay::failures()
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     const QString errorLine = m_main->ui.StatusBar1->text(6);
     QVERIFY2(errorLine.contains(errorMentions), qPrintable(errorLine));
+    // A refused start names the launcher's cause.
+    QCOMPARE(errorLine.endsWith(QStringLiteral(": ") + m_launcher.cause), !startSucceeds);
     QCOMPARE(m_launcher.started.size(), startSucceeds ? 0 : 1);
     if (gameEmulator != QLatin1String("Gambatte"))   // no other emulator's path is shown
         QCOMPARE(m_main->ui.TxtFileEmu1->text(), QString());

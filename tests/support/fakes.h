@@ -43,8 +43,11 @@ public:
 
     bool start(const QString &program, const QStringList &arguments) override;
     bool openDocument(const QString &path) override;
+    // The cause a real launcher would give for a refused start.
+    QString lastError() const override { return succeed ? QString() : cause; }
 
     QList<Started> started;
     QStringList documents;
     bool succeed = true;
+    QString cause = QStringLiteral("No such file or directory");
 };
