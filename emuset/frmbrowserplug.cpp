@@ -3,6 +3,7 @@
 #include "emuset/frontendchoice.h"
 #include "emuset/generale.h"
 #include "shared/dialogs.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 #include "shared/twips.h"
@@ -42,7 +43,7 @@ void FrmBrowserPlug::fileClicked(const QString &directory, const QString &fileNa
         FrontEndChoice::reportNoInstallation(directory, fileName);
         return;
     }
-    const QString registry = Paths::join(chosen, PluginRegistry::relativePath());
+    const QString registry = Paths::join(chosen, InstallationPaths::pluginRegistry());
     if (Paths::probe(registry).isEmpty()) {
         error(QStringLiteral("File ") + registry + QStringLiteral(" Not Found !? Can't Install Plug-In"));
         return;

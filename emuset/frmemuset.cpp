@@ -2,6 +2,7 @@
 
 #include "emuset/frmbrowsercons.h"
 #include "shared/dialogs.h"
+#include "shared/installationpaths.h"
 #include "shared/jetfile.h"
 #include "shared/paths.h"
 #include "shared/twips.h"
@@ -22,7 +23,7 @@ namespace Emuset {
 
 namespace {
 
-const QString gameboyDatabase = QStringLiteral("\\database\\gameboy.mdb");
+const QString gameboyDatabase = InstallationPaths::databasesDir() + QStringLiteral("gameboy.mdb");
 const QString lockedTip = QStringLiteral("Save or Cancel the record first");
 
 // Read-only boxes are grey (button face), editable ones white.

@@ -6,8 +6,8 @@
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
+#include "shared/queries.h"
 #include "shared/schema.h"
-#include "shared/sql.h"
 #include "shared/widgets/filelists.h"
 #include "shared/widgets/rowentries.h"
 
@@ -20,10 +20,6 @@
 #include <utility>
 
 namespace Emuset {
-
-namespace {
-const QString allEmulators = QStringLiteral("select * from emulatori");
-} // namespace
 
 void FrmEmuset::connectEmulatorEditor()
 {
@@ -63,7 +59,8 @@ void FrmEmuset::consoleChosen(int)
 void FrmEmuset::LoadEmulatorList()
 {
     QList<RowEntries::Entry> emulators;
-    const bool opened = RowEntries::read(DatEmu, m_state.ConsoleDb, allEmulators, Schema::Emulators::Name, &emulators);
+    const bool opened =
+        RowEntries::read(DatEmu, m_state.ConsoleDb, Queries::allEmulators(), Schema::Emulators::Name, &emulators);
     const QSignalBlocker blocker(LstEmu);
     RowEntries::fill(LstEmu, emulators);
     if (!opened) {

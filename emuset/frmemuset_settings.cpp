@@ -4,6 +4,7 @@
 
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
+#include "shared/queries.h"
 #include "shared/schema.h"
 #include "shared/setmarks.h"
 #include "shared/sql.h"
@@ -20,9 +21,12 @@ namespace {
 
 const QString newSetName = QStringLiteral("sett.name");
 
-QString setsOf(const QString &emulator)
+// A set stored without a name is listed with an empty one, and found by it.
+QString oneSet(const QString &emulator, const QString &set)
 {
-    return QStringLiteral("SELECT * from setting where [id_emula] = '") + Sql::escape(emulator) + QLatin1Char('\'');
+    if (set.isEmpty())
+        return Queries::setsOf(emulator) + QStringLiteral(" and ([nome] = '' or [nome] is null)");
+    return Queries::setNamed(emulator, set);
 }
 
 // An empty emulator name is stored as an empty text, not as Null, so that the set is
@@ -49,7 +53,7 @@ void FrmEmuset::connectSettingEditor()
 void FrmEmuset::LoadSettingList()
 {
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(setsOf(selectedEmulator()));
+    DatSett.setRecordSource(Queries::setsOf(selectedEmulator()));
     const bool opened = DatSett.open();
     LstSetting->clear();
     m_state.SettingListReady = false;
@@ -89,7 +93,7 @@ void FrmEmuset::ApplySetMarks(int clickedRow)
 bool FrmEmuset::showSet(const QListWidgetItem *entry, QString *error)
 {
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(setsOf(selectedEmulator()));
+    DatSett.setRecordSource(Queries::setsOf(selectedEmulator()));
     if (!DatSett.open()) {
         *error = DatSett.lastError();
         return false;

@@ -8,6 +8,7 @@
 #include "help/frmhelp.h"
 #include "help/helpbooks.h"
 #include "shared/dialogs.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 
 #include <QCoreApplication>
@@ -60,7 +61,7 @@ void removeSettingsFile()
 
 bool holdsInstallation(const QString &dir)
 {
-    return !dir.isEmpty() && Paths::fileExists(Paths::join(dir, QStringLiteral("\\pack\\ludora.mdb")));
+    return !dir.isEmpty() && Paths::fileExists(Paths::join(dir, InstallationPaths::masterDatabase()));
 }
 
 // The user's configuration directory may not exist yet when an installed Emuset first

@@ -2,6 +2,7 @@
 
 #include "install/installation.h"
 #include "shared/datasource.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 
@@ -22,7 +23,7 @@ QString registerEmuset(const QString &root, const QString &programsDir)
         return {};
     DataSource registry(QStringLiteral("DatPlug"));
     QString why;
-    const QString file = Paths::join(root, PluginRegistry::relativePath());
+    const QString file = Paths::join(root, InstallationPaths::pluginRegistry());
     if (PluginRegistry::writePath(registry, file, QStringLiteral("emuset"), emuset.absoluteFilePath(), &why))
         return {};
     return QStringLiteral("; Emuset was not registered: ") + why;
@@ -33,7 +34,7 @@ QString registerEmuset(const QString &root, const QString &programsDir)
 bool holdsInstallation(const QString &dir)
 {
     Paths::clearCache();
-    return Paths::fileExists(Paths::join(dir, QStringLiteral("\\pack\\ludora.mdb")));
+    return Paths::fileExists(Paths::join(dir, InstallationPaths::masterDatabase()));
 }
 
 QString userDataDir()

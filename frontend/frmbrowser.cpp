@@ -2,6 +2,7 @@
 
 #include "frontend/globale.h"
 #include "shared/dialogs.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 #include "shared/widgets/filelists.h"
@@ -23,12 +24,11 @@ void FrmBrowser::load()
 {
     Globale::State &state = Globale::state();
     setWindowTitle(state.ChooserCaption);
-    const QString registry = Paths::join(state.RootDir, PluginRegistry::relativePath());
+    const QString registry = Paths::join(state.RootDir, InstallationPaths::pluginRegistry());
     state.ProbeResult = QStringLiteral("A");
     if (!Globale::probe(registry).isEmpty()) {
         DatPlug.setDatabaseName(registry);
         return;
     }
-    state.dialogs->critical(QStringLiteral("File ") + registry
-                            + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+    state.dialogs->critical(InstallationPaths::notFoundMessage(registry));
 }

@@ -4,6 +4,7 @@
 #include "shared/columntexts.h"
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/regularfile.h"
 #include "shared/schema.h"
@@ -22,9 +23,7 @@
 
 namespace {
 
-const QString masterPath = QStringLiteral("\\pack\\ludora.mdb");
 const QString configQuery = QStringLiteral("select * from config");
-const QString notFound = QStringLiteral(" Not Found! Bad Ludora4 Installation");
 
 // What the front-end assumes when the master configuration record cannot be read.
 const Consoles::Console &fallbackConsole() { return Consoles::toolbarOrder().front(); }
@@ -62,20 +61,20 @@ void FrmMain::recordError(const QString &text)
 
 bool FrmMain::load()
 {
-    resize(Twips::toPixels(11685), Twips::toPixels(8520));
+    resize(FrmMainUi::windowSize);
     ui.TabGames->setCurrentIndex(0);
     ui.TabGeneral->setCurrentIndex(0);
 
-    const QString master = Paths::join(m_state.RootDir, masterPath);
+    const QString master = Paths::join(m_state.RootDir, InstallationPaths::masterDatabase());
     if (Globale::probe(master).isEmpty()) {
-        m_state.dialogs->critical(QStringLiteral("File ") + master + notFound);
+        m_state.dialogs->critical(InstallationPaths::notFoundMessage(master));
         return false;
     }
     Globale::offerJetConversion(m_state.RootDir, *m_state.dialogs);
     CheckConsoleDatabases();
     readMasterConfig();
 
-    m_state.NoPicFile = Paths::join(m_state.RootDir, QStringLiteral("\\pack\\immagini\\none.gif"));
+    m_state.NoPicFile = Paths::join(m_state.RootDir, InstallationPaths::noPicture());
     showConsolePicture();
 
     fillLookupList(ui.CmbLanguage, QStringLiteral("SELECT * from langu order by [language]"));
@@ -114,7 +113,7 @@ void FrmMain::CheckConsoleDatabases()
 // record. A record that cannot be read is reported, and the first console is used.
 bool FrmMain::readMasterConfig()
 {
-    const QString master = Paths::join(m_state.RootDir, masterPath);
+    const QString master = Paths::join(m_state.RootDir, InstallationPaths::masterDatabase());
     DatLast.setDatabaseName(master);
     DatLast.setRecordSource(configQuery);
     QString problem;
@@ -141,8 +140,8 @@ bool FrmMain::readMasterConfig()
     }
     if (database == QLatin1String("amiga.mdb"))
         ui.StatusBar1->setText(1, QStringLiteral("Amiga"));
-    m_state.ConsoleDb = Paths::join(m_state.RootDir, QStringLiteral("\\database\\") + database);
-    m_state.ConsolePic = Paths::join(m_state.RootDir, QStringLiteral("\\pack\\immagini\\") + picture);
+    m_state.ConsoleDb = Paths::join(m_state.RootDir, InstallationPaths::databasesDir() + database);
+    m_state.ConsolePic = Paths::join(m_state.RootDir, InstallationPaths::picturesDir() + picture);
     applyStoredPosition();
     return problem.isEmpty();
 }
@@ -166,7 +165,7 @@ void FrmMain::showConsolePicture()
 void FrmMain::fillLookupList(QComboBox *list, const QString &recordSource)
 {
     QStringList entries;
-    const bool opened = readColumnTexts(DatLudora, Paths::join(m_state.RootDir, masterPath), recordSource,
+    const bool opened = readColumnTexts(DatLudora, Paths::join(m_state.RootDir, InstallationPaths::masterDatabase()), recordSource,
                                         Schema::Lookup::Text, &entries);
     list->clear();
     list->addItems(entries);
@@ -190,7 +189,8 @@ void FrmMain::fillFixedLists()
 void FrmMain::readConsoleConfig()
 {
     const Consoles::Console *console = Consoles::byDatabaseFile(QFileInfo(m_state.ConsoleDb).fileName());
-    const QString consoleDir = QStringLiteral("\\console\\") + (console ? console->directory : fallbackConsole().directory);
+    const QString consoleDir =
+        InstallationPaths::consoleDir(console ? console->directory : fallbackConsole().directory);
     const auto directory = [&](const QString &stored, const QString &ownFolder) {
         return Paths::join(m_state.RootDir, stored.trimmed().isEmpty() ? consoleDir + ownFolder
                                                                        : QStringLiteral("\\console") + stored);
@@ -226,7 +226,7 @@ void FrmMain::closeEvent(QCloseEvent *event)
 
 void FrmMain::storeWindowPosition()
 {
-    DatLast.setDatabaseName(Paths::join(m_state.RootDir, masterPath));
+    DatLast.setDatabaseName(Paths::join(m_state.RootDir, InstallationPaths::masterDatabase()));
     DatLast.setRecordSource(configQuery);
     if (!DatLast.open() || !DatLast.edit())
         return;

@@ -128,7 +128,6 @@ private:
     bool storeSetMarks(QString *error);
     bool openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error);
     bool positionOnGameEmulator(QString *error);
-    static QString setsQuery(const QString &emulator);
     void connectPlayButton();
     void playGame();
     bool playSteps(QString *error);

@@ -4,6 +4,7 @@
 #include "frontend/gamelistmodel.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/pictures.h"
+#include "shared/queries.h"
 #include "shared/schema.h"
 #include "shared/sql.h"
 #include "shared/widgets/rowentries.h"

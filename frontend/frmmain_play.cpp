@@ -7,6 +7,7 @@
 #include "shared/gamedates.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
+#include "shared/queries.h"
 #include "shared/saturating.h"
 #include "shared/schema.h"
 
@@ -95,7 +96,7 @@ bool FrmMain::playSteps(QString *error)
         return false;
     }
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(setsQuery(DatGames.value(Schema::Games::EmuName).toString()));
+    DatSett.setRecordSource(Queries::setsOf(DatGames.value(Schema::Games::EmuName).toString()));
     if (!DatSett.open()) {
         *error = DatSett.lastError();
         return false;

@@ -3,6 +3,7 @@
 #include "frontend/frmmain.h"
 
 #include "shared/dialogs.h"
+#include "shared/installationpaths.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
@@ -63,11 +64,10 @@ void FrmMain::connectPluginsPage()
 
 void FrmMain::ReadPluginRegistry()
 {
-    const QString registry = Paths::join(m_state.RootDir, PluginRegistry::relativePath());
+    const QString registry = Paths::join(m_state.RootDir, InstallationPaths::pluginRegistry());
     m_state.ProbeResult = QStringLiteral("A");
     if (Globale::probe(registry).isEmpty()) {
-        m_state.dialogs->critical(QStringLiteral("File ") + registry
-                                  + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+        m_state.dialogs->critical(InstallationPaths::notFoundMessage(registry));
         return;
     }
     for (const PluginControls &plugin : plugins) {
@@ -109,7 +109,7 @@ void FrmMain::choosePluginExecutable(const QString &directory, const QString &fi
     if (!plugin)
         return;
     const QString path = chooserPath(directory, fileName);
-    const QString registry = Paths::join(m_state.RootDir, PluginRegistry::relativePath());
+    const QString registry = Paths::join(m_state.RootDir, InstallationPaths::pluginRegistry());
     QString error;
     if (!PluginRegistry::writePath(m_browser ? m_browser->DatPlug : DatPlug, registry,
                                    QLatin1String(plugin->key), path, &error)) {

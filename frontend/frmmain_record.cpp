@@ -5,10 +5,11 @@
 #include "frontend/strikeline.h"
 #include "shared/dialogs.h"
 #include "shared/gamedates.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
+#include "shared/queries.h"
 #include "shared/rating.h"
 #include "shared/schema.h"
-#include "shared/sql.h"
 #include "shared/widgets/boundwidget.h"
 #include "shared/widgets/clickablelabel.h"
 #include "shared/widgets/statuspanels.h"
@@ -221,7 +222,7 @@ void FrmMain::addProducer()
                     + QStringLiteral("\" is already listed"));
         return;
     }
-    DatLudora.setDatabaseName(Paths::join(m_state.RootDir, QStringLiteral("\\pack\\ludora.mdb")));
+    DatLudora.setDatabaseName(Paths::join(m_state.RootDir, InstallationPaths::masterDatabase()));
     DatLudora.setRecordSource(publisherQuery);
     const bool stored = DatLudora.open() && DatLudora.addNew()
                         && DatLudora.setValue(Schema::Lookup::Text, producer) && DatLudora.update();

@@ -3,9 +3,9 @@
 
 #include "shared/columntexts.h"
 #include "shared/commandline.h"
+#include "shared/queries.h"
 #include "shared/schema.h"
 #include "shared/setmarks.h"
-#include "shared/sql.h"
 #include "shared/widgets/boundwidget.h"
 #include "shared/widgets/marklist.h"
 #include "shared/widgets/rowentries.h"
@@ -14,15 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-
-namespace {
-
-QString quoted(const QString &name)
-{
-    return QLatin1Char('\'') + Sql::escape(name) + QLatin1Char('\'');
-}
-
-} // namespace
 
 // The emulator's and the parameter set's controls and the columns they show.
 void FrmMain::bindSettingControls()
@@ -45,15 +36,10 @@ void FrmMain::connectSettingPage()
     connectPlayButton();
 }
 
-QString FrmMain::setsQuery(const QString &emulator)
-{
-    return QStringLiteral("SELECT * from setting where [id_emula] = ") + quoted(emulator);
-}
-
 void FrmMain::FillEmulatorList()
 {
     QStringList names;
-    const bool opened = readColumnTexts(DatEmu, m_state.ConsoleDb, QStringLiteral("select * from emulatori"),
+    const bool opened = readColumnTexts(DatEmu, m_state.ConsoleDb, Queries::allEmulators(),
                                         Schema::Emulators::Name, &names);
     ui.CmbEmulatore->clear();
     ui.CmbEmulatore->addItems(names);
@@ -68,7 +54,7 @@ void FrmMain::FillEmulatorList()
 bool FrmMain::positionOnGameEmulator(QString *error)
 {
     DatEmu.setDatabaseName(m_state.ConsoleDb);
-    DatEmu.setRecordSource(QStringLiteral("select * from emulatori"));
+    DatEmu.setRecordSource(Queries::allEmulators());
     if (!DatEmu.open()) {
         *error = DatEmu.lastError();
         return false;
@@ -91,7 +77,7 @@ void FrmMain::LoadSettingList()
 {
     const QString emulator = DatGames.value(Schema::Games::EmuName).toString();
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(setsQuery(emulator));
+    DatSett.setRecordSource(Queries::setsOf(emulator));
     const bool opened = DatSett.open();
     ui.LstSetting->clear();
     if (!opened) {
@@ -123,7 +109,7 @@ void FrmMain::settingEntryClicked(int row)
 bool FrmMain::openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error)
 {
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(setsQuery(emulator));
+    DatSett.setRecordSource(Queries::setsOf(emulator));
     if (!DatSett.open()) {
         *error = DatSett.lastError();
         return false;

@@ -4,6 +4,7 @@
 
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/schema.h"
 #include "shared/widgets/statuspanels.h"
@@ -24,11 +25,11 @@ void FrmMain::connectToolbar()
 // next start, and the documents, emulator and game lists filled from its database.
 void FrmMain::switchConsole(const Consoles::Console &console)
 {
-    const QString pictures = QStringLiteral("\\pack\\immagini\\");
-    const QString directory = QStringLiteral("\\console\\") + console.directory;
+    const QString pictures = InstallationPaths::picturesDir();
+    const QString directory = InstallationPaths::consoleDir(console.directory);
     ui.StatusBar1->setText(1, console.statusFirst);
     m_state.ConsoleDb = Paths::join(m_state.RootDir, console.databasePath);
-    m_state.NoPicFile = Paths::join(m_state.RootDir, pictures + QStringLiteral("none.gif"));
+    m_state.NoPicFile = Paths::join(m_state.RootDir, InstallationPaths::noPicture());
     m_state.ConsolePic = Paths::join(m_state.RootDir, pictures + console.pictureFile);
     showConsolePicture();
     ui.StatusBar1->setText(1, console.statusFinal);
@@ -46,7 +47,7 @@ void FrmMain::switchConsole(const Consoles::Console &console)
 // fields (shown game, window position) stay as they are.
 void FrmMain::storeConsoleChoice(const Consoles::Console &console)
 {
-    DatLast.setDatabaseName(Paths::join(m_state.RootDir, QStringLiteral("\\pack\\ludora.mdb")));
+    DatLast.setDatabaseName(Paths::join(m_state.RootDir, InstallationPaths::masterDatabase()));
     DatLast.setRecordSource(QStringLiteral("select * from config"));
     const bool stored = DatLast.open() && DatLast.edit()
                         && DatLast.setValue(Schema::MasterConfig::Database, console.databaseFile)

@@ -33,8 +33,6 @@ using Form::button;
 using Form::frame;
 using Form::named;
 
-// Window size of the form: 11685 x 8520 twips at 15 twips per pixel.
-constexpr QSize windowSize(779, 568);
 constexpr QSize snapSize(256, 192);
 constexpr QSize thumbnailSize(160, 120);
 constexpr QSize starSize(20, 20);

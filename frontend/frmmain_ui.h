@@ -1,6 +1,9 @@
 #pragma once
 
 #include "shared/consoles.h"
+#include "shared/twips.h"
+
+#include <QSize>
 
 #include <array>
 
@@ -28,6 +31,9 @@ class StrikeLine;
 // The widgets of the main window FrmMain, without behaviour. Every control carries its
 // form name as objectName; members of a control array are named Name_i.
 struct FrmMainUi {
+    // The form's size: 11685 x 8520 twips.
+    static constexpr QSize windowSize{Twips::toPixels(11685), Twips::toPixels(8520)};
+
     void setupUi(QMainWindow *window);
 
     // Toolbar and frame of the active console

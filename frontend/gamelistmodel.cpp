@@ -3,6 +3,7 @@
 #include "shared/datasource.h"
 #include "shared/rating.h"
 #include "shared/saturating.h"
+#include "shared/sql.h"
 #include "shared/sqlitestatement.h"
 #include "shared/widgets/rowentries.h"
 
@@ -24,18 +25,6 @@ qint64 wholeNumber(const QVariant &value)
     bool ok = false;
     const qint64 number = value.toLongLong(&ok);
     return ok ? number : 0;
-}
-
-// A yes/no column: a non-zero number or the text "true".
-bool isYes(const QVariant &value)
-{
-    if (value.isNull())
-        return false;
-    bool number = false;
-    const double n = value.toDouble(&number);
-    if (number)
-        return n != 0;
-    return value.toString().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
 }
 
 // The language's picture: its exact text among the six languages, compared as stored.
@@ -109,8 +98,8 @@ bool Table::readTable(const QString &databasePath, QString *error)
         game.nameLength = qint32(name.size());
         game.languagePicture = qint8(languagePicture(values.bytes(Language)));
         game.ratingPicture = qint8(ratingPicture(values.value(Rating)));
-        game.playable = isYes(values.value(Playable));
-        game.favorite = isYes(values.value(Favorites));
+        game.playable = Sql::isYes(values.value(Playable));
+        game.favorite = Sql::isYes(values.value(Favorites));
         m_names += name;
         m_games.push_back(game);
     };

@@ -7,6 +7,7 @@
 #include "install/installsamplefiles.h"
 #include "install/installtools.h"
 #include "shared/consoles.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 
 #include <QDir>
@@ -49,12 +50,12 @@ QString path(const QString &root, const QString &relative) { return Paths::join(
 
 QString consoleDir(const Console &console, const QString &sub)
 {
-    return QStringLiteral("\\console\\") + console.directory + QLatin1Char('\\') + sub + QLatin1Char('\\');
+    return InstallationPaths::consoleDir(console.directory) + QLatin1Char('\\') + sub + QLatin1Char('\\');
 }
 
 bool alreadyInstalled(const QString &root, QString *error)
 {
-    for (const QString &relative : {QStringLiteral("\\pack\\ludora.mdb"), QStringLiteral("\\database")}) {
+    for (const QString &relative : {InstallationPaths::masterDatabase(), InstallationPaths::databasesDir()}) {
         const QString found = Paths::resolve(path(root, relative));
         if (QFileInfo::exists(found))
             return !fail(error,
@@ -76,8 +77,8 @@ bool makeDirectories(const QString &root, const QStringList &relatives, QString 
 
 QStringList treeDirectories()
 {
-    QStringList dirs = {QStringLiteral("\\pack\\immagini"), QStringLiteral("\\pack\\I_View32"),
-                        QStringLiteral("\\database")};
+    QStringList dirs = {InstallationPaths::picturesDir(), InstallationPaths::converterDir(),
+                        InstallationPaths::databasesDir()};
     for (const Console &console : Consoles::toolbarOrder())
         dirs << consoleDir(console, QStringLiteral("screen")) << consoleDir(console, QStringLiteral("games"));
     return dirs;
@@ -85,13 +86,13 @@ QStringList treeDirectories()
 
 bool writePictures(const QString &root, QString *error)
 {
-    const QString dir = QStringLiteral("\\pack\\immagini\\");
+    const QString dir = InstallationPaths::picturesDir();
     for (const Console &console : Consoles::toolbarOrder()) {
         if (!InstallPictures::save(InstallPictures::consolePicture(console),
                                    path(root, dir + console.pictureFile), error))
             return false;
     }
-    return InstallPictures::save(InstallPictures::noPicture(), path(root, dir + QStringLiteral("none.gif")),
+    return InstallPictures::save(InstallPictures::noPicture(), path(root, InstallationPaths::noPicture()),
                                  error);
 }
 
@@ -105,7 +106,7 @@ QList<QVariantList> lookupRows(const QStringList &texts)
 
 bool writeMaster(const QString &root, const QString &game, QString *error)
 {
-    InstallDatabase db(path(root, QStringLiteral("\\pack\\ludora.mdb")));
+    InstallDatabase db(path(root, InstallationPaths::masterDatabase()));
     const Console &active = activeConsole();
     const QStringList config = {QStringLiteral("Database"), QStringLiteral("Game"), QStringLiteral("Picture"),
                                 QStringLiteral("WinTop"), QStringLiteral("WinLeft")};
@@ -124,7 +125,7 @@ bool writeMaster(const QString &root, const QString &game, QString *error)
 
 bool writeRegistry(const QString &root, QString *error)
 {
-    InstallDatabase db(path(root, QStringLiteral("\\pack\\plugins.mdb")));
+    InstallDatabase db(path(root, InstallationPaths::pluginRegistry()));
     QList<QVariantList> keys;
     for (const char *key : {"unfoldr", "emuset", "cartload", "snapshift"})
         keys.append({QString::fromLatin1(key), QVariant()});
@@ -176,7 +177,7 @@ bool writeConsole(const QString &root, const Console &console, const Options &op
     if (options.sample)
         rows += InstallSampleFiles::rows(root, console);
     {
-        InstallDatabase db(path(root, QStringLiteral("\\database\\") + console.databaseFile.toLower()));
+        InstallDatabase db(path(root, InstallationPaths::databasesDir() + console.databaseFile.toLower()));
         if (!db.create(Schema::File::Console, error) || !db.insert(rows, error))
             return false;
     }

@@ -1,5 +1,6 @@
 #include "install/installemuset.h"
 
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 #include "shared/schema.h"
@@ -28,7 +29,7 @@ bool fail(QString *error, const QString &text)
 
 QString pluginDir(const QString &root)
 {
-    return Paths::join(root, QStringLiteral("\\plugins\\emuset"));
+    return Paths::join(root, InstallationPaths::pluginsDir() + QStringLiteral("emuset"));
 }
 
 bool copyBinary(const QString &binary, const QString &target, QString *error)
@@ -108,7 +109,7 @@ bool layIn(const QString &root, const QString &binary, QString *error)
         return fail(error, dir + QStringLiteral(": cannot create the directory"));
     return copyBinary(binary, target, error)
         && writeSettings(root, Paths::join(dir, QStringLiteral("\\emuset.ini")), error)
-        && registerPath(Paths::join(root, PluginRegistry::relativePath()), target, error);
+        && registerPath(Paths::join(root, InstallationPaths::pluginRegistry()), target, error);
 }
 
 void layInIfBuilt(const QString &root, const Installation::Options &options)

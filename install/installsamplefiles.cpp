@@ -1,6 +1,7 @@
 #include "install/installsamplefiles.h"
 
 #include "install/installpictures.h"
+#include "shared/installationpaths.h"
 #include "shared/paths.h"
 
 #include <QFile>
@@ -111,7 +112,7 @@ bool writeScreenshots(const QString &screenDir, const Game &game, QString *error
 
 bool writeGameFiles(const QString &root, const Console &console, const Game &game, QString *error)
 {
-    const QString dir = QStringLiteral("\\console\\") + console.directory;
+    const QString dir = InstallationPaths::consoleDir(console.directory);
     if (!writeScreenshots(native(root, dir + QStringLiteral("\\screen\\")), game, error))
         return false;
     return !game.rom || writeFile(native(root, dir + QStringLiteral("\\games\\") + game.link), {}, error);
@@ -123,14 +124,14 @@ QStringList directories()
 {
     QStringList dirs = {QStringLiteral("\\docs")};
     for (const Console &console : Consoles::toolbarOrder())
-        dirs.append(QStringLiteral("\\console\\") + console.directory + QStringLiteral("\\emulator"));
+        dirs.append(InstallationPaths::consoleDir(console.directory) + QStringLiteral("\\emulator"));
     return dirs;
 }
 
 QString emulatorPath(const QString &root, const Console &console)
 {
     return native(root,
-                  QStringLiteral("\\console\\") + console.directory + QStringLiteral("\\emulator\\")
+                  InstallationPaths::consoleDir(console.directory) + QStringLiteral("\\emulator\\")
                       + ScriptName);
 }
 

@@ -1,5 +1,7 @@
 #include "shared/consoles.h"
 
+#include "shared/installationpaths.h"
+
 namespace Consoles {
 
 namespace {
@@ -15,8 +17,8 @@ Console make(const char *key, const char *first, const char *final, const char *
         QLatin1String(missing),
         QLatin1String(emuset),
         file,
-        QLatin1String("\\database\\") + file,
-        QLatin1String("\\database\\") + QLatin1String(probedStem) + QLatin1String(".mdb"),
+        InstallationPaths::databasesDir() + file,
+        InstallationPaths::databasesDir() + QLatin1String(probedStem) + QLatin1String(".mdb"),
         QLatin1String(picture),
         QLatin1String(stem),
         QLatin1String("console\\") + QLatin1String(stem) + QLatin1Char('\\'),

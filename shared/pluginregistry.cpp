@@ -8,7 +8,7 @@ namespace PluginRegistry {
 
 QString query(const QString &key)
 {
-    return QStringLiteral("SELECT * from plugins where plug = '") + Sql::escape(key) + QLatin1Char('\'');
+    return QStringLiteral("SELECT * from plugins where plug = ") + Sql::quoted(key);
 }
 
 bool select(DataSource &source, const QString &registry, const QString &key)

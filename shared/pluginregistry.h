@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/installationpaths.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ class DataSource;
 // plug-in's executable in its second column.
 namespace PluginRegistry {
 
-inline QString relativePath() { return QStringLiteral("\\pack\\plugins.mdb"); }
+inline QString relativePath() { return InstallationPaths::pluginRegistry(); }
 // "SELECT * from plugins where plug = '<key>'"
 QString query(const QString &key);
 

@@ -1,5 +1,6 @@
 #include "shared/snapshotconversion.h"
 
+#include "shared/installationpaths.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
 
@@ -41,7 +42,7 @@ bool moveSource(const QString &source, const QString &target, QString *error)
 
 QString converterRelativePath()
 {
-    return QStringLiteral("\\pack\\I_View32\\") + Paths::executableName(QStringLiteral("I_View32"));
+    return InstallationPaths::converter();
 }
 
 QString Plan::commandLine() const
