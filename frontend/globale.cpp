@@ -17,6 +17,7 @@ namespace {
 QPointer<FrmInizio> splash;
 QPointer<FrmMain> main;
 QString pendingNote;
+int splashDelay = -1;   // the splash timer's own interval
 
 // The splash timer's tick: only the first one loads the main window.
 void splashTick()
@@ -60,7 +61,14 @@ void startProcedure(const QString &rootDir, Dialogs &dialogs, Launcher &launcher
     splash = new FrmInizio;
     splash->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(splash->Timer1, &QTimer::timeout, splash, &splashTick);
+    if (splashDelay >= 0)
+        splash->Timer1->start(splashDelay);
     splash->show();
+}
+
+void setSplashDelay(int milliseconds)
+{
+    splashDelay = milliseconds;
 }
 
 QMainWindow *mainWindow()

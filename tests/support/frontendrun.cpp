@@ -27,6 +27,7 @@ bool splashShown()
 
 FrmMain *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
 {
+    Globale::setSplashDelay(0);
     Globale::startProcedure(root, dialogs, launcher);
     QDeadlineTimer deadline(20000);
     while (!Globale::mainWindow() && splashShown() && !deadline.hasExpired())
