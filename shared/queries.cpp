@@ -19,19 +19,4 @@ QString setNamed(const QString &emulator, const QString &set)
     return setsOf(emulator) + QStringLiteral(" and [nome] = ") + Sql::quoted(set);
 }
 
-QString emulatorNamed(const QString &name)
-{
-    return QStringLiteral("[emu_name] =") + Sql::quoted(name);
-}
-
-QString gameNamed(const QString &name)
-{
-    return QStringLiteral("[gioco] =") + Sql::quoted(name);
-}
-
-QString documentNamed(const QString &name)
-{
-    return QStringLiteral("[doc_name] =") + Sql::quoted(name);
-}
-
 } // namespace Queries

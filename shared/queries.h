@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The record sources and criteria both programs write, with the names they hold quoted.
+// The record sources both programs write, with the names they hold quoted.
 namespace Queries {
 
 // Every emulator of a console database.
@@ -11,10 +11,5 @@ QString allEmulators();
 QString setsOf(const QString &emulator);
 // One set of an emulator by name: setsOf(emulator) + " and [nome] = '<set>'".
 QString setNamed(const QString &emulator, const QString &set);
-
-// findFirst() criteria.
-QString emulatorNamed(const QString &name);   // [emu_name] ='<name>'
-QString gameNamed(const QString &name);       // [gioco] ='<name>'
-QString documentNamed(const QString &name);   // [doc_name] ='<name>'
 
 } // namespace Queries
