@@ -61,7 +61,7 @@ void FrmMain::recordError(const QString &text)
 
 bool FrmMain::load()
 {
-    resize(FrmMainUi::windowSize);
+    resize(FrmMainUi::windowSize());
     ui.TabGames->setCurrentIndex(0);
     ui.TabGeneral->setCurrentIndex(0);
 

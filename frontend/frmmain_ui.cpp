@@ -156,7 +156,7 @@ void FrmMainUi::setupUi(QMainWindow *window)
 {
     window->setObjectName(QStringLiteral("FrmMain"));
     window->setWindowTitle(QStringLiteral("Ludora4 Rel. ") + QLatin1String(Version::text));
-    window->resize(windowSize);
+    window->resize(windowSize());
 
     createToolbar(window);
     createTabGames();

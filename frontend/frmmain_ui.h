@@ -32,7 +32,7 @@ class StrikeLine;
 // form name as objectName; members of a control array are named Name_i.
 struct FrmMainUi {
     // The form's size: 11685 x 8520 twips.
-    static constexpr QSize windowSize{Twips::toPixels(11685), Twips::toPixels(8520)};
+    static QSize windowSize() { return {Twips::toPixels(11685), Twips::toPixels(8520)}; }
 
     void setupUi(QMainWindow *window);
 
