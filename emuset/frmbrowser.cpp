@@ -1,7 +1,6 @@
 #include "emuset/frmbrowser.h"
 
 #include "emuset/frontendchoice.h"
-#include "emuset/generale.h"
 #include "shared/twips.h"
 #include "shared/widgets/filelists.h"
 
@@ -9,12 +8,12 @@
 
 namespace Emuset {
 
-FrmBrowser::FrmBrowser(QWidget *parent) : QWidget(parent, Qt::Window)
+FrmBrowser::FrmBrowser(bool installed, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FrmBrowser"));
     setWindowTitle(QStringLiteral("Select LUDORA4.EXE on your computer"));
     m_lists = new FileLists(this);
-    m_lists->setPattern(FrontEndChoice::pattern(Generale::state().Installed));
+    m_lists->setPattern(FrontEndChoice::pattern(installed));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
     resize(Twips::toPixels(6600), Twips::toPixels(5400));
@@ -28,10 +27,7 @@ void FrmBrowser::fileClicked(const QString &directory, const QString &fileName)
         FrontEndChoice::reportNoInstallation(directory, fileName);
         return;
     }
-    if (!Generale::setFrontEndDir(chosen))
-        return;   // the chooser stays open for another choice
-    Generale::showMainWindow();
-    close();
+    emit frontEndChosen(chosen);
 }
 
 } // namespace Emuset

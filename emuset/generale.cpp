@@ -148,9 +148,19 @@ void showMainWindow()
     bringForward(main);
 }
 
+// A directory the settings file cannot hold keeps the chooser open for another choice.
 void showBrowser()
 {
-    showWindow(browser);
+    const bool made = !browser;
+    Emuset::FrmBrowser *window = showWindow(browser, state().Installed);
+    if (!made)
+        return;
+    QObject::connect(window, &Emuset::FrmBrowser::frontEndChosen, window, [window](const QString &directory) {
+        if (!setFrontEndDir(directory))
+            return;
+        showMainWindow();
+        window->close();
+    });
 }
 
 void showBrowserPlug()
