@@ -33,13 +33,9 @@ private slots:
     void init();
     void cleanup();
 
-    void controlExists_data();
-    void controlExists();
     void toolbarButtonsInOrder();
     void tabPagesAreTheFrames_data();
     void tabPagesAreTheFrames();
-    void caption_data();
-    void caption();
     void designState_data();
     void designState();
     void line2LiesOverImgFavorites();
@@ -56,7 +52,6 @@ private slots:
     void pictureSizes();
 
     void splash();
-    void grabWindows();
 
 private:
     QWidget *find(const QString &name) const;
@@ -81,69 +76,6 @@ void TestFrmMainUi::cleanup()
 QWidget *TestFrmMainUi::find(const QString &name) const
 {
     return m_window->findChild<QWidget *>(name);
-}
-
-void TestFrmMainUi::controlExists_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("className");
-    const QList<std::pair<const char *, const char *>> controls = {
-        {"Toolbar1", "QToolBar"}, {"FrmConsoleattiva", "QGroupBox"}, {"ImgConsole", "ClickableLabel"},
-        {"StatusBar1", "StatusPanels"}, {"Panel1", "QLabel"}, {"Panel7", "QLabel"},
-        {"TabGames", "QTabWidget"}, {"TabGeneral", "QTabWidget"},
-        {"FrmGames_0", "QGroupBox"}, {"FrmGames_2", "QGroupBox"}, {"FrmGeneral_0", "QGroupBox"},
-        {"FrmGeneral_4", "QGroupBox"},
-        // games page
-        {"LstGames", "GameListWidget"}, {"Frame4", "QGroupBox"}, {"OptAll", "QRadioButton"},
-        {"OptFavorite", "QRadioButton"}, {"OptPlayable", "QRadioButton"}, {"OptNotPlay", "QRadioButton"},
-        {"Frame3", "QGroupBox"}, {"OptIcon1", "QRadioButton"}, {"OptIcon2", "QRadioButton"},
-        {"OptIcon3", "QRadioButton"}, {"Frame1", "QGroupBox"}, {"Option1", "QRadioButton"},
-        {"Option2", "QRadioButton"}, {"Option3", "QRadioButton"}, {"Option4", "QRadioButton"},
-        {"Command1", "QPushButton"},
-        // plug-ins page
-        {"Command2", "QPushButton"}, {"Frame10", "QGroupBox"}, {"Frame11", "QGroupBox"},
-        {"Frame12", "QGroupBox"}, {"Frame13", "QGroupBox"}, {"Frame14", "QGroupBox"},
-        {"Frame16", "QGroupBox"}, {"Command3", "QPushButton"}, {"Command4", "QPushButton"},
-        {"Command5", "QPushButton"}, {"Command6", "QPushButton"}, {"Command7", "QPushButton"},
-        {"Label20", "QLabel"}, {"Label21", "QLabel"}, {"Label23", "QLabel"}, {"Label25", "QLabel"},
-        {"Label28", "QLabel"}, {"Label18", "ClickableLabel"}, {"Label22", "ClickableLabel"},
-        {"Label24", "ClickableLabel"}, {"Label26", "ClickableLabel"}, {"Label27", "ClickableLabel"},
-        // info page
-        {"LabGame", "QLineEdit"}, {"TxtYear", "QComboBox"}, {"CmbGenre", "QComboBox"},
-        {"CmbLanguage", "QComboBox"}, {"CmbProducer", "QComboBox"}, {"TxtRating", "QComboBox"},
-        {"CmbEmulatore", "QComboBox"}, {"TxtRom", "ClickableLabel"}, {"Label19", "ClickableLabel"},
-        {"ImgSnap3", "ClickableLabel"}, {"ChkPlayable", "QCheckBox"}, {"ChkFavorite", "QCheckBox"},
-        {"ChkColour", "QCheckBox"}, {"ChkSound", "QCheckBox"}, {"TxtTimes", "QLabel"},
-        {"TxtLastPlay", "QLabel"}, {"Label15", "QLabel"}, {"Command10", "QPushButton"},
-        {"Command9", "QPushButton"}, {"Command8", "QPushButton"}, {"CmdDeleteGame", "QPushButton"},
-        {"CmdAddPro", "QPushButton"}, {"CmdConvUtil", "QPushButton"}, {"ImgStar2_0", "ClickableLabel"},
-        {"ImgStar2_4", "ClickableLabel"}, {"ImgFavorites", "ClickableLabel"},
-        {"ImgFavorites2", "ClickableLabel"}, {"Line2", "StrikeLine"},
-        // multi snap page
-        {"ImgSnap1", "ClickableLabel"}, {"ImgSnap2", "ClickableLabel"}, {"CmdLeft", "QPushButton"},
-        {"CmdRight", "QPushButton"},
-        // setting page
-        {"TxtFileEmu1", "QLineEdit"}, {"TxtSetmode", "QLineEdit"}, {"LstSetting", "MarkList"},
-        {"LabEmu", "QLabel"}, {"TxtSettName", "QLineEdit"}, {"TxtParameter", "QLineEdit"},
-        {"TxtOptAvaiable", "QPlainTextEdit"}, {"TxtPassed", "QLineEdit"}, {"TxtValue", "QLineEdit"},
-        {"TxtDescri", "QPlainTextEdit"},
-        // docs page
-        {"LstDoc", "QListWidget"}, {"LabNote1", "QLabel"}, {"LabDocName", "QLabel"},
-        {"TxtDocName", "QLineEdit"}, {"TxtDocFile", "ClickableLineEdit"}, {"CmdAddDoc", "QPushButton"},
-        {"CmdEditDoc", "QPushButton"}, {"CmdSaveDoc", "QPushButton"}, {"CmdCancelDoc", "QPushButton"},
-        {"CmdDeleteDoc", "QPushButton"}, {"TxtGameHelp", "QPlainTextEdit"}, {"Text7", "QPlainTextEdit"},
-    };
-    for (const auto &[name, className] : controls)
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className);
-}
-
-void TestFrmMainUi::controlExists()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, className);
-    const QList<QWidget *> found = m_window->findChildren<QWidget *>(name);
-    QCOMPARE(found.size(), 1);
-    QVERIFY2(found.first()->inherits(className.toLatin1().constData()), found.first()->metaObject()->className());
 }
 
 void TestFrmMainUi::toolbarButtonsInOrder()
@@ -194,53 +126,6 @@ void TestFrmMainUi::tabPagesAreTheFrames()
         QCOMPARE(page->objectName(), frames + QLatin1Char('_') + QString::number(i));
         QCOMPARE(page->title(), titles.at(i));
     }
-}
-
-void TestFrmMainUi::caption_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    const QList<std::pair<const char *, const char *>> captions = {
-        {"FrmConsoleattiva", "Active Console"}, {"Frame4", "Filters"}, {"Frame3", "Type of icon"},
-        {"Frame1", "Type of View"}, {"OptAll", "Complete"}, {"OptFavorite", "Favourites"},
-        {"OptPlayable", "Playable"}, {"OptNotPlay", "Not Work"}, {"OptIcon1", "Language"},
-        {"OptIcon2", "Rating"}, {"OptIcon3", "Playable"}, {"Option1", "Icon"}, {"Option2", "Small Icon"},
-        {"Option3", "List"}, {"Option4", "Report"}, {"Command2", "Ludora4 Help"}, {"Frame10", "Plug Ins"},
-        {"Command3", "Unfoldr"}, {"Command4", "Emuset"}, {"Command5", "Cartload"}, {"Command6", "Dbfresh"},
-        {"Command7", "Snapshift"},
-        {"Label20", "Program for Automatically Unzip Roms in a specified directory"},
-        {"Label21", "Program for Adding and Configure Emulator"},
-        {"Label23", "Program for Adding Much Roms in a single Shoot"},
-        {"Label25", "Program for Update the Databases of Roms"},
-        {"Label28", "Program for Convert Various Type of Images"},
-        {"Label18", "Plug In Not Installed"}, {"Label22", "Plug In Not Installed"},
-        {"Label24", "Plug In Not Installed"}, {"Label26", "Plug In Not Installed"},
-        {"Label27", "Plug In Not Installed"}, {"ChkPlayable", "Playable"}, {"ChkFavorite", "Favorite"},
-        {"ChkColour", "Colour"}, {"ChkSound", "Cracked"}, {"Command10", "Reset"}, {"Command9", "Add Rom"},
-        {"Command8", "Save Modify"}, {"CmdDeleteGame", "Delete Game"}, {"CmdAddPro", "Add New Producer"},
-        {"CmdConvUtil", "Snap Conversion"}, {"CmdLeft", "<"}, {"CmdRight", ">"},
-        {"LabNote1", "<< Double Click To Open"}, {"LabDocName", "Doc. Name :"}, {"CmdAddDoc", "New"},
-        {"CmdEditDoc", "Edit"}, {"CmdSaveDoc", "Save"}, {"CmdCancelDoc", "Cancel"}, {"CmdDeleteDoc", "Delete"},
-        {"Panel1", "Console"}, {"TxtRom", ""}, {"Label19", ""}, {"LabEmu", ""}, {"Label15", ""},
-    };
-    for (const auto &[name, text] : captions)
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(text);
-}
-
-void TestFrmMainUi::caption()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QWidget *widget = find(name);
-    QVERIFY(widget);
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        QCOMPARE(button->text(), text);
-    else if (auto *box = qobject_cast<QGroupBox *>(widget))
-        QCOMPARE(box->title(), text);
-    else if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), text);
-    else
-        QFAIL("no caption");
 }
 
 void TestFrmMainUi::designState_data()
@@ -456,41 +341,6 @@ void TestFrmMainUi::splash()
     QVERIFY(timer);
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 500);
-}
-
-// Pictures of every page for a person to look at; nothing is asserted on them.
-void TestFrmMainUi::grabWindows()
-{
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_ui.Line2->show();
-    for (int g = 0; g < m_ui.TabGames->count(); ++g) {
-        m_ui.TabGames->setCurrentIndex(g);
-        m_ui.TabGeneral->setCurrentIndex(g);
-        m_window->grab().save(QStringLiteral("/tmp/ludora-ui-main-%1.png").arg(g));
-    }
-    for (int g = m_ui.TabGames->count(); g < m_ui.TabGeneral->count(); ++g) {
-        m_ui.TabGeneral->setCurrentIndex(g);
-        m_window->grab().save(QStringLiteral("/tmp/ludora-ui-main-%1.png").arg(g));
-    }
-    QStandardItemModel model;
-    const QStringList games = {"Alleyway", "Balloon Kid", "Castlevania Adventure", "Dr. Mario", "Tetris",
-                               "Zelda Link's Awakening"};
-    for (int i = 0; i < games.size(); ++i) {
-        QIcon icon(Pictures::flag(i + 1, true));
-        icon.addPixmap(Pictures::flag(i + 1, false));
-        model.appendRow(new QStandardItem(icon, games.at(i)));
-    }
-    m_ui.LstGames->setModel(&model);
-    m_ui.TabGames->setCurrentIndex(0);
-    for (int mode = 0; mode < 4; ++mode) {
-        m_ui.LstGames->setViewMode(mode);
-        m_ui.LstGames->grab().save(QStringLiteral("/tmp/ludora-ui-games-%1.png").arg(mode));
-    }
-
-    FrmInizio splash;
-    splash.show();
-    splash.grab().save(QStringLiteral("/tmp/ludora-ui-splash.png"));
 }
 
 QTEST_MAIN(TestFrmMainUi)

@@ -6,6 +6,7 @@
 #include "frontend/gamelistmodel.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
+#include "shared/gamedates.h"
 #include "shared/widgets/clickablelabel.h"
 #include "shared/widgets/filelists.h"
 #include "shared/widgets/statuspanels.h"
@@ -22,7 +23,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,20 +84,6 @@ void replaceText(QWidget *edit, const QString &text)
 void typeInto(QComboBox *combo, const QString &text)
 {
     replaceText(combo->lineEdit(), text);
-}
-
-// Today as a game's "added on" date: dd, MM and yyyy joined by the system's date
-// separator, the first non-field character of its short date format.
-QString addedToday(const QDate &date)
-{
-    QChar separator = QLatin1Char('/');
-    for (const QChar c : QLocale::system().dateFormat(QLocale::ShortFormat)) {
-        if (!c.isLetterOrNumber() && !c.isSpace() && c != QLatin1Char('\'')) {
-            separator = c;
-            break;
-        }
-    }
-    return date.toString(QStringLiteral("dd%1MM%1yyyy").arg(separator));
 }
 
 void clickFile(FrmBrowser *chooser, const QString &name)
@@ -364,7 +350,7 @@ void TestRecord::addRomStoresAGameNamedAfterItsFile()
     QTest::mouseClick(main->ui.Command9, Qt::LeftButton);
     const QDate after = QDate::currentDate();
     const QString added = main->ui.Label15->text();
-    QVERIFY2(added == addedToday(before) || added == addedToday(after), qPrintable(added));
+    QVERIFY2(added == GameDates::added(before) || added == GameDates::added(after), qPrintable(added));
     QCOMPARE(main->ui.CmbEmulatore->currentText(), QStringLiteral("Alpha Emu"));
     QVERIFY(main->ui.TxtRom->text().isEmpty());
     QVERIFY(main->ui.LabGame->text().isEmpty());
