@@ -11,12 +11,11 @@ QString allEmulators()
 
 QString setsOf(const QString &emulator)
 {
-    return QStringLiteral("SELECT * from setting where [id_emula] = ") + Sql::quoted(emulator);
-}
-
-QString setNamed(const QString &emulator, const QString &set)
-{
-    return setsOf(emulator) + QStringLiteral(" and [nome] = ") + Sql::quoted(set);
+    const QString name = Sql::quoted(emulator);
+    return QStringLiteral("SELECT * from setting where [id_emula] = ") + name
+        + QStringLiteral(" and ([id_emula] = ") + name
+        + QStringLiteral(" COLLATE BINARY or not exists (select 1 from emulatori"
+                         " where [emu_name] = setting.[id_emula] COLLATE BINARY))");
 }
 
 } // namespace Queries

@@ -20,6 +20,8 @@ private slots:
     void yesNo();
     void namesSelectTheirOwnRows_data();
     void namesSelectTheirOwnRows();
+    void setsBelongToTheExactEmulator_data();
+    void setsBelongToTheExactEmulator();
 
 private:
     int count(const QString &sql);
@@ -117,8 +119,49 @@ void TestQueries::namesSelectTheirOwnRows()
 
     QCOMPARE(count(QStringLiteral("SELECT * FROM giochi WHERE [gioco] =") + Sql::quoted(name)), 1);
     QCOMPARE(count(Queries::setsOf(name)), 2);
-    QCOMPARE(count(Queries::setNamed(name, name)), 1);
     QCOMPARE(count(Queries::allEmulators()), 2);
+}
+
+void TestQueries::setsBelongToTheExactEmulator_data()
+{
+    QTest::addColumn<QStringList>("emulators");
+    QTest::addColumn<QStringList>("setOwners"); // the emulator name stored with each set
+    QTest::addColumn<QString>("emulator");
+    QTest::addColumn<QStringList>("listed");    // the owners of the sets listed, in order
+    const QStringList both = {QStringLiteral("GAMBATTE"), QStringLiteral("Gambatte")};
+    QTest::newRow("each its own") << both << both << QStringLiteral("Gambatte") << QStringList{both.at(1)};
+    QTest::newRow("each its own, upper") << both << both << both.at(0) << QStringList{both.at(0)};
+    QTest::newRow("other case, no exact emulator")
+        << QStringList{both.at(1)} << QStringList{both.at(0), both.at(1)} << both.at(1) << both;
+    QTest::newRow("a third case belongs to both")
+        << both << QStringList{QStringLiteral("gambatte")} << both.at(0) << QStringList{QStringLiteral("gambatte")};
+    QTest::newRow("another emulator") << both << QStringList{QStringLiteral("Mednafen")} << both.at(1) << QStringList();
+}
+
+void TestQueries::setsBelongToTheExactEmulator()
+{
+    QFETCH(QStringList, emulators);
+    QFETCH(QStringList, setOwners);
+    QFETCH(QString, emulator);
+    QFETCH(QStringList, listed);
+    QSqlQuery query(m_db);
+    QVERIFY(query.exec(QStringLiteral("DELETE FROM emulatori")));
+    QVERIFY(query.exec(QStringLiteral("DELETE FROM setting")));
+    for (const QString &name : std::as_const(emulators)) {
+        QVERIFY(query.prepare(QStringLiteral("INSERT INTO emulatori VALUES (?)")));
+        query.addBindValue(name);
+        QVERIFY(query.exec());
+    }
+    for (const QString &owner : std::as_const(setOwners)) {
+        QVERIFY(query.prepare(QStringLiteral("INSERT INTO setting VALUES (?, 'set')")));
+        query.addBindValue(owner);
+        QVERIFY(query.exec());
+    }
+    QVERIFY2(query.exec(Queries::setsOf(emulator) + QStringLiteral(" ORDER BY rowid")), qPrintable(query.lastError().text()));
+    QStringList found;
+    while (query.next())
+        found.append(query.value(0).toString());
+    QCOMPARE(found, listed);
 }
 
 QTEST_GUILESS_MAIN(TestQueries)
