@@ -39,14 +39,14 @@ template <class Box> void makeEditable(Box *box, bool editable)
 
 FrmEmuset::FrmEmuset(Generale::State &state, QWidget *parent) : QMainWindow(parent), m_state(state)
 {
-    setupUi();
+    ui.setupUi(this);
     PlainText::applyTo(this);
     bindControls();
-    connect(database, &QAction::triggered, this, &Generale::showBrowser);
-    connect(ludora4, &QAction::triggered, this, &Generale::showBrowserPlug);
-    connect(exit, &QAction::triggered, this, &Generale::endProgram);
-    connect(help1, &QAction::triggered, this, &Generale::showHelp);
-    connect(about, &QAction::triggered, this, &Generale::showAbout);
+    connect(ui.database, &QAction::triggered, this, &Generale::showBrowser);
+    connect(ui.ludora4, &QAction::triggered, this, &Generale::showBrowserPlug);
+    connect(ui.exit, &QAction::triggered, this, &Generale::endProgram);
+    connect(ui.help1, &QAction::triggered, this, &Generale::showHelp);
+    connect(ui.about, &QAction::triggered, this, &Generale::showAbout);
     connectEmulatorEditor();
     connectSettingEditor();
     setEmulatorPending(false);
@@ -62,14 +62,14 @@ FrmBrowserCons *FrmEmuset::chooser() const
 
 void FrmEmuset::bindControls()
 {
-    bindWidget(DatEmu, TxtEmu1, QStringLiteral("Emu_Name"));
-    bindWidget(DatEmu, TxtSetmode, QStringLiteral("Emu_Type"));
-    bindWidget(DatEmu, TxtFileEmu1, QStringLiteral("Emu_Link"));
+    bindWidget(DatEmu, ui.TxtEmu1, QStringLiteral("Emu_Name"));
+    bindWidget(DatEmu, ui.TxtSetmode, QStringLiteral("Emu_Type"));
+    bindWidget(DatEmu, ui.TxtFileEmu1, QStringLiteral("Emu_Link"));
     // TxtValue first: both show Scelta, and the value stored is the one typed in TxtPassed.
     const std::pair<QWidget *, const char *> settings[] = {
-        {TxtValue, "Scelta"},      {LabEmu, "ID_Emula"},         {TxtSettName, "Nome"},
-        {TxtParameter, "Stringa"}, {TxtPassed, "Scelta"},        {TxtOptAvaiable, "Opzioni"},
-        {TxtDescri, "Descri"},
+        {ui.TxtValue, "Scelta"},      {ui.LabEmu, "ID_Emula"},         {ui.TxtSettName, "Nome"},
+        {ui.TxtParameter, "Stringa"}, {ui.TxtPassed, "Scelta"},        {ui.TxtOptAvaiable, "Opzioni"},
+        {ui.TxtDescri, "Descri"},
     };
     for (const auto &[control, column] : settings)
         bindWidget(DatSett, control, QLatin1String(column));
@@ -78,10 +78,10 @@ void FrmEmuset::bindControls()
 bool FrmEmuset::load()
 {
     resize(Twips::toPixels(11310), Twips::toPixels(6675));
-    CmbEmu->clear();
+    ui.CmbEmu->clear();
     for (const Consoles::Console *console : Consoles::emusetOrder())
-        CmbEmu->addItem(console->emusetName);
-    CmbEmu->setCurrentIndex(0);
+        ui.CmbEmu->addItem(console->emusetName);
+    ui.CmbEmu->setCurrentIndex(0);
     if (Paths::probe(Paths::join(m_state.FrontEndDir, gameboyDatabase)).isEmpty()) {
         m_state.dialogs->critical(
             QStringLiteral("Error"),
@@ -115,7 +115,7 @@ void FrmEmuset::reportJetDatabase()
 
 void FrmEmuset::recordError(const QString &text)
 {
-    StatusBar1->setText(1, text);
+    ui.StatusBar1->setText(1, text);
 }
 
 // A store or deletion the database refused: the error line and a message naming it.
@@ -147,7 +147,7 @@ bool FrmEmuset::selectEntry(QListWidget *list, const QString &text)
 void FrmEmuset::setEmulatorPending(bool pending)
 {
     m_emulatorPending = pending;
-    for (QLineEdit *box : {TxtEmu1, TxtFileEmu1, TxtSetmode})
+    for (QLineEdit *box : {ui.TxtEmu1, ui.TxtFileEmu1, ui.TxtSetmode})
         makeEditable(box, pending);
     // A path chosen after Save or Cancel would show without being stored.
     if (!pending && m_chooser)
@@ -158,9 +158,9 @@ void FrmEmuset::setEmulatorPending(bool pending)
 void FrmEmuset::setSettingPending(bool pending)
 {
     m_settingPending = pending;
-    for (QLineEdit *box : {TxtSettName, TxtParameter, TxtPassed})
+    for (QLineEdit *box : {ui.TxtSettName, ui.TxtParameter, ui.TxtPassed})
         makeEditable(box, pending);
-    for (QPlainTextEdit *box : {TxtOptAvaiable, TxtDescri})
+    for (QPlainTextEdit *box : {ui.TxtOptAvaiable, ui.TxtDescri})
         makeEditable(box, pending);
     applyStates();
 }
@@ -169,18 +169,18 @@ void FrmEmuset::setSettingPending(bool pending)
 void FrmEmuset::applyStates()
 {
     const bool browsing = !m_emulatorPending && !m_settingPending;
-    for (QPushButton *command : {CmdNewEmu, CmdEditEmu, CmdDeleteEmu, CmdAddSett, CmdEditSett, CmdDelete})
+    for (QPushButton *command : {ui.CmdNewEmu, ui.CmdEditEmu, ui.CmdDeleteEmu, ui.CmdAddSett, ui.CmdEditSett, ui.CmdDelete})
         command->setEnabled(browsing);
-    CmdSaveEmu->setEnabled(m_emulatorPending);
-    CmdCancelEmu->setEnabled(m_emulatorPending);
-    CmdSalvaSett->setEnabled(m_settingPending);
-    CmdAnnullaSett->setEnabled(m_settingPending);
-    CmbEmu->setEnabled(browsing);
-    LstEmu->setEnabled(browsing);
-    LstSetting->setEnabled(!m_settingPending);
-    for (QWidget *list : {static_cast<QWidget *>(CmbEmu), static_cast<QWidget *>(LstEmu)})
+    ui.CmdSaveEmu->setEnabled(m_emulatorPending);
+    ui.CmdCancelEmu->setEnabled(m_emulatorPending);
+    ui.CmdSalvaSett->setEnabled(m_settingPending);
+    ui.CmdAnnullaSett->setEnabled(m_settingPending);
+    ui.CmbEmu->setEnabled(browsing);
+    ui.LstEmu->setEnabled(browsing);
+    ui.LstSetting->setEnabled(!m_settingPending);
+    for (QWidget *list : {static_cast<QWidget *>(ui.CmbEmu), static_cast<QWidget *>(ui.LstEmu)})
         list->setToolTip(browsing ? QString() : lockedTip);
-    LstSetting->setToolTip(m_settingPending ? lockedTip : QString());
+    ui.LstSetting->setToolTip(m_settingPending ? lockedTip : QString());
 }
 
 } // namespace Emuset

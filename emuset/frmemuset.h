@@ -1,5 +1,6 @@
 #pragma once
 
+#include "emuset/frmemuset_ui.h"
 #include "emuset/generale.h"
 #include "shared/consoles.h"
 #include "shared/datasource.h"
@@ -7,18 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class MarkList;
-class QAction;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class StatusPanels;
 
 namespace Emuset {
 
@@ -26,7 +17,7 @@ class FrmBrowserCons;
 
 // Emuset's main window: the console list and the emulator editor on the left
 // (frmemuset_emulators.cpp), the parameter-set editor on the right
-// (frmemuset_settings.cpp), the widgets built in frmemuset_ui.cpp.
+// (frmemuset_settings.cpp), the widgets in FrmEmusetUi (frmemuset_ui.cpp).
 //
 // Each editor is Browse or Pending. While one of them is Pending, everything that would
 // move its data source to another row or console is disabled (the console and emulator
@@ -42,65 +33,7 @@ public:
     // the program must end), then the Gameboy console opened.
     bool load();
 
-    // Menus
-    QMenu *file = nullptr;
-    QAction *database = nullptr;
-    QAction *ludora4 = nullptr;
-    QAction *linea = nullptr;
-    QAction *exit = nullptr;
-    QMenu *help = nullptr;
-    QAction *help1 = nullptr;
-    QAction *about = nullptr;
-
-    QLabel *Label1 = nullptr;
-    StatusPanels *StatusBar1 = nullptr;
-
-    // Emulator editor
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QComboBox *CmbEmu = nullptr;
-    QListWidget *LstEmu = nullptr;
-    QGroupBox *FrmConfig1 = nullptr;
-    QLabel *LabEmu1 = nullptr;
-    QLineEdit *TxtEmu1 = nullptr;
-    QLabel *LabSetType = nullptr;
-    QLineEdit *TxtSetmode = nullptr;
-    QLabel *Label17 = nullptr;
-    QLabel *Label16 = nullptr;
-    QLineEdit *TxtFileEmu1 = nullptr;
-    QPushButton *CmdEmu1 = nullptr;
-    QGroupBox *FraEmu1 = nullptr;
-    QPushButton *CmdNewEmu = nullptr;
-    QPushButton *CmdEditEmu = nullptr;
-    QPushButton *CmdSaveEmu = nullptr;
-    QPushButton *CmdCancelEmu = nullptr;
-    QPushButton *CmdDeleteEmu = nullptr;
-    QPushButton *CmdLaunch = nullptr;
-
-    // Parameter-set editor
-    QGroupBox *Frame3 = nullptr;
-    QGroupBox *FrmSetting1 = nullptr;
-    MarkList *LstSetting = nullptr;
-    QGroupBox *FrmSetting2 = nullptr;
-    QLineEdit *TxtValue = nullptr;
-    QGroupBox *FrmSetting3 = nullptr;
-    QLabel *LabEmuName = nullptr;
-    QLabel *LabEmu = nullptr;
-    QLabel *LabNameSetting = nullptr;
-    QLineEdit *TxtSettName = nullptr;
-    QLabel *LabParameter = nullptr;
-    QLineEdit *TxtParameter = nullptr;
-    QLabel *LabPassed = nullptr;
-    QLineEdit *TxtPassed = nullptr;
-    QLabel *LabOptA = nullptr;
-    QPlainTextEdit *TxtOptAvaiable = nullptr;
-    QLabel *LabDescri = nullptr;
-    QPlainTextEdit *TxtDescri = nullptr;
-    QPushButton *CmdAddSett = nullptr;
-    QPushButton *CmdEditSett = nullptr;
-    QPushButton *CmdSalvaSett = nullptr;
-    QPushButton *CmdAnnullaSett = nullptr;
-    QPushButton *CmdDelete = nullptr;
+    FrmEmusetUi ui;
 
     DataSource DatEmu{QStringLiteral("DatEmu")};
     DataSource DatSett{QStringLiteral("DatSett")};
@@ -118,11 +51,6 @@ public:
     void reportJetDatabase();
 
 private:
-    // Widgets (frmemuset_ui.cpp)
-    void setupUi();
-    void createMenus();
-    QWidget *createEmulatorFrame();
-    QWidget *createSettingFrame();
     void bindControls();
 
     // Emulator editor (frmemuset_emulators.cpp)

@@ -23,23 +23,23 @@ namespace Emuset {
 
 void FrmEmuset::connectEmulatorEditor()
 {
-    connect(CmbEmu, &QComboBox::activated, this, &FrmEmuset::consoleChosen);
-    connect(LstEmu, &QListWidget::itemSelectionChanged, this, &FrmEmuset::emulatorSelected);
-    connect(LstEmu, &QListWidget::itemClicked, this, &FrmEmuset::emulatorClicked);
-    connect(CmdNewEmu, &QPushButton::clicked, this, &FrmEmuset::newEmulator);
-    connect(CmdEditEmu, &QPushButton::clicked, this, &FrmEmuset::editEmulator);
-    connect(CmdSaveEmu, &QPushButton::clicked, this, &FrmEmuset::saveEmulator);
-    connect(CmdCancelEmu, &QPushButton::clicked, this, &FrmEmuset::cancelEmulator);
-    connect(CmdDeleteEmu, &QPushButton::clicked, this, &FrmEmuset::deleteEmulator);
-    connect(CmdEmu1, &QPushButton::clicked, this, &FrmEmuset::chooseExecutable);
-    connect(CmdLaunch, &QPushButton::clicked, this, &FrmEmuset::launchEmulator);
+    connect(ui.CmbEmu, &QComboBox::activated, this, &FrmEmuset::consoleChosen);
+    connect(ui.LstEmu, &QListWidget::itemSelectionChanged, this, &FrmEmuset::emulatorSelected);
+    connect(ui.LstEmu, &QListWidget::itemClicked, this, &FrmEmuset::emulatorClicked);
+    connect(ui.CmdNewEmu, &QPushButton::clicked, this, &FrmEmuset::newEmulator);
+    connect(ui.CmdEditEmu, &QPushButton::clicked, this, &FrmEmuset::editEmulator);
+    connect(ui.CmdSaveEmu, &QPushButton::clicked, this, &FrmEmuset::saveEmulator);
+    connect(ui.CmdCancelEmu, &QPushButton::clicked, this, &FrmEmuset::cancelEmulator);
+    connect(ui.CmdDeleteEmu, &QPushButton::clicked, this, &FrmEmuset::deleteEmulator);
+    connect(ui.CmdEmu1, &QPushButton::clicked, this, &FrmEmuset::chooseExecutable);
+    connect(ui.CmdLaunch, &QPushButton::clicked, this, &FrmEmuset::launchEmulator);
 }
 
 // The selected entry, not merely the current one: a list that gets the focus makes its
 // first entry current without selecting it.
 QListWidgetItem *FrmEmuset::selectedEmulatorEntry() const
 {
-    const QList<QListWidgetItem *> selected = LstEmu->selectedItems();
+    const QList<QListWidgetItem *> selected = ui.LstEmu->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
@@ -51,7 +51,7 @@ QString FrmEmuset::selectedEmulator() const
 
 void FrmEmuset::consoleChosen(int)
 {
-    if (const Consoles::Console *console = Consoles::byEmusetName(CmbEmu->currentText()))
+    if (const Consoles::Console *console = Consoles::byEmusetName(ui.CmbEmu->currentText()))
         OpenConsole(*console);
 }
 
@@ -61,8 +61,8 @@ void FrmEmuset::LoadEmulatorList()
     QList<RowEntries::Entry> emulators;
     const bool opened =
         RowEntries::read(DatEmu, m_state.ConsoleDb, Queries::allEmulators(), Schema::Emulators::Name, &emulators);
-    const QSignalBlocker blocker(LstEmu);
-    RowEntries::fill(LstEmu, emulators);
+    const QSignalBlocker blocker(ui.LstEmu);
+    RowEntries::fill(ui.LstEmu, emulators);
     if (!opened) {
         recordError(DatEmu.lastError());
         return;
@@ -133,7 +133,7 @@ void FrmEmuset::editEmulator()
 // selected and shown, so that Edit works on it at once.
 void FrmEmuset::saveEmulator()
 {
-    const QString name = TxtEmu1->text();
+    const QString name = ui.TxtEmu1->text();
     if (name.trimmed().isEmpty()) {
         refuseIncomplete(QStringLiteral("The emulator needs a name."));
         return;
@@ -144,7 +144,7 @@ void FrmEmuset::saveEmulator()
     }
     setEmulatorPending(false);
     LoadEmulatorList();
-    if (!selectEntry(LstEmu, name))
+    if (!selectEntry(ui.LstEmu, name))
         LoadSettingList();
 }
 
@@ -156,7 +156,7 @@ void FrmEmuset::cancelEmulator()
 
 void FrmEmuset::deleteEmulator()
 {
-    if (!m_state.dialogs->question(TxtEmu1->text(), QStringLiteral("Delete This Emulator?")))
+    if (!m_state.dialogs->question(ui.TxtEmu1->text(), QStringLiteral("Delete This Emulator?")))
         return;
     if (DatEmu.atEnd())
         return;   // no emulator shown: nothing to delete
@@ -170,7 +170,7 @@ void FrmEmuset::deleteEmulator()
 
 void FrmEmuset::chooseExecutable()
 {
-    if (TxtFileEmu1->isReadOnly())
+    if (ui.TxtFileEmu1->isReadOnly())
         return;
     if (!m_chooser) {
         m_chooser = new FrmBrowserCons(this);
@@ -179,20 +179,20 @@ void FrmEmuset::chooseExecutable()
     }
     m_chooser->show();
     m_chooser->raise();
-    m_chooser->setWindowTitle(QStringLiteral("Choose Executable File For : ") + TxtEmu1->text());
+    m_chooser->setWindowTitle(QStringLiteral("Choose Executable File For : ") + ui.TxtEmu1->text());
     // A console folder that does not exist leaves the chooser where it is.
-    if (const Consoles::Console *console = Consoles::byEmusetName(CmbEmu->currentText()))
+    if (const Consoles::Console *console = Consoles::byEmusetName(ui.CmbEmu->currentText()))
         m_chooser->lists()->setPath(Paths::resolve(Paths::join(m_state.FrontEndDir, console->emusetFolder)));
 }
 
 void FrmEmuset::executableChosen(const QString &path)
 {
-    TxtFileEmu1->setText(path);
+    ui.TxtFileEmu1->setText(path);
 }
 
 void FrmEmuset::launchEmulator()
 {
-    const QString path = TxtFileEmu1->text();
+    const QString path = ui.TxtFileEmu1->text();
     if (Paths::probe(path).isEmpty()) {
         m_state.dialogs->critical(QStringLiteral("Error"), QStringLiteral("Emulator not found!"));
         return;

@@ -21,14 +21,6 @@ namespace {
 
 const QString newSetName = QStringLiteral("sett.name");
 
-// A set stored without a name is listed with an empty one, and found by it.
-QString oneSet(const QString &emulator, const QString &set)
-{
-    if (set.isEmpty())
-        return Queries::setsOf(emulator) + QStringLiteral(" and ([nome] = '' or [nome] is null)");
-    return Queries::setNamed(emulator, set);
-}
-
 // An empty emulator name is stored as an empty text, not as Null, so that the set is
 // listed while no emulator is selected.
 QString storedText(const QString &text)
@@ -40,12 +32,12 @@ QString storedText(const QString &text)
 
 void FrmEmuset::connectSettingEditor()
 {
-    connect(LstSetting, &MarkList::entryClicked, this, &FrmEmuset::ApplySetMarks);
-    connect(CmdAddSett, &QPushButton::clicked, this, &FrmEmuset::newSetting);
-    connect(CmdEditSett, &QPushButton::clicked, this, &FrmEmuset::editSetting);
-    connect(CmdSalvaSett, &QPushButton::clicked, this, &FrmEmuset::saveSetting);
-    connect(CmdAnnullaSett, &QPushButton::clicked, this, &FrmEmuset::cancelSetting);
-    connect(CmdDelete, &QPushButton::clicked, this, &FrmEmuset::deleteSetting);
+    connect(ui.LstSetting, &MarkList::entryClicked, this, &FrmEmuset::ApplySetMarks);
+    connect(ui.CmdAddSett, &QPushButton::clicked, this, &FrmEmuset::newSetting);
+    connect(ui.CmdEditSett, &QPushButton::clicked, this, &FrmEmuset::editSetting);
+    connect(ui.CmdSalvaSett, &QPushButton::clicked, this, &FrmEmuset::saveSetting);
+    connect(ui.CmdAnnullaSett, &QPushButton::clicked, this, &FrmEmuset::cancelSetting);
+    connect(ui.CmdDelete, &QPushButton::clicked, this, &FrmEmuset::deleteSetting);
 }
 
 // Lists the sets of the selected emulator with their marks (only Attivo = 1 is marked),
@@ -55,10 +47,10 @@ void FrmEmuset::LoadSettingList()
     DatSett.setDatabaseName(m_state.ConsoleDb);
     DatSett.setRecordSource(Queries::setsOf(selectedEmulator()));
     const bool opened = DatSett.open();
-    LstSetting->clear();
+    ui.LstSetting->clear();
     m_state.SettingListReady = false;
     for (; opened && !DatSett.atEnd(); DatSett.moveNext())
-        LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
+        ui.LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
                              CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)), *DatSett.currentRowId());
     m_state.SettingListReady = true;
     if (!opened) {
@@ -76,16 +68,16 @@ void FrmEmuset::ApplySetMarks(int clickedRow)
     if (!m_state.SettingListReady)
         return;
     QList<SetMarks::Mark> marks;
-    for (int row = 0; row < LstSetting->count(); ++row) {
-        const QListWidgetItem *entry = LstSetting->item(row);
-        marks.append({RowEntries::rowId(entry).value_or(0), LstSetting->isMarked(row), entry->text()});
+    for (int row = 0; row < ui.LstSetting->count(); ++row) {
+        const QListWidgetItem *entry = ui.LstSetting->item(row);
+        marks.append({RowEntries::rowId(entry).value_or(0), ui.LstSetting->isMarked(row), entry->text()});
     }
     QString error;
     if (!SetMarks::store(m_state.ConsoleDb, marks, &error)) {
-        LstSetting->setMarked(clickedRow, !LstSetting->isMarked(clickedRow));
+        ui.LstSetting->setMarked(clickedRow, !ui.LstSetting->isMarked(clickedRow));
         recordError(error);
     }
-    if (QListWidgetItem *clicked = LstSetting->item(clickedRow))
+    if (QListWidgetItem *clicked = ui.LstSetting->item(clickedRow))
         showSet(clicked, &error);
 }
 
@@ -109,9 +101,9 @@ void FrmEmuset::newSetting()
         return;
     }
     const QString emulator = selectedEmulator();
-    LabEmu->setText(emulator);
+    ui.LabEmu->setText(emulator);
     DatSett.setValue(QStringLiteral("ID_Emula"), storedText(emulator));
-    TxtSettName->setText(newSetName);
+    ui.TxtSettName->setText(newSetName);
     setSettingPending(true);
 }
 
@@ -119,7 +111,7 @@ void FrmEmuset::newSetting()
 // does nothing.
 void FrmEmuset::editSetting()
 {
-    const QList<QListWidgetItem *> selected = LstSetting->selectedItems();
+    const QList<QListWidgetItem *> selected = ui.LstSetting->selectedItems();
     if (selected.isEmpty())
         return;
     QString error;
@@ -134,8 +126,8 @@ void FrmEmuset::editSetting()
 // without them. A saved set is selected and shown, so that Edit works on it at once.
 void FrmEmuset::saveSetting()
 {
-    const QString name = TxtSettName->text();
-    if (name.trimmed().isEmpty() || TxtParameter->text().trimmed().isEmpty()) {
+    const QString name = ui.TxtSettName->text();
+    if (name.trimmed().isEmpty() || ui.TxtParameter->text().trimmed().isEmpty()) {
         refuseIncomplete(QStringLiteral("The set needs a name and a parameter."));
         return;
     }
@@ -145,9 +137,9 @@ void FrmEmuset::saveSetting()
     }
     setSettingPending(false);
     LoadSettingList();
-    if (selectEntry(LstSetting, name)) {
+    if (selectEntry(ui.LstSetting, name)) {
         QString error;
-        showSet(LstSetting->selectedItems().value(0), &error);
+        showSet(ui.LstSetting->selectedItems().value(0), &error);
     }
 }
 
@@ -159,7 +151,7 @@ void FrmEmuset::cancelSetting()
 
 void FrmEmuset::deleteSetting()
 {
-    if (!m_state.dialogs->question(TxtSettName->text(), QStringLiteral("Delete This Setting?")))
+    if (!m_state.dialogs->question(ui.TxtSettName->text(), QStringLiteral("Delete This Setting?")))
         return;
     if (DatSett.atEnd()) {
         recordError(QStringLiteral("No current record"));

@@ -1,5 +1,5 @@
 // The widgets of the main window, without behaviour.
-#include "emuset/frmemuset.h"
+#include "emuset/frmemuset_ui.h"
 
 #include "emuset/emusetpictures.h"
 #include "shared/widgets/formbuilder.h"
@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,13 +78,13 @@ QAction *item(QMenu *menu, const QString &name, const QString &text)
 
 } // namespace
 
-void FrmEmuset::setupUi()
+void FrmEmusetUi::setupUi(QMainWindow *window)
 {
-    setObjectName(QStringLiteral("FrmEmuset"));
-    setWindowTitle(QStringLiteral("Emuset"));
-    createMenus();
+    window->setObjectName(QStringLiteral("FrmEmuset"));
+    window->setWindowTitle(QStringLiteral("Emuset"));
+    createMenus(window);
 
-    auto *central = new QWidget(this);
+    auto *central = new QWidget(window);
     Label1 = label(QStringLiteral("Label1"),
                    QStringLiteral("Emuset : program for Add and Configure Emulators to Ludora4."));
     QFont bold = Label1->font();
@@ -96,28 +97,28 @@ void FrmEmuset::setupUi()
     layout->setContentsMargins(6, 4, 6, 2);
     layout->addWidget(Label1);
     layout->addLayout(halves, 1);
-    setCentralWidget(central);
+    window->setCentralWidget(central);
 
-    StatusBar1 = named(new StatusPanels(1, 0, this), QStringLiteral("StatusBar1"));
-    setStatusBar(StatusBar1);
+    StatusBar1 = named(new StatusPanels(1, 0, window), QStringLiteral("StatusBar1"));
+    window->setStatusBar(StatusBar1);
 }
 
-void FrmEmuset::createMenus()
+void FrmEmusetUi::createMenus(QMainWindow *window)
 {
-    file = menuBar()->addMenu(QStringLiteral("&File"));
+    file = window->menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
     database = item(file, QStringLiteral("database"), QStringLiteral("Choose Ludora4 Directory"));
     ludora4 = item(file, QStringLiteral("ludora4"), QStringLiteral("Install Plug-In Into Ludora4"));
     linea = file->addSeparator();
     linea->setObjectName(QStringLiteral("linea"));
     exit = item(file, QStringLiteral("exit"), QStringLiteral("Exit"));
-    help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help = window->menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("help"));
     help1 = item(help, QStringLiteral("help1"), QStringLiteral("Help"));
     about = item(help, QStringLiteral("about"), QStringLiteral("About"));
 }
 
-QWidget *FrmEmuset::createEmulatorFrame()
+QWidget *FrmEmusetUi::createEmulatorFrame()
 {
     Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("Emulators"));
     Frame2 = frame(QStringLiteral("Frame2"), QStringLiteral("Choose Console"));
@@ -180,7 +181,7 @@ QWidget *FrmEmuset::createEmulatorFrame()
     return Frame1;
 }
 
-QWidget *FrmEmuset::createSettingFrame()
+QWidget *FrmEmusetUi::createSettingFrame()
 {
     Frame3 = frame(QStringLiteral("Frame3"), QStringLiteral("Command Line Passed"));
     FrmSetting1 = frame(QStringLiteral("FrmSetting1"), QStringLiteral("Emulator Setting"));

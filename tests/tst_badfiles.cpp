@@ -161,29 +161,29 @@ void TestBadFiles::damagedConsoleDatabase()
     m_dialogs = ScriptedDialogs();
     Emuset::FrmEmuset *window = start(own.path(), m_dialogs, m_launcher);
     QVERIFY(window);
-    QVERIFY2(window->StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
-             qPrintable(window->StatusBar1->text(1)));
-    QCOMPARE(window->LstEmu->count(), 0);
-    QTest::mouseClick(window->CmdNewEmu, Qt::LeftButton);
+    QVERIFY2(window->ui.StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
+             qPrintable(window->ui.StatusBar1->text(1)));
+    QCOMPARE(window->ui.LstEmu->count(), 0);
+    QTest::mouseClick(window->ui.CmdNewEmu, Qt::LeftButton);
     if (emuset == EmusetOutcome::NewRefused) {
-        QVERIFY2(window->StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
-                 qPrintable(window->StatusBar1->text(1)));
-        QVERIFY(window->TxtEmu1->isReadOnly());
-        QVERIFY(!window->CmdSaveEmu->isEnabled());
+        QVERIFY2(window->ui.StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
+                 qPrintable(window->ui.StatusBar1->text(1)));
+        QVERIFY(window->ui.TxtEmu1->isReadOnly());
+        QVERIFY(!window->ui.CmdSaveEmu->isEnabled());
         return;
     }
-    typeText(window->TxtEmu1, QStringLiteral("Typed Emulator"));
-    QTest::mouseClick(window->CmdSaveEmu, Qt::LeftButton);
+    typeText(window->ui.TxtEmu1, QStringLiteral("Typed Emulator"));
+    QTest::mouseClick(window->ui.CmdSaveEmu, Qt::LeftButton);
     if (emuset == EmusetOutcome::SavedNotListed) {
         QVERIFY(m_dialogs.shown.isEmpty());
-        QVERIFY2(window->StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
-                 qPrintable(window->StatusBar1->text(1)));
+        QVERIFY2(window->ui.StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
+                 qPrintable(window->ui.StatusBar1->text(1)));
         return;
     }
     QCOMPARE(m_dialogs.shown.size(), 1);
     QVERIFY2(m_dialogs.shown[0].text.contains(file), qPrintable(m_dialogs.shown[0].text));
-    QCOMPARE(window->TxtEmu1->text(), QStringLiteral("Typed Emulator"));
-    QVERIFY(window->CmdSaveEmu->isEnabled());
+    QCOMPARE(window->ui.TxtEmu1->text(), QStringLiteral("Typed Emulator"));
+    QVERIFY(window->ui.CmdSaveEmu->isEnabled());
 }
 
 // "Save Modify", a set's mark, a play and a document: each refused store says why, and
@@ -237,23 +237,23 @@ void TestBadFiles::frontEndRefusesStores(TestInstall &install, FrmMain *main, co
 // A new emulator and a set's mark in Emuset: refused by name, the typing kept.
 void TestBadFiles::emusetRefusesStores(TestInstall &install, Emuset::FrmEmuset *emuset, const QString &cause)
 {
-    QCOMPARE(entries(emuset->LstEmu), QStringList{"Gambatte"});
+    QCOMPARE(entries(emuset->ui.LstEmu), QStringList{"Gambatte"});
     m_dialogs.shown.clear();
-    QTest::mouseClick(emuset->CmdNewEmu, Qt::LeftButton);
-    typeText(emuset->TxtEmu1, QStringLiteral("Typed Emulator"));
-    typeText(emuset->TxtFileEmu1, QStringLiteral("/opt/typed"));
-    QTest::mouseClick(emuset->CmdSaveEmu, Qt::LeftButton);
+    QTest::mouseClick(emuset->ui.CmdNewEmu, Qt::LeftButton);
+    typeText(emuset->ui.TxtEmu1, QStringLiteral("Typed Emulator"));
+    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/typed"));
+    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QVERIFY2(m_dialogs.shown[0].text.contains(cause), qPrintable(m_dialogs.shown[0].text));
-    QCOMPARE(emuset->TxtEmu1->text(), QStringLiteral("Typed Emulator"));
-    QCOMPARE(emuset->TxtFileEmu1->text(), QStringLiteral("/opt/typed"));
-    QVERIFY(emuset->CmdSaveEmu->isEnabled());
-    QTest::mouseClick(emuset->CmdCancelEmu, Qt::LeftButton);
+    QCOMPARE(emuset->ui.TxtEmu1->text(), QStringLiteral("Typed Emulator"));
+    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QStringLiteral("/opt/typed"));
+    QVERIFY(emuset->ui.CmdSaveEmu->isEnabled());
+    QTest::mouseClick(emuset->ui.CmdCancelEmu, Qt::LeftButton);
 
-    clickEntry(emuset->LstEmu, 0);
-    clickEntry(emuset->LstSetting, 0);
-    QVERIFY2(emuset->StatusBar1->text(1).contains(cause), qPrintable(emuset->StatusBar1->text(1)));
+    clickEntry(emuset->ui.LstEmu, 0);
+    clickEntry(emuset->ui.LstSetting, 0);
+    QVERIFY2(emuset->ui.StatusBar1->text(1).contains(cause), qPrintable(emuset->ui.StatusBar1->text(1)));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM emulatori")), QVariant(1));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Attivo FROM setting")), QVariant(0));
 }
@@ -415,7 +415,7 @@ void TestBadFiles::registryWithoutEmusetsRecord()
     m_dialogs = ScriptedDialogs();
     Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    emuset->ludora4->trigger();
+    emuset->ui.ludora4->trigger();
     auto *plug = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
     QVERIFY(plug);
     QVERIFY(plug->lists()->setPath(install.root()));

@@ -197,25 +197,25 @@ void TestBadNames::emulatorsAndSets()
     Emuset::FrmEmuset *emuset = start(own.path(), emusetDialogs, launcher);
     QVERIFY(emuset);
 
-    QTest::mouseClick(emuset->CmdNewEmu, Qt::LeftButton);
-    typeText(emuset->TxtEmu1, name);
-    typeText(emuset->TxtFileEmu1, QStringLiteral("/opt/emu"));
-    typeText(emuset->TxtSetmode, QStringLiteral("2"));
-    QTest::mouseClick(emuset->CmdSaveEmu, Qt::LeftButton);
-    QCOMPARE(entries(emuset->LstEmu), QStringList({decoy, name}));
-    QVERIFY(clickListEntry(emuset->LstEmu, name));
-    QCOMPARE(emuset->TxtEmu1->text(), name);
-    QCOMPARE(emuset->TxtFileEmu1->text(), QStringLiteral("/opt/emu"));
-    QTest::mouseClick(emuset->CmdAddSett, Qt::LeftButton);
-    replaceText(emuset->TxtSettName, name);
-    typeText(emuset->TxtParameter, QStringLiteral("-p"));
-    typeText(emuset->TxtPassed, QStringLiteral("v"));
-    QTest::mouseClick(emuset->CmdSalvaSett, Qt::LeftButton);
-    QCOMPARE(entries(emuset->LstSetting), QStringList{name});
-    QVERIFY(clickListEntry(emuset->LstSetting, name));   // marks it
-    QCOMPARE(emuset->TxtSettName->text(), name);
+    QTest::mouseClick(emuset->ui.CmdNewEmu, Qt::LeftButton);
+    typeText(emuset->ui.TxtEmu1, name);
+    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/emu"));
+    typeText(emuset->ui.TxtSetmode, QStringLiteral("2"));
+    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
+    QCOMPARE(entries(emuset->ui.LstEmu), QStringList({decoy, name}));
+    QVERIFY(clickListEntry(emuset->ui.LstEmu, name));
+    QCOMPARE(emuset->ui.TxtEmu1->text(), name);
+    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QStringLiteral("/opt/emu"));
+    QTest::mouseClick(emuset->ui.CmdAddSett, Qt::LeftButton);
+    replaceText(emuset->ui.TxtSettName, name);
+    typeText(emuset->ui.TxtParameter, QStringLiteral("-p"));
+    typeText(emuset->ui.TxtPassed, QStringLiteral("v"));
+    QTest::mouseClick(emuset->ui.CmdSalvaSett, Qt::LeftButton);
+    QCOMPARE(entries(emuset->ui.LstSetting), QStringList{name});
+    QVERIFY(clickListEntry(emuset->ui.LstSetting, name));   // marks it
+    QCOMPARE(emuset->ui.TxtSettName->text(), name);
     QVERIFY(emusetDialogs.shown.isEmpty());
-    QCOMPARE(emuset->StatusBar1->text(1), QString());
+    QCOMPARE(emuset->ui.StatusBar1->text(1), QString());
     closeAll();
 
     QCOMPARE(texts(install.column(gameboy, QStringLiteral("SELECT Emu_Name || '|' || Emu_Link FROM emulatori ORDER BY rowid"))),

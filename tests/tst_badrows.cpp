@@ -191,29 +191,29 @@ void TestBadRows::emusetActsOnThePickedRow()
     m_dialogs = ScriptedDialogs();
     Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    QCOMPARE(emuset->LstEmu->count(), 3);
+    QCOMPARE(emuset->ui.LstEmu->count(), 3);
 
-    const int row = clickEntryShowing(emuset->LstEmu, emuset->TxtFileEmu1, QStringLiteral("/emu/second"));
+    const int row = clickEntryShowing(emuset->ui.LstEmu, emuset->ui.TxtFileEmu1, QStringLiteral("/emu/second"));
     QVERIFY(row >= 0);
-    QTest::mouseClick(emuset->CmdEditEmu, Qt::LeftButton);
-    replaceText(emuset->TxtFileEmu1, QStringLiteral("/emu/edited"));
-    QTest::mouseClick(emuset->CmdSaveEmu, Qt::LeftButton);
+    QTest::mouseClick(emuset->ui.CmdEditEmu, Qt::LeftButton);
+    replaceText(emuset->ui.TxtFileEmu1, QStringLiteral("/emu/edited"));
+    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Emu_Link FROM emulatori ORDER BY rowid")),
              QVariantList({"/emu/first", "/emu/edited", "/emu/sets"}));
 
-    QVERIFY(clickEntryShowing(emuset->LstEmu, emuset->TxtFileEmu1, QStringLiteral("/emu/sets")) >= 0);
-    QCOMPARE(emuset->LstSetting->count(), 2);
-    clickEntry(emuset->LstSetting, 1);   // marks it and shows it
-    QCOMPARE(emuset->TxtParameter->text(), QStringLiteral("-second"));
+    QVERIFY(clickEntryShowing(emuset->ui.LstEmu, emuset->ui.TxtFileEmu1, QStringLiteral("/emu/sets")) >= 0);
+    QCOMPARE(emuset->ui.LstSetting->count(), 2);
+    clickEntry(emuset->ui.LstSetting, 1);   // marks it and shows it
+    QCOMPARE(emuset->ui.TxtParameter->text(), QStringLiteral("-second"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")), QVariantList({0, 1}));
-    emuset->LstSetting->setCurrentRow(1);
-    QTest::mouseClick(emuset->CmdEditSett, Qt::LeftButton);
-    replaceText(emuset->TxtParameter, QStringLiteral("-edited"));
-    QTest::mouseClick(emuset->CmdSalvaSett, Qt::LeftButton);
+    emuset->ui.LstSetting->setCurrentRow(1);
+    QTest::mouseClick(emuset->ui.CmdEditSett, Qt::LeftButton);
+    replaceText(emuset->ui.TxtParameter, QStringLiteral("-edited"));
+    QTest::mouseClick(emuset->ui.CmdSalvaSett, Qt::LeftButton);
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Stringa FROM setting ORDER BY rowid")),
              QVariantList({"-first", "-edited"}));
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(emuset->StatusBar1->text(1), QString());
+    QCOMPARE(emuset->ui.StatusBar1->text(1), QString());
 }
 
 // Where a stored name is looked up (the start game, a game's emulator), a row of exactly
@@ -292,11 +292,11 @@ void TestBadRows::rowsGoneSinceTheListWasFilled()
     QTest::mouseClick(ui.CmdDeleteDoc, Qt::LeftButton);
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Doc_Name FROM documents")), QVariantList{"Kept"});
 
-    clickEntry(emuset->LstEmu, 1);
-    QCOMPARE(emuset->TxtFileEmu1->text(), QString());
-    QVERIFY2(emuset->StatusBar1->text(1).contains(QStringLiteral("Gone")), qPrintable(emuset->StatusBar1->text(1)));
-    QTest::mouseClick(emuset->CmdEditEmu, Qt::LeftButton);
-    QTest::mouseClick(emuset->CmdDeleteEmu, Qt::LeftButton);
+    clickEntry(emuset->ui.LstEmu, 1);
+    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QString());
+    QVERIFY2(emuset->ui.StatusBar1->text(1).contains(QStringLiteral("Gone")), qPrintable(emuset->ui.StatusBar1->text(1)));
+    QTest::mouseClick(emuset->ui.CmdEditEmu, Qt::LeftButton);
+    QTest::mouseClick(emuset->ui.CmdDeleteEmu, Qt::LeftButton);
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Emu_Name FROM emulatori")), QVariantList{"Kept"});
 }
 

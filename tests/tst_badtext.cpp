@@ -99,9 +99,9 @@ void TestBadText::markupIsShownAsText()
     Emuset::FrmEmuset *emuset = start(own.path(), dialogs, launcher);
     QVERIFY(emuset);
     QCOMPARE(interpretingLabels(emuset), QStringList());
-    clickEntry(emuset->LstEmu, 0);
+    clickEntry(emuset->ui.LstEmu, 0);
     emuset->grab();
-    QCOMPARE(emuset->LabEmu->text(), text);
+    QCOMPARE(emuset->ui.LabEmu->text(), text);
 }
 
 // Notes of 200,000 characters on one line are shown whole and stored back unchanged with

@@ -147,24 +147,24 @@ void TestBadValues::nullEmulatorAndSetColumns()
 
     Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    QCOMPARE(entries(emuset->LstEmu), QStringList{"Bare"});
-    clickEntry(emuset->LstEmu, 0);
-    QCOMPARE(emuset->TxtEmu1->text(), QStringLiteral("Bare"));
-    QCOMPARE(emuset->TxtFileEmu1->text(), QString());
-    QCOMPARE(emuset->TxtSetmode->text(), QString());
-    QCOMPARE(entries(emuset->LstSetting), QStringList{QString()});
-    QVERIFY(!emuset->LstSetting->isMarked(0));
-    QCOMPARE(emuset->TxtSettName->text(), QString());
-    QCOMPARE(emuset->TxtParameter->text(), QString());
+    QCOMPARE(entries(emuset->ui.LstEmu), QStringList{"Bare"});
+    clickEntry(emuset->ui.LstEmu, 0);
+    QCOMPARE(emuset->ui.TxtEmu1->text(), QStringLiteral("Bare"));
+    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QString());
+    QCOMPARE(emuset->ui.TxtSetmode->text(), QString());
+    QCOMPARE(entries(emuset->ui.LstSetting), QStringList{QString()});
+    QVERIFY(!emuset->ui.LstSetting->isMarked(0));
+    QCOMPARE(emuset->ui.TxtSettName->text(), QString());
+    QCOMPARE(emuset->ui.TxtParameter->text(), QString());
     // The nameless set's mark is stored on its row, not on the row without an emulator.
-    clickEntry(emuset->LstSetting, 0);
-    QCOMPARE(emuset->StatusBar1->text(1), QString());
+    clickEntry(emuset->ui.LstSetting, 0);
+    QCOMPARE(emuset->ui.StatusBar1->text(1), QString());
     const QString marks = QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid");
     QCOMPARE(install.column(gameboy, marks), QVariantList({1, 0}));
     // An edit of the bare emulator stores what was typed and leaves the rest empty.
-    QTest::mouseClick(emuset->CmdEditEmu, Qt::LeftButton);
-    typeText(emuset->TxtFileEmu1, QStringLiteral("/opt/bare"));
-    QTest::mouseClick(emuset->CmdSaveEmu, Qt::LeftButton);
+    QTest::mouseClick(emuset->ui.CmdEditEmu, Qt::LeftButton);
+    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/bare"));
+    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT coalesce(Emu_Link, 'null') || '/' || coalesce(Emu_Type, 'null') "
                                                     "FROM emulatori ORDER BY rowid")),
@@ -337,13 +337,13 @@ void TestBadValues::placementTypes()
     m_launcher = RecordingLauncher();
     Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    QTest::mouseClick(emuset->CmdNewEmu, Qt::LeftButton);
-    typeText(emuset->TxtEmu1, QStringLiteral("Typed"));
-    typeText(emuset->TxtFileEmu1, QStringLiteral("/opt/typed"));
-    typeText(emuset->TxtSetmode, typed);
-    QTest::mouseClick(emuset->CmdSaveEmu, Qt::LeftButton);
-    clickEntry(emuset->LstEmu, 0);
-    QCOMPARE(emuset->TxtSetmode->text(), typed);
+    QTest::mouseClick(emuset->ui.CmdNewEmu, Qt::LeftButton);
+    typeText(emuset->ui.TxtEmu1, QStringLiteral("Typed"));
+    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/typed"));
+    typeText(emuset->ui.TxtSetmode, typed);
+    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
+    clickEntry(emuset->ui.LstEmu, 0);
+    QCOMPARE(emuset->ui.TxtSetmode->text(), typed);
     const QVariant type = install.scalar(gameboy, QStringLiteral("SELECT Emu_Type FROM emulatori"));
     QCOMPARE(type.isNull(), stored.isNull());
     QCOMPARE(type.toString(), stored.toString());

@@ -90,7 +90,7 @@ private slots:
 private:
     Emuset::FrmEmuset *open();
     void selectEmulator(const QString &name);
-    void clickSet(int row) { clickEntry(m_main->LstSetting, row); }
+    void clickSet(int row) { clickEntry(m_main->ui.LstSetting, row); }
     void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
     void type(QWidget *box, const QString &text);
     void addEmulator(const QString &name, const QString &link, const QString &mode);
@@ -121,9 +121,9 @@ Emuset::FrmEmuset *TestEmusetEditors::open()
 
 void TestEmusetEditors::selectEmulator(const QString &name)
 {
-    const int row = rowOf(m_main->LstEmu, name);
+    const int row = rowOf(m_main->ui.LstEmu, name);
     QVERIFY2(row >= 0, qPrintable(name));
-    clickEntry(m_main->LstEmu, row);
+    clickEntry(m_main->ui.LstEmu, row);
 }
 
 void TestEmusetEditors::type(QWidget *box, const QString &text)
@@ -135,11 +135,11 @@ void TestEmusetEditors::type(QWidget *box, const QString &text)
 
 void TestEmusetEditors::addEmulator(const QString &name, const QString &link, const QString &mode)
 {
-    click(m_main->CmdNewEmu);
-    type(m_main->TxtEmu1, name);
-    type(m_main->TxtFileEmu1, link);
-    type(m_main->TxtSetmode, mode);
-    click(m_main->CmdSaveEmu);
+    click(m_main->ui.CmdNewEmu);
+    type(m_main->ui.TxtEmu1, name);
+    type(m_main->ui.TxtFileEmu1, link);
+    type(m_main->ui.TxtSetmode, mode);
+    click(m_main->ui.CmdSaveEmu);
 }
 
 void TestEmusetEditors::cancelAfterNewLeavesNoRow()
@@ -147,22 +147,22 @@ void TestEmusetEditors::cancelAfterNewLeavesNoRow()
     Rows rows{*m_install};
     QVERIFY(rows.emulator(QStringLiteral("Alpha")));
     QVERIFY(open());
-    click(m_main->CmdNewEmu);
-    for (QLineEdit *box : {m_main->TxtEmu1, m_main->TxtFileEmu1, m_main->TxtSetmode}) {
+    click(m_main->ui.CmdNewEmu);
+    for (QLineEdit *box : {m_main->ui.TxtEmu1, m_main->ui.TxtFileEmu1, m_main->ui.TxtSetmode}) {
         QVERIFY(!box->isReadOnly());
         QVERIFY(white(box));
         QCOMPARE(box->text(), QString());
     }
-    QVERIFY(!m_main->CmdNewEmu->isEnabled() && !m_main->CmdEditEmu->isEnabled() && !m_main->CmdDeleteEmu->isEnabled());
-    QVERIFY(m_main->CmdSaveEmu->isEnabled() && m_main->CmdCancelEmu->isEnabled());
-    type(m_main->TxtEmu1, QStringLiteral("Never"));
-    click(m_main->CmdCancelEmu);
+    QVERIFY(!m_main->ui.CmdNewEmu->isEnabled() && !m_main->ui.CmdEditEmu->isEnabled() && !m_main->ui.CmdDeleteEmu->isEnabled());
+    QVERIFY(m_main->ui.CmdSaveEmu->isEnabled() && m_main->ui.CmdCancelEmu->isEnabled());
+    type(m_main->ui.TxtEmu1, QStringLiteral("Never"));
+    click(m_main->ui.CmdCancelEmu);
 
     QCOMPARE(rows.emulators(), QVariantList{"Alpha"});
-    QVERIFY(m_main->TxtEmu1->isReadOnly());
-    QVERIFY(!white(m_main->TxtEmu1));
-    QVERIFY(m_main->CmdNewEmu->isEnabled() && !m_main->CmdSaveEmu->isEnabled());
-    QCOMPARE(entries(m_main->LstEmu), QStringList{"Alpha"});
+    QVERIFY(m_main->ui.TxtEmu1->isReadOnly());
+    QVERIFY(!white(m_main->ui.TxtEmu1));
+    QVERIFY(m_main->ui.CmdNewEmu->isEnabled() && !m_main->ui.CmdSaveEmu->isEnabled());
+    QCOMPARE(entries(m_main->ui.LstEmu), QStringList{"Alpha"});
 }
 
 void TestEmusetEditors::saveSelectsAndShowsTheNewEmulator()
@@ -172,26 +172,26 @@ void TestEmusetEditors::saveSelectsAndShowsTheNewEmulator()
     QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Screen")));
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(entries(m_main->LstSetting), QStringList{"Screen"});
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Screen"});
 
     addEmulator(QStringLiteral("Beta"), QStringLiteral("/emu/beta"), QStringLiteral("2"));
     QCOMPARE(rows.emulators(), QVariantList({"Alpha", "Beta"}));
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList({"/emu/run", "/emu/beta"}));
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Type")), QVariantList({"1", "2"}));
-    QCOMPARE(entries(m_main->LstEmu), QStringList({"Alpha", "Beta"}));
-    const QList<QListWidgetItem *> selected = m_main->LstEmu->selectedItems();   // selected and shown
+    QCOMPARE(entries(m_main->ui.LstEmu), QStringList({"Alpha", "Beta"}));
+    const QList<QListWidgetItem *> selected = m_main->ui.LstEmu->selectedItems();   // selected and shown
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected.first()->text(), QStringLiteral("Beta"));
-    QCOMPARE(m_main->TxtEmu1->text(), QStringLiteral("Beta"));
-    QCOMPARE(m_main->LstSetting->count(), 0);
-    QVERIFY(m_main->TxtEmu1->isReadOnly() && m_main->CmdNewEmu->isEnabled());
+    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Beta"));
+    QCOMPARE(m_main->ui.LstSetting->count(), 0);
+    QVERIFY(m_main->ui.TxtEmu1->isReadOnly() && m_main->ui.CmdNewEmu->isEnabled());
     QVERIFY(m_dialogs.shown.isEmpty());
 
     // Edit works on the saved emulator without another click in the list.
-    click(m_main->CmdEditEmu);
-    QVERIFY(!m_main->TxtEmu1->isReadOnly());
-    type(m_main->TxtSetmode, QStringLiteral("3"));
-    click(m_main->CmdSaveEmu);
+    click(m_main->ui.CmdEditEmu);
+    QVERIFY(!m_main->ui.TxtEmu1->isReadOnly());
+    type(m_main->ui.TxtSetmode, QStringLiteral("3"));
+    click(m_main->ui.CmdSaveEmu);
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Type")), QVariantList({"1", "3"}));
 }
 
@@ -218,14 +218,14 @@ void TestEmusetEditors::incompleteRecordsAreRefused()
     QVERIFY(rows.emulator(QStringLiteral("Alpha")));
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
-    QPushButton *save = set ? m_main->CmdSalvaSett : m_main->CmdSaveEmu;
-    QLineEdit *nameBox = set ? m_main->TxtSettName : m_main->TxtEmu1;
-    click(set ? m_main->CmdAddSett : m_main->CmdNewEmu);
+    QPushButton *save = set ? m_main->ui.CmdSalvaSett : m_main->ui.CmdSaveEmu;
+    QLineEdit *nameBox = set ? m_main->ui.TxtSettName : m_main->ui.TxtEmu1;
+    click(set ? m_main->ui.CmdAddSett : m_main->ui.CmdNewEmu);
     type(nameBox, name);
     if (set)
-        type(m_main->TxtParameter, parameter);
+        type(m_main->ui.TxtParameter, parameter);
     else
-        type(m_main->TxtFileEmu1, QStringLiteral("/emu/nameless"));
+        type(m_main->ui.TxtFileEmu1, QStringLiteral("/emu/nameless"));
     click(save);
 
     QCOMPARE(m_dialogs.shown.size(), 1);
@@ -242,14 +242,14 @@ void TestEmusetEditors::superNintendoOpensSnesAndItsFolder()
     QVERIFY(snes.emulator(QStringLiteral("Snes9x")));
     QVERIFY(touch(m_install->path(QStringLiteral("console/snes/zsnes"))));
     QVERIFY(open());
-    chooseConsole(m_main->CmbEmu, QStringLiteral("SuperNintendo"));
-    QCOMPARE(m_main->CmbEmu->currentText(), QStringLiteral("SuperNintendo"));
+    chooseConsole(m_main->ui.CmbEmu, QStringLiteral("SuperNintendo"));
+    QCOMPARE(m_main->ui.CmbEmu->currentText(), QStringLiteral("SuperNintendo"));
     QCOMPARE(Generale::state().ConsoleDb, m_install->path(QStringLiteral("database/snes.mdb")));
-    QCOMPARE(entries(m_main->LstEmu), QStringList{"Snes9x"});
+    QCOMPARE(entries(m_main->ui.LstEmu), QStringList{"Snes9x"});
 
-    click(m_main->CmdNewEmu);
-    type(m_main->TxtEmu1, QStringLiteral("ZSnes"));
-    click(m_main->CmdEmu1);
+    click(m_main->ui.CmdNewEmu);
+    type(m_main->ui.TxtEmu1, QStringLiteral("ZSnes"));
+    click(m_main->ui.CmdEmu1);
     Emuset::FrmBrowserCons *chooser = m_main->chooser();
     QVERIFY(chooser && chooser->isVisible());
     QCOMPARE(chooser->windowTitle(), QStringLiteral("Choose Executable File For : ZSnes"));
@@ -257,9 +257,9 @@ void TestEmusetEditors::superNintendoOpensSnesAndItsFolder()
     const int row = rowOf(chooser->lists()->File1, QStringLiteral("zsnes"));
     QVERIFY(row >= 0);
     clickEntry(chooser->lists()->File1, row);
-    QCOMPARE(m_main->TxtFileEmu1->text(), m_install->path(QStringLiteral("console/snes/zsnes")));
+    QCOMPARE(m_main->ui.TxtFileEmu1->text(), m_install->path(QStringLiteral("console/snes/zsnes")));
     QVERIFY(!m_main->chooser() || !m_main->chooser()->isVisible());
-    click(m_main->CmdSaveEmu);
+    click(m_main->ui.CmdSaveEmu);
     QCOMPARE(snes.emulators(QStringLiteral("Emu_Link")),
              QVariantList({"/emu/run", m_install->path(QStringLiteral("console/snes/zsnes"))}));
     QCOMPARE(Rows{*m_install}.emulators(), QVariantList());
@@ -268,7 +268,7 @@ void TestEmusetEditors::superNintendoOpensSnesAndItsFolder()
 void TestEmusetEditors::chooserInBrowseDoesNothing()
 {
     QVERIFY(open());
-    click(m_main->CmdEmu1);
+    click(m_main->ui.CmdEmu1);
     QVERIFY(!m_main->chooser());
     QVERIFY(!window(QStringLiteral("FrmBrowserCons")));
 }
@@ -291,14 +291,14 @@ void TestEmusetEditors::deleteEmulatorAsks()
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
     m_dialogs.queueAnswers({answer});
-    click(m_main->CmdDeleteEmu);
+    click(m_main->ui.CmdDeleteEmu);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Alpha"));
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Delete This Emulator?"));
     QCOMPARE(rows.emulators(), left);
-    QCOMPARE(entries(m_main->LstEmu).size(), left.size());
+    QCOMPARE(entries(m_main->ui.LstEmu).size(), left.size());
 }
 
 // While a record is pending, nothing can move the editors to another row or console.
@@ -309,24 +309,24 @@ void TestEmusetEditors::pendingKeepsTheRowItWasTypedFor()
     QVERIFY(rows.emulator(QStringLiteral("Beta")));
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
-    click(m_main->CmdEditEmu);
-    for (QWidget *locked : std::initializer_list<QWidget *>{m_main->CmbEmu, m_main->LstEmu, m_main->CmdAddSett,
-                                                             m_main->CmdEditSett, m_main->CmdDelete})
+    click(m_main->ui.CmdEditEmu);
+    for (QWidget *locked : std::initializer_list<QWidget *>{m_main->ui.CmbEmu, m_main->ui.LstEmu, m_main->ui.CmdAddSett,
+                                                             m_main->ui.CmdEditSett, m_main->ui.CmdDelete})
         QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
-    clickEntry(m_main->LstEmu, rowOf(m_main->LstEmu, QStringLiteral("Beta")));
-    chooseConsole(m_main->CmbEmu, QStringLiteral("MSX"));
-    QCOMPARE(m_main->TxtEmu1->text(), QStringLiteral("Alpha"));
-    type(m_main->TxtFileEmu1, QStringLiteral("/emu/alpha2"));
-    click(m_main->CmdSaveEmu);
+    clickEntry(m_main->ui.LstEmu, rowOf(m_main->ui.LstEmu, QStringLiteral("Beta")));
+    chooseConsole(m_main->ui.CmbEmu, QStringLiteral("MSX"));
+    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Alpha"));
+    type(m_main->ui.TxtFileEmu1, QStringLiteral("/emu/alpha2"));
+    click(m_main->ui.CmdSaveEmu);
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList({"/emu/alpha2", "/emu/run"}));
 
     selectEmulator(QStringLiteral("Beta"));
-    click(m_main->CmdAddSett);
-    QVERIFY(!m_main->LstSetting->isEnabled() && !m_main->LstEmu->isEnabled() && !m_main->CmdNewEmu->isEnabled());
-    type(m_main->TxtParameter, QStringLiteral("-x"));
-    click(m_main->CmdSalvaSett);
+    click(m_main->ui.CmdAddSett);
+    QVERIFY(!m_main->ui.LstSetting->isEnabled() && !m_main->ui.LstEmu->isEnabled() && !m_main->ui.CmdNewEmu->isEnabled());
+    type(m_main->ui.TxtParameter, QStringLiteral("-x"));
+    click(m_main->ui.CmdSalvaSett);
     QCOMPARE(rows.sets(QStringLiteral("Beta"), QStringLiteral("Stringa")), QVariantList{"-x"});
-    QVERIFY(m_main->LstSetting->isEnabled() && m_main->LstEmu->isEnabled() && m_main->CmdNewEmu->isEnabled());
+    QVERIFY(m_main->ui.LstSetting->isEnabled() && m_main->ui.LstEmu->isEnabled() && m_main->ui.CmdNewEmu->isEnabled());
 }
 
 void TestEmusetEditors::refusedSaveIsReportedAndKeepsTheTyping()
@@ -340,12 +340,12 @@ void TestEmusetEditors::refusedSaveIsReportedAndKeepsTheTyping()
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Error"));
     QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("refused by the test")), qPrintable(m_dialogs.shown[0].text));
-    QVERIFY(m_main->StatusBar1->text(1).contains(QStringLiteral("refused by the test")));
-    QVERIFY(m_main->CmdSaveEmu->isEnabled() && !m_main->TxtEmu1->isReadOnly());
-    QCOMPARE(m_main->TxtEmu1->text(), QStringLiteral("Gamma"));
+    QVERIFY(m_main->ui.StatusBar1->text(1).contains(QStringLiteral("refused by the test")));
+    QVERIFY(m_main->ui.CmdSaveEmu->isEnabled() && !m_main->ui.TxtEmu1->isReadOnly());
+    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Gamma"));
 
     QVERIFY(m_install->exec(TestInstall::gameboyDb(), QStringLiteral("DROP TRIGGER refuse")));
-    click(m_main->CmdSaveEmu);
+    click(m_main->ui.CmdSaveEmu);
     QCOMPARE(Rows{*m_install}.emulators(), QVariantList{"Gamma"});
 }
 
@@ -370,7 +370,7 @@ void TestEmusetEditors::launch()
     QVERIFY(Rows{*m_install}.emulator(QStringLiteral("Gambatte"), typed));
     QVERIFY(open());
     selectEmulator(QStringLiteral("Gambatte"));
-    click(m_main->CmdLaunch);
+    click(m_main->ui.CmdLaunch);
     if (!found) {
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
@@ -385,8 +385,8 @@ void TestEmusetEditors::launch()
     QCOMPARE(m_launcher.started[0].arguments, QStringList());
 
     m_launcher.succeed = false;
-    click(m_main->CmdLaunch);
-    QVERIFY(m_main->StatusBar1->text(1).contains(file));
+    click(m_main->ui.CmdLaunch);
+    QVERIFY(m_main->ui.StatusBar1->text(1).contains(file));
 }
 
 void TestEmusetEditors::marksTwoThenUnmarksOne()
@@ -401,8 +401,8 @@ void TestEmusetEditors::marksTwoThenUnmarksOne()
     clickSet(2);
     clickSet(0);
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Attivo")), QVariantList({0, 0, 1}));
-    QVERIFY(!m_main->LstSetting->isMarked(0) && m_main->LstSetting->isMarked(2));
-    QCOMPARE(m_main->TxtSettName->text(), QStringLiteral("One"));   // the clicked set is shown
+    QVERIFY(!m_main->ui.LstSetting->isMarked(0) && m_main->ui.LstSetting->isMarked(2));
+    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("One"));   // the clicked set is shown
 }
 
 void TestEmusetEditors::loadingMarksOnlyActiveAndWritesNothing()
@@ -415,14 +415,14 @@ void TestEmusetEditors::loadingMarksOnlyActiveAndWritesNothing()
     QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("YesNo"), -1));
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(entries(m_main->LstSetting), QStringList({"On", "Off", "Empty", "YesNo"}));
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList({"On", "Off", "Empty", "YesNo"}));
     QList<bool> marks;
     for (int row = 0; row < 4; ++row)
-        marks.append(m_main->LstSetting->isMarked(row));
+        marks.append(m_main->ui.LstSetting->isMarked(row));
     QCOMPARE(marks, QList<bool>({true, false, false, false}));
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("ifnull(Attivo, 'null')")), QVariantList({1, 0, "null", -1}));
-    QCOMPARE(m_main->TxtSettName->text(), QStringLiteral("On"));
-    QCOMPARE(m_main->LabEmu->text(), QStringLiteral("Alpha"));
+    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("On"));
+    QCOMPARE(m_main->ui.LabEmu->text(), QStringLiteral("Alpha"));
 }
 
 void TestEmusetEditors::editLeavesOtherEmulatorsSetAlone()
@@ -436,15 +436,15 @@ void TestEmusetEditors::editLeavesOtherEmulatorsSetAlone()
     selectEmulator(QStringLiteral("Beta"));
     clickSet(0);
     clickSet(0);
-    click(m_main->CmdEditSett);
-    for (QWidget *box : std::initializer_list<QWidget *>{m_main->TxtSettName, m_main->TxtParameter, m_main->TxtPassed,
-                                                          m_main->TxtOptAvaiable, m_main->TxtDescri})
+    click(m_main->ui.CmdEditSett);
+    for (QWidget *box : std::initializer_list<QWidget *>{m_main->ui.TxtSettName, m_main->ui.TxtParameter, m_main->ui.TxtPassed,
+                                                          m_main->ui.TxtOptAvaiable, m_main->ui.TxtDescri})
         QVERIFY2(white(box), qPrintable(box->objectName()));
-    type(m_main->TxtSettName, QStringLiteral("Screen 2"));
-    type(m_main->TxtParameter, QStringLiteral("-display"));
-    type(m_main->TxtPassed, QStringLiteral("2"));
-    click(m_main->CmdSalvaSett);
-    QCOMPARE(entries(m_main->LstSetting), QStringList{"Screen 2"});   // renamed at once
+    type(m_main->ui.TxtSettName, QStringLiteral("Screen 2"));
+    type(m_main->ui.TxtParameter, QStringLiteral("-display"));
+    type(m_main->ui.TxtPassed, QStringLiteral("2"));
+    click(m_main->ui.CmdSalvaSett);
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Screen 2"});   // renamed at once
     QCOMPARE(rows.sets(QStringLiteral("Beta"), QStringLiteral("Stringa || ' ' || Scelta")), QVariantList{"-display 2"});
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome || Stringa || Attivo")), QVariantList{"Screen-a1"});
 }
@@ -457,14 +457,14 @@ void TestEmusetEditors::deletedEmulatorsSetsComeBack()
     QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Kept off"), 0));
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
-    click(m_main->CmdDeleteEmu);
+    click(m_main->ui.CmdDeleteEmu);
     QCOMPARE(rows.emulators(), QVariantList());
-    QCOMPARE(m_main->LstEmu->count(), 0);
+    QCOMPARE(m_main->ui.LstEmu->count(), 0);
 
     addEmulator(QStringLiteral("Alpha"), QStringLiteral("/emu/new"), QStringLiteral("1"));
     selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(entries(m_main->LstSetting), QStringList({"Kept on", "Kept off"}));
-    QVERIFY(m_main->LstSetting->isMarked(0) && !m_main->LstSetting->isMarked(1));
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList({"Kept on", "Kept off"}));
+    QVERIFY(m_main->ui.LstSetting->isMarked(0) && !m_main->ui.LstSetting->isMarked(1));
 }
 
 void TestEmusetEditors::newSetBelongsToSelectedEmulator()
@@ -473,20 +473,20 @@ void TestEmusetEditors::newSetBelongsToSelectedEmulator()
     QVERIFY(rows.emulator(QStringLiteral("Alpha")));
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
-    click(m_main->CmdAddSett);
-    QCOMPARE(m_main->TxtSettName->text(), QStringLiteral("sett.name"));
-    QCOMPARE(m_main->LabEmu->text(), QStringLiteral("Alpha"));
-    QVERIFY(m_main->CmdSalvaSett->isEnabled() && !m_main->CmdAddSett->isEnabled());
-    type(m_main->TxtParameter, QStringLiteral("-display"));
-    type(m_main->TxtPassed, QStringLiteral("1"));
-    type(m_main->TxtDescri, QStringLiteral("Screen size"));
-    click(m_main->CmdSalvaSett);
+    click(m_main->ui.CmdAddSett);
+    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("sett.name"));
+    QCOMPARE(m_main->ui.LabEmu->text(), QStringLiteral("Alpha"));
+    QVERIFY(m_main->ui.CmdSalvaSett->isEnabled() && !m_main->ui.CmdAddSett->isEnabled());
+    type(m_main->ui.TxtParameter, QStringLiteral("-display"));
+    type(m_main->ui.TxtPassed, QStringLiteral("1"));
+    type(m_main->ui.TxtDescri, QStringLiteral("Screen size"));
+    click(m_main->ui.CmdSalvaSett);
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome || '|' || Stringa || '|' || Scelta || '|' || Descri")),
              QVariantList{"sett.name|-display|1|Screen size"});
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Attivo")), QVariantList{0});
-    QCOMPARE(entries(m_main->LstSetting), QStringList{"sett.name"});
-    QVERIFY(!m_main->LstSetting->isMarked(0));
-    QVERIFY(m_main->TxtSettName->isReadOnly());
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"sett.name"});
+    QVERIFY(!m_main->ui.LstSetting->isMarked(0));
+    QVERIFY(m_main->ui.TxtSettName->isReadOnly());
 }
 
 void TestEmusetEditors::newSetWithoutEmulatorIsListedWithoutOne()
@@ -494,18 +494,18 @@ void TestEmusetEditors::newSetWithoutEmulatorIsListedWithoutOne()
     Rows rows{*m_install};
     QVERIFY(rows.emulator(QStringLiteral("Alpha")));
     QVERIFY(open());
-    click(m_main->CmdAddSett);
-    type(m_main->TxtParameter, QStringLiteral("-x"));
-    click(m_main->CmdSalvaSett);
+    click(m_main->ui.CmdAddSett);
+    type(m_main->ui.TxtParameter, QStringLiteral("-x"));
+    click(m_main->ui.CmdSalvaSett);
     QCOMPARE(rows.sets(QString(), QStringLiteral("Nome")), QVariantList{"sett.name"});
-    QCOMPARE(entries(m_main->LstSetting), QStringList{"sett.name"});
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"sett.name"});
     // Selected and shown: Edit works on it at once.
-    QCOMPARE(m_main->TxtParameter->text(), QStringLiteral("-x"));
-    click(m_main->CmdEditSett);
-    QVERIFY(!m_main->TxtParameter->isReadOnly());
-    click(m_main->CmdAnnullaSett);
+    QCOMPARE(m_main->ui.TxtParameter->text(), QStringLiteral("-x"));
+    click(m_main->ui.CmdEditSett);
+    QVERIFY(!m_main->ui.TxtParameter->isReadOnly());
+    click(m_main->ui.CmdAnnullaSett);
     selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(m_main->LstSetting->count(), 0);
+    QCOMPARE(m_main->ui.LstSetting->count(), 0);
 }
 
 void TestEmusetEditors::deleteSettingAsks_data()
@@ -527,14 +527,14 @@ void TestEmusetEditors::deleteSettingAsks()
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
     m_dialogs.queueAnswers({answer});
-    click(m_main->CmdDelete);
+    click(m_main->ui.CmdDelete);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("First"));
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Delete This Setting?"));
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome")), left);
-    QCOMPARE(m_main->LstSetting->count(), left.size());
+    QCOMPARE(m_main->ui.LstSetting->count(), left.size());
 }
 
 void TestEmusetEditors::namesWithQuotesWork()
@@ -543,21 +543,21 @@ void TestEmusetEditors::namesWithQuotesWork()
     QVERIFY(open());
     addEmulator(QStringLiteral("Pac'Emu"), QStringLiteral("/emu/pac"), QStringLiteral("1"));
     selectEmulator(QStringLiteral("Pac'Emu"));
-    click(m_main->CmdAddSett);
-    type(m_main->TxtSettName, QStringLiteral("Bob's"));
-    type(m_main->TxtParameter, QStringLiteral("-o"));
-    click(m_main->CmdSalvaSett);
-    QCOMPARE(entries(m_main->LstSetting), QStringList{"Bob's"});
+    click(m_main->ui.CmdAddSett);
+    type(m_main->ui.TxtSettName, QStringLiteral("Bob's"));
+    type(m_main->ui.TxtParameter, QStringLiteral("-o"));
+    click(m_main->ui.CmdSalvaSett);
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Bob's"});
     clickSet(0);
     QCOMPARE(rows.sets(QStringLiteral("Pac''Emu"), QStringLiteral("Attivo")), QVariantList{1});
 
-    click(m_main->CmdEditEmu);
-    QCOMPARE(m_main->TxtEmu1->text(), QStringLiteral("Pac'Emu"));
-    type(m_main->TxtFileEmu1, QStringLiteral("/emu/pac2"));
-    click(m_main->CmdSaveEmu);
+    click(m_main->ui.CmdEditEmu);
+    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Pac'Emu"));
+    type(m_main->ui.TxtFileEmu1, QStringLiteral("/emu/pac2"));
+    click(m_main->ui.CmdSaveEmu);
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList{"/emu/pac2"});
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(m_main->StatusBar1->text(1), QString());
+    QCOMPARE(m_main->ui.StatusBar1->text(1), QString());
 }
 
 QTEST_MAIN(TestEmusetEditors)

@@ -213,15 +213,15 @@ void TestEmusetStart::mainWindowMenusAndConsoles()
                              "Sega Megadrive", "Sega GameGear", "PcEngine", "MSX", "Commodore Amiga"})
         consoles.append(QLatin1String(name));
     QStringList shown;
-    for (int i = 0; i < main->CmbEmu->count(); ++i)
-        shown.append(main->CmbEmu->itemText(i));
+    for (int i = 0; i < main->ui.CmbEmu->count(); ++i)
+        shown.append(main->ui.CmbEmu->itemText(i));
     QCOMPARE(shown, consoles);
-    QCOMPARE(main->CmbEmu->currentText(), QStringLiteral("Gameboy"));
-    QVERIFY(main->TxtEmu1->isReadOnly());
-    QVERIFY(main->CmdNewEmu->isEnabled() && !main->CmdSaveEmu->isEnabled());
-    QCOMPARE(main->LstSetting->count(), 0);
+    QCOMPARE(main->ui.CmbEmu->currentText(), QStringLiteral("Gameboy"));
+    QVERIFY(main->ui.TxtEmu1->isReadOnly());
+    QVERIFY(main->ui.CmdNewEmu->isEnabled() && !main->ui.CmdSaveEmu->isEnabled());
+    QCOMPARE(main->ui.LstSetting->count(), 0);
 
-    main->about->trigger();
+    main->ui.about->trigger();
     auto *about = window(QStringLiteral("FrmAbout"));
     QVERIFY(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("About..."));
@@ -235,10 +235,10 @@ void TestEmusetStart::exitEndsTheProgram()
     startOn(own.path());
     auto *main = qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
     QVERIFY(main);
-    main->help1->trigger();
-    QTest::mouseClick(main->CmdNewEmu, Qt::LeftButton);
-    QTest::keyClicks(main->TxtEmu1, QStringLiteral("Unsaved"));
-    main->exit->trigger();
+    main->ui.help1->trigger();
+    QTest::mouseClick(main->ui.CmdNewEmu, Qt::LeftButton);
+    QTest::keyClicks(main->ui.TxtEmu1, QStringLiteral("Unsaved"));
+    main->ui.exit->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Generale::mainWindow());
     QVERIFY(!window(QStringLiteral("FrmHelp")));
@@ -256,7 +256,7 @@ void TestEmusetStart::installWithoutRegistryWritesNothing()
     startOn(own.path());
     auto *main = qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
     QVERIFY(main);
-    main->ludora4->trigger();
+    main->ui.ludora4->trigger();
     auto *plug = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
     QVERIFY(plug);
     QCOMPARE(plug->windowTitle(), QStringLiteral("Select LUDORA4.EXE !"));
@@ -286,7 +286,7 @@ void TestEmusetStart::installStoresOwnPath()
         startOn(own.path());
         auto *main = qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
         QVERIFY(main);
-        main->ludora4->trigger();
+        main->ui.ludora4->trigger();
         auto *plug = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
         QVERIFY(plug);
         QVERIFY(plug->lists()->setPath(m_install.root()));

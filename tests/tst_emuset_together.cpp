@@ -38,7 +38,7 @@ private:
     void addEmulator(const QString &name, const QString &link, const QString &mode);
     void addSet(const QString &name, const QString &parameter, const QString &passed);
     void editSetValue(const QString &passed);
-    void selectEmulator(const QString &name) { clickEntry(m_emuset->LstEmu, rowOf(m_emuset->LstEmu, name)); }
+    void selectEmulator(const QString &name) { clickEntry(m_emuset->ui.LstEmu, rowOf(m_emuset->ui.LstEmu, name)); }
     void showGame(const QString &game);
     void play();
     void clickFrontEndSet(int row);
@@ -62,29 +62,29 @@ bool TestEmusetTogether::prepare(TestInstall &install, QTemporaryDir &own)
 
 void TestEmusetTogether::addEmulator(const QString &name, const QString &link, const QString &mode)
 {
-    QTest::mouseClick(m_emuset->CmdNewEmu, Qt::LeftButton);
-    QTest::keyClicks(m_emuset->TxtEmu1, name);
-    QTest::keyClicks(m_emuset->TxtFileEmu1, link);
-    QTest::keyClicks(m_emuset->TxtSetmode, mode);
-    QTest::mouseClick(m_emuset->CmdSaveEmu, Qt::LeftButton);
+    QTest::mouseClick(m_emuset->ui.CmdNewEmu, Qt::LeftButton);
+    QTest::keyClicks(m_emuset->ui.TxtEmu1, name);
+    QTest::keyClicks(m_emuset->ui.TxtFileEmu1, link);
+    QTest::keyClicks(m_emuset->ui.TxtSetmode, mode);
+    QTest::mouseClick(m_emuset->ui.CmdSaveEmu, Qt::LeftButton);
 }
 
 void TestEmusetTogether::addSet(const QString &name, const QString &parameter, const QString &passed)
 {
-    QTest::mouseClick(m_emuset->CmdAddSett, Qt::LeftButton);
-    m_emuset->TxtSettName->clear();
-    QTest::keyClicks(m_emuset->TxtSettName, name);
-    QTest::keyClicks(m_emuset->TxtParameter, parameter);
-    QTest::keyClicks(m_emuset->TxtPassed, passed);
-    QTest::mouseClick(m_emuset->CmdSalvaSett, Qt::LeftButton);
+    QTest::mouseClick(m_emuset->ui.CmdAddSett, Qt::LeftButton);
+    m_emuset->ui.TxtSettName->clear();
+    QTest::keyClicks(m_emuset->ui.TxtSettName, name);
+    QTest::keyClicks(m_emuset->ui.TxtParameter, parameter);
+    QTest::keyClicks(m_emuset->ui.TxtPassed, passed);
+    QTest::mouseClick(m_emuset->ui.CmdSalvaSett, Qt::LeftButton);
 }
 
 void TestEmusetTogether::editSetValue(const QString &passed)
 {
-    QTest::mouseClick(m_emuset->CmdEditSett, Qt::LeftButton);
-    m_emuset->TxtPassed->clear();
-    QTest::keyClicks(m_emuset->TxtPassed, passed);
-    QTest::mouseClick(m_emuset->CmdSalvaSett, Qt::LeftButton);
+    QTest::mouseClick(m_emuset->ui.CmdEditSett, Qt::LeftButton);
+    m_emuset->ui.TxtPassed->clear();
+    QTest::keyClicks(m_emuset->ui.TxtPassed, passed);
+    QTest::mouseClick(m_emuset->ui.CmdSalvaSett, Qt::LeftButton);
 }
 
 void TestEmusetTogether::showGame(const QString &game)
@@ -127,8 +127,8 @@ void TestEmusetTogether::madeInEmusetPlaysInTheFrontEnd()
     addSet(QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"));
     addSet(QStringLiteral("Sound"), QStringLiteral("-nosound"), QString());
     addSet(QStringLiteral("Full"), QStringLiteral("-full"), QString());
-    clickEntry(m_emuset->LstSetting, 0);
-    clickEntry(m_emuset->LstSetting, 2);
+    clickEntry(m_emuset->ui.LstSetting, 0);
+    clickEntry(m_emuset->ui.LstSetting, 2);
     QVERIFY(m_emusetDialogs.shown.isEmpty());
     closeAll();
 
@@ -167,9 +167,9 @@ void TestEmusetTogether::bothProgramsOnOneDatabase()
              QStringList({"-display", "1", Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
 
     selectEmulator(QStringLiteral("Gambatte"));
-    QVERIFY(m_emuset->LstSetting->isMarked(0));   // the front-end's mark
-    clickEntry(m_emuset->LstSetting, 0);
-    clickEntry(m_emuset->LstSetting, 0);
+    QVERIFY(m_emuset->ui.LstSetting->isMarked(0));   // the front-end's mark
+    clickEntry(m_emuset->ui.LstSetting, 0);
+    clickEntry(m_emuset->ui.LstSetting, 0);
     editSetValue(QStringLiteral("2"));
     play();
     QCOMPARE(m_launcher.started.last().arguments,
@@ -178,7 +178,7 @@ void TestEmusetTogether::bothProgramsOnOneDatabase()
 
     QVERIFY(m_frontDialogs.shown.isEmpty());
     QVERIFY(m_emusetDialogs.shown.isEmpty());
-    QCOMPARE(m_emuset->StatusBar1->text(1), QString());
+    QCOMPARE(m_emuset->ui.StatusBar1->text(1), QString());
     const QString db = TestInstall::gameboyDb();
     QCOMPARE(install.column(db, QStringLiteral("SELECT Emu_Name FROM emulatori ORDER BY rowid")),
              QVariantList({"Gambatte", "Mednafen"}));
@@ -196,8 +196,8 @@ void TestEmusetTogether::emusetWaitsForAnotherProgramsLock()
     QVERIFY(prepare(install, own));
     m_emuset = start(own.path(), m_emusetDialogs, m_launcher);
     QVERIFY(m_emuset);
-    QTest::mouseClick(m_emuset->CmdNewEmu, Qt::LeftButton);
-    QTest::keyClicks(m_emuset->TxtEmu1, QStringLiteral("Waiting"));
+    QTest::mouseClick(m_emuset->ui.CmdNewEmu, Qt::LeftButton);
+    QTest::keyClicks(m_emuset->ui.TxtEmu1, QStringLiteral("Waiting"));
 
     QSemaphore locked;
     QSemaphore never;
@@ -220,14 +220,14 @@ void TestEmusetTogether::emusetWaitsForAnotherProgramsLock()
         QSqlDatabase::removeDatabase(name);
     });
     locked.acquire();
-    QTest::mouseClick(m_emuset->CmdSaveEmu, Qt::LeftButton);
+    QTest::mouseClick(m_emuset->ui.CmdSaveEmu, Qt::LeftButton);
     other.join();
 
     QVERIFY(committed);
     QVERIFY(m_emusetDialogs.shown.isEmpty());
     QCOMPARE(install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT Emu_Name FROM emulatori ORDER BY rowid")),
              QVariantList({"Other", "Waiting"}));
-    QCOMPARE(entries(m_emuset->LstEmu), QStringList({"Other", "Waiting"}));
+    QCOMPARE(entries(m_emuset->ui.LstEmu), QStringList({"Other", "Waiting"}));
 }
 
 QTEST_MAIN(TestEmusetTogether)

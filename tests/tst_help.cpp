@@ -166,7 +166,7 @@ void TestHelp::emusetMenuOpensItsHelp()
     RecordingLauncher launcher;
     Emuset::FrmEmuset *main = EmusetRun::start(own.path(), dialogs, launcher);
     QVERIFY(main);
-    main->help1->trigger();
+    main->ui.help1->trigger();
     auto *help = EmusetRun::window<FrmHelp>(QStringLiteral("FrmHelp"));
     QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("Emuset MiniHelp"));

@@ -560,8 +560,8 @@ void TestJetConversion::emusetNamesTheWayOut()
     QVERIFY2(text.contains(gameboy) && text.contains(QStringLiteral("Open Ludora4 once"))
                  && text.contains(QStringLiteral("ludora4-convert ") + install.root()),
              qPrintable(text));
-    QCOMPARE(window->StatusBar1->text(1), text);
-    QCOMPARE(window->LstEmu->count(), 0);
+    QCOMPARE(window->ui.StatusBar1->text(1), text);
+    QCOMPARE(window->ui.LstEmu->count(), 0);
     QVERIFY(JetFile::isJet(gameboy));
     EmusetRun::closeAll();
 }
