@@ -46,10 +46,10 @@ QString userDataDir()
 Choice choose(const QString &explicitRoot, const QString &executableDir)
 {
     if (!explicitRoot.isEmpty())
-        return {explicitRoot, false, executableDir};
+        return {explicitRoot, false, executableDir, {}};
     if (holdsInstallation(executableDir))
-        return {executableDir, false, executableDir};
-    return {userDataDir(), true, executableDir};
+        return {executableDir, false, executableDir, {}};
+    return {userDataDir(), true, executableDir, {}};
 }
 
 bool prepare(const Choice &choice, QString *note, QString *error)
