@@ -110,10 +110,20 @@ private:
     bool isAmigaActive() const;
     void reportStoreError(const QString &text);
 
+    // --- rom folder scan (frmmain_scan.cpp) ---
+    void connectScanButton();
+    void scanRoms();
+    void showNewGames(const QString &first);
+
     // --- games page (frmmain_games.cpp) and console switching (frmmain_switch.cpp) ---
     void selectGame();
     void showGameCounts();
     void restoreGameListChoices();
+    void connectSearch();
+    void focusSearch();
+    void applySearch();
+    void clearSearch();
+    void showSearchCount();
     void setGameImageLists(const ImageListPair &pair);
     void setGameViewMode(int mode);
     void switchConsole(const Consoles::Console &console);

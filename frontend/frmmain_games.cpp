@@ -1,6 +1,7 @@
 // The "Games" page: the game list, its filters, icon and view types, and the counts.
 #include "frontend/frmmain.h"
 
+#include "frontend/counttext.h"
 #include "frontend/gamelistmodel.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/pictures.h"
@@ -10,9 +11,16 @@
 #include "shared/widgets/rowentries.h"
 #include "shared/widgets/statuspanels.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTabWidget>
 
 #include <iterator>
 
@@ -159,6 +167,50 @@ void FrmMain::connectGamesPage()
             setGameViewMode(viewOptions[i].mode);
         });
     }
+    connectSearch();
+}
+
+void FrmMain::connectSearch()
+{
+    connect(ui.TxtSearch, &QLineEdit::textChanged, this, &FrmMain::applySearch);
+    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(find, &QShortcut::activated, this, &FrmMain::focusSearch);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), ui.TxtSearch, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, ui.TxtSearch, &QLineEdit::clear);
+}
+
+void FrmMain::focusSearch()
+{
+    ui.TabGames->setCurrentWidget(ui.FrmGames[0]);
+    ui.TxtSearch->setFocus(Qt::ShortcutFocusReason);
+    ui.TxtSearch->selectAll();
+}
+
+// The list narrowed to the games matching the search. The shown game stays shown and
+// stays selected while it matches; the list starts at the first match, or at the shown
+// game when the search is cleared.
+void FrmMain::applySearch()
+{
+    const QString text = ui.TxtSearch->text();
+    m_gameList->setSearch(text);
+    showSearchCount();
+    ui.LstGames->setCurrentRow(m_gameList->rowOf(m_state.CurrentGame));
+    if (!text.isEmpty())
+        ui.LstGames->view()->scrollToTop();
+}
+
+// A console switch starts without a search.
+void FrmMain::clearSearch()
+{
+    const QSignalBlocker quiet(ui.TxtSearch);
+    ui.TxtSearch->clear();
+    m_gameList->setSearch(QString());
+}
+
+void FrmMain::showSearchCount()
+{
+    ui.LabSearchCount->setText(countText(m_gameList->rowCount()) + QStringLiteral(" of ")
+                               + countText(m_gameList->totalRows()));
 }
 
 // Puts back the view and icon type of the last run, before the list's first fill.
@@ -199,6 +251,7 @@ void FrmMain::FillGameList()
     QString error;
     const bool read = GameList::read(DatGames, iconType(ui), &m_gameList->table(), &fill, &error);
     m_gameList->setRows(std::move(fill.rows));
+    showSearchCount();
     showCounts(ui.StatusBar1, fill.counts);
     if (!read)
         recordError(error);

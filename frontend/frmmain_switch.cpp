@@ -40,6 +40,7 @@ void FrmMain::switchConsole(const Consoles::Console &console)
     reportMissingConsoleDatabase();
     LoadDocumentList();
     FillEmulatorList();
+    clearSearch();
     FillGameList();
 }
 

@@ -261,11 +261,31 @@ QGroupBox *FrmMainUi::createGamesPage()
     auto *list = new QVBoxLayout;
     list->addWidget(LstGames, 1);
     list->addWidget(Command1, 0, Qt::AlignHCenter);
-    auto *layout = new QHBoxLayout(page);
+    auto *listAndOptions = new QHBoxLayout;
+    listAndOptions->addLayout(list, 1);
+    listAndOptions->addWidget(createGameOptions());
+    auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addLayout(list, 1);
-    layout->addWidget(createGameOptions());
+    layout->addWidget(createSearchRow());
+    layout->addLayout(listAndOptions, 1);
     return page;
+}
+
+QWidget *FrmMainUi::createSearchRow()
+{
+    TxtSearch = named(new QLineEdit, QStringLiteral("TxtSearch"));
+    TxtSearch->setPlaceholderText(QStringLiteral("Search games"));
+    TxtSearch->setClearButtonEnabled(true);
+    TxtSearch->setToolTip(QStringLiteral("Games whose name contains the text, whatever the case and accents (Ctrl+F)"));
+    LabSearchCount = named(new QLabel, QStringLiteral("LabSearchCount"));
+    LabSearchCount->setTextFormat(Qt::PlainText);
+    LabSearchCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Wide enough for the largest counts, so the field does not jump while typing.
+    LabSearchCount->setMinimumWidth(LabSearchCount->fontMetrics().horizontalAdvance(QStringLiteral("000,000 of 000,000")));
+    auto *row = new QHBoxLayout;
+    row->addWidget(TxtSearch, 1);
+    row->addWidget(LabSearchCount);
+    return withLayout(row);
 }
 
 QWidget *FrmMainUi::createGameOptions()
@@ -527,11 +547,14 @@ QWidget *FrmMainUi::createRecordButtons()
     CmdDeleteGame = button(QStringLiteral("CmdDeleteGame"), QStringLiteral("Delete Game"));
     CmdAddPro = button(QStringLiteral("CmdAddPro"), QStringLiteral("Add New Producer"));
     CmdConvUtil = button(QStringLiteral("CmdConvUtil"), QStringLiteral("Snap Conversion"));
+    CmdScanRoms = button(QStringLiteral("CmdScanRoms"), QStringLiteral("Scan Roms"));
+    CmdScanRoms->setToolTip(QStringLiteral("Add a game for every file of the games folder that no game uses yet"));
     auto *grid = new QGridLayout;
     grid->setSpacing(4);
     grid->addWidget(Command9, 0, 0);
-    grid->addWidget(Command8, 0, 1);
-    grid->addWidget(CmdDeleteGame, 0, 2);
+    grid->addWidget(CmdScanRoms, 0, 1);
+    grid->addWidget(Command8, 0, 2);
+    grid->addWidget(CmdDeleteGame, 0, 3);
     grid->addWidget(CmdAddPro, 1, 0);
     grid->addWidget(CmdConvUtil, 1, 1);
     return withLayout(grid);

@@ -49,7 +49,9 @@ struct FrmMainUi {
     QTabWidget *TabGeneral = nullptr;
     std::array<QGroupBox *, 5> FrmGeneral{};
 
-    // "Games": the game list and its options
+    // "Games": the search, the game list and its options
+    QLineEdit *TxtSearch = nullptr;
+    QLabel *LabSearchCount = nullptr;
     GameListWidget *LstGames = nullptr;
     QGroupBox *Frame4 = nullptr;
     QRadioButton *OptAll = nullptr;
@@ -99,6 +101,7 @@ struct FrmMainUi {
     QLabel *Label15 = nullptr;
     QPushButton *Command10 = nullptr;
     QPushButton *Command9 = nullptr;
+    QPushButton *CmdScanRoms = nullptr;
     QPushButton *Command8 = nullptr;
     QPushButton *CmdDeleteGame = nullptr;
     QPushButton *CmdAddPro = nullptr;
@@ -148,6 +151,7 @@ private:
     void createStatusBar(QMainWindow *window);
 
     QGroupBox *createGamesPage();
+    QWidget *createSearchRow();
     QWidget *createGameOptions();
     QGroupBox *createAboutPage();
     QGroupBox *createPluginsPage();

@@ -1,5 +1,6 @@
 #include "frontend/gamelistmodel.h"
 
+#include "frontend/namefold.h"
 #include "shared/datasource.h"
 #include "shared/rating.h"
 #include "shared/saturating.h"
@@ -86,6 +87,7 @@ bool Table::refresh(DataSource &games, QString *error)
 bool Table::readTable(const QString &databasePath, QString *error)
 {
     m_names.clear();
+    m_folded.clear();
     m_games.clear();
     const auto row = [this](const SqliteStatement &values) {
         const QString name = values.text(Gioco);
@@ -96,6 +98,9 @@ bool Table::readTable(const QString &databasePath, QString *error)
         game.times = wholeNumber(values.value(Times));
         game.nameStart = qint32(m_names.size());
         game.nameLength = qint32(name.size());
+        game.foldedStart = qint32(m_folded.size());
+        NameFold::append(name, m_folded);
+        game.foldedLength = qint32(m_folded.size()) - game.foldedStart;
         game.languagePicture = qint8(languagePicture(values.bytes(Language)));
         game.ratingPicture = qint8(ratingPicture(values.value(Rating)));
         game.playable = Sql::isYes(values.value(Playable));
@@ -109,6 +114,7 @@ bool Table::readTable(const QString &databasePath, QString *error)
     if (!table.scan(tableColumns(), row)) {
         *error = table.lastError();
         m_names.clear();
+        m_folded.clear();
         m_games.clear();
         m_byId = {};
         return false;
@@ -140,12 +146,14 @@ bool read(DataSource &games, IconType type, Table *table, Fill *fill, QString *e
     Rows &rows = fill->rows;
     Counts &counts = fill->counts;
     rows.names = table->names();   // shared, not copied
+    rows.folded = table->foldedNames();
     rows.entries.reserve(games.rowIds().size());
     for (const qint64 id : games.rowIds()) {
         const Table::Game *game = table->game(id);
         if (!game)
             continue;   // deleted between the two reads, or without a name
-        rows.entries.push_back({id, game->nameStart, game->nameLength, picture(type, *game)});
+        rows.entries.push_back({id, game->nameStart, game->nameLength, game->foldedStart, game->foldedLength,
+                                picture(type, *game)});
         ++counts.all;
         counts.favorite += game->favorite ? 1 : 0;
         counts.playable += game->playable ? 1 : 0;
@@ -187,26 +195,65 @@ void GameListModel::setRows(GameList::Rows rows)
 {
     beginResetModel();
     std::swap(m_rows, rows);
+    narrow(false);
     endResetModel();
 }
 
 void GameListModel::setImageLists(const ImageListPair *pair)
 {
     m_images = pair;
-    if (m_rows.size() > 0)
-        emit dataChanged(index(0), index(int(m_rows.size()) - 1), {Qt::DecorationRole});
+    if (rowCount() > 0)
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole});
+}
+
+void GameListModel::setSearch(const QString &text)
+{
+    QString needle = NameFold::fold(text);
+    if (needle == m_needle)
+        return;
+    // A text that holds the previous one can only match rows that matched before.
+    const bool fromShown = m_searching && needle.contains(m_needle);
+    beginResetModel();
+    m_needle = std::move(needle);
+    narrow(fromShown);
+    endResetModel();
+}
+
+// Sets m_shown to the entries whose folded name holds the needle, looking at the rows
+// shown so far or at all of them.
+void GameListModel::narrow(bool fromShown)
+{
+    m_searching = !m_needle.isEmpty();
+    if (!m_searching) {
+        m_shown = {};
+        return;
+    }
+    std::vector<qint32> shown;
+    const auto test = [&](size_t at) {
+        if (m_rows.foldedName(at).contains(m_needle))
+            shown.push_back(qint32(at));
+    };
+    if (fromShown) {
+        for (const qint32 at : m_shown)
+            test(size_t(at));
+    } else {
+        for (size_t at = 0; at < m_rows.size(); ++at)
+            test(at);
+    }
+    m_shown = std::move(shown);
 }
 
 QString GameListModel::name(int row) const
 {
-    return row >= 0 && row < int(m_rows.size()) ? m_rows.name(size_t(row)).toString() : QString();
+    return row >= 0 && row < rowCount() ? m_rows.name(entry(row)).toString() : QString();
 }
 
 int GameListModel::rowOf(const QString &name) const
 {
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.name(i) == name)
-            return int(i);
+    const int rows = rowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (m_rows.name(entry(row)) == name)
+            return row;
     }
     return -1;
 }
@@ -215,23 +262,26 @@ int GameListModel::rowOfId(std::optional<qint64> rowId) const
 {
     if (!rowId)
         return -1;
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.entries[i].rowId == *rowId)
-            return int(i);
+    const int rows = rowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (m_rows.entries[entry(row)].rowId == *rowId)
+            return row;
     }
     return -1;
 }
 
 int GameListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    if (parent.isValid())
+        return 0;
+    return int(m_searching ? m_shown.size() : m_rows.size());
 }
 
 QVariant GameListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= int(m_rows.size()))
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const size_t row = size_t(index.row());
+    const size_t row = entry(index.row());
     const int picture = m_rows.entries[row].picture;
     switch (role) {
     case Qt::DisplayRole:
@@ -241,8 +291,8 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
         if (m_images && picture > 0 && !m_images->icon(picture).isNull())
             return m_images->icon(picture);
         return {};
-    case KeyRole:
-        return GameList::rowKey(index.row(), m_rows.name(row).toString());
+    case KeyRole:   // the key of the whole list: a search does not renumber it
+        return GameList::rowKey(int(row), m_rows.name(row).toString());
     case PictureRole:
         return picture;
     case RowEntries::RowIdRole:

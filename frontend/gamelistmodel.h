@@ -20,21 +20,29 @@ namespace GameList {
 enum class IconType { Language, Rating, Playable };
 
 // The listed games in list order: all names in one text (one allocation for the whole
-// list instead of one per game), and for each row where its name stands and its picture.
+// list instead of one per game), their folded forms (NameFold) in another, and for each
+// row where its name and folded name stand and its picture.
 struct Rows {
     struct Entry {
         qint64 rowId = 0;
         qint32 start = 0;
         qint32 length = 0;
+        qint32 foldedStart = 0;
+        qint32 foldedLength = 0;
         qint32 picture = 0;
     };
     QString names;
+    QString folded;
     std::vector<Entry> entries;
 
     size_t size() const { return entries.size(); }
     QStringView name(size_t row) const
     {
         return QStringView(names).mid(entries[row].start, entries[row].length);
+    }
+    QStringView foldedName(size_t row) const
+    {
+        return QStringView(folded).mid(entries[row].foldedStart, entries[row].foldedLength);
     }
 };
 
@@ -61,6 +69,8 @@ public:
         qint64 times = 0;
         qint32 nameStart = 0;
         qint32 nameLength = 0;
+        qint32 foldedStart = 0;
+        qint32 foldedLength = 0;
         qint8 languagePicture = 0;
         qint8 ratingPicture = 0;
         bool playable = false;
@@ -72,6 +82,7 @@ public:
     // The game of a row id, or nullptr (no such row, or a row without a name).
     const Game *game(qint64 rowId) const;
     const QString &names() const { return m_names; }
+    const QString &foldedNames() const { return m_folded; }
 
 private:
     bool readTable(const QString &databasePath, QString *error);
@@ -79,6 +90,7 @@ private:
     QString m_path;
     DataSource::ContentStamp m_stamp;
     QString m_names;               // every name, one after the other
+    QString m_folded;              // every name folded for searching (NameFold)
     std::vector<Game> m_games;     // in row-id order
     RowIdIndex m_byId;             // row id -> index in m_games
 };
@@ -120,7 +132,9 @@ private:
 
 // The list model of LstGames: the rows of the last fill over a plain vector, shown with
 // the icons of the current image-list pair. Each entry carries its game's row id under
-// RowEntries::RowIdRole.
+// RowEntries::RowIdRole. A search text narrows the rows shown to the games whose name
+// contains it without regard to case or accents; the order stays, and the search stays
+// set over the fills that follow.
 class GameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -132,6 +146,11 @@ public:
     void setImageLists(const ImageListPair *pair);
     const ImageListPair *imageLists() const { return m_images; }
 
+    // Shows only the rows whose name contains text; an empty text shows them all.
+    void setSearch(const QString &text);
+    // Every row of the last fill, shown or not.
+    int totalRows() const { return int(m_rows.size()); }
+
     // The table the rows were read from, kept for the next fill.
     GameList::Table &table() { return m_table; }
 
@@ -139,6 +158,7 @@ public:
     static constexpr int ShownNameLength = 4096;
     static QString shownName(QStringView name);
 
+    // Rows below are the rows shown.
     QString name(int row) const;
     // The first row showing exactly this name, or -1.
     int rowOf(const QString &name) const;
@@ -150,7 +170,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    // The entry of a shown row.
+    size_t entry(int row) const { return m_searching ? size_t(m_shown[size_t(row)]) : size_t(row); }
+    void narrow(bool fromShown);
+
     GameList::Rows m_rows;
     GameList::Table m_table;
     const ImageListPair *m_images = nullptr;
+    QString m_needle;              // the folded search text
+    bool m_searching = false;      // m_shown holds the rows shown
+    std::vector<qint32> m_shown;   // entries matching m_needle, in list order
 };
