@@ -47,6 +47,7 @@ void FrmMain::connectPages()
     connectToolbar();
     connectGamesPage();
     connectRecordPage();
+    connectScanButton();
     connectSettingPage();
     connectSnapshotPage();
     connectDocumentsPage();
