@@ -1,12 +1,35 @@
 #include "frontend/gamelistwidget.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QStackedLayout>
+#include <QStyledItemDelegate>
 #include <QTreeView>
+
+namespace {
+
+// Every entry keeps room for a picture, whether its game has one or not. The views take
+// one size for all entries (from the last one), so an entry without a picture at the
+// end of the list would otherwise squeeze every entry's text out of sight.
+class EntryDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem entry = option;
+        initStyleOption(&entry, index);
+        entry.features |= QStyleOptionViewItem::HasDecoration;
+        const QWidget *view = option.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &entry, QSize(), view);
+    }
+};
+
+} // namespace
 
 GameListWidget::GameListWidget(QWidget *parent)
     : QWidget(parent), m_list(new QListView(this)), m_tree(new QTreeView(this)),
@@ -28,7 +51,9 @@ GameListWidget::GameListWidget(QWidget *parent)
     m_tree->header()->setStretchLastSection(true);
 
     const std::initializer_list<QAbstractItemView *> views = {m_list, m_tree};
+    auto *delegate = new EntryDelegate(this);
     for (QAbstractItemView *view : views) {
+        view->setItemDelegate(delegate);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->installEventFilter(this);
         view->viewport()->installEventFilter(this);

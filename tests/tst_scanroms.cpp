@@ -10,6 +10,7 @@
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -108,7 +109,8 @@ FrmMain *TestScanRoms::start()
 
 void TestScanRoms::addsEveryNewFileOnce()
 {
-    QVERIFY(m_install->exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link) VALUES ('Tetris', 'tetris.gb')")));
+    QVERIFY(m_install->exec(
+        gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link, Language) VALUES ('Tetris', 'tetris.gb', 'English')")));
     const QString dir = gamesDir(*m_install);
     const QStringList files = {
         QStringLiteral("Tetris.GB"),   // linked already, in other letters
@@ -155,6 +157,12 @@ void TestScanRoms::addsEveryNewFileOnce()
     QCOMPARE(Globale::state().CurrentGame, names[0]);
     QCOMPARE(main->ui.LabGame->text(), names[0]);
     QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), names[0]);
+    // In large icons every entry keeps room for a picture and its name, even though the
+    // new games at the end of the list have no picture.
+    QAbstractItemView *icons = main->ui.LstGames->view();
+    const int room = 32 + icons->fontMetrics().height();
+    for (int row = 0; row < 8; ++row)
+        QVERIFY2(icons->visualRect(icons->model()->index(row, 0)).height() >= room, qPrintable(QString::number(row)));
 
     // A second scan finds nothing new.
     QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
