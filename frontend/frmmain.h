@@ -121,6 +121,7 @@ private:
     void restoreGameListChoices();
     void connectSearch();
     void focusSearch();
+    void enterGameList();
     void applySearch();
     void clearSearch();
     void showSearchCount();

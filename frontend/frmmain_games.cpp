@@ -177,6 +177,20 @@ void FrmMain::connectSearch()
     connect(find, &QShortcut::activated, this, &FrmMain::focusSearch);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), ui.TxtSearch, nullptr, nullptr, Qt::WidgetShortcut);
     connect(escape, &QShortcut::activated, ui.TxtSearch, &QLineEdit::clear);
+    auto *down = new QShortcut(QKeySequence(Qt::Key_Down), ui.TxtSearch, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(down, &QShortcut::activated, this, &FrmMain::enterGameList);
+    connect(ui.TxtSearch, &QLineEdit::returnPressed, this, &FrmMain::enterGameList);
+}
+
+// Down or Enter in the search field goes on into the list, at the first match unless a
+// game is selected there: the key let go in the list then shows that game.
+void FrmMain::enterGameList()
+{
+    if (m_gameList->rowCount() == 0)
+        return;
+    if (!ui.LstGames->selectedIndex().isValid())
+        ui.LstGames->setCurrentRow(0);
+    ui.LstGames->view()->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::focusSearch()

@@ -220,6 +220,14 @@ void TestSearch::keysFocusAndClear()
     QTest::keyClick(m_main->ui.TxtSearch, Qt::Key_Escape);
     QVERIFY(m_main->ui.TxtSearch->text().isEmpty());
     QCOMPARE(listedGames(m_main).size(), gameCount);
+
+    // Down goes on into the list at the first match; letting the key go there shows it.
+    typeText(m_main->ui.TxtSearch, QStringLiteral("caf"));
+    QTest::keyPress(m_main->ui.TxtSearch, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), m_main->ui.LstGames->view());
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(Globale::state().CurrentGame, listedGames(m_main).first());
+    QCOMPARE(m_main->ui.LabGame->text(), listedGames(m_main).first());
 }
 
 void TestSearch::countsWithThousands()
