@@ -60,6 +60,11 @@ const QList<Target> &targets()
         {QStringLiteral("under 200 MB"), namedAt({memory()}, {Largest}), fixedLimit(200)},
         {QStringLiteral("under 0.5 seconds"), namedAt({longNotesShown(), longNotesSaved()}, {}), fixedLimit(500)},
         {QStringLiteral("at most 1 second"), namedAt({longNameLoadDelay()}, {}), fixedLimit(1000)},
+        {QStringLiteral("at most 16 ms"), namedAt({searchKeystroke()}, {}), fixedLimit(16)},
+        {QStringLiteral("95th percentile at most 30 ms"), namedAt({searchKeystroke()}, {}), fixedLimit(30),
+         [](const Report::Figure &figure) { return figure.percentile(95); }},
+        {QStringLiteral("under 2 seconds"), namedAt({scanNew()}, {Large}), fixedLimit(2000)},
+        {QStringLiteral("under 0.3 seconds"), namedAt({scanNothingNew()}, {Large}), fixedLimit(300)},
         // The floor is the reference, not a figure of the front-end: how SQLite's reads
         // grow beyond the processor's caches is not ours to judge.
         {QStringLiteral("growth at most 3.5 x the 32,767-game figure"),

@@ -102,7 +102,7 @@ bool measureOne(Report::Run &run, QStringList &problems, const QString &root, in
     BenchLauncher launcher(clock);
     {
         FrontEndRun frontEnd(root, dialogs, launcher, clock);
-        Measure::Context context{run, problems, frontEnd, launcher, clock, games, repetitions, database};
+        Measure::Context context{run, problems, frontEnd, launcher, dialogs, clock, games, repetitions, database};
         if (Measure::loads(context)) {
             Measure::fills(context);
             Measure::changedFills(context);
@@ -111,6 +111,8 @@ bool measureOne(Report::Run &run, QStringList &problems, const QString &root, in
             Measure::switches(context);
             Measure::plays(context);
             Measure::spawns(context);
+            Measure::searches(context);
+            Measure::scans(context);
         }
     }
     for (const QString &text : std::as_const(dialogs.texts))

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QStringList>
 
+class BenchDialogs;
 class BenchLauncher;
 class FrontEndRun;
 namespace Report {
@@ -19,6 +20,7 @@ struct Context {
     QStringList &problems;
     FrontEndRun &frontEnd;
     BenchLauncher &launcher;
+    BenchDialogs &dialogs;
     const QElapsedTimer &clock;
     int games = 0;
     int repetitions = 5;
@@ -35,5 +37,9 @@ void downWalks(Context &context);
 void switches(Context &context);
 void plays(Context &context);
 void spawns(Context &context);
+// Typing a word into the search field key by key and deleting it again.
+void searches(Context &context);
+// "Scan Roms" finding nothing new, then finding N new roms.
+void scans(Context &context);
 
 } // namespace Measure

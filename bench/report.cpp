@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Report {
 
@@ -26,6 +27,16 @@ double Figure::min() const
 double Figure::max() const
 {
     return samples.empty() ? 0 : *std::max_element(samples.begin(), samples.end());
+}
+
+double Figure::percentile(double percent) const
+{
+    if (samples.empty())
+        return 0;
+    std::vector<double> sorted = samples;
+    std::sort(sorted.begin(), sorted.end());
+    const auto rank = size_t(std::ceil(percent / 100 * double(sorted.size())));
+    return sorted[std::clamp<size_t>(rank, 1, sorted.size()) - 1];
 }
 
 void Run::add(const QString &name, int games, std::vector<double> samples, bool memory)
@@ -84,11 +95,12 @@ QStringList Run::overTarget() const
             if (!target.applies(figure))
                 continue;
             const double limit = target.limit(*this, figure);
-            if (limit >= 0 && figure.median() > limit) {
+            const double value = target.value ? target.value(figure) : figure.median();
+            if (limit >= 0 && value > limit) {
                 over.append(QStringLiteral("%1 at %2 (%3 > %4%5, %6)")
                                 .arg(figure.name)
                                 .arg(figure.games)
-                                .arg(number(figure.median()), number(limit),
+                                .arg(number(value), number(limit),
                                      figure.memory ? QStringLiteral(" MB") : QStringLiteral(" ms"), target.text));
             }
         }

@@ -19,6 +19,8 @@ struct Figure {
     double median() const;
     double min() const;
     double max() const;
+    // The sample below which the given percentage of the samples lie (nearest rank).
+    double percentile(double percent) const;
 };
 
 class Run {
