@@ -1,20 +1,14 @@
 #include "convert/schematraits.h"
 
-#include <sqlite3.h>
+#include "shared/sqlitehandles.h"
 
-#include <memory>
+#include <sqlite3.h>
 
 namespace Convert {
 
 namespace {
 
-struct Closer {
-    void operator()(sqlite3 *db) const { sqlite3_close(db); }
-};
-struct Finalizer {
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
+using SqliteHandles::Statement;
 
 QString key(const QString &table, const QString &column)
 {
@@ -41,7 +35,7 @@ SchemaTraits::SchemaTraits(Schema::File file)
 {
     sqlite3 *raw = nullptr;
     sqlite3_open(":memory:", &raw);
-    const std::unique_ptr<sqlite3, Closer> db(raw);
+    const SqliteHandles::Database db(raw);
     for (const QString &sql : Schema::statements(file)) {
         if (sqlite3_exec(db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
             m_error = QString::fromUtf8(sqlite3_errmsg(db.get())) + QStringLiteral(" (") + sql + QLatin1Char(')');

@@ -2,26 +2,19 @@
 
 #include "convert/schematraits.h"
 #include "shared/gamedates.h"
+#include "shared/sqlitehandles.h"
 
 #include <QDateTime>
 #include <QFile>
 
 #include <sqlite3.h>
 
-#include <memory>
-
 namespace Convert {
 
 namespace {
 
-struct Closer {
-    void operator()(sqlite3 *db) const { sqlite3_close(db); }
-};
-struct Finalizer {
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-using Database = std::unique_ptr<sqlite3, Closer>;
-using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
+using SqliteHandles::Database;
+using SqliteHandles::Statement;
 
 using DateForm = QString (*)(const QDate &);
 
