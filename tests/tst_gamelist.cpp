@@ -32,10 +32,11 @@ struct Game {
 
 bool addGame(TestInstall &install, const Game &game)
 {
-    return install.exec(TestInstall::gameboyDb(),
-                        QStringLiteral("INSERT INTO giochi (Gioco, Language, Rating, Playable, Favorites, Times)"
-                                       " VALUES (?, ?, ?, ?, ?, ?)"),
-                        {game.name, game.language, game.rating, game.playable, game.favorites, game.times});
+    return install.addGame(game.name.toString(), {{QStringLiteral("Language"), game.language},
+                                                  {QStringLiteral("Rating"), game.rating},
+                                                  {QStringLiteral("Playable"), game.playable},
+                                                  {QStringLiteral("Favorites"), game.favorites},
+                                                  {QStringLiteral("Times"), game.times}});
 }
 
 const QVariant null;

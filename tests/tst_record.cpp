@@ -39,22 +39,6 @@ const QString gameboy = TestInstall::gameboyDb();
 const QString amiga = QStringLiteral("\\database\\amiga.mdb");
 const QString allGames = QStringLiteral("SELECT * from giochi order by [gioco]");
 
-bool addGame(TestInstall &install, const QString &name, const QVariantMap &fields = {},
-             const QString &database = gameboy)
-{
-    QStringList columns = {QStringLiteral("Gioco")};
-    QVariantList values = {name};
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
-        columns.append(it.key());
-        values.append(it.value());
-    }
-    return install.exec(database,
-                        QStringLiteral("INSERT INTO giochi (%1) VALUES (%2)")
-                            .arg(columns.join(QStringLiteral(", ")),
-                                 QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
-                        values);
-}
-
 bool addEmulators(TestInstall &install, const QString &database = gameboy)
 {
     return install.exec(database, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) "
@@ -194,8 +178,8 @@ void TestRecord::picturesFollowTheRecord()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     // A five-star game that does not work is shown first: every picture must follow the next.
-    QVERIFY(addGame(install, QStringLiteral("Full Marks"), {{"Rating", 5}, {"Playable", 0}}));
-    QVERIFY(addGame(install, QStringLiteral("Tested"), {{"Rating", rating}, {"Playable", playable}}));
+    QVERIFY(install.addGame(QStringLiteral("Full Marks"), {{"Rating", 5}, {"Playable", 0}}));
+    QVERIFY(install.addGame(QStringLiteral("Tested"), {{"Rating", rating}, {"Playable", playable}}));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Full Marks"));
@@ -220,8 +204,8 @@ void TestRecord::unknownGameKeepsTheRowTheSourceStandsOn()
 {
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Beta"), {{"Rating", 2}}));
-    QVERIFY(addGame(install, QStringLiteral("Alpha"), {{"Rating", 4}}));
+    QVERIFY(install.addGame(QStringLiteral("Beta"), {{"Rating", 2}}));
+    QVERIFY(install.addGame(QStringLiteral("Alpha"), {{"Rating", 4}}));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Beta"));
@@ -236,7 +220,7 @@ void TestRecord::saveModifyStoresEveryBoundControl()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addEmulators(install));
-    QVERIFY(addGame(install, QStringLiteral("Old Name"),
+    QVERIFY(install.addGame(QStringLiteral("Old Name"),
                     {{"Anno", "1985"}, {"Genre", "Action"}, {"Language", "English"}, {"Producer", "Bitforge"},
                      {"Rating", 2}, {"EmuName", "Alpha Emu"}, {"Screen", "old.gif"}, {"Link", "old.gb"},
                      {"Playable", 0}, {"Favorites", 1}, {"Colour", 0}, {"Sound", 1}, {"Times", 7},
@@ -305,7 +289,7 @@ void TestRecord::deleteGameAsksFirst()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     for (const QString name : {"Alpha", "Beta's", "Gamma"})
-        QVERIFY(addGame(install, name));
+        QVERIFY(install.addGame(name));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     clickGame(main, listedGames(main).indexOf(deleted));
@@ -334,7 +318,7 @@ void TestRecord::addRomStoresAGameNamedAfterItsFile()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addEmulators(install));
-    QVERIFY(addGame(install, QStringLiteral("Existing"),
+    QVERIFY(install.addGame(QStringLiteral("Existing"),
                     {{"EmuName", "Beta Emu"}, {"Link", "existing.gb"}, {"Rating", 5}, {"Playable", 0},
                      {"Screen", "existing.gif"}}));
     QVERIFY(makeFile(install.path(QStringLiteral("console/gameboy/games/New Hero.gb"))));
@@ -418,7 +402,7 @@ void TestRecord::romChooserCaptions()
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = ?"), {database}));
     const QString file = QStringLiteral("\\database\\") + database;
-    QVERIFY(addGame(install, QStringLiteral("Shown Game"), {{"Link", "shown.cfg"}}, file));
+    QVERIFY(install.addGame(QStringLiteral("Shown Game"), {{"Link", "shown.cfg"}}, file));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Shown Game"));
@@ -454,7 +438,7 @@ void TestRecord::addNewProducer()
     QFETCH(QString, chosen);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Shown Game"), {{"Producer", "Bitforge"}}));
+    QVERIFY(install.addGame(QStringLiteral("Shown Game"), {{"Producer", "Bitforge"}}));
     const int before = install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt();
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
@@ -496,8 +480,8 @@ void TestRecord::specialNamesAreShownAndStored()
     QFETCH(QString, name);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Aaa Other"), {{"Notes", "other"}}));
-    QVERIFY(addGame(install, name, {{"Notes", "before"}, {"Rating", 3}}));
+    QVERIFY(install.addGame(QStringLiteral("Aaa Other"), {{"Notes", "other"}}));
+    QVERIFY(install.addGame(name, {{"Notes", "before"}, {"Rating", 3}}));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, name);
@@ -518,8 +502,8 @@ void TestRecord::twoGamesOfOneNameShowTheFirst()
 {
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Twin"), {{"Notes", "first"}}));
-    QVERIFY(addGame(install, QStringLiteral("twin"), {{"Notes", "second"}}));
+    QVERIFY(install.addGame(QStringLiteral("Twin"), {{"Notes", "first"}}));
+    QVERIFY(install.addGame(QStringLiteral("twin"), {{"Notes", "second"}}));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Twin"));
@@ -543,7 +527,7 @@ void TestRecord::refusedSaveKeepsWhatWasTyped()
     QFETCH(QString, cause);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Kept"), {{"Notes", "stored"}}));
+    QVERIFY(install.addGame(QStringLiteral("Kept"), {{"Notes", "stored"}}));
     const QString file = install.path(QStringLiteral("database/gameboy.mdb"));
     if (cause == QLatin1String("read-only")) {
         QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
@@ -609,7 +593,7 @@ void TestRecord::refusedDeleteOrProducerIsReported()
     QFETCH(QString, trigger);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Kept")));
+    QVERIFY(install.addGame(QStringLiteral("Kept")));
     QVERIFY(install.exec(file, QStringLiteral("CREATE TRIGGER refuse %1 BEGIN SELECT RAISE(ABORT, 'refused by a rule'); END")
                                    .arg(trigger)));
     const int producers = install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt();
@@ -634,7 +618,7 @@ void TestRecord::displayErrorGoesToPanelAndLog()
 {
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(addGame(install, QStringLiteral("Starred"), {{"Rating", 5}, {"Playable", 0}}));
+    QVERIFY(install.addGame(QStringLiteral("Starred"), {{"Rating", 5}, {"Playable", 0}}));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Starred"));

@@ -106,9 +106,7 @@ void TestSnapshots::cleanup()
 
 void TestSnapshots::addGame(const QString &name, const QVariant &screen, const QVariant &rom)
 {
-    QVERIFY(m_install->exec(TestInstall::gameboyDb(),
-                            QStringLiteral("INSERT INTO giochi (Gioco, Screen, Link) VALUES (?, ?, ?)"),
-                            {name, screen, rom}));
+    QVERIFY(m_install->addGame(name, {{QStringLiteral("Screen"), screen}, {QStringLiteral("Link"), rom}}));
 }
 
 void TestSnapshots::drawShot(const QString &file, const QString &colour)

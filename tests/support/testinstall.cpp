@@ -50,6 +50,20 @@ bool TestInstall::exec(const QString &relativeFile, const QString &sql, const QV
     return ok;
 }
 
+bool TestInstall::addGame(const QString &name, const QVariantMap &fields, const QString &relativeFile)
+{
+    QStringList columns = {QStringLiteral("Gioco")};
+    QVariantList values = {name};
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        columns.append(it.key());
+        values.append(it.value());
+    }
+    const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
+    return exec(relativeFile,
+                QStringLiteral("INSERT INTO giochi (%1) VALUES (%2)").arg(columns.join(QStringLiteral(", ")), marks),
+                values);
+}
+
 QVariantList TestInstall::column(const QString &relativeFile, const QString &sql)
 {
     QSqlDatabase db = open(relativeFile);

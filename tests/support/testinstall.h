@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QVariantList>
+#include <QVariantMap>
 
 // A fresh installation in a temporary directory, made with the installation maker,
 // and plain SQL access to its files through connections of its own (as a second
@@ -22,6 +23,9 @@ public:
 
     // Runs one statement on a file of the installation, with bound values in order.
     bool exec(const QString &relativeFile, const QString &sql, const QVariantList &values = {});
+    // Adds a game to a console database (the Gameboy's unless named): its name and any
+    // other columns, the rest left as the table's defaults.
+    bool addGame(const QString &name, const QVariantMap &fields = {}, const QString &relativeFile = gameboyDb());
     // The first column of every row of a query.
     QVariantList column(const QString &relativeFile, const QString &sql);
     // The first value of a query, or an invalid QVariant.
