@@ -53,7 +53,7 @@ void FrmMain::scanRoms()
     }
     const QString question = QStringLiteral("Add ") + countText(roms.size()) + QStringLiteral(" new roms to the ")
                              + console + QStringLiteral(" catalogue?");
-    if (!m_state.dialogs->message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, title, question))
+    if (!m_state.dialogs->question(title, question))
         return;
     // The first emulator, as "Add Rom" chooses it.
     const RomScan::NewGame game{GameDates::added(QDate::currentDate()),

@@ -4,7 +4,7 @@
 #include "frontend/frmmain.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"

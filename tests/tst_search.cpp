@@ -4,7 +4,7 @@
 #include "frontend/frmmain.h"
 #include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
-#include "shared/statuspanels.h"
+#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
@@ -42,9 +42,9 @@ constexpr int gameCount = int(std::size(games));
 bool addGames(TestInstall &install)
 {
     for (const Game &game : games) {
-        if (!install.exec(TestInstall::gameboyDb(),
-                          QStringLiteral("INSERT INTO giochi (Gioco, Favorites, Playable, Times) VALUES (?, ?, ?, 1)"),
-                          {QString::fromUtf8(game.name), int(game.favorite), int(game.playable)}))
+        if (!install.addGame(QString::fromUtf8(game.name), {{QStringLiteral("Favorites"), int(game.favorite)},
+                                                            {QStringLiteral("Playable"), int(game.playable)},
+                                                            {QStringLiteral("Times"), 1}}))
             return false;
     }
     return true;
