@@ -13,7 +13,4 @@ bool BenchLauncher::start(const QString &, const QStringList &)
     return true;
 }
 
-bool BenchLauncher::openDocument(const QString &)
-{
-    return true;
-}
+bool BenchLauncher::openDocument(const QString &) { return true; }

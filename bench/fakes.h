@@ -21,7 +21,7 @@ public:
     bool openDocument(const QString &path) override;
 
     int starts = 0;
-    qint64 askedAt = -1;   // nanoseconds on the clock
+    qint64 askedAt = -1; // nanoseconds on the clock
 
 private:
     const QElapsedTimer &m_clock;

@@ -6,10 +6,7 @@ namespace Figures {
 
 namespace {
 
-bool isFill(const Report::Figure &figure)
-{
-    return figure.name.startsWith(fillPrefix());
-}
+bool isFill(const Report::Figure &figure) { return figure.name.startsWith(fillPrefix()); }
 
 double median(const Report::Run &run, const QString &name, int games)
 {
@@ -44,7 +41,9 @@ const QList<Target> &targets()
 {
     static const QList<Target> all = {
         {QStringLiteral("fill at most 1.5 x floor"),
-         [](const Report::Figure &figure) { return isFill(figure) && (figure.games == Large || figure.games == Largest); },
+         [](const Report::Figure &figure) {
+             return isFill(figure) && (figure.games == Large || figure.games == Largest);
+         },
          floorLimit(1.5, 0)},
         {QStringLiteral("at most 16 ms"), namedAt({select(), downStep()}, {}), fixedLimit(16)},
         {QStringLiteral("at most the 1,000-game figure + 5 ms"), namedAt({select(), downStep()}, {Largest}),

@@ -8,7 +8,7 @@
 namespace Report {
 struct Figure;
 class Run;
-}
+} // namespace Report
 
 // The names of the figures and the targets they are judged against.
 namespace Figures {

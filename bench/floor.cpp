@@ -33,7 +33,8 @@ std::vector<double> floorReads(const QString &databasePath, int repetitions, QSt
 {
     // Set up as the front-end sets up its own connections: reads through a memory map.
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(databasePath).constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK
+    if (sqlite3_open_v2(QFile::encodeName(databasePath).constData(), &db, SQLITE_OPEN_READONLY, nullptr)
+            != SQLITE_OK
         || sqlite3_exec(db, "PRAGMA mmap_size = 268435456", nullptr, nullptr, nullptr) != SQLITE_OK) {
         *error = databasePath + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
@@ -42,7 +43,7 @@ std::vector<double> floorReads(const QString &databasePath, int repetitions, QSt
     std::vector<double> samples;
     qint64 sum = 0;
     QElapsedTimer clock;
-    for (int i = -1; i < repetitions; ++i) {   // -1: the warm-up
+    for (int i = -1; i < repetitions; ++i) { // -1: the warm-up
         clock.start();
         if (!readOnce(db, &sum)) {
             *error = databasePath + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db));

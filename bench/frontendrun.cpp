@@ -40,10 +40,7 @@ FrontEndRun::~FrontEndRun()
     close();
 }
 
-FrmMain *FrontEndRun::main() const
-{
-    return m_main;
-}
+FrmMain *FrontEndRun::main() const { return m_main; }
 
 bool FrontEndRun::isGameListViewport(QObject *object) const
 {

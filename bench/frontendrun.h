@@ -52,7 +52,4 @@ private:
 };
 
 // Milliseconds between two readings of a nanosecond clock.
-inline double millis(qint64 from, qint64 to)
-{
-    return double(to - from) / 1e6;
-}
+inline double millis(qint64 from, qint64 to) { return double(to - from) / 1e6; }

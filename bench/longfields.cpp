@@ -148,7 +148,8 @@ void measure(Report::Run &run, QStringList &problems, const QString &workDir, in
     BenchLauncher launcher(clock);
     FrontEndRun frontEnd(root, dialogs, launcher, clock);
     const std::vector<double> plain = loads(frontEnd, repetitions);
-    const bool stored = store(database, QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES (?, ?), (?, 'long name')"),
+    const bool stored = store(database,
+                              QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES (?, ?), (?, 'long name')"),
                               {notesGame, oneLine(NotesLength), oneLine(NameLength)});
     const std::vector<double> withName = stored ? loads(frontEnd, repetitions) : std::vector<double>();
     if (plain.empty() || withName.empty()) {

@@ -56,20 +56,11 @@ void add(Context &context, const QString &figure, std::vector<double> samples)
         context.run.add(figure, context.games, std::move(samples));
 }
 
-FrmMain *frontEnd(Context &context)
-{
-    return context.frontEnd.main();
-}
+FrmMain *frontEnd(Context &context) { return context.frontEnd.main(); }
 
-QAbstractItemView *listView(Context &context)
-{
-    return frontEnd(context)->ui.LstGames->view();
-}
+QAbstractItemView *listView(Context &context) { return frontEnd(context)->ui.LstGames->view(); }
 
-int listedGames(Context &context)
-{
-    return listView(context)->model()->rowCount();
-}
+int listedGames(Context &context) { return listView(context)->model()->rowCount(); }
 
 // A game spread over the list for each repetition (-1: the warm-up).
 int gameFor(Context &context, int repetition)
@@ -90,9 +81,8 @@ double clickGame(Context &context, int row)
     const QModelIndex index = view->model()->index(row, 0);
     view->scrollTo(index);
     context.frontEnd.settle();
-    const double ms = context.frontEnd.timeUntilPainted([&] {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    });
+    const double ms = context.frontEnd.timeUntilPainted(
+        [&] { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center()); });
     return shows(context, index) ? ms : -1;
 }
 
@@ -103,11 +93,11 @@ struct Option {
     QRadioButton *FrmMainUi::*button;
 };
 constexpr Option options[] = {
-    {"Favourites", &FrmMainUi::OptFavorite},  {"Playable", &FrmMainUi::OptPlayable},
-    {"Not Work", &FrmMainUi::OptNotPlay},     {"Complete", &FrmMainUi::OptAll},
-    {"icon Rating", &FrmMainUi::OptIcon2},    {"icon Playable", &FrmMainUi::OptIcon3},
-    {"icon Language", &FrmMainUi::OptIcon1},  {"view Small Icon", &FrmMainUi::Option2},
-    {"view List", &FrmMainUi::Option3},       {"view Report", &FrmMainUi::Option4},
+    {"Favourites", &FrmMainUi::OptFavorite}, {"Playable", &FrmMainUi::OptPlayable},
+    {"Not Work", &FrmMainUi::OptNotPlay},    {"Complete", &FrmMainUi::OptAll},
+    {"icon Rating", &FrmMainUi::OptIcon2},   {"icon Playable", &FrmMainUi::OptIcon3},
+    {"icon Language", &FrmMainUi::OptIcon1}, {"view Small Icon", &FrmMainUi::Option2},
+    {"view List", &FrmMainUi::Option3},      {"view Report", &FrmMainUi::Option4},
     {"view Icon", &FrmMainUi::Option1},
 };
 
@@ -153,9 +143,11 @@ void fills(Context &context)
     for (int i = -1; i < context.repetitions; ++i) {
         for (size_t o = 0; o < std::size(options); ++o) {
             QRadioButton *button = main->ui.*options[o].button;
-            const double ms = context.frontEnd.timeUntilPainted([&] { QTest::mouseClick(button, Qt::LeftButton); });
+            const double ms = context.frontEnd.timeUntilPainted(
+                [&] { QTest::mouseClick(button, Qt::LeftButton); });
             if (ms < 0) {
-                fail(context, Figures::fillPrefix() + QLatin1String(options[o].figure), QStringLiteral("no paint"));
+                fail(context, Figures::fillPrefix() + QLatin1String(options[o].figure),
+                     QStringLiteral("no paint"));
                 return;
             }
             if (i >= 0)
@@ -177,7 +169,8 @@ bool changeFile(const QString &database)
     sqlite3 *db = nullptr;
     const char *change = "UPDATE config SET Updated = hex(randomblob(8))";
     const bool changed = sqlite3_open_v2(QFile::encodeName(database).constData(), &db, SQLITE_OPEN_READWRITE,
-                                         nullptr) == SQLITE_OK
+                                         nullptr)
+                             == SQLITE_OK
                          && sqlite3_exec(db, change, nullptr, nullptr, nullptr) == SQLITE_OK
                          && sqlite3_changes(db) > 0;
     sqlite3_close(db);
@@ -193,7 +186,8 @@ void changedFills(Context &context)
     add(context, figure, repeat(context, figure, [&](int) {
             if (!changeFile(context.database))
                 return -1.0;
-            const double ms = context.frontEnd.timeUntilPainted([&] { QTest::mouseClick(complete, Qt::LeftButton); });
+            const double ms = context.frontEnd.timeUntilPainted(
+                [&] { QTest::mouseClick(complete, Qt::LeftButton); });
             context.frontEnd.settle();
             return ms;
         }));
@@ -233,7 +227,8 @@ void switches(Context &context)
     add(context, Figures::switchConsole(), repeat(context, Figures::switchConsole(), [&](int) {
             clickConsole(main, QStringLiteral("nintendo"));
             context.frontEnd.settle();
-            const double ms = context.frontEnd.timeUntilPainted([&] { clickConsole(main, QStringLiteral("gameboy")); });
+            const double ms = context.frontEnd.timeUntilPainted(
+                [&] { clickConsole(main, QStringLiteral("gameboy")); });
             return listedGames(context) == context.games ? ms : -1.0;
         }));
 }

@@ -24,7 +24,7 @@ struct Context {
     const QElapsedTimer &clock;
     int games = 0;
     int repetitions = 5;
-    QString database;   // the console database holding the N games
+    QString database; // the console database holding the N games
 };
 
 // Starts the front-end repeatedly; the last start stays open for the figures below.

@@ -52,7 +52,8 @@ bool execute(const QString &database, const QByteArray &sql, qint64 *number = nu
 {
     sqlite3 *db = nullptr;
     sqlite3_stmt *statement = nullptr;
-    bool ok = sqlite3_open_v2(QFile::encodeName(database).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+    bool ok = sqlite3_open_v2(QFile::encodeName(database).constData(), &db, SQLITE_OPEN_READWRITE, nullptr)
+                  == SQLITE_OK
               && sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) == SQLITE_OK;
     int step = ok ? sqlite3_step(statement) : SQLITE_ERROR;
     ok = ok && (step == SQLITE_ROW || step == SQLITE_DONE);
@@ -69,7 +70,8 @@ QStringList links(const QString &database)
     sqlite3 *db = nullptr;
     sqlite3_stmt *statement = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(database).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
-        && sqlite3_prepare_v2(db, "SELECT Link FROM giochi WHERE Link IS NOT NULL", -1, &statement, nullptr) == SQLITE_OK) {
+        && sqlite3_prepare_v2(db, "SELECT Link FROM giochi WHERE Link IS NOT NULL", -1, &statement, nullptr)
+               == SQLITE_OK) {
         while (sqlite3_step(statement) == SQLITE_ROW)
             all.append(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0))));
     }
@@ -114,9 +116,8 @@ double timeScan(Context &context, bool adds)
 // The scan's own question and answers are what a run expects, not problems.
 void forgetScanMessages(Context &context)
 {
-    context.dialogs.texts.removeIf([](const QString &text) {
-        return text.startsWith(QLatin1String("Scan Roms: "));
-    });
+    context.dialogs.texts.removeIf(
+        [](const QString &text) { return text.startsWith(QLatin1String("Scan Roms: ")); });
 }
 
 } // namespace

@@ -19,15 +19,9 @@ double Figure::median() const
     return sorted.size() % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 }
 
-double Figure::min() const
-{
-    return samples.empty() ? 0 : *std::min_element(samples.begin(), samples.end());
-}
+double Figure::min() const { return samples.empty() ? 0 : *std::min_element(samples.begin(), samples.end()); }
 
-double Figure::max() const
-{
-    return samples.empty() ? 0 : *std::max_element(samples.begin(), samples.end());
-}
+double Figure::max() const { return samples.empty() ? 0 : *std::max_element(samples.begin(), samples.end()); }
 
 double Figure::percentile(double percent) const
 {
@@ -55,17 +49,15 @@ const Figure *Run::find(const QString &name, int games) const
 
 namespace {
 
-QString number(double value)
-{
-    return QString::number(value, 'f', value < 10 ? 2 : 1);
-}
+QString number(double value) { return QString::number(value, 'f', value < 10 ? 2 : 1); }
 
 QString row(const QStringList &cells)
 {
     static const int widths[] = {-27, 7, 10, 10, 10, 8};
     QString line;
     for (int i = 0; i < cells.size(); ++i)
-        line += QStringLiteral("%1").arg(cells[i], widths[i]) + (i + 1 < cells.size() ? QStringLiteral(" ") : QString());
+        line += QStringLiteral("%1").arg(cells[i], widths[i])
+                + (i + 1 < cells.size() ? QStringLiteral(" ") : QString());
     return line.trimmed() + QLatin1Char('\n');
 }
 

@@ -32,7 +32,8 @@ QString notJet(JetFile::Format format)
     case JetFile::Format::Unreadable: return QStringLiteral("it cannot be read");
     case JetFile::Format::Empty: return QStringLiteral("the file is empty");
     case JetFile::Format::Other: return QStringLiteral("it is neither a Jet nor an SQLite database");
-    case JetFile::Format::Jet: case JetFile::Format::Sqlite: break;
+    case JetFile::Format::Jet:
+    case JetFile::Format::Sqlite: break;
     }
     return {};
 }
@@ -136,7 +137,7 @@ QList<FileResult> convertInstallation(const QString &root)
     QList<FileResult> results;
     for (const DatabaseFile &file : databaseFiles(root))
         results.append(convertFile(file));
-    Paths::clearCache();   // the directories now hold the backups too
+    Paths::clearCache(); // the directories now hold the backups too
     return results;
 }
 
@@ -145,15 +146,17 @@ QString describe(const FileResult &result, const QString &root)
     const QString name = QDir(root).relativeFilePath(result.path) + QStringLiteral(": ");
     switch (result.outcome) {
     case Outcome::Converted:
-        return name + QStringLiteral("converted, %1 tables, %2 rows, %3 s")
-                          .arg(result.tables).arg(result.rows).arg(double(result.milliseconds) / 1000.0, 0, 'f', 2);
-    case Outcome::AlreadyConverted:
-        return name + QStringLiteral("already converted");
+        return name
+               + QStringLiteral("converted, %1 tables, %2 rows, %3 s")
+                     .arg(result.tables)
+                     .arg(result.rows)
+                     .arg(double(result.milliseconds) / 1000.0, 0, 'f', 2);
+    case Outcome::AlreadyConverted: return name + QStringLiteral("already converted");
     case Outcome::BackupInTheWay:
-        return name + QStringLiteral("not converted, %1 is already there (move it away and convert again)")
-                          .arg(QFileInfo(result.path).fileName() + backupSuffix);
-    case Outcome::Failed:
-        break;
+        return name
+               + QStringLiteral("not converted, %1 is already there (move it away and convert again)")
+                     .arg(QFileInfo(result.path).fileName() + backupSuffix);
+    case Outcome::Failed: break;
     }
     return name + QStringLiteral("not converted, ") + result.error + QStringLiteral("; the file is unchanged");
 }

@@ -12,7 +12,7 @@
 namespace Convert {
 
 struct DatabaseFile {
-    QString path;          // as it stands on disk
+    QString path; // as it stands on disk
     Schema::File kind;
 };
 
@@ -24,7 +24,7 @@ struct FileResult {
     int tables = 0;
     qint64 rows = 0;
     qint64 milliseconds = 0;
-    QString error;         // why the file was not converted
+    QString error; // why the file was not converted
 };
 
 // The database files of the installation at root, found without regard to the case of

@@ -29,11 +29,18 @@ Kind kindOf(int columnType)
 {
     switch (columnType) {
     case MDB_BOOL: return Kind::Boolean;
-    case MDB_BYTE: case MDB_INT: case MDB_LONGINT: case MDB_COMPLEX: return Kind::Integer;
-    case MDB_FLOAT: case MDB_DOUBLE: case MDB_MONEY: case MDB_NUMERIC: return Kind::Real;
+    case MDB_BYTE:
+    case MDB_INT:
+    case MDB_LONGINT:
+    case MDB_COMPLEX: return Kind::Integer;
+    case MDB_FLOAT:
+    case MDB_DOUBLE:
+    case MDB_MONEY:
+    case MDB_NUMERIC: return Kind::Real;
     case MDB_DATETIME: return Kind::DateTime;
-    case MDB_BINARY: case MDB_OLE: return Kind::Blob;
-    default: return Kind::Text;   // text, memo, replication id
+    case MDB_BINARY:
+    case MDB_OLE: return Kind::Blob;
+    default: return Kind::Text; // text, memo, replication id
     }
 }
 
@@ -42,7 +49,11 @@ Kind kindOf(int columnType)
 bool bound(const MdbColumn *column)
 {
     switch (column->col_type) {
-    case MDB_TEXT: case MDB_MEMO: case MDB_NUMERIC: case MDB_REPID: case MDB_OLE: return true;
+    case MDB_TEXT:
+    case MDB_MEMO:
+    case MDB_NUMERIC:
+    case MDB_REPID:
+    case MDB_OLE: return true;
     default: return kindOf(column->col_type) == Kind::Text;
     }
 }
@@ -89,15 +100,18 @@ bool readCatalog(MdbHandle *mdb, std::vector<std::unique_ptr<MdbCatalogEntry>> *
     MdbCatalogEntry objects{};
     objects.mdb = mdb;
     objects.object_type = MDB_TABLE;
-    objects.table_pg = 2;   // where every Jet file keeps MSysObjects
+    objects.table_pg = 2; // where every Jet file keeps MSysObjects
     qstrncpy(objects.object_name, "MSysObjects", sizeof objects.object_name);
     const TableDef table(mdb_read_table(&objects));
     if (!table || !mdb_read_columns(table.get()))
         return false;
     // libmdb may write up to its bind size into any bound buffer.
-    const std::unique_ptr<char[]> buffers[] = {std::make_unique<char[]>(bindSize), std::make_unique<char[]>(bindSize),
-                                               std::make_unique<char[]>(bindSize), std::make_unique<char[]>(bindSize)};
-    const char *id = buffers[0].get(), *name = buffers[1].get(), *type = buffers[2].get(), *flags = buffers[3].get();
+    const std::unique_ptr<char[]> buffers[] = {std::make_unique<char[]>(bindSize),
+                                               std::make_unique<char[]>(bindSize),
+                                               std::make_unique<char[]>(bindSize),
+                                               std::make_unique<char[]>(bindSize)};
+    const char *id = buffers[0].get(), *name = buffers[1].get(), *type = buffers[2].get(),
+               *flags = buffers[3].get();
     const char *columns[] = {"Id", "Name", "Type", "Flags"};
     for (int c = 0; c < 4; ++c) {
         if (mdb_bind_column_by_name(table.get(), const_cast<gchar *>(columns[c]), buffers[c].get(), nullptr) < 0)
@@ -158,7 +172,8 @@ bool JetReader::tables(QList<Table> *tables)
         table.rowCount = definition->num_rows;
         for (unsigned int c = 0; c < definition->num_cols; ++c) {
             const auto *column = static_cast<MdbColumn *>(g_ptr_array_index(definition->columns, c));
-            table.columns.append({QString::fromUtf8(column->name), kindOf(column->col_type), column->is_long_auto != 0});
+            table.columns.append(
+                {QString::fromUtf8(column->name), kindOf(column->col_type), column->is_long_auto != 0});
         }
         m_handle->entries.insert(table.name, entry.get());
         tables->append(table);
@@ -178,7 +193,7 @@ bool JetReader::readRows(const Table &description, const RowSink &sink)
 
     const int count = int(table->num_cols);
     std::vector<MdbColumn *> columns(count);
-    std::vector<std::unique_ptr<char[]>> buffers(count);   // left uninitialised: pages are touched only as used
+    std::vector<std::unique_ptr<char[]>> buffers(count); // left uninitialised: pages are touched only as used
     std::vector<int> lengths(count, 0);
     for (int c = 0; c < count; ++c) {
         columns[c] = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, c));
@@ -199,16 +214,44 @@ bool JetReader::readRows(const Table &description, const RowSink &sink)
             QVariant &value = values[c];
             value = QVariant();
             switch (column->col_type) {
-            case MDB_BOOL: value = (length == 0); break;   // Jet keeps "yes" as a set null bit
-            case MDB_BYTE: if (length) value = qint64(bytes[0]); break;
-            case MDB_INT: if (length) value = qint64(qFromLittleEndian<qint16>(bytes)); break;
-            case MDB_LONGINT: case MDB_COMPLEX: if (length) value = qint64(qFromLittleEndian<qint32>(bytes)); break;
-            case MDB_FLOAT: if (length) value = singleValue(qFromLittleEndian<float>(bytes)); break;
-            case MDB_DOUBLE: if (length) value = qFromLittleEndian<double>(bytes); break;
-            case MDB_MONEY: if (length) value = double(qFromLittleEndian<qint64>(bytes)) / 10000.0; break;
-            case MDB_DATETIME: if (length) value = jetDate(qFromLittleEndian<double>(bytes)); break;
-            case MDB_BINARY: if (length) value = QByteArray(reinterpret_cast<const char *>(bytes), length); break;
-            case MDB_NUMERIC: if (lengths[c]) value = QByteArray(buffers[c].get(), lengths[c]).toDouble(); break;
+            case MDB_BOOL: value = (length == 0); break; // Jet keeps "yes" as a set null bit
+            case MDB_BYTE:
+                if (length)
+                    value = qint64(bytes[0]);
+                break;
+            case MDB_INT:
+                if (length)
+                    value = qint64(qFromLittleEndian<qint16>(bytes));
+                break;
+            case MDB_LONGINT:
+            case MDB_COMPLEX:
+                if (length)
+                    value = qint64(qFromLittleEndian<qint32>(bytes));
+                break;
+            case MDB_FLOAT:
+                if (length)
+                    value = singleValue(qFromLittleEndian<float>(bytes));
+                break;
+            case MDB_DOUBLE:
+                if (length)
+                    value = qFromLittleEndian<double>(bytes);
+                break;
+            case MDB_MONEY:
+                if (length)
+                    value = double(qFromLittleEndian<qint64>(bytes)) / 10000.0;
+                break;
+            case MDB_DATETIME:
+                if (length)
+                    value = jetDate(qFromLittleEndian<double>(bytes));
+                break;
+            case MDB_BINARY:
+                if (length)
+                    value = QByteArray(reinterpret_cast<const char *>(bytes), length);
+                break;
+            case MDB_NUMERIC:
+                if (lengths[c])
+                    value = QByteArray(buffers[c].get(), lengths[c]).toDouble();
+                break;
             case MDB_OLE:
                 if (length) {
                     size_t size = 0;
@@ -220,7 +263,8 @@ bool JetReader::readRows(const Table &description, const RowSink &sink)
             default:
                 if (size_t(lengths[c]) >= bindSize - 1)
                     return fail(QStringLiteral("a text of column %1 of table %2 is longer than %3 bytes")
-                                    .arg(description.columns[c].name, description.name).arg(bindSize - 1));
+                                    .arg(description.columns[c].name, description.name)
+                                    .arg(bindSize - 1));
                 if (lengths[c])
                     value = QString::fromUtf8(buffers[c].get(), lengths[c]);
             }
@@ -231,7 +275,9 @@ bool JetReader::readRows(const Table &description, const RowSink &sink)
     }
     if (description.rowCount >= 0 && rows != description.rowCount)
         return fail(QStringLiteral("only %1 of the %2 rows of table %3 could be read (the file is damaged)")
-                        .arg(rows).arg(description.rowCount).arg(description.name));
+                        .arg(rows)
+                        .arg(description.rowCount)
+                        .arg(description.name));
     return true;
 }
 

@@ -10,10 +10,7 @@ namespace {
 
 using SqliteHandles::Statement;
 
-QString key(const QString &table, const QString &column)
-{
-    return (table + QLatin1Char('.') + column).toLower();
-}
+QString key(const QString &table, const QString &column) { return (table + QLatin1Char('.') + column).toLower(); }
 
 QString text(sqlite3_stmt *statement, int column)
 {
@@ -42,11 +39,12 @@ SchemaTraits::SchemaTraits(Schema::File file)
             return;
         }
     }
-    const Statement objects = prepare(db.get(), QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master"));
+    const Statement objects = prepare(db.get(),
+                                      QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master"));
     while (objects && sqlite3_step(objects.get()) == SQLITE_ROW) {
         const QString table = text(objects.get(), 2);
         if (text(objects.get(), 0) == QLatin1String("index")) {
-            if (const QString sql = text(objects.get(), 3); !sql.isEmpty())   // automatic indexes have none
+            if (const QString sql = text(objects.get(), 3); !sql.isEmpty()) // automatic indexes have none
                 m_indexes[table.toLower()].append(sql);
             continue;
         }
@@ -72,9 +70,6 @@ ColumnTraits SchemaTraits::column(const QString &table, const QString &column) c
     return m_columns.value(key(table, column));
 }
 
-QStringList SchemaTraits::indexes(const QString &table) const
-{
-    return m_indexes.value(table.toLower());
-}
+QStringList SchemaTraits::indexes(const QString &table) const { return m_indexes.value(table.toLower()); }
 
 } // namespace Convert

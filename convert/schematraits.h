@@ -10,9 +10,9 @@ namespace Convert {
 
 // What our schema declares for a column beyond its type.
 struct ColumnTraits {
-    bool noCase = false;          // COLLATE NOCASE: criteria compare it without regard to case
-    QString defaultValue;         // DEFAULT, as SQL text; empty for none
-    bool integerKey = false;      // INTEGER PRIMARY KEY, numbered by the database
+    bool noCase = false;     // COLLATE NOCASE: criteria compare it without regard to case
+    QString defaultValue;    // DEFAULT, as SQL text; empty for none
+    bool integerKey = false; // INTEGER PRIMARY KEY, numbered by the database
 };
 
 // The traits of our schema's tables for one kind of file, looked up by table and column
@@ -28,8 +28,8 @@ public:
     QString error() const { return m_error; }
 
 private:
-    QHash<QString, ColumnTraits> m_columns;   // key: "table.column", lower case
-    QHash<QString, QStringList> m_indexes;    // key: table, lower case
+    QHash<QString, ColumnTraits> m_columns; // key: "table.column", lower case
+    QHash<QString, QStringList> m_indexes;  // key: table, lower case
     QString m_error;
 };
 

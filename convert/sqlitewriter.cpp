@@ -47,10 +47,12 @@ QString quoted(const QString &name)
 QString declaredType(Kind kind)
 {
     switch (kind) {
-    case Kind::Integer: case Kind::Boolean: return QStringLiteral("INTEGER");
+    case Kind::Integer:
+    case Kind::Boolean: return QStringLiteral("INTEGER");
     case Kind::Real: return QStringLiteral("REAL");
     case Kind::Blob: return QStringLiteral("BLOB");
-    case Kind::Text: case Kind::DateTime: break;
+    case Kind::Text:
+    case Kind::DateTime: break;
     }
     return QStringLiteral("TEXT");
 }
@@ -70,7 +72,8 @@ QString columnDefinition(const Column &column, const ColumnTraits &traits)
 class Writer {
 public:
     Writer(TableSource &source, Schema::File file, QString *error)
-        : m_source(source), m_file(file), m_traits(file), m_error(error) {}
+        : m_source(source), m_file(file), m_traits(file), m_error(error)
+    {}
 
     bool run(const QString &path, WriteCounts *counts)
     {
@@ -93,7 +96,8 @@ public:
             ++counts->tables;
             counts->rows += m_rows.last();
         }
-        if (!exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version)) || !exec(QStringLiteral("COMMIT")))
+        if (!exec(QStringLiteral("PRAGMA user_version = %1").arg(Schema::Version))
+            || !exec(QStringLiteral("COMMIT")))
             return false;
         return check(tables);
     }
@@ -111,7 +115,8 @@ private:
     }
     bool exec(const QString &sql)
     {
-        return sqlite3_exec(m_db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK || failSql(sql);
+        return sqlite3_exec(m_db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK
+               || failSql(sql);
     }
     Statement prepare(const QString &sql)
     {
@@ -132,9 +137,11 @@ private:
             placeholders.append(QStringLiteral("?"));
             m_forms.append(dateForm(m_file, table.name, column.name));
         }
-        if (!exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table.name), definitions.join(QStringLiteral(", ")))))
+        if (!exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                      .arg(quoted(table.name), definitions.join(QStringLiteral(", ")))))
             return false;
-        const QString sql = QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(table.name), placeholders.join(QLatin1Char(',')));
+        const QString sql = QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                .arg(quoted(table.name), placeholders.join(QLatin1Char(',')));
         const Statement insert = prepare(sql);
         if (!insert)
             return false;
@@ -165,11 +172,13 @@ private:
         switch (value.typeId()) {
         case QMetaType::UnknownType: sqlite3_bind_null(statement, position); break;
         case QMetaType::Bool: sqlite3_bind_int(statement, position, value.toBool() ? 1 : 0); break;
-        case QMetaType::LongLong: case QMetaType::Int: sqlite3_bind_int64(statement, position, value.toLongLong()); break;
+        case QMetaType::LongLong:
+        case QMetaType::Int: sqlite3_bind_int64(statement, position, value.toLongLong()); break;
         case QMetaType::Double: sqlite3_bind_double(statement, position, value.toDouble()); break;
         case QMetaType::QByteArray: {
             const QByteArray bytes = value.toByteArray();
-            sqlite3_bind_blob64(statement, position, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_blob64(statement, position, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                SQLITE_TRANSIENT);
             break;
         }
         case QMetaType::QDateTime: bindText(statement, position, dateText(i, value.toDateTime())); break;
@@ -205,7 +214,9 @@ private:
                 return count ? failSql(tables[t].name) : false;
             if (sqlite3_column_int64(count.get(), 0) != m_rows[t])
                 return fail(QStringLiteral("table %1 holds %2 rows after conversion instead of %3")
-                                .arg(tables[t].name).arg(sqlite3_column_int64(count.get(), 0)).arg(m_rows[t]));
+                                .arg(tables[t].name)
+                                .arg(sqlite3_column_int64(count.get(), 0))
+                                .arg(m_rows[t]));
         }
         return true;
     }

@@ -18,13 +18,13 @@ enum class Kind { Text, Integer, Real, Boolean, DateTime, Blob };
 struct Column {
     QString name;
     Kind kind = Kind::Text;
-    bool autoNumber = false;   // numbered by the database itself (an AutoNumber of Jet)
+    bool autoNumber = false; // numbered by the database itself (an AutoNumber of Jet)
 };
 
 struct Table {
     QString name;
     QList<Column> columns;
-    qint64 rowCount = -1;      // how many rows the source says the table holds; -1 unknown
+    qint64 rowCount = -1; // how many rows the source says the table holds; -1 unknown
 };
 
 using RowSink = std::function<bool(const QVariantList &values)>;

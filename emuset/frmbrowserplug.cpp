@@ -16,10 +16,7 @@ namespace Emuset {
 namespace {
 const QString pluginKey = QStringLiteral("emuset");
 
-void error(const QString &text)
-{
-    Generale::state().dialogs->critical(text);
-}
+void error(const QString &text) { Generale::state().dialogs->critical(text); }
 } // namespace
 
 FrmBrowserPlug::FrmBrowserPlug(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -48,8 +45,8 @@ void FrmBrowserPlug::fileClicked(const QString &directory, const QString &fileNa
         error(QStringLiteral("File ") + registry + QStringLiteral(" Not Found !? Can't Install Plug-In"));
         return;
     }
-    const QString ownPath =
-        Paths::join(Generale::state().OwnDir, QLatin1Char('\\') + Paths::executableName(pluginKey));
+    const QString ownPath = Paths::join(Generale::state().OwnDir,
+                                        QLatin1Char('\\') + Paths::executableName(pluginKey));
     QString why;
     if (!PluginRegistry::writePath(Data1, registry, pluginKey, ownPath, &why)) {
         error(QStringLiteral("Can't Install Plug-In: ") + why);

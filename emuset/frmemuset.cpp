@@ -55,10 +55,7 @@ FrmEmuset::FrmEmuset(Generale::State &state, QWidget *parent) : QMainWindow(pare
 
 FrmEmuset::~FrmEmuset() = default;
 
-FrmBrowserCons *FrmEmuset::chooser() const
-{
-    return m_chooser;
-}
+FrmBrowserCons *FrmEmuset::chooser() const { return m_chooser; }
 
 void FrmEmuset::bindControls()
 {
@@ -67,8 +64,8 @@ void FrmEmuset::bindControls()
     bindWidget(DatEmu, ui.TxtFileEmu1, QStringLiteral("Emu_Link"));
     // TxtValue first: both show Scelta, and the value stored is the one typed in TxtPassed.
     const std::pair<QWidget *, const char *> settings[] = {
-        {ui.TxtValue, "Scelta"},      {ui.LabEmu, "ID_Emula"},         {ui.TxtSettName, "Nome"},
-        {ui.TxtParameter, "Stringa"}, {ui.TxtPassed, "Scelta"},        {ui.TxtOptAvaiable, "Opzioni"},
+        {ui.TxtValue, "Scelta"},      {ui.LabEmu, "ID_Emula"},  {ui.TxtSettName, "Nome"},
+        {ui.TxtParameter, "Stringa"}, {ui.TxtPassed, "Scelta"}, {ui.TxtOptAvaiable, "Opzioni"},
         {ui.TxtDescri, "Descri"},
     };
     for (const auto &[control, column] : settings)
@@ -106,17 +103,15 @@ void FrmEmuset::OpenConsole(const Consoles::Console &console)
 void FrmEmuset::reportJetDatabase()
 {
     const QString text = QStringLiteral("File ") + m_state.ConsoleDb
-                         + QStringLiteral(" is in the format of the earlier program (Jet/Access). Open Ludora4 once "
-                                          "to convert the databases, or run: ludora4-convert ")
+                         + QStringLiteral(
+                             " is in the format of the earlier program (Jet/Access). Open Ludora4 once "
+                             "to convert the databases, or run: ludora4-convert ")
                          + Paths::native(m_state.FrontEndDir);
     recordError(text);
     m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"), text);
 }
 
-void FrmEmuset::recordError(const QString &text)
-{
-    ui.StatusBar1->setText(1, text);
-}
+void FrmEmuset::recordError(const QString &text) { ui.StatusBar1->setText(1, text); }
 
 // A store or deletion the database refused: the error line and a message naming it.
 void FrmEmuset::report(const QString &what, const QString &error)
@@ -169,7 +164,8 @@ void FrmEmuset::setSettingPending(bool pending)
 void FrmEmuset::applyStates()
 {
     const bool browsing = !m_emulatorPending && !m_settingPending;
-    for (QPushButton *command : {ui.CmdNewEmu, ui.CmdEditEmu, ui.CmdDeleteEmu, ui.CmdAddSett, ui.CmdEditSett, ui.CmdDelete})
+    for (QPushButton *command :
+         {ui.CmdNewEmu, ui.CmdEditEmu, ui.CmdDeleteEmu, ui.CmdAddSett, ui.CmdEditSett, ui.CmdDelete})
         command->setEnabled(browsing);
     ui.CmdSaveEmu->setEnabled(m_emulatorPending);
     ui.CmdCancelEmu->setEnabled(m_emulatorPending);

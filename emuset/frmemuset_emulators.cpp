@@ -59,15 +59,15 @@ void FrmEmuset::consoleChosen(int)
 void FrmEmuset::LoadEmulatorList()
 {
     QList<RowEntries::Entry> emulators;
-    const bool opened =
-        RowEntries::read(DatEmu, m_state.ConsoleDb, Queries::allEmulators(), Schema::Emulators::Name, &emulators);
+    const bool opened = RowEntries::read(DatEmu, m_state.ConsoleDb, Queries::allEmulators(),
+                                         Schema::Emulators::Name, &emulators);
     const QSignalBlocker blocker(ui.LstEmu);
     RowEntries::fill(ui.LstEmu, emulators);
     if (!opened) {
         recordError(DatEmu.lastError());
         return;
     }
-    DatEmu.moveTo(DatEmu.rowCount());   // no emulator selected: the boxes show none
+    DatEmu.moveTo(DatEmu.rowCount()); // no emulator selected: the boxes show none
 }
 
 // A click selects (the emulator is shown then) or clicks the selected entry again (it is
@@ -159,7 +159,7 @@ void FrmEmuset::deleteEmulator()
     if (!m_state.dialogs->question(ui.TxtEmu1->text(), QStringLiteral("Delete This Emulator?")))
         return;
     if (DatEmu.atEnd())
-        return;   // no emulator shown: nothing to delete
+        return; // no emulator shown: nothing to delete
     if (!DatEmu.deleteCurrent()) {
         report(QStringLiteral("The emulator was not deleted."), DatEmu.lastError());
         return;
@@ -185,10 +185,7 @@ void FrmEmuset::chooseExecutable()
         m_chooser->lists()->setPath(Paths::resolve(Paths::join(m_state.FrontEndDir, console->emusetFolder)));
 }
 
-void FrmEmuset::executableChosen(const QString &path)
-{
-    ui.TxtFileEmu1->setText(path);
-}
+void FrmEmuset::executableChosen(const QString &path) { ui.TxtFileEmu1->setText(path); }
 
 void FrmEmuset::launchEmulator()
 {

@@ -23,10 +23,7 @@ const QString newSetName = QStringLiteral("sett.name");
 
 // An empty emulator name is stored as an empty text, not as Null, so that the set is
 // listed while no emulator is selected.
-QString storedText(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
+QString storedText(const QString &text) { return text.isNull() ? QStringLiteral("") : text; }
 
 } // namespace
 
@@ -51,7 +48,8 @@ void FrmEmuset::LoadSettingList()
     m_state.SettingListReady = false;
     for (; opened && !DatSett.atEnd(); DatSett.moveNext())
         ui.LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
-                             CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)), *DatSett.currentRowId());
+                                CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)),
+                                *DatSett.currentRowId());
     m_state.SettingListReady = true;
     if (!opened) {
         recordError(DatSett.lastError());

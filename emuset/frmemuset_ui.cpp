@@ -31,10 +31,7 @@ const QColor blue(0, 0, 255);
 const QColor darkPurple(128, 0, 128);
 const QColor darkRed(128, 0, 0);
 
-QLabel *label(const QString &name, const QString &text)
-{
-    return named(new QLabel(text), name);
-}
+QLabel *label(const QString &name, const QString &text) { return named(new QLabel(text), name); }
 
 // Command buttons share their row's width; they do not widen the window.
 QPushButton *button(const QString &name, const QString &text)
@@ -219,8 +216,8 @@ QWidget *FrmEmusetUi::createSettingFrame()
 
     auto *fields = new QGridLayout;
     const std::pair<QLabel *, QWidget *> rows[] = {
-        {LabEmuName, LabEmu},         {LabNameSetting, TxtSettName}, {LabParameter, TxtParameter},
-        {LabPassed, TxtPassed},       {LabOptA, TxtOptAvaiable},     {LabDescri, TxtDescri},
+        {LabEmuName, LabEmu},   {LabNameSetting, TxtSettName}, {LabParameter, TxtParameter},
+        {LabPassed, TxtPassed}, {LabOptA, TxtOptAvaiable},     {LabDescri, TxtDescri},
     };
     int row = 0;
     for (const auto &[caption, field] : rows) {

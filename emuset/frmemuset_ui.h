@@ -81,7 +81,6 @@ struct FrmEmusetUi {
     QPushButton *CmdAnnullaSett = nullptr;
     QPushButton *CmdDelete = nullptr;
 
-
 private:
     void createMenus(QMainWindow *window);
     QWidget *createEmulatorFrame();

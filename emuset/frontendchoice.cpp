@@ -37,13 +37,14 @@ QString installationDir(const QString &directory, const QString &fileName)
 
 void reportNoInstallation(const QString &directory, const QString &fileName)
 {
-    Generale::state().dialogs->message(
-        Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"),
-        Paths::join(directory, QLatin1Char('\\') + fileName)
-            + QStringLiteral(" is not the master database of a Ludora4 installation without ") + frontEndExecutable()
-            + QStringLiteral(". Choose ") + frontEndExecutable()
-            + QStringLiteral(", or the file pack") + QDir::separator() + masterFile
-            + QStringLiteral(" of an installation that does not hold it."));
+    Generale::state().dialogs->message(Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"),
+                                       Paths::join(directory, QLatin1Char('\\') + fileName)
+                                           + QStringLiteral(
+                                               " is not the master database of a Ludora4 installation without ")
+                                           + frontEndExecutable() + QStringLiteral(". Choose ")
+                                           + frontEndExecutable() + QStringLiteral(", or the file pack")
+                                           + QDir::separator() + masterFile
+                                           + QStringLiteral(" of an installation that does not hold it."));
 }
 
 } // namespace Emuset::FrontEndChoice

@@ -83,10 +83,7 @@ State &state()
     return s;
 }
 
-QString settingsPath()
-{
-    return state().SettingsFile;
-}
+QString settingsPath() { return state().SettingsFile; }
 
 void startProcedure(const QString &ownDir, Dialogs &dialogs, Launcher &launcher)
 {
@@ -127,10 +124,7 @@ void startProcedure(const QString &ownDir, const Emuset::SettingsPlace::Place &p
     showMainWindow();
 }
 
-QWidget *mainWindow()
-{
-    return main.data();
-}
+QWidget *mainWindow() { return main.data(); }
 
 void showMainWindow()
 {
@@ -163,20 +157,11 @@ void showBrowser()
     });
 }
 
-void showBrowserPlug()
-{
-    showWindow(browserPlug);
-}
+void showBrowserPlug() { showWindow(browserPlug); }
 
-void showHelp()
-{
-    showWindow(help, HelpBooks::emuset());
-}
+void showHelp() { showWindow(help, HelpBooks::emuset()); }
 
-void showAbout()
-{
-    showWindow(about);
-}
+void showAbout() { showWindow(about); }
 
 bool setFrontEndDir(const QString &directory)
 {

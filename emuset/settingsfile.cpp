@@ -24,10 +24,7 @@ QByteArray firstLine(const QByteArray &bytes)
 }
 } // namespace
 
-QString path(const QString &ownDir)
-{
-    return Paths::join(ownDir, QStringLiteral("\\emuset.ini"));
-}
+QString path(const QString &ownDir) { return Paths::join(ownDir, QStringLiteral("\\emuset.ini")); }
 
 QString firstItem(const QString &line)
 {

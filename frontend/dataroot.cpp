@@ -17,8 +17,8 @@ namespace {
 // The plug-in panel then starts the installed Emuset; a failure only costs that entry.
 QString registerEmuset(const QString &root, const QString &programsDir)
 {
-    const QFileInfo emuset(
-        Paths::resolve(Paths::join(programsDir, QLatin1Char('\\') + Paths::executableName(QStringLiteral("emuset")))));
+    const QFileInfo emuset(Paths::resolve(
+        Paths::join(programsDir, QLatin1Char('\\') + Paths::executableName(QStringLiteral("emuset")))));
     if (!emuset.isFile() || !emuset.isExecutable())
         return {};
     DataSource registry(QStringLiteral("DatPlug"));

@@ -17,9 +17,9 @@ QString userDataDir();
 
 struct Choice {
     QString root;
-    bool makeWhenMissing = false; // the user's data directory: made on the first start
-    QString programsDir;          // the front-end's own directory, where Emuset may lie too
-    Installation::BuiltPrograms programs;   // for the maker; empty: found beside the front-end
+    bool makeWhenMissing = false;         // the user's data directory: made on the first start
+    QString programsDir;                  // the front-end's own directory, where Emuset may lie too
+    Installation::BuiltPrograms programs; // for the maker; empty: found beside the front-end
 };
 
 Choice choose(const QString &explicitRoot, const QString &executableDir);

@@ -55,10 +55,7 @@ void FrmMain::connectPages()
     connectHelpButton();
 }
 
-void FrmMain::recordError(const QString &text)
-{
-    ui.StatusBar1->setText(6, text);
-}
+void FrmMain::recordError(const QString &text) { ui.StatusBar1->setText(6, text); }
 
 bool FrmMain::load()
 {
@@ -106,7 +103,8 @@ void FrmMain::CheckConsoleDatabases()
     }
     if (!m_state.DbMissing)
         return;
-    message += QStringLiteral("YOU MUST DOWNLOAD THIS DATABASE AND PUT IT IN THE '\\DATABASE\\' DIRECTORY OF LUDORA4 !!");
+    message += QStringLiteral(
+        "YOU MUST DOWNLOAD THIS DATABASE AND PUT IT IN THE '\\DATABASE\\' DIRECTORY OF LUDORA4 !!");
     m_state.dialogs->critical(message);
 }
 
@@ -123,7 +121,8 @@ bool FrmMain::readMasterConfig()
     else if (DatLast.atEnd())
         problem = QStringLiteral("File ") + master + QStringLiteral(" has no configuration record");
     else if (DatLast.value(Schema::MasterConfig::Database).toString().trimmed().isEmpty())
-        problem = QStringLiteral("File ") + master + QStringLiteral(" names no console database in its configuration record");
+        problem = QStringLiteral("File ") + master
+                  + QStringLiteral(" names no console database in its configuration record");
 
     QString database = fallbackConsole().databaseFile;
     QString picture = fallbackConsole().pictureFile;
@@ -166,8 +165,9 @@ void FrmMain::showConsolePicture()
 void FrmMain::fillLookupList(QComboBox *list, const QString &recordSource)
 {
     QStringList entries;
-    const bool opened = readColumnTexts(DatLudora, Paths::join(m_state.RootDir, InstallationPaths::masterDatabase()), recordSource,
-                                        Schema::Lookup::Text, &entries);
+    const bool opened = readColumnTexts(DatLudora,
+                                        Paths::join(m_state.RootDir, InstallationPaths::masterDatabase()),
+                                        recordSource, Schema::Lookup::Text, &entries);
     list->clear();
     list->addItems(entries);
     if (!opened)
@@ -190,8 +190,8 @@ void FrmMain::fillFixedLists()
 void FrmMain::readConsoleConfig()
 {
     const Consoles::Console *console = Consoles::byDatabaseFile(QFileInfo(m_state.ConsoleDb).fileName());
-    const QString consoleDir =
-        InstallationPaths::consoleDir(console ? console->directory : fallbackConsole().directory);
+    const QString consoleDir = InstallationPaths::consoleDir(console ? console->directory
+                                                                     : fallbackConsole().directory);
     const auto directory = [&](const QString &stored, const QString &ownFolder) {
         return Paths::join(m_state.RootDir, stored.trimmed().isEmpty() ? consoleDir + ownFolder
                                                                        : QStringLiteral("\\console") + stored);
@@ -209,13 +209,15 @@ void FrmMain::readConsoleConfig()
     const bool unreadable = !DatConfig.lastError().isEmpty();
     m_state.ScreenDir = directory(QString(), screen);
     m_state.GamesDir = directory(QString(), games);
-    const QString message =
-        unreadable ? DatConfig.lastError() + QStringLiteral(". The games of this console cannot be shown.")
-                   : QStringLiteral("File ") + m_state.ConsoleDb
-                         + QStringLiteral(" has no configuration record. Its games are shown; their screenshots "
+    const QString message = unreadable
+                                ? DatConfig.lastError()
+                                      + QStringLiteral(". The games of this console cannot be shown.")
+                                : QStringLiteral("File ") + m_state.ConsoleDb
+                                      + QStringLiteral(
+                                          " has no configuration record. Its games are shown; their screenshots "
                                           "are looked for in ")
-                         + m_state.ScreenDir + QStringLiteral(" and their roms in ") + m_state.GamesDir
-                         + QLatin1Char('.');
+                                      + m_state.ScreenDir + QStringLiteral(" and their roms in ")
+                                      + m_state.GamesDir + QLatin1Char('.');
     m_state.dialogs->critical(message);
 }
 

@@ -10,10 +10,9 @@
 
 #include <optional>
 
-class GameListModel;  // games page
+class GameListModel; // games page
 class QListWidgetItem;
-class ImageListPair;  // games page
-
+class ImageListPair; // games page
 
 // The front-end's main window. Its operations are split by concern over several files:
 // frmmain.cpp (load, checks, close), frmmain_plugins.cpp (plug-in panel), and one file
@@ -145,11 +144,11 @@ private:
     bool storeRecordForPlay(QString *error);
     bool storePlay(QString *error);
     bool startEmulator(bool *started, QString *error);
-    bool SettingListReady = true;  // false while LstSetting is being filled
+    bool SettingListReady = true; // false while LstSetting is being filled
 
     // --- snapshots (frmmain_snapshots.cpp) ---
     QString snapBase() const;
-    QString snapshotFile(int number) const;   // 0: the first screenshot
+    QString snapshotFile(int number) const; // 0: the first screenshot
     bool loadPicture(QLabel *box, const QString &path);
     void showNoPicture(QLabel *box);
     void showPictureOrNone(QLabel *box, const QString &path);
@@ -159,7 +158,7 @@ private:
     void openScreenFileChooser();
     void openConversionChooser();
     void ConvertSnapshot(const QString &source);
-    int m_snapNumber = 0;   // SnapNumber: the screenshot shown in ImgSnap1
+    int m_snapNumber = 0; // SnapNumber: the screenshot shown in ImgSnap1
 
     // --- documents (frmmain_documents.cpp) ---
     void setDocumentEditing(bool editing);
@@ -192,6 +191,6 @@ private:
     void storeWindowPosition();
 
     Globale::State &m_state;
-    std::optional<QPoint> m_storedPosition;   // none stored
+    std::optional<QPoint> m_storedPosition; // none stored
     QPointer<FrmBrowser> m_browser;
 };

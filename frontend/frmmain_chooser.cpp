@@ -49,8 +49,7 @@ FrmBrowser *FrmMain::showChooser()
 
 // The callers of the record, snapshot and conversion purposes: show, caption,
 // directory, pattern, and the purpose last.
-void FrmMain::openChooser(int purpose, const QString &caption, const QString &directory,
-                          const QString &pattern)
+void FrmMain::openChooser(int purpose, const QString &caption, const QString &directory, const QString &pattern)
 {
     FrmBrowser *browser = showChooser();
     browser->setWindowTitle(caption);

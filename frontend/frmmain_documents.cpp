@@ -134,7 +134,7 @@ void FrmMain::deleteDocument()
     if (!m_state.dialogs->question(ui.TxtDocName->text(), QStringLiteral("Delete This Docs?")))
         return;
     if (DatDoc.atEnd())
-        return;   // no current document
+        return; // no current document
     if (!DatDoc.deleteCurrent()) {
         m_state.dialogs->critical(QStringLiteral("The document was not deleted: ") + DatDoc.lastError());
         return;

@@ -90,10 +90,7 @@ constexpr ViewOption viewOptions[] = {
 const QString viewKey = QStringLiteral("GameList/view");
 const QString iconKey = QStringLiteral("GameList/icon");
 
-bool keepsChoices()
-{
-    return !QCoreApplication::organizationName().isEmpty();
-}
+bool keepsChoices() { return !QCoreApplication::organizationName().isEmpty(); }
 
 void rememberChoice(const QString &key, int index)
 {

@@ -21,8 +21,8 @@
 
 namespace {
 
-const QString playFailed =
-    QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
+const QString playFailed = QStringLiteral(
+    "Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
 // The play count after one more play; a count that is not a whole number counts as 0.
 // A count at or beyond the largest whole number stays at the largest.
@@ -68,10 +68,7 @@ QString startError(Launcher *launcher, const QString &program)
 
 } // namespace
 
-void FrmMain::connectPlayButton()
-{
-    connect(ui.Command1, &QPushButton::clicked, this, &FrmMain::playGame);
-}
+void FrmMain::connectPlayButton() { connect(ui.Command1, &QPushButton::clicked, this, &FrmMain::playGame); }
 
 // A failing step ends the play; the steps before it stay done.
 void FrmMain::playGame()
@@ -91,8 +88,8 @@ bool FrmMain::playSteps(QString *error)
         return false;
     if (!positionOnGameEmulator(error)) {
         if (error->isEmpty())
-            *error = QStringLiteral("No emulator named ") + ui.CmbEmulatore->currentText()
-                     + QStringLiteral(" in ") + m_state.ConsoleDb;
+            *error = QStringLiteral("No emulator named ") + ui.CmbEmulatore->currentText() + QStringLiteral(" in ")
+                     + m_state.ConsoleDb;
         return false;
     }
     DatSett.setDatabaseName(m_state.ConsoleDb);

@@ -16,9 +16,9 @@ namespace {
 
 struct PluginControls {
     const char *key;
-    int purpose;            // the chooser's purpose for the path label
-    const char *caption;    // the chooser's caption
-    bool warns;             // the start button asks first
+    int purpose;         // the chooser's purpose for the path label
+    const char *caption; // the chooser's caption
+    bool warns;          // the start button asks first
     ClickableLabel *FrmMainUi::*label;
     QPushButton *FrmMainUi::*button;
 };
@@ -57,8 +57,7 @@ void FrmMain::connectPluginsPage()
         const int purpose = plugin.purpose;
         connect(ui.*plugin.button, &QPushButton::clicked, this,
                 [this, label, warns] { startPlugin(label, warns); });
-        connect(ui.*plugin.label, &ClickableLabel::clicked, this,
-                [this, purpose] { openPluginChooser(purpose); });
+        connect(ui.*plugin.label, &ClickableLabel::clicked, this, [this, purpose] { openPluginChooser(purpose); });
     }
 }
 
@@ -87,8 +86,7 @@ void FrmMain::ReadPluginRegistry()
 // that enabled the button found it); plug-ins get no arguments and are not waited for.
 void FrmMain::startPlugin(QLabel *pathLabel, bool warnFirst)
 {
-    if (warnFirst
-        && !m_state.dialogs->question(QStringLiteral("Warning!"), emusetWarning))
+    if (warnFirst && !m_state.dialogs->question(QStringLiteral("Warning!"), emusetWarning))
         return;
     const QString program = Paths::existing(pathLabel->text());
     if (!m_state.launcher->start(program, {}))
@@ -111,10 +109,10 @@ void FrmMain::choosePluginExecutable(const QString &directory, const QString &fi
     const QString path = chooserPath(directory, fileName);
     const QString registry = Paths::join(m_state.RootDir, InstallationPaths::pluginRegistry());
     QString error;
-    if (!PluginRegistry::writePath(m_browser ? m_browser->DatPlug : DatPlug, registry,
-                                   QLatin1String(plugin->key), path, &error)) {
-        m_state.dialogs->critical(QStringLiteral("The plug-in ") + path
-                                  + QStringLiteral(" was not registered: ") + error);
+    if (!PluginRegistry::writePath(m_browser ? m_browser->DatPlug : DatPlug, registry, QLatin1String(plugin->key),
+                                   path, &error)) {
+        m_state.dialogs->critical(QStringLiteral("The plug-in ") + path + QStringLiteral(" was not registered: ")
+                                  + error);
         return;
     }
     (ui.*plugin->label)->setText(path);

@@ -43,11 +43,11 @@ bool storedFalse(const QVariant &value)
 void FrmMain::bindRecordControls()
 {
     const std::pair<QWidget *, const char *> bindings[] = {
-        {ui.LabGame, "Gioco"},        {ui.TxtYear, "Anno"},       {ui.CmbGenre, "Genre"},
-        {ui.CmbLanguage, "Language"}, {ui.CmbProducer, "Producer"}, {ui.TxtRating, "Rating"},
-        {ui.CmbEmulatore, "EmuName"}, {ui.Label19, "Screen"},     {ui.TxtRom, "Link"},
+        {ui.LabGame, "Gioco"},        {ui.TxtYear, "Anno"},          {ui.CmbGenre, "Genre"},
+        {ui.CmbLanguage, "Language"}, {ui.CmbProducer, "Producer"},  {ui.TxtRating, "Rating"},
+        {ui.CmbEmulatore, "EmuName"}, {ui.Label19, "Screen"},        {ui.TxtRom, "Link"},
         {ui.ChkPlayable, "Playable"}, {ui.ChkFavorite, "Favorites"}, {ui.ChkColour, "Colour"},
-        {ui.ChkSound, "Sound"},       {ui.TxtTimes, "Times"},     {ui.TxtLastPlay, "Data"},
+        {ui.ChkSound, "Sound"},       {ui.TxtTimes, "Times"},        {ui.TxtLastPlay, "Data"},
         {ui.Label15, "DataAdd"},      {ui.TxtGameHelp, "Notes"},
     };
     for (const auto &[control, column] : bindings)
@@ -140,16 +140,10 @@ void FrmMain::showRatingPictures()
     ui.ImgFavorites2->setVisible(rating == Rating::top);
 }
 
-bool FrmMain::isAmigaActive() const
-{
-    return ui.StatusBar1->text(1) == QLatin1String("Amiga");
-}
+bool FrmMain::isAmigaActive() const { return ui.StatusBar1->text(1) == QLatin1String("Amiga"); }
 
 // A store the database refused: the typed values stay in the controls for another try.
-void FrmMain::reportStoreError(const QString &text)
-{
-    m_state.dialogs->critical(text);
-}
+void FrmMain::reportStoreError(const QString &text) { m_state.dialogs->critical(text); }
 
 // "Add Rom": a new row named after the file chosen next (purpose 10). The steps go on
 // whatever fails; the new row is only stored by "Save Modify" or a play.
@@ -158,7 +152,7 @@ void FrmMain::addRom()
     DatGames.addNew();
     ui.CmdRight->setEnabled(false);
     ui.CmdLeft->setEnabled(false);
-    showRecordPictures();   // of the empty new row: none of the previous game's
+    showRecordPictures(); // of the empty new row: none of the previous game's
     ui.Label15->setText(GameDates::added(QDate::currentDate()));
     if (ui.CmbEmulatore->count() > 0)
         ui.CmbEmulatore->setCurrentIndex(0);
@@ -181,8 +175,8 @@ void FrmMain::saveRecord()
         return;
     }
     if (!DatGames.update()) {
-        reportStoreError(QStringLiteral("The game \"") + ui.LabGame->text()
-                         + QStringLiteral("\" was not saved: ") + DatGames.lastError());
+        reportStoreError(QStringLiteral("The game \"") + ui.LabGame->text() + QStringLiteral("\" was not saved: ")
+                         + DatGames.lastError());
         return;
     }
     m_state.CurrentGame = ui.LabGame->text();
@@ -229,18 +223,17 @@ void FrmMain::addProducer()
     if (!stored) {
         const QString error = DatLudora.lastError();
         DatLudora.cancelUpdate();
-        reportStoreError(QStringLiteral("The producer \"") + producer + QStringLiteral("\" was not added: ") + error);
+        reportStoreError(QStringLiteral("The producer \"") + producer + QStringLiteral("\" was not added: ")
+                         + error);
         return;
     }
     fillLookupList(ui.CmbProducer, publisherQuery);
-    ui.CmbProducer->setCurrentIndex(ui.CmbProducer->findText(producer, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    ui.CmbProducer->setCurrentIndex(
+        ui.CmbProducer->findText(producer, Qt::MatchFixedString | Qt::MatchCaseSensitive));
     ui.CmbProducer->setEditText(producer);
 }
 
-void FrmMain::resetTimes()
-{
-    ui.TxtTimes->setText(QStringLiteral("0"));
-}
+void FrmMain::resetTimes() { ui.TxtTimes->setText(QStringLiteral("0")); }
 
 // A click on the rom file: choose another file for the shown game (purpose 100).
 void FrmMain::chooseRomFile()
@@ -256,7 +249,4 @@ void FrmMain::chooseNewGameRom(const QString &, const QString &fileName)
     ui.LabGame->setText(fileName);
 }
 
-void FrmMain::chooseGameRom(const QString &, const QString &fileName)
-{
-    ui.TxtRom->setText(fileName);
-}
+void FrmMain::chooseGameRom(const QString &, const QString &fileName) { ui.TxtRom->setText(fileName); }

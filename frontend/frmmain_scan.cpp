@@ -28,10 +28,7 @@ QString consoleName(const QString &databasePath)
 
 } // namespace
 
-void FrmMain::connectScanButton()
-{
-    connect(ui.CmdScanRoms, &QPushButton::clicked, this, &FrmMain::scanRoms);
-}
+void FrmMain::connectScanButton() { connect(ui.CmdScanRoms, &QPushButton::clicked, this, &FrmMain::scanRoms); }
 
 // Asks once with the number found, stores every new game in one transaction, then shows
 // the first of them in the refreshed list.

@@ -120,15 +120,11 @@ void FrmMain::openScreenFileChooser()
 
 void FrmMain::openConversionChooser()
 {
-    openChooser(PurposeConvertSnapshot,
-                QStringLiteral("Choose Snap File To Convert For : ") + ui.LabGame->text(), m_state.RootDir,
-                QStringLiteral("*.*"));
+    openChooser(PurposeConvertSnapshot, QStringLiteral("Choose Snap File To Convert For : ") + ui.LabGame->text(),
+                m_state.RootDir, QStringLiteral("*.*"));
 }
 
-void FrmMain::chooseScreenFile(const QString &, const QString &fileName)
-{
-    ui.Label19->setText(fileName);
-}
+void FrmMain::chooseScreenFile(const QString &, const QString &fileName) { ui.Label19->setText(fileName); }
 
 void FrmMain::chooseSnapshotToConvert(const QString &directory, const QString &fileName)
 {
@@ -139,8 +135,8 @@ void FrmMain::chooseSnapshotToConvert(const QString &directory, const QString &f
 // shown change the next time the record is shown.
 void FrmMain::ConvertSnapshot(const QString &source)
 {
-    const SnapshotConversion::Request request{source, ui.TxtRom->text(), ui.StatusBar1->text(1),
-                                              m_state.ScreenDir, m_state.RootDir};
+    const SnapshotConversion::Request request{source, ui.TxtRom->text(), ui.StatusBar1->text(1), m_state.ScreenDir,
+                                              m_state.RootDir};
     SnapshotConversion::Plan plan;
     QString error;
     if (!SnapshotConversion::prepare(request, &plan, &error)

@@ -52,7 +52,8 @@ void FrmMain::storeConsoleChoice(const Consoles::Console &console)
     DatLast.setRecordSource(QStringLiteral("select * from config"));
     const bool stored = DatLast.open() && DatLast.edit()
                         && DatLast.setValue(Schema::MasterConfig::Database, console.databaseFile)
-                        && DatLast.setValue(Schema::MasterConfig::Picture, console.pictureFile) && DatLast.update();
+                        && DatLast.setValue(Schema::MasterConfig::Picture, console.pictureFile)
+                        && DatLast.update();
     if (stored)
         return;
     DatLast.cancelUpdate();

@@ -213,8 +213,12 @@ void FrmMainUi::createStatusBar(QMainWindow *window)
     StatusBar1->setText(1, QStringLiteral("Console"));
     // Each panel keeps room for a console's name or a count of a few digits; longer texts,
     // errors above all, are cut short.
-    const char *samples[] = {"Gameboy", "All Games : 000", "Favorite Games : 000", "Playable Games : 000",
-                             "Not Working Games : 000", "Total Times Played : 0000"};
+    const char *samples[] = {"Gameboy",
+                             "All Games : 000",
+                             "Favorite Games : 000",
+                             "Playable Games : 000",
+                             "Not Working Games : 000",
+                             "Total Times Played : 0000"};
     for (int panel = 1; panel <= 6; ++panel)
         StatusBar1->setSample(panel, QLatin1String(samples[panel - 1]));
     window->setStatusBar(StatusBar1);
@@ -276,12 +280,14 @@ QWidget *FrmMainUi::createSearchRow()
     TxtSearch = named(new QLineEdit, QStringLiteral("TxtSearch"));
     TxtSearch->setPlaceholderText(QStringLiteral("Search games"));
     TxtSearch->setClearButtonEnabled(true);
-    TxtSearch->setToolTip(QStringLiteral("Games whose name contains the text, whatever the case and accents (Ctrl+F)"));
+    TxtSearch->setToolTip(
+        QStringLiteral("Games whose name contains the text, whatever the case and accents (Ctrl+F)"));
     LabSearchCount = named(new QLabel, QStringLiteral("LabSearchCount"));
     LabSearchCount->setTextFormat(Qt::PlainText);
     LabSearchCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Wide enough for the largest counts, so the field does not jump while typing.
-    LabSearchCount->setMinimumWidth(LabSearchCount->fontMetrics().horizontalAdvance(QStringLiteral("000,000 of 000,000")));
+    LabSearchCount->setMinimumWidth(
+        LabSearchCount->fontMetrics().horizontalAdvance(QStringLiteral("000,000 of 000,000")));
     auto *row = new QHBoxLayout;
     row->addWidget(TxtSearch, 1);
     row->addWidget(LabSearchCount);
@@ -399,13 +405,13 @@ QGroupBox *FrmMainUi::createPluginsPage()
 QGroupBox *FrmMainUi::createPluginFrame(const PluginRow &row)
 {
     QGroupBox *box = this->*row.frame = frame(QString::fromLatin1(row.frameName), {});
-    QPushButton *start = this->*row.button =
-        button(QString::fromLatin1(row.buttonName), QString::fromLatin1(row.caption), false);
+    QPushButton *start = this->*row.button = button(QString::fromLatin1(row.buttonName),
+                                                    QString::fromLatin1(row.caption), false);
     start->setFixedWidth(72);
-    QLabel *description = this->*row.description =
-        wrapped(QString::fromLatin1(row.descriptionText), QString::fromLatin1(row.descriptionName));
-    ClickableLabel *path = this->*row.path =
-        named(new ClickableLabel(QStringLiteral("Plug In Not Installed")), QString::fromLatin1(row.pathName));
+    QLabel *description = this->*row.description = wrapped(QString::fromLatin1(row.descriptionText),
+                                                           QString::fromLatin1(row.descriptionName));
+    ClickableLabel *path = this->*row.path = named(new ClickableLabel(QStringLiteral("Plug In Not Installed")),
+                                                   QString::fromLatin1(row.pathName));
     path->setCursor(Qt::PointingHandCursor);
     // A long path is cut at the frame's edge instead of widening the panel.
     path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -72,12 +72,10 @@ struct FrmMainUi {
     // "Plug-Ins"
     QPushButton *Command2 = nullptr;
     QGroupBox *Frame10 = nullptr;
-    QGroupBox *Frame11 = nullptr, *Frame12 = nullptr, *Frame13 = nullptr, *Frame14 = nullptr,
-              *Frame16 = nullptr;
+    QGroupBox *Frame11 = nullptr, *Frame12 = nullptr, *Frame13 = nullptr, *Frame14 = nullptr, *Frame16 = nullptr;
     QPushButton *Command3 = nullptr, *Command4 = nullptr, *Command5 = nullptr, *Command6 = nullptr,
                 *Command7 = nullptr;
-    QLabel *Label20 = nullptr, *Label21 = nullptr, *Label23 = nullptr, *Label25 = nullptr,
-           *Label28 = nullptr;
+    QLabel *Label20 = nullptr, *Label21 = nullptr, *Label23 = nullptr, *Label25 = nullptr, *Label28 = nullptr;
     ClickableLabel *Label18 = nullptr, *Label22 = nullptr, *Label24 = nullptr, *Label26 = nullptr,
                    *Label27 = nullptr;
 

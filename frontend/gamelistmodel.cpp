@@ -40,10 +40,7 @@ int languagePicture(QByteArrayView language)
     return 0;
 }
 
-int ratingPicture(const QVariant &rating)
-{
-    return Rating::stars(rating) + 1;
-}
+int ratingPicture(const QVariant &rating) { return Rating::stars(rating) + 1; }
 
 enum Column { RowId, Gioco, Language, Rating, Playable, Favorites, Times };
 
@@ -92,7 +89,7 @@ bool Table::readTable(const QString &databasePath, QString *error)
     const auto row = [this](const SqliteStatement &values) {
         const QString name = values.text(Gioco);
         if (name.isEmpty())
-            return;   // never listed nor counted
+            return; // never listed nor counted
         Game game;
         game.rowId = values.integer(RowId);
         game.times = wholeNumber(values.value(Times));
@@ -145,15 +142,15 @@ bool read(DataSource &games, IconType type, Table *table, Fill *fill, QString *e
         return false;
     Rows &rows = fill->rows;
     Counts &counts = fill->counts;
-    rows.names = table->names();   // shared, not copied
+    rows.names = table->names(); // shared, not copied
     rows.folded = table->foldedNames();
     rows.entries.reserve(games.rowIds().size());
     for (const qint64 id : games.rowIds()) {
         const Table::Game *game = table->game(id);
         if (!game)
-            continue;   // deleted between the two reads, or without a name
-        rows.entries.push_back({id, game->nameStart, game->nameLength, game->foldedStart, game->foldedLength,
-                                picture(type, *game)});
+            continue; // deleted between the two reads, or without a name
+        rows.entries.push_back(
+            {id, game->nameStart, game->nameLength, game->foldedStart, game->foldedLength, picture(type, *game)});
         ++counts.all;
         counts.favorite += game->favorite ? 1 : 0;
         counts.playable += game->playable ? 1 : 0;
@@ -285,20 +282,17 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     const int picture = m_rows.entries[row].picture;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:   // the whole name, where an icon view cuts it short
+    case Qt::ToolTipRole: // the whole name, where an icon view cuts it short
         return shownName(m_rows.name(row));
     case Qt::DecorationRole:
         if (m_images && picture > 0 && !m_images->icon(picture).isNull())
             return m_images->icon(picture);
         return {};
-    case KeyRole:   // the key of the whole list: a search does not renumber it
+    case KeyRole: // the key of the whole list: a search does not renumber it
         return GameList::rowKey(int(row), m_rows.name(row).toString());
-    case PictureRole:
-        return picture;
-    case RowEntries::RowIdRole:
-        return m_rows.entries[row].rowId;
-    default:
-        return {};
+    case PictureRole: return picture;
+    case RowEntries::RowIdRole: return m_rows.entries[row].rowId;
+    default: return {};
     }
 }
 

@@ -36,10 +36,7 @@ struct Rows {
     std::vector<Entry> entries;
 
     size_t size() const { return entries.size(); }
-    QStringView name(size_t row) const
-    {
-        return QStringView(names).mid(entries[row].start, entries[row].length);
-    }
+    QStringView name(size_t row) const { return QStringView(names).mid(entries[row].start, entries[row].length); }
     QStringView foldedName(size_t row) const
     {
         return QStringView(folded).mid(entries[row].foldedStart, entries[row].foldedLength);
@@ -89,10 +86,10 @@ private:
 
     QString m_path;
     DataSource::ContentStamp m_stamp;
-    QString m_names;               // every name, one after the other
-    QString m_folded;              // every name folded for searching (NameFold)
-    std::vector<Game> m_games;     // in row-id order
-    RowIdIndex m_byId;             // row id -> index in m_games
+    QString m_names;           // every name, one after the other
+    QString m_folded;          // every name folded for searching (NameFold)
+    std::vector<Game> m_games; // in row-id order
+    RowIdIndex m_byId;         // row id -> index in m_games
 };
 
 // Opens the data source on the query it is set to (database and record source on the
@@ -127,7 +124,7 @@ public:
 private:
     QString m_largeName;
     QString m_smallName;
-    std::vector<QIcon> m_icons;   // index = picture number, [0] null
+    std::vector<QIcon> m_icons; // index = picture number, [0] null
 };
 
 // The list model of LstGames: the rows of the last fill over a plain vector, shown with
@@ -177,7 +174,7 @@ private:
     GameList::Rows m_rows;
     GameList::Table m_table;
     const ImageListPair *m_images = nullptr;
-    QString m_needle;              // the folded search text
-    bool m_searching = false;      // m_shown holds the rows shown
-    std::vector<qint32> m_shown;   // entries matching m_needle, in list order
+    QString m_needle;            // the folded search text
+    bool m_searching = false;    // m_shown holds the rows shown
+    std::vector<qint32> m_shown; // entries matching m_needle, in list order
 };

@@ -32,8 +32,7 @@ public:
 } // namespace
 
 GameListWidget::GameListWidget(QWidget *parent)
-    : QWidget(parent), m_list(new QListView(this)), m_tree(new QTreeView(this)),
-      m_stack(new QStackedLayout(this))
+    : QWidget(parent), m_list(new QListView(this)), m_tree(new QTreeView(this)), m_stack(new QStackedLayout(this))
 {
     m_list->setObjectName(QStringLiteral("LstGamesList"));
     m_list->setUniformItemSizes(true);
@@ -81,10 +80,7 @@ void GameListWidget::setModel(QAbstractItemModel *model)
     applyHeader();
 }
 
-QAbstractItemModel *GameListWidget::model() const
-{
-    return m_list->model();
-}
+QAbstractItemModel *GameListWidget::model() const { return m_list->model(); }
 
 void GameListWidget::applyHeader()
 {

@@ -17,7 +17,7 @@ namespace {
 QPointer<FrmInizio> splash;
 QPointer<FrmMain> main;
 QString pendingNote;
-int splashDelay = -1;   // the splash timer's own interval
+int splashDelay = -1; // the splash timer's own interval
 
 // The splash timer's tick: only the first one loads the main window.
 void splashTick()
@@ -66,20 +66,11 @@ void startProcedure(const QString &rootDir, Dialogs &dialogs, Launcher &launcher
     splash->show();
 }
 
-void setSplashDelay(int milliseconds)
-{
-    splashDelay = milliseconds;
-}
+void setSplashDelay(int milliseconds) { splashDelay = milliseconds; }
 
-QMainWindow *mainWindow()
-{
-    return state().MainLoaded ? main.data() : nullptr;
-}
+QMainWindow *mainWindow() { return state().MainLoaded ? main.data() : nullptr; }
 
-void setStartNote(const QString &text)
-{
-    pendingNote = text;
-}
+void setStartNote(const QString &text) { pendingNote = text; }
 
 QString probe(const QString &path)
 {

@@ -49,7 +49,7 @@ void append(QStringView text, QString &out)
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text[i].unicode();
-        if (c < 0x80) {   // most names are plain ASCII: no table look-ups
+        if (c < 0x80) { // most names are plain ASCII: no table look-ups
             out += QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c);
             continue;
         }

@@ -96,10 +96,8 @@ void drawPadGlyph(QPainter &p, const QRectF &r, const QColor &ink)
     const QPointF cross(r.left() + r.width() * 0.28, r.center().y());
     p.drawRect(QRectF(cross.x() - unit * 1.5, cross.y() - unit / 2, unit * 3, unit));
     p.drawRect(QRectF(cross.x() - unit / 2, cross.y() - unit * 1.5, unit, unit * 3));
-    p.drawEllipse(QPointF(r.right() - r.width() * 0.3, r.center().y() + unit * 0.6), unit * 0.7,
-                  unit * 0.7);
-    p.drawEllipse(QPointF(r.right() - r.width() * 0.15, r.center().y() - unit * 0.6), unit * 0.7,
-                  unit * 0.7);
+    p.drawEllipse(QPointF(r.right() - r.width() * 0.3, r.center().y() + unit * 0.6), unit * 0.7, unit * 0.7);
+    p.drawEllipse(QPointF(r.right() - r.width() * 0.15, r.center().y() - unit * 0.6), unit * 0.7, unit * 0.7);
 }
 
 void drawComputerGlyph(QPainter &p, const QRectF &r, const QColor &ink)
@@ -155,8 +153,9 @@ void drawGamepad(QPainter &p, const QRectF &r)
     p.setBrush(QColor(0x3b, 0x5b, 0xb5));
     p.drawRoundedRect(body, body.height() * 0.45, body.height() * 0.45);
     p.setPen(Qt::NoPen);
-    drawPadGlyph(p, body.adjusted(body.width() * 0.12, body.height() * 0.22, -body.width() * 0.12,
-                                  -body.height() * 0.22),
+    drawPadGlyph(p,
+                 body.adjusted(body.width() * 0.12, body.height() * 0.22, -body.width() * 0.12,
+                               -body.height() * 0.22),
                  QColor(0x3b, 0x5b, 0xb5));
 }
 
@@ -261,8 +260,8 @@ QPixmap play()
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         const QPointF c = r.center();
-        p.drawPolygon(QPolygonF({QPointF(c.x() - 5, c.y() - 8), QPointF(c.x() + 8, c.y()),
-                                 QPointF(c.x() - 5, c.y() + 8)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(c.x() - 5, c.y() - 8), QPointF(c.x() + 8, c.y()), QPointF(c.x() - 5, c.y() + 8)}));
     });
 }
 

@@ -16,8 +16,7 @@ QPixmap about();                     // the about page picture, 96x96
 
 // Game list image lists, numbered from 1 as the list's icon numbers are; large 32x32,
 // small 16x16; a number outside the list gives a null pixmap (no picture).
-QPixmap flag(int number /* 1 Italian, 2 French, 3 English, 4 Deutsche, 5 Japanese, 6 Spanish */,
-             bool large);
+QPixmap flag(int number /* 1 Italian, 2 French, 3 English, 4 Deutsche, 5 Japanese, 6 Spanish */, bool large);
 QPixmap rating(int number /* 1..6 for rating 0..5 */, bool large);
 QPixmap playable(int number /* 1 playable, 2 not playable */, bool large);
 

@@ -135,7 +135,7 @@ bool store(const QString &databasePath, const QList<Rom> &roms, const NewGame &g
         insert.bindValue(1, rom.link);
         if (!insert.exec()) {
             *error = rom.link + QStringLiteral(": ") + insert.lastError().text();
-            return false;   // the transaction rolls back
+            return false; // the transaction rolls back
         }
     }
     insert.finish();

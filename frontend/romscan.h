@@ -8,8 +8,8 @@
 namespace RomScan {
 
 struct Rom {
-    QString name;   // the file name without its last extension
-    QString link;   // the file name
+    QString name; // the file name without its last extension
+    QString link; // the file name
 };
 
 // The regular files directly in gamesDir, whose names begin with no dot, that no game of
@@ -20,8 +20,8 @@ bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *r
 
 // What each new game gets besides its name and file, as "Add Rom" gives it.
 struct NewGame {
-    QString added;      // DataAdd
-    QString emulator;   // EmuName; empty when the console has no emulator
+    QString added;    // DataAdd
+    QString emulator; // EmuName; empty when the console has no emulator
 };
 
 // Adds one game per rom in one transaction: all of them, or none and *error set.

@@ -56,9 +56,6 @@ void arm(QObject *context)
     timer->start();
 }
 
-bool passed()
-{
-    return seen;
-}
+bool passed() { return seen; }
 
 } // namespace StartCheck

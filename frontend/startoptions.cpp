@@ -21,7 +21,9 @@ QString usage(const QCommandLineParser &parser)
 
 Result fail(const QString &text)
 {
-    return {Action::Fail, {}, false,
+    return {Action::Fail,
+            {},
+            false,
             programName + QStringLiteral(": ") + text + QStringLiteral("\nTry '") + programName
                 + QStringLiteral(" --help' for more information.\n")};
 }
@@ -36,8 +38,8 @@ Result parse(const QStringList &arguments)
                        "The installation it works on is the directory of its executable when that\n"
                        "holds one (pack/ludora.mdb), otherwise $XDG_DATA_HOME/ludora4\n"
                        "(~/.local/share/ludora4), made there on the first start."));
-    const QCommandLineOption root(QStringLiteral("root"),
-                                  QStringLiteral("Work on the installation in <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption root(QStringLiteral("root"), QStringLiteral("Work on the installation in <dir>."),
+                                  QStringLiteral("dir"));
     const QCommandLineOption check(QStringLiteral("check-start"),
                                    QStringLiteral("Start, show the main window and end at once, printing "
                                                   "messages instead of showing them; the exit status "
@@ -53,7 +55,9 @@ Result parse(const QStringList &arguments)
     if (parser.isSet(help))
         return {Action::Print, {}, false, usage(parser)};
     if (parser.isSet(version))
-        return {Action::Print, {}, false,
+        return {Action::Print,
+                {},
+                false,
                 QStringLiteral("Ludora4 ") + QLatin1String(Version::text) + QLatin1Char('\n')};
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("unexpected argument '") + parser.positionalArguments().constFirst()

@@ -14,9 +14,9 @@ enum class Action {
 
 struct Result {
     Action action = Action::Start;
-    QString root;           // --root DIR, empty when not given
+    QString root;            // --root DIR, empty when not given
     bool checkStart = false; // end once the main window is shown, telling whether it was
-    QString text;           // what to print for Print and Fail
+    QString text;            // what to print for Print and Fail
 };
 
 // Reads the arguments (the program's name first), without needing an application object.

@@ -53,8 +53,7 @@ GdImage toTrueColor(const QImage &image)
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            gdImageTrueColorPixel(gd.get(), x, y)
-                = gdTrueColor(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+            gdImageTrueColorPixel(gd.get(), x, y) = gdTrueColor(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
     }
     return gd;
 }
@@ -115,8 +114,7 @@ QByteArray encode(const QImage &image, QString *cause)
         return failed(QStringLiteral("no image to write"));
     GdImage gd = toTrueColor(opaque(image));
     if (!gd)
-        return failed(
-            QStringLiteral("out of memory for a %1x%2 image").arg(image.width()).arg(image.height()));
+        return failed(QStringLiteral("out of memory for a %1x%2 image").arg(image.width()).arg(image.height()));
     if (!gdImageTrueColorToPalette(gd.get(), 0, gdMaxColors))
         return failed(QStringLiteral("could not reduce the image to 256 colours"));
     int size = 0;

@@ -25,16 +25,11 @@ HelpTopic topic(const char *key, const char *node, std::initializer_list<const c
 HelpTopic whatIs()
 {
     return topic("R", "What Is",
-                 {"WHAT IS",
-                  "-------",
-                  "",
-                  "Ludora4 is a front-end for the emulators of ten consoles:",
+                 {"WHAT IS", "-------", "", "Ludora4 is a front-end for the emulators of ten consoles:",
                   "Gameboy, Nintendo, SuperNes, Atari Lynx, Master System,",
-                  "Megadrive, GameGear, PC Engine, MSX and Amiga.",
-                  "",
+                  "Megadrive, GameGear, PC Engine, MSX and Amiga.", "",
                   "For every console you can download a game database that",
-                  "already holds the games with their records and screenshots.",
-                  "",
+                  "already holds the games with their records and screenshots.", "",
                   "The point is simple: browse the games, look at the pictures,",
                   "and fetch from the web only the roms you have seen and liked."});
 }
@@ -71,20 +66,14 @@ HelpTopic installation()
                   "And please forgive my English!"});
 }
 
-HelpTopic ludora4Topic()
-{
-    return topic("R2", "Ludora4", {"LUDORA 4", "--------", "", "Help not ready..."});
-}
+HelpTopic ludora4Topic() { return topic("R2", "Ludora4", {"LUDORA 4", "--------", "", "Help not ready..."}); }
 
 HelpTopic specialButtons()
 {
     return topic("R6", "Special Buttons",
-                 {"SNAPSHOT BUTTON",
-                  "---------------",
-                  "Play a game and save a screen capture with the emulator.",
+                 {"SNAPSHOT BUTTON", "---------------", "Play a game and save a screen capture with the emulator.",
                   "Back in Ludora4, press the snapshot button and choose the",
-                  "capture: it is copied and converted to a GIF screenshot of",
-                  "the game shown.",
+                  "capture: it is copied and converted to a GIF screenshot of", "the game shown.",
                   "Use the button again for more screenshots of the same game;",
                   "each one gets the next number."});
 }
@@ -92,9 +81,7 @@ HelpTopic specialButtons()
 HelpTopic plugIns()
 {
     return topic("R3", "Plug-Ins",
-                 {"PLUG-INS",
-                  "--------",
-                  "CARTLOAD  adds a whole directory of roms to the database of",
+                 {"PLUG-INS", "--------", "CARTLOAD  adds a whole directory of roms to the database of",
                   "          a console. The directory must hold valid roms only;",
                   "          roms already in the database are skipped, and the",
                   "          names are taken from the file names.",
@@ -102,20 +89,15 @@ HelpTopic plugIns()
                   "          plug-in delivered with Ludora4.",
                   "SNAPSHIFT converts a directory of images to another type",
                   "          (BMP, GIF, JPG and others).",
-                  "UNFOLDR   unzips a directory of zip files into another",
-                  "          directory."});
+                  "UNFOLDR   unzips a directory of zip files into another", "          directory."});
 }
 
 HelpTopic futureRelease()
 {
     return topic("R5", "Future Release",
-                 {"FUTURE RELEASE",
-                  "--------------",
-                  "Please send me every fault you find: the next release will",
-                  "be better for it.",
-                  "",
-                  "Plug-ins on the way:",
-                  "DBFRESH   will bring the databases up to date with the new",
+                 {"FUTURE RELEASE", "--------------", "Please send me every fault you find: the next release will",
+                  "be better for it.", "",
+                  "Plug-ins on the way:", "DBFRESH   will bring the databases up to date with the new",
                   "          releases, without downloading them again.",
                   "And one more feature, still a surprise..."});
 }
@@ -123,10 +105,7 @@ HelpTopic futureRelease()
 HelpTopic greets()
 {
     return topic("R4", "Greets",
-                 {"GREETS",
-                  "------",
-                  "Found a fault? Tell me through the Ludora4 project page.",
-                  "",
+                 {"GREETS", "------", "Found a fault? Tell me through the Ludora4 project page.", "",
                   "Thanks to everyone who tried the early releases, sent",
                   "databases and screenshots, and helped with ideas."});
 }

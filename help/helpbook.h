@@ -16,8 +16,8 @@ struct HelpTopic {
 
 struct HelpBook {
     QString caption;
-    QSize client;   // client area
-    QRect tree;     // TreeView1: left, top, width, height
-    QRect text;     // Text1
+    QSize client;            // client area
+    QRect tree;              // TreeView1: left, top, width, height
+    QRect text;              // Text1
     QList<HelpTopic> topics; // tree order; the first is the root, the others its children
 };

@@ -35,7 +35,7 @@ using InstallSample::Game;
 using Rows = InstallDatabase::Rows;
 
 constexpr double WindowTop = 1200, WindowLeft = 1500; // twips
-constexpr int GeneratedScreenshots = 3; // generated games that get a picture
+constexpr int GeneratedScreenshots = 3;               // generated games that get a picture
 
 const Console &activeConsole() { return Consoles::toolbarOrder().front(); }
 
@@ -58,9 +58,8 @@ bool alreadyInstalled(const QString &root, QString *error)
     for (const QString &relative : {InstallationPaths::masterDatabase(), InstallationPaths::databasesDir()}) {
         const QString found = Paths::resolve(path(root, relative));
         if (QFileInfo::exists(found))
-            return !fail(error,
-                         root + QStringLiteral(" already holds an installation (") + found
-                             + QStringLiteral(" exists); nothing was changed"));
+            return !fail(error, root + QStringLiteral(" already holds an installation (") + found
+                                    + QStringLiteral(" exists); nothing was changed"));
     }
     return false;
 }
@@ -88,12 +87,11 @@ bool writePictures(const QString &root, QString *error)
 {
     const QString dir = InstallationPaths::picturesDir();
     for (const Console &console : Consoles::toolbarOrder()) {
-        if (!InstallPictures::save(InstallPictures::consolePicture(console),
-                                   path(root, dir + console.pictureFile), error))
+        if (!InstallPictures::save(InstallPictures::consolePicture(console), path(root, dir + console.pictureFile),
+                                   error))
             return false;
     }
-    return InstallPictures::save(InstallPictures::noPicture(), path(root, InstallationPaths::noPicture()),
-                                 error);
+    return InstallPictures::save(InstallPictures::noPicture(), path(root, InstallationPaths::noPicture()), error);
 }
 
 QList<QVariantList> lookupRows(const QStringList &texts)
@@ -111,16 +109,16 @@ bool writeMaster(const QString &root, const QString &game, QString *error)
     const QStringList config = {QStringLiteral("Database"), QStringLiteral("Game"), QStringLiteral("Picture"),
                                 QStringLiteral("WinTop"), QStringLiteral("WinLeft")};
     return db.create(Schema::File::Master, error)
-        && db.insert(
-            {InstallDatabase::rows(QStringLiteral("config"), config,
-                                   {{active.databaseFile, game, active.pictureFile, WindowTop, WindowLeft}}),
-             InstallDatabase::rows(QStringLiteral("langu"), {QStringLiteral("Language")},
-                                   lookupRows(InstallSample::languages())),
-             InstallDatabase::rows(QStringLiteral("genres"), {QStringLiteral("Genre")},
-                                   lookupRows(InstallSample::genres())),
-             InstallDatabase::rows(QStringLiteral("publisher"), {QStringLiteral("Publisher")},
-                                   lookupRows(InstallSample::publishers()))},
-            error);
+           && db.insert({InstallDatabase::rows(QStringLiteral("config"), config,
+                                               {{active.databaseFile, game, active.pictureFile, WindowTop,
+                                                 WindowLeft}}),
+                         InstallDatabase::rows(QStringLiteral("langu"), {QStringLiteral("Language")},
+                                               lookupRows(InstallSample::languages())),
+                         InstallDatabase::rows(QStringLiteral("genres"), {QStringLiteral("Genre")},
+                                               lookupRows(InstallSample::genres())),
+                         InstallDatabase::rows(QStringLiteral("publisher"), {QStringLiteral("Publisher")},
+                                               lookupRows(InstallSample::publishers()))},
+                        error);
 }
 
 bool writeRegistry(const QString &root, QString *error)
@@ -130,16 +128,16 @@ bool writeRegistry(const QString &root, QString *error)
     for (const char *key : {"unfoldr", "emuset", "cartload", "snapshift"})
         keys.append({QString::fromLatin1(key), QVariant()});
     return db.create(Schema::File::Registry, error)
-        && db.insert({InstallDatabase::rows(QStringLiteral("plugins"),
-                                            {QStringLiteral("plug"), QStringLiteral("Path")}, keys)},
-                     error);
+           && db.insert({InstallDatabase::rows(QStringLiteral("plugins"),
+                                               {QStringLiteral("plug"), QStringLiteral("Path")}, keys)},
+                        error);
 }
 
 Rows configRows(const Console &console)
 {
     return InstallDatabase::rows(QStringLiteral("config"),
-                                 {QStringLiteral("Console"), QStringLiteral("Version"),
-                                  QStringLiteral("GamesDir"), QStringLiteral("ScreenDir")},
+                                 {QStringLiteral("Console"), QStringLiteral("Version"), QStringLiteral("GamesDir"),
+                                  QStringLiteral("ScreenDir")},
                                  {{console.statusFinal, QStringLiteral("4.0"),
                                    QLatin1Char('\\') + console.directory + QStringLiteral("\\games\\"),
                                    QLatin1Char('\\') + console.directory + QStringLiteral("\\screen\\")}});
@@ -155,9 +153,8 @@ Rows sampleGameRows(const QList<Game> &games)
 
 Rows generatedGameRows(const Console &console, int count)
 {
-    return {QStringLiteral("giochi"), InstallSample::gameColumns(), count, [&console](int i) {
-                return InstallSample::gameValues(InstallSample::generatedGame(console, i));
-            }};
+    return {QStringLiteral("giochi"), InstallSample::gameColumns(), count,
+            [&console](int i) { return InstallSample::gameValues(InstallSample::generatedGame(console, i)); }};
 }
 
 // The games a console gets: generated ones in the active console when a count is given,
@@ -190,8 +187,7 @@ bool writeGeneratedScreenshots(const QString &root, int count, QString *error)
     for (int i = 0; i < qMin(count, GeneratedScreenshots); ++i) {
         const Game game = InstallSample::generatedGame(active, i);
         if (!InstallPictures::save(InstallPictures::screenshot(game.name, 0),
-                                   path(root, consoleDir(active, QStringLiteral("screen")) + game.screen),
-                                   error))
+                                   path(root, consoleDir(active, QStringLiteral("screen")) + game.screen), error))
             return false;
     }
     return true;
@@ -252,7 +248,8 @@ public:
                 made.append(entry);
         }
         // Deepest first, so that every directory is empty when its turn comes.
-        std::sort(made.begin(), made.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        std::sort(made.begin(), made.end(),
+                  [](const QString &a, const QString &b) { return a.size() > b.size(); });
         for (const QString &entry : std::as_const(made)) {
             const QFileInfo info(entry);
             if (info.isDir() && !info.isSymLink())
@@ -301,8 +298,7 @@ bool createTree(const QString &root, const Options &options, QString *error)
 bool create(const QString &rootPath, const Options &options, QString *error)
 {
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return fail(error,
-                    QStringLiteral("The installation maker draws pictures and needs a QGuiApplication"));
+        return fail(error, QStringLiteral("The installation maker draws pictures and needs a QGuiApplication"));
     if (rootPath.isEmpty())
         return fail(error, QStringLiteral("No installation directory given"));
     const QString root = QDir::cleanPath(QFileInfo(rootPath).absoluteFilePath());

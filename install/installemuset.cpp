@@ -90,9 +90,9 @@ QString findBinary(const QString &given)
 {
     const QString exe = Paths::executableName(key);
     const QString here = QCoreApplication::applicationDirPath();
-    const QStringList candidates = given.isEmpty()
-        ? QStringList{here + QLatin1Char('/') + exe, here + QStringLiteral("/../emuset/") + exe}
-        : QStringList{given};
+    const QStringList candidates = given.isEmpty() ? QStringList{here + QLatin1Char('/') + exe,
+                                                                 here + QStringLiteral("/../emuset/") + exe}
+                                                   : QStringList{given};
     for (const QString &candidate : std::as_const(candidates)) {
         const QFileInfo info(candidate);
         if (info.isFile() && info.isExecutable())
@@ -108,8 +108,8 @@ bool layIn(const QString &root, const QString &binary, QString *error)
     if (!QDir().mkpath(dir))
         return fail(error, dir + QStringLiteral(": cannot create the directory"));
     return copyBinary(binary, target, error)
-        && writeSettings(root, Paths::join(dir, QStringLiteral("\\emuset.ini")), error)
-        && registerPath(Paths::join(root, InstallationPaths::pluginRegistry()), target, error);
+           && writeSettings(root, Paths::join(dir, QStringLiteral("\\emuset.ini")), error)
+           && registerPath(Paths::join(root, InstallationPaths::pluginRegistry()), target, error);
 }
 
 void layInIfBuilt(const QString &root, const Installation::Options &options)

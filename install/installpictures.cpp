@@ -131,7 +131,7 @@ void drawHomeConsole(QPainter &painter, const Look &look)
     painter.drawRect(QRectF(55, 24, 60, 10)); // cartridge slot
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(look.accent));
-    painter.drawRect(QRectF(34, 64, 102, 6)); // front stripe
+    painter.drawRect(QRectF(34, 64, 102, 6));    // front stripe
     painter.drawEllipse(QPointF(128, 42), 3, 3); // power light
     painter.setPen(QPen(QColor(look.body).darker(150), 2));
     painter.setBrush(QColor(look.body));
@@ -168,18 +168,10 @@ void drawConsoleShape(QPainter &painter, const Look &look)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     switch (look.shape) {
-    case Shape::Handheld:
-        drawHandheld(painter, look);
-        break;
-    case Shape::WideHandheld:
-        drawWideHandheld(painter, look);
-        break;
-    case Shape::HomeConsole:
-        drawHomeConsole(painter, look);
-        break;
-    case Shape::Computer:
-        drawComputer(painter, look);
-        break;
+    case Shape::Handheld: drawHandheld(painter, look); break;
+    case Shape::WideHandheld: drawWideHandheld(painter, look); break;
+    case Shape::HomeConsole: drawHomeConsole(painter, look); break;
+    case Shape::Computer: drawComputer(painter, look); break;
     }
 }
 

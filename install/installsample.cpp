@@ -39,29 +39,29 @@ QStringList list(std::initializer_list<const char *> words)
 
 const QStringList &prefixes()
 {
-    static const QStringList words
-        = list({"", "Super", "Mega", "Ultra", "Hyper", "Little", "Grand", "Royal", "Turbo", "Final", "Mighty",
-                "Secret", "Wild", "Cyber", "Magic", "Crazy"});
+    static const QStringList words = list({"", "Super", "Mega", "Ultra", "Hyper", "Little", "Grand", "Royal",
+                                           "Turbo", "Final", "Mighty", "Secret", "Wild", "Cyber", "Magic",
+                                           "Crazy"});
     return words;
 }
 
 const QStringList &firstWords()
 {
-    static const QStringList words
-        = list({"Dragon", "Ninja",   "Space",   "Castle",  "Pixel",  "Thunder", "Robot",  "Jungle",
-                "Ocean",  "Galaxy",  "Monster", "Pirate",  "Rocket", "Crystal", "Shadow", "Desert",
-                "Tiger",  "Volcano", "Star",    "Phantom", "Metal",  "Forest",  "Sky",    "Ice",
-                "Fire",   "Moon",    "Storm",   "Cosmic",  "Iron",   "Golden",  "Mystic", "Alien"});
+    static const QStringList words = list({"Dragon", "Ninja",  "Space",  "Castle",  "Pixel",  "Thunder", "Robot",
+                                           "Jungle", "Ocean",  "Galaxy", "Monster", "Pirate", "Rocket",  "Crystal",
+                                           "Shadow", "Desert", "Tiger",  "Volcano", "Star",   "Phantom", "Metal",
+                                           "Forest", "Sky",    "Ice",    "Fire",    "Moon",   "Storm",   "Cosmic",
+                                           "Iron",   "Golden", "Mystic", "Alien"});
     return words;
 }
 
 const QStringList &secondWords()
 {
-    static const QStringList words
-        = list({"Quest",  "Fighter", "Racer",      "Saga",    "Warriors", "Hunter",  "Legends", "Adventure",
-                "Soccer", "Golf",    "Tennis",     "Patrol",  "Blaster",  "Kingdom", "Island",  "Tales",
-                "Rescue", "Odyssey", "Chronicles", "League",  "Runner",   "Mania",   "Force",   "Commando",
-                "Party",  "Derby",   "Wars",       "Academy", "Express",  "Puzzle",  "Tactics", "Heroes"});
+    static const QStringList words = list(
+        {"Quest",  "Fighter", "Racer",      "Saga",    "Warriors", "Hunter",  "Legends", "Adventure",
+         "Soccer", "Golf",    "Tennis",     "Patrol",  "Blaster",  "Kingdom", "Island",  "Tales",
+         "Rescue", "Odyssey", "Chronicles", "League",  "Runner",   "Mania",   "Force",   "Commando",
+         "Party",  "Derby",   "Wars",       "Academy", "Express",  "Puzzle",  "Tactics", "Heroes"});
     return words;
 }
 
@@ -102,19 +102,18 @@ const QStringList &subtitles()
 
 const QStringList &apostropheNames()
 {
-    static const QStringList names
-        = list({"Kiki's Cloud Ranch", "Ol' Barney's Mine", "Captain O'Malley", "Wizard's Lantern",
-                "Granny's Garden Party", "Rock 'n' Roll Racer", "Pirate's Cove", "Knight's Gambit",
-                "Mole's Tunnel Trouble", "Nick's Neon Night", "Ghost Hunter's Diary", "Fisherman's Luck"});
+    static const QStringList names = list({"Kiki's Cloud Ranch", "Ol' Barney's Mine", "Captain O'Malley",
+                                           "Wizard's Lantern", "Granny's Garden Party", "Rock 'n' Roll Racer",
+                                           "Pirate's Cove", "Knight's Gambit", "Mole's Tunnel Trouble",
+                                           "Nick's Neon Night", "Ghost Hunter's Diary", "Fisherman's Luck"});
     return names;
 }
 
 const QStringList &accentedNames()
 {
-    static const QStringList names
-        = list({"Café Rally", "Château Fantôme", "Señor Cactus", "Über Kicker", "Mañana Racer",
-                "Crème Brûlée Panic", "Fiesta Olé", "Zürich Express", "Déjà Vu Dungeon", "Piñata Party",
-                "Île Mystère", "São Paulo Soccer"});
+    static const QStringList names = list({"Café Rally", "Château Fantôme", "Señor Cactus", "Über Kicker",
+                                           "Mañana Racer", "Crème Brûlée Panic", "Fiesta Olé", "Zürich Express",
+                                           "Déjà Vu Dungeon", "Piñata Party", "Île Mystère", "São Paulo Soccer"});
     return names;
 }
 
@@ -128,25 +127,23 @@ const QStringList &gameLanguages()
 
 const QStringList &masterLanguages()
 {
-    static const QStringList words
-        = list({"Italian", "French", "English", "Deutsche", "Japanese", "Spanish", "Multi"});
+    static const QStringList words = list(
+        {"Italian", "French", "English", "Deutsche", "Japanese", "Spanish", "Multi"});
     return words;
 }
 
 const QStringList &masterGenres()
 {
-    static const QStringList words
-        = list({"Action", "Adventure", "Arcade", "Fighting", "Platform", "Puzzle", "Racing", "RPG",
-                "Shoot'em Up", "Simulation", "Sports", "Strategy"});
+    static const QStringList words = list({"Action", "Adventure", "Arcade", "Fighting", "Platform", "Puzzle",
+                                           "Racing", "RPG", "Shoot'em Up", "Simulation", "Sports", "Strategy"});
     return words;
 }
 
 const QStringList &masterPublishers()
 {
-    static const QStringList words
-        = list({"Bitforge", "Cartridge Kings", "Pixelmoon Studios", "Neon Owl", "Blue Comet Soft",
-                "Tinman Games", "Arcadia Works", "Silverleaf Interactive", "Rocket Badger", "Moonbyte",
-                "Quasar Fox", "Little Lantern"});
+    static const QStringList words = list(
+        {"Bitforge", "Cartridge Kings", "Pixelmoon Studios", "Neon Owl", "Blue Comet Soft", "Tinman Games",
+         "Arcadia Works", "Silverleaf Interactive", "Rocket Badger", "Moonbyte", "Quasar Fox", "Little Lantern"});
     return words;
 }
 
@@ -174,7 +171,7 @@ int consoleIndex(const Consoles::Console &console)
 // A small, fast, seedable stream (splitmix64), so a generated game depends on its index only.
 class Mixer {
 public:
-    explicit Mixer(quint64 seed) : m_state(seed) { }
+    explicit Mixer(quint64 seed) : m_state(seed) {}
     quint32 bounded(quint32 limit) { return quint32(next() % limit); }
     template <typename List> const auto &pick(const List &values)
     {
@@ -207,7 +204,7 @@ template <typename Random> void fillDetails(Game &game, const Consoles::Console 
     game.players = random.pick(playerCounts());
     game.region = random.pick(regions());
     game.serial = console.key.left(3).toUpper()
-        + QStringLiteral("-%1").arg(random.bounded(10000), 4, 10, QLatin1Char('0'));
+                  + QStringLiteral("-%1").arg(random.bounded(10000), 4, 10, QLatin1Char('0'));
     const QDate added = QDate(2003, 1, 1).addDays(random.bounded(2500));
     game.added = added.toString(QStringLiteral("dd/MM/yyyy"));
     game.times = int(random.bounded(60));
@@ -219,7 +216,7 @@ template <typename Random> void fillDetails(Game &game, const Consoles::Console 
 // Wraps QRandomGenerator with the same pick() as Mixer.
 class SampleRandom {
 public:
-    explicit SampleRandom(quint32 seed) : m_random(seed) { }
+    explicit SampleRandom(quint32 seed) : m_random(seed) {}
     quint32 bounded(quint32 limit) { return m_random.bounded(limit); }
     template <typename List> const auto &pick(const List &values)
     {
@@ -270,7 +267,7 @@ QString generatedName(int index)
     // index -> a permutation of the name space (the multiplier is prime to its size), so
     // neighbouring games differ in every part and names stay distinct.
     const quint64 space = quint64(prefixes().size()) * firstWords().size() * secondWords().size()
-        * numbers().size() * subtitles().size();
+                          * numbers().size() * subtitles().size();
     quint64 k = (quint64(index) * 1000003u + 12345u) % space;
     auto digit = [&k](const QStringList &words) {
         const QString &word = words.at(qsizetype(k % quint64(words.size())));

@@ -29,7 +29,7 @@ struct Game {
     QVariant playable; // 1, 0 or null
     bool colour = false, sound = false, favorite = false;
     int screenshots = 0; // pictures to draw: 0, 1 (the first) or 3 (the first, _1 and _2)
-    bool rom = false; // an empty rom file to write
+    bool rom = false;    // an empty rom file to write
 };
 
 // The columns of giochi that a Game fills, and its values in that order.

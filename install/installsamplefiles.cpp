@@ -58,9 +58,8 @@ QString native(const QString &root, const QString &relative) { return Paths::joi
 
 QString documentPath(const QString &root, const Console &console, const Document &document)
 {
-    return native(root,
-                  QStringLiteral("\\docs\\") + console.directory + QLatin1Char('-')
-                      + QLatin1String(document.suffix) + QStringLiteral(".txt"));
+    return native(root, QStringLiteral("\\docs\\") + console.directory + QLatin1Char('-')
+                            + QLatin1String(document.suffix) + QStringLiteral(".txt"));
 }
 
 bool writeFile(const QString &path, const QByteArray &content, QString *error)
@@ -131,8 +130,7 @@ QStringList directories()
 QString emulatorPath(const QString &root, const Console &console)
 {
     return native(root,
-                  InstallationPaths::consoleDir(console.directory) + QStringLiteral("\\emulator\\")
-                      + ScriptName);
+                  InstallationPaths::consoleDir(console.directory) + QStringLiteral("\\emulator\\") + ScriptName);
 }
 
 QList<InstallDatabase::Rows> rows(const QString &root, const Console &console)
@@ -147,10 +145,9 @@ QList<InstallDatabase::Rows> rows(const QString &root, const Console &console)
     for (const Document &document : documents)
         docs.append({QString::fromUtf8(document.name), documentPath(root, console, document)});
     return {
-        InstallDatabase::rows(
-            QStringLiteral("emulatori"),
-            {QStringLiteral("Emu_Name"), QStringLiteral("Emu_Link"), QStringLiteral("Emu_Type")},
-            {{emulator, emulatorPath(root, console), QStringLiteral("1")}}),
+        InstallDatabase::rows(QStringLiteral("emulatori"),
+                              {QStringLiteral("Emu_Name"), QStringLiteral("Emu_Link"), QStringLiteral("Emu_Type")},
+                              {{emulator, emulatorPath(root, console), QStringLiteral("1")}}),
         InstallDatabase::rows(QStringLiteral("setting"),
                               {QStringLiteral("ID_Emula"), QStringLiteral("Nome"), QStringLiteral("Stringa"),
                                QStringLiteral("Opzioni"), QStringLiteral("Scelta"), QStringLiteral("Attivo"),

@@ -53,7 +53,8 @@ bool installConverter(const QString &root, const QString &given, QString *error)
     QStringList searched;
     const QString built = findBuiltConverter(given, &searched);
     if (built.isEmpty())
-        return fail(error, QStringLiteral("The converter ") + converterName() + QStringLiteral(" was not found in ")
+        return fail(error, QStringLiteral("The converter ") + converterName()
+                               + QStringLiteral(" was not found in ")
                                + QDir::toNativeSeparators(searched.join(QStringLiteral(" or ")))
                                + QStringLiteral(" (build the target I_View32)"));
     const QString target = Paths::join(root, SnapshotConversion::converterRelativePath());

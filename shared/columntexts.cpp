@@ -2,8 +2,8 @@
 
 #include "shared/datasource.h"
 
-bool readColumnTexts(DataSource &source, const QString &database, const QString &recordSource,
-                     int position, QStringList *texts)
+bool readColumnTexts(DataSource &source, const QString &database, const QString &recordSource, int position,
+                     QStringList *texts)
 {
     texts->clear();
     source.setDatabaseName(database);

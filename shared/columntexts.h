@@ -10,5 +10,5 @@ class DataSource;
 // names (emulators, documents, lookups) are filled. The source ends on its
 // first row.
 // False, with the source's lastError(), when it cannot be opened.
-bool readColumnTexts(DataSource &source, const QString &database, const QString &recordSource,
-                     int position, QStringList *texts);
+bool readColumnTexts(DataSource &source, const QString &database, const QString &recordSource, int position,
+                     QStringList *texts);

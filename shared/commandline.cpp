@@ -8,21 +8,12 @@ namespace {
 
 const QChar blank = QLatin1Char(' ');
 
-bool hasText(const QVariant &value)
-{
-    return !value.isNull() && !value.toString().isEmpty();
-}
+bool hasText(const QVariant &value) { return !value.isNull() && !value.toString().isEmpty(); }
 
-QString setName(const ParameterSet &set)
-{
-    return set.name.isEmpty() ? QStringLiteral("(no name)") : set.name;
-}
+QString setName(const ParameterSet &set) { return set.name.isEmpty() ? QStringLiteral("(no name)") : set.name; }
 
 // The parameter pieces as separate arguments: split on blanks, empty pieces dropped.
-QStringList pieces(const QString &parameters)
-{
-    return parameters.split(blank, Qt::SkipEmptyParts);
-}
+QStringList pieces(const QString &parameters) { return parameters.split(blank, Qt::SkipEmptyParts); }
 
 // Placement 3: the text after the parameter string's last blank is glued to the front of
 // the rom path and stays one argument with it; the pieces before it stand alone.
@@ -129,7 +120,8 @@ Result build(const Input &input)
     const QString romPath = input.gamesDir + input.romFile;
     // A process receives its arguments as C strings: a NUL would cut one silently.
     if (input.executable.contains(QChar(0)))
-        return failure(QStringLiteral("The emulator's executable path holds a NUL character; nothing was started"));
+        return failure(
+            QStringLiteral("The emulator's executable path holds a NUL character; nothing was started"));
     if (parameters.contains(QChar(0)) || romPath.contains(QChar(0)))
         return failure(QStringLiteral("A parameter or the rom path holds a NUL character; nothing was started"));
     Result result;
@@ -139,9 +131,6 @@ Result build(const Input &input)
     return result;
 }
 
-Launch testLaunch(const QString &executable)
-{
-    return {executable, {}};
-}
+Launch testLaunch(const QString &executable) { return {executable, {}}; }
 
 } // namespace CommandLine

@@ -17,10 +17,10 @@ namespace CommandLine {
 
 // One row of `setting`, as the command line reads it.
 struct ParameterSet {
-    QVariant stringa;  // the parameter; an active set needs one (neither Null nor empty)
-    QVariant scelta;   // its value; Null means none, an empty text still counts as a value
-    QVariant attivo;   // the set is active when this equals the number 1
-    QString name;      // Nome, to name the set in an error
+    QVariant stringa; // the parameter; an active set needs one (neither Null nor empty)
+    QVariant scelta;  // its value; Null means none, an empty text still counts as a value
+    QVariant attivo;  // the set is active when this equals the number 1
+    QString name;     // Nome, to name the set in an error
 };
 
 // Where the parameters go relative to the rom path; Nothing for any other number.
@@ -32,20 +32,20 @@ struct Launch {
 };
 
 struct Input {
-    QString executable;        // Emu_Link
-    QString placement;         // the text of Emu_Type
-    QList<ParameterSet> sets;  // in query order
-    QString gamesDir;          // ends with a separator
-    QString romFile;           // the game's Link
-    bool amiga = false;        // parameters glued together, values left out
+    QString executable;       // Emu_Link
+    QString placement;        // the text of Emu_Type
+    QList<ParameterSet> sets; // in query order
+    QString gamesDir;         // ends with a separator
+    QString romFile;          // the game's Link
+    bool amiga = false;       // parameters glued together, values left out
 };
 
 struct Result {
     enum class Outcome { Start, Nothing, Error };
     Outcome outcome = Outcome::Nothing;
-    QString text;   // Start: the command line as text
-    Launch launch;  // Start: what the launcher starts
-    QString error;  // Error: what went wrong, naming the object
+    QString text;  // Start: the command line as text
+    Launch launch; // Start: what the launcher starts
+    QString error; // Error: what went wrong, naming the object
 };
 
 bool isActive(const QVariant &attivo);

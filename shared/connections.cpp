@@ -58,7 +58,7 @@ std::unordered_map<QString, std::unique_ptr<ConnectionState>> &connectionStates(
 int countCommit(void *state)
 {
     ++static_cast<ConnectionState *>(state)->commits;
-    return 0;   // the commit goes ahead
+    return 0; // the commit goes ahead
 }
 
 // Settings of a connection just opened: memory-mapped reads (the game list reads tables
@@ -96,9 +96,8 @@ QSqlDatabase DataSource::connection(const QString &path, QString *error)
             *error = QStringLiteral("File ") + resolved + QStringLiteral(" Not Found");
         return {};
     }
-    QSqlDatabase db = QSqlDatabase::contains(name)
-                          ? QSqlDatabase::database(name, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                   : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(resolved);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     if (!db.open()) {

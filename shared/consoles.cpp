@@ -6,8 +6,8 @@ namespace Consoles {
 
 namespace {
 
-Console make(const char *key, const char *first, const char *final, const char *missing,
-             const char *emuset, const char *stem, const char *probedStem, const char *picture)
+Console make(const char *key, const char *first, const char *final, const char *missing, const char *emuset,
+             const char *stem, const char *probedStem, const char *picture)
 {
     const QString file = QLatin1String(stem) + QLatin1String(".mdb");
     return Console{
@@ -31,12 +31,16 @@ const std::array<Console, Count> &toolbarOrder()
 {
     static const std::array<Console, Count> consoles = {
         make("gameboy", "Gameboy", "Gameboy", "Gameboy, ", "Gameboy", "gameboy", "gameboy", "gameboy.jpg"),
-        make("nintendo", "Nintendo", "Nintendo", "Nintendo, ", "Nintendo", "nintendo", "nintendo", "nintendo2.jpg"),
+        make("nintendo", "Nintendo", "Nintendo", "Nintendo, ", "Nintendo", "nintendo", "nintendo",
+             "nintendo2.jpg"),
         make("snes", "SuperNes", "SuperNintendo", "Snes, ", "SuperNintendo", "snes", "snes", "snesimage.jpeg"),
         make("lynx", "Lynx", "Atari Lynx", "Lynx, ", "Atari Lynx", "lynx", "Lynx", "lynx.jpg"),
-        make("master", "MasterSystem", "Master System", "Master System, ", "Sega Master System", "mast", "Mast", "mastersys.jpg"),
-        make("megadrive", "Megadrive", "Megadrive", "Megadrive, ", "Sega Megadrive", "mega", "Mega", "megadrive.jpg"),
-        make("gamegear", "GameGear", "GameGear", "GameGear, ", "Sega GameGear", "gamegear", "gamegear", "gamegear.jpg"),
+        make("master", "MasterSystem", "Master System", "Master System, ", "Sega Master System", "mast", "Mast",
+             "mastersys.jpg"),
+        make("megadrive", "Megadrive", "Megadrive", "Megadrive, ", "Sega Megadrive", "mega", "Mega",
+             "megadrive.jpg"),
+        make("gamegear", "GameGear", "GameGear", "GameGear, ", "Sega GameGear", "gamegear", "gamegear",
+             "gamegear.jpg"),
         make("msx", "MSX", "MSX", "MSX, ", "MSX", "msx", "msx", "msx.gif"),
         make("pcengine", "PCEngine", "PcEngine", "PCEngine, ", "PcEngine", "pcengine", "pcengine", "pcengine.jpg"),
         make("amiga", "Amiga", "Amiga", "Amiga, ", "Commodore Amiga", "amiga", "amiga", "amiga.jpg"),

@@ -8,17 +8,17 @@
 namespace Consoles {
 
 struct Console {
-    QString key;            // toolbar key, "gameboy" ... "amiga"
-    QString statusFirst;    // panel 1 text written first on a switch
-    QString statusFinal;    // panel 1 text that remains after a switch
-    QString missingText;    // list text in the missing-databases message, "Gameboy, "
-    QString emusetName;     // entry of Emuset's console list
-    QString databaseFile;   // "gameboy.mdb", stored in the master configuration record
-    QString databasePath;   // "\database\gameboy.mdb", used by switching and by Emuset
-    QString probedPath;     // "\database\Lynx.mdb", probed by the start-up check
-    QString pictureFile;    // file in "\pack\immagini\"
-    QString directory;      // "gameboy", below "\console\"
-    QString emusetFolder;   // "console\gameboy\", appended to Emuset's root
+    QString key;          // toolbar key, "gameboy" ... "amiga"
+    QString statusFirst;  // panel 1 text written first on a switch
+    QString statusFinal;  // panel 1 text that remains after a switch
+    QString missingText;  // list text in the missing-databases message, "Gameboy, "
+    QString emusetName;   // entry of Emuset's console list
+    QString databaseFile; // "gameboy.mdb", stored in the master configuration record
+    QString databasePath; // "\database\gameboy.mdb", used by switching and by Emuset
+    QString probedPath;   // "\database\Lynx.mdb", probed by the start-up check
+    QString pictureFile;  // file in "\pack\immagini\"
+    QString directory;    // "gameboy", below "\console\"
+    QString emusetFolder; // "console\gameboy\", appended to Emuset's root
 };
 
 constexpr int Count = 10;

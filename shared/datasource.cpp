@@ -19,8 +19,7 @@ namespace {
 
 QString quoteIdentifier(const QString &name)
 {
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\""))
-           + QLatin1Char('"');
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
 } // namespace
@@ -42,10 +41,7 @@ void DataSource::setDatabaseName(const QString &path)
     m_readPath.clear();
 }
 
-void DataSource::setRecordSource(const QString &source)
-{
-    m_source = source;
-}
+void DataSource::setRecordSource(const QString &source) { m_source = source; }
 
 bool DataSource::fail(const QString &what, const QString &detail)
 {
@@ -69,9 +65,10 @@ bool DataSource::ensureConnection()
 
 bool DataSource::parseSource()
 {
-    static const QRegularExpression selectAll(
-        QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+(\\[[^\\]]+\\]|\\w+)(.*)$"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression selectAll(QStringLiteral(
+                                                  "^\\s*select\\s+\\*\\s+from\\s+(\\[[^\\]]+\\]|\\w+)(.*)$"),
+                                              QRegularExpression::CaseInsensitiveOption
+                                                  | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = selectAll.match(m_source);
     if (match.hasMatch()) {
         m_table = match.captured(1);
@@ -137,7 +134,8 @@ bool DataSource::readFilteredRowIds(const QString &table, const QString &conditi
                                     std::vector<qint64> *ids, QString *error)
 {
     sqlite3 *handle = SqliteStatement::handle(m_db);
-    const QString matchingSql = QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE ") + condition;
+    const QString matchingSql = QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" WHERE ")
+                                + condition;
     std::vector<qint64> matching;
     if (!SqliteStatement::readIds(handle, matchingSql, &matching, error)) {
         *error += QStringLiteral(": ") + matchingSql;
@@ -189,20 +187,11 @@ bool DataSource::open()
     return loaded;
 }
 
-bool DataSource::atEnd() const
-{
-    return m_current < 0 || m_current >= int(m_rowIds.size());
-}
+bool DataSource::atEnd() const { return m_current < 0 || m_current >= int(m_rowIds.size()); }
 
-void DataSource::moveFirst()
-{
-    moveTo(0);
-}
+void DataSource::moveFirst() { moveTo(0); }
 
-void DataSource::moveNext()
-{
-    moveTo(m_current + 1);
-}
+void DataSource::moveNext() { moveTo(m_current + 1); }
 
 bool DataSource::moveTo(int index)
 {
@@ -261,15 +250,9 @@ bool DataSource::loadCurrentRecord()
     return true;
 }
 
-int DataSource::columnCount() const
-{
-    return m_record.count();
-}
+int DataSource::columnCount() const { return m_record.count(); }
 
-QString DataSource::columnName(int position) const
-{
-    return m_record.fieldName(position);
-}
+QString DataSource::columnName(int position) const { return m_record.fieldName(position); }
 
 QVariant DataSource::value(int position) const
 {
@@ -302,8 +285,8 @@ bool DataSource::findFirst(const QString &criterion)
     m_noMatch = true;
     if (!m_db.isValid() || m_table.isEmpty())
         return fail(QStringLiteral("no open record set"), criterion);
-    const QString sql = QStringLiteral("SELECT rowid FROM ") + quoteIdentifier(m_table)
-                        + QStringLiteral(" WHERE ") + criterion;
+    const QString sql = QStringLiteral("SELECT rowid FROM ") + quoteIdentifier(m_table) + QStringLiteral(" WHERE ")
+                        + criterion;
     std::vector<qint64> matching;
     QString error;
     if (!SqliteStatement::readIds(SqliteStatement::handle(m_db), sql, &matching, &error))
@@ -552,8 +535,8 @@ bool DataSource::scan(const QStringList &columns, const std::function<void(const
     QStringList quoted;
     for (const QString &column : columns)
         quoted.append(quoteIdentifier(column));
-    const QString sql = QStringLiteral("SELECT ") + quoted.join(QStringLiteral(", "))
-                        + QStringLiteral(" FROM ") + quoteIdentifier(m_table) + m_tail;
+    const QString sql = QStringLiteral("SELECT ") + quoted.join(QStringLiteral(", ")) + QStringLiteral(" FROM ")
+                        + quoteIdentifier(m_table) + m_tail;
     SqliteStatement query(SqliteStatement::handle(m_db), sql);
     while (query.next())
         row(query);

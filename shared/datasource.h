@@ -37,7 +37,7 @@ public:
     explicit DataSource(const QString &name, QObject *parent = nullptr);
     ~DataSource() override;
 
-    void setDatabaseName(const QString &path);   // a native path or one with backslashes
+    void setDatabaseName(const QString &path); // a native path or one with backslashes
     QString databaseName() const { return m_databasePath; }
     void setRecordSource(const QString &source);
     QString recordSource() const { return m_source; }
@@ -49,7 +49,7 @@ public:
 
     int rowCount() const { return int(m_rowIds.size()); }
     bool isEmpty() const { return m_rowIds.empty(); }
-    bool atEnd() const;                          // past the last row (or no rows)
+    bool atEnd() const; // past the last row (or no rows)
     int currentIndex() const { return m_current; }
     void moveFirst();
     void moveNext();
@@ -81,7 +81,7 @@ public:
 
     // Binds a control to a column (shared/widgets/boundwidget.h binds the usual widgets).
     void bind(std::unique_ptr<BoundControl> control, const QString &column);
-    void pushToControls();                       // shows the current row again
+    void pushToControls(); // shows the current row again
 
     // Editing. edit() puts the current row into edit mode; setValue() changes a field
     // of the row in edit (by position or name); update() stores the changed bound
@@ -109,9 +109,9 @@ public:
     // connection: two equal stamps mean that nothing was committed in between, by this
     // program or another one. Invalid when the file cannot be read.
     struct ContentStamp {
-        quint64 opened = 0;        // which opening of the connection
-        qint64 dataVersion = -1;   // commits of other connections
-        quint64 commits = 0;       // commits of this connection
+        quint64 opened = 0;      // which opening of the connection
+        qint64 dataVersion = -1; // commits of other connections
+        quint64 commits = 0;     // commits of this connection
         bool isValid() const { return opened != 0; }
         bool operator==(const ContentStamp &) const = default;
     };
@@ -128,7 +128,7 @@ private:
     struct Binding {
         std::unique_ptr<BoundControl> control;
         QString column;
-        QVariant shown;   // value pushed into the control
+        QVariant shown; // value pushed into the control
     };
 
     bool ensureConnection();
@@ -145,17 +145,17 @@ private:
     bool fail(const QString &what, const QString &detail);
 
     QString m_name;
-    QString m_databasePath;   // native
+    QString m_databasePath; // native
     QString m_source;
-    QString m_table;          // table behind the record source
-    QString m_tail;           // WHERE / ORDER BY part of the record source
+    QString m_table; // table behind the record source
+    QString m_tail;  // WHERE / ORDER BY part of the record source
     QSqlDatabase m_db;
     std::vector<qint64> m_rowIds;
-    RowIdIndex m_positions;          // where each row id stands, for findFirst()
-    bool m_positionsReady = false;   // built when first needed after m_rowIds changed
+    RowIdIndex m_positions;        // where each row id stands, for findFirst()
+    bool m_positionsReady = false; // built when first needed after m_rowIds changed
     int m_current = -1;
-    QSqlRecord m_record;      // the current row, all columns
-    QSqlRecord m_columns;     // the table's columns, read once
+    QSqlRecord m_record;  // the current row, all columns
+    QSqlRecord m_columns; // the table's columns, read once
     QString m_columnsTable;
     QString m_columnsPath;
     std::vector<Binding> m_bindings;

@@ -32,7 +32,8 @@ bool DataSource::moveToRowId(qint64 rowId)
 
 bool DataSource::findName(const QString &column, const QString &name)
 {
-    const QString criterion = QLatin1Char('[') + column + QStringLiteral("] = '") + Sql::escape(name) + QLatin1Char('\'');
+    const QString criterion = QLatin1Char('[') + column + QStringLiteral("] = '") + Sql::escape(name)
+                              + QLatin1Char('\'');
     if (findFirst(criterion + QStringLiteral(" COLLATE BINARY")))
         return true;
     return m_lastError.isEmpty() && findFirst(criterion);

@@ -20,12 +20,10 @@ QChar systemSeparator()
 QString added(const QDate &date)
 {
     const QChar separator = systemSeparator();
-    return date.toString(QStringLiteral("dd") + separator + QStringLiteral("MM") + separator + QStringLiteral("yyyy"));
+    return date.toString(QStringLiteral("dd") + separator + QStringLiteral("MM") + separator
+                         + QStringLiteral("yyyy"));
 }
 
-QString lastPlay(const QDate &date)
-{
-    return QLocale::system().toString(date, QLocale::ShortFormat);
-}
+QString lastPlay(const QDate &date) { return QLocale::system().toString(date, QLocale::ShortFormat); }
 
 } // namespace GameDates

@@ -17,10 +17,7 @@ QString converter()
     return converterDir() + QLatin1Char('\\') + Paths::executableName(QStringLiteral("I_View32"));
 }
 
-QString consoleDir(const QString &directory)
-{
-    return QStringLiteral("\\console\\") + directory;
-}
+QString consoleDir(const QString &directory) { return QStringLiteral("\\console\\") + directory; }
 
 QString notFoundMessage(const QString &path)
 {

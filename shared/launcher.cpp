@@ -69,7 +69,8 @@ bool SystemLauncher::start(const QString &program, const QStringList &arguments)
     if (program.contains(QChar(0)) || std::any_of(arguments.begin(), arguments.end(), [](const QString &argument) {
             return argument.contains(QChar(0));
         })) {
-        m_lastError = program + QStringLiteral(": a NUL character in the program or an argument; nothing was started");
+        m_lastError = program
+                      + QStringLiteral(": a NUL character in the program or an argument; nothing was started");
         return false;
     }
 #ifdef Q_OS_UNIX

@@ -31,8 +31,8 @@ QString matchInDirectory(const QString &directory, const QString &name)
     if (listing.modified != modified || listing.byFolded.isEmpty()) {
         listing.modified = modified;
         listing.byFolded.clear();
-        const QStringList entries = QDir(directory).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries = QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                              | QDir::NoDotAndDotDot);
         for (const QString &entry : entries)
             listing.byFolded.insert(entry.toCaseFolded(), entry);
     }

@@ -22,12 +22,12 @@ QString readPath(DataSource &source, const QString &registry, const QString &key
 {
     if (!select(source, registry, key) || source.atEnd())
         return {};
-    source.edit();   // left in edit without an update; the next query drops it
+    source.edit(); // left in edit without an update; the next query drops it
     return source.value(Schema::Plugins::Path).toString();
 }
 
-bool writePath(DataSource &source, const QString &registry, const QString &key,
-               const QString &path, QString *error)
+bool writePath(DataSource &source, const QString &registry, const QString &key, const QString &path,
+               QString *error)
 {
     if (!select(source, registry, key)) {
         if (error)
@@ -35,8 +35,7 @@ bool writePath(DataSource &source, const QString &registry, const QString &key,
         return false;
     }
     const bool added = source.atEnd();
-    const bool ok = (added ? source.addNew() && source.setValue(QStringLiteral("plug"), key)
-                           : source.edit())
+    const bool ok = (added ? source.addNew() && source.setValue(QStringLiteral("plug"), key) : source.edit())
                     && source.setValue(Schema::Plugins::Path, path) && source.update();
     if (!ok && error)
         *error = source.lastError();

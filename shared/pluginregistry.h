@@ -21,7 +21,7 @@ bool select(DataSource &source, const QString &registry, const QString &key);
 // The stored path of the key's record; empty when it is null or there is no record.
 QString readPath(DataSource &source, const QString &registry, const QString &key);
 // Stores a path in the key's record; a missing record is added.
-bool writePath(DataSource &source, const QString &registry, const QString &key,
-               const QString &path, QString *error);
+bool writePath(DataSource &source, const QString &registry, const QString &key, const QString &path,
+               QString *error);
 
 } // namespace PluginRegistry

@@ -17,10 +17,7 @@ namespace RegularFile {
 
 namespace {
 
-QString notRegular(const QString &path)
-{
-    return path + QStringLiteral(": not a regular file");
-}
+QString notRegular(const QString &path) { return path + QStringLiteral(": not a regular file"); }
 
 #ifdef Q_OS_UNIX
 // Opened without blocking (a FIFO would wait for a writer), then checked on the open
@@ -46,10 +43,7 @@ int openRegular(const QString &path, QString *error)
 
 } // namespace
 
-bool isRegular(const QString &path)
-{
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
+bool isRegular(const QString &path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 
 bool read(const QString &path, QByteArray *bytes, QString *error, qint64 maxBytes)
 {

@@ -18,6 +18,6 @@ public:
 
 private:
     qint64 m_low = 0;
-    std::vector<int> m_dense;                      // id - m_low -> place, -1 for none
-    std::vector<std::pair<qint64, int>> m_sorted;  // (id, place) by id
+    std::vector<int> m_dense;                     // id - m_low -> place, -1 for none
+    std::vector<std::pair<qint64, int>> m_sorted; // (id, place) by id
 };

@@ -10,11 +10,11 @@ namespace {
 // Master database: configuration record and the three lookup tables.
 const QStringList masterTables = {
     QStringLiteral("CREATE TABLE config ("
-                   " Database TEXT,"          // 0 active console database file
-                   " Game TEXT,"              // 1 game shown at start-up
-                   " Picture TEXT,"           // 2 active console picture file
-                   " WinTop REAL,"            // 3 main window top, twips
-                   " WinLeft REAL)"),         // 4 main window left, twips
+                   " Database TEXT,"  // 0 active console database file
+                   " Game TEXT,"      // 1 game shown at start-up
+                   " Picture TEXT,"   // 2 active console picture file
+                   " WinTop REAL,"    // 3 main window top, twips
+                   " WinLeft REAL)"), // 4 main window left, twips
     QStringLiteral("CREATE TABLE langu (ID INTEGER PRIMARY KEY, Language TEXT COLLATE NOCASE)"),
     QStringLiteral("CREATE TABLE genres (ID INTEGER PRIMARY KEY, Genre TEXT COLLATE NOCASE)"),
     QStringLiteral("CREATE TABLE publisher (ID INTEGER PRIMARY KEY, Publisher TEXT COLLATE NOCASE)"),
@@ -23,26 +23,26 @@ const QStringList masterTables = {
 // Console database: games, emulators, parameter sets, documents and its configuration.
 const QStringList consoleTables = {
     QStringLiteral("CREATE TABLE giochi ("
-                   " Gioco TEXT COLLATE NOCASE,"  // 0
-                   " Anno TEXT,"                  // 1
-                   " Screen TEXT,"                // 2
-                   " Times INTEGER DEFAULT 0,"    // 3
-                   " Genre TEXT,"                 // 4
-                   " Producer TEXT,"              // 5
-                   " Rating INTEGER DEFAULT 0,"   // 6
-                   " Link TEXT,"                  // 7
-                   " Colour INTEGER,"             // 8
-                   " Language TEXT,"              // 9
-                   " Sound INTEGER,"              // 10
-                   " Data TEXT,"                  // 11
-                   " DataAdd TEXT,"               // 12
-                   " Notes TEXT,"                 // 13
-                   " Playable INTEGER,"           // 14
-                   " EmuName TEXT COLLATE NOCASE,"// 15
-                   " Players TEXT,"               // 16
-                   " Region TEXT,"                // 17
-                   " Serial TEXT,"                // 18
-                   " Favorites INTEGER)"),        // 19
+                   " Gioco TEXT COLLATE NOCASE,"   // 0
+                   " Anno TEXT,"                   // 1
+                   " Screen TEXT,"                 // 2
+                   " Times INTEGER DEFAULT 0,"     // 3
+                   " Genre TEXT,"                  // 4
+                   " Producer TEXT,"               // 5
+                   " Rating INTEGER DEFAULT 0,"    // 6
+                   " Link TEXT,"                   // 7
+                   " Colour INTEGER,"              // 8
+                   " Language TEXT,"               // 9
+                   " Sound INTEGER,"               // 10
+                   " Data TEXT,"                   // 11
+                   " DataAdd TEXT,"                // 12
+                   " Notes TEXT,"                  // 13
+                   " Playable INTEGER,"            // 14
+                   " EmuName TEXT COLLATE NOCASE," // 15
+                   " Players TEXT,"                // 16
+                   " Region TEXT,"                 // 17
+                   " Serial TEXT,"                 // 18
+                   " Favorites INTEGER)"),         // 19
     QStringLiteral("CREATE INDEX giochi_gioco ON giochi (Gioco COLLATE NOCASE)"),
     QStringLiteral("CREATE TABLE emulatori ("
                    " Emu_Name TEXT COLLATE NOCASE," // 0
@@ -60,14 +60,14 @@ const QStringList consoleTables = {
                    " Doc_Name TEXT COLLATE NOCASE," // 0
                    " Doc_File TEXT)"),              // 1
     QStringLiteral("CREATE TABLE config ("
-                   " Console TEXT,"                 // 0
-                   " Version TEXT,"                 // 1
-                   " Author TEXT,"                  // 2
-                   " Updated TEXT,"                 // 3
-                   " Games INTEGER,"                // 4
-                   " Notes TEXT,"                   // 5
-                   " GamesDir TEXT,"                // 6 "\gameboy\games\"
-                   " ScreenDir TEXT)"),             // 7 "\gameboy\screen\"
+                   " Console TEXT,"     // 0
+                   " Version TEXT,"     // 1
+                   " Author TEXT,"      // 2
+                   " Updated TEXT,"     // 3
+                   " Games INTEGER,"    // 4
+                   " Notes TEXT,"       // 5
+                   " GamesDir TEXT,"    // 6 "\gameboy\games\"
+                   " ScreenDir TEXT)"), // 7 "\gameboy\screen\"
 };
 
 // Plug-in registry: one record per plug-in key, the executable path second.
@@ -92,8 +92,8 @@ bool create(QSqlDatabase &db, File file, QString *error)
     QSqlQuery query(db);
     auto failed = [&](const QString &sql) {
         if (error)
-            *error = db.databaseName() + QStringLiteral(": ") + query.lastError().text()
-                     + QStringLiteral(" (") + sql + QLatin1Char(')');
+            *error = db.databaseName() + QStringLiteral(": ") + query.lastError().text() + QStringLiteral(" (")
+                     + sql + QLatin1Char(')');
         db.rollback();
         return false;
     };

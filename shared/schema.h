@@ -20,16 +20,30 @@ QStringList statements(File file);
 bool create(QSqlDatabase &db, File file, QString *error);
 
 // Positions read by number (0-based).
-namespace MasterConfig { constexpr int Database = 0, Game = 1, Picture = 2, Top = 3, Left = 4; }
-namespace Lookup { constexpr int Text = 1; }           // langu, genres, publisher
-namespace ConsoleConfig { constexpr int GamesDir = 6, ScreenDir = 7; }
-namespace Games {
-constexpr int Gioco = 0, Screen = 2, Times = 3, Rating = 6, Language = 9, Playable = 14,
-              EmuName = 15, Favorites = 19;
+namespace MasterConfig {
+constexpr int Database = 0, Game = 1, Picture = 2, Top = 3, Left = 4;
 }
-namespace Emulators { constexpr int Name = 0, Link = 1; }
-namespace Settings { constexpr int Nome = 2, Stringa = 3, Scelta = 5, Attivo = 6; }
-namespace Documents { constexpr int Name = 0, File = 1; }
-namespace Plugins { constexpr int Path = 1; }
+namespace Lookup {
+constexpr int Text = 1;
+} // namespace Lookup
+namespace ConsoleConfig {
+constexpr int GamesDir = 6, ScreenDir = 7;
+}
+namespace Games {
+constexpr int Gioco = 0, Screen = 2, Times = 3, Rating = 6, Language = 9, Playable = 14, EmuName = 15,
+              Favorites = 19;
+}
+namespace Emulators {
+constexpr int Name = 0, Link = 1;
+}
+namespace Settings {
+constexpr int Nome = 2, Stringa = 3, Scelta = 5, Attivo = 6;
+}
+namespace Documents {
+constexpr int Name = 0, File = 1;
+}
+namespace Plugins {
+constexpr int Path = 1;
+}
 
 } // namespace Schema

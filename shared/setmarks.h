@@ -9,9 +9,9 @@
 namespace SetMarks {
 
 struct Mark {
-    qint64 rowId = 0;   // the set's row in setting
+    qint64 rowId = 0; // the set's row in setting
     bool marked = false;
-    QString set;        // its name, for messages
+    QString set; // its name, for messages
 };
 
 // False, with *error naming the file and the cause, when the database refuses or a

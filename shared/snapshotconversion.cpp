@@ -24,7 +24,7 @@ bool moveSource(const QString &source, const QString &target, QString *error)
 {
     const QString existing = Paths::resolve(target);
     if (sameFile(source, existing))
-        return true;   // the chosen file already has the snapshot name
+        return true; // the chosen file already has the snapshot name
     if (QFileInfo::exists(existing)) {
         *error = existing + QStringLiteral(" already exists: ") + source
                  + QStringLiteral(" was not moved and nothing was converted");
@@ -33,42 +33,27 @@ bool moveSource(const QString &source, const QString &target, QString *error)
     QFile file(source);
     if (file.rename(target))
         return true;
-    *error = QStringLiteral("Cannot move ") + source + QStringLiteral(" to ") + target
-             + QStringLiteral(": ") + file.errorString();
+    *error = QStringLiteral("Cannot move ") + source + QStringLiteral(" to ") + target + QStringLiteral(": ")
+             + file.errorString();
     return false;
 }
 
 } // namespace
 
-QString converterRelativePath()
-{
-    return InstallationPaths::converter();
-}
+QString converterRelativePath() { return InstallationPaths::converter(); }
 
-QString Plan::commandLine() const
-{
-    return program + QLatin1Char(' ') + moved + QStringLiteral(" /c=") + output;
-}
+QString Plan::commandLine() const { return program + QLatin1Char(' ') + moved + QStringLiteral(" /c=") + output; }
 
-int charactersCut(const QString &consoleText)
-{
-    return consoleText == QLatin1String("Gameboy") ? 3 : 4;
-}
+int charactersCut(const QString &consoleText) { return consoleText == QLatin1String("Gameboy") ? 3 : 4; }
 
 QString baseName(const QString &romFile, const QString &consoleText)
 {
     return romFile.left(qMax(0, romFile.size() - charactersCut(consoleText)));
 }
 
-QString sourceExtension(const QString &source)
-{
-    return source.right(4);
-}
+QString sourceExtension(const QString &source) { return source.right(4); }
 
-QString firstSnapshot(const QString &screenDir, const QString &base)
-{
-    return screenDir + base + gifExtension;
-}
+QString firstSnapshot(const QString &screenDir, const QString &base) { return screenDir + base + gifExtension; }
 
 QString numberedSnapshot(const QString &screenDir, const QString &base, int number)
 {
@@ -98,8 +83,7 @@ bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFun
                            + QStringLiteral(" is too short to name a screenshot");
         return false;
     }
-    const int number =
-        freeNumber(request.screenDir, base, exists ? exists : ExistsFunction(&Paths::fileExists));
+    const int number = freeNumber(request.screenDir, base, exists ? exists : ExistsFunction(&Paths::fileExists));
     const QString stem = request.screenDir + base
                          + (number == 0 ? QString() : QLatin1Char('_') + QString::number(number));
     plan->base = base;
@@ -124,8 +108,8 @@ bool carryOut(const Plan &plan, Launcher &launcher, QString *error)
         return false;
     if (launcher.start(program, plan.arguments))
         return true;
-    *error = QStringLiteral("Converter ") + program
-             + QStringLiteral(" could not be started; the image is now ") + plan.moved;
+    *error = QStringLiteral("Converter ") + program + QStringLiteral(" could not be started; the image is now ")
+             + plan.moved;
     return false;
 }
 

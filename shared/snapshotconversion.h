@@ -14,18 +14,18 @@ class Launcher;
 namespace SnapshotConversion {
 
 // Where the converter lies below the installation root.
-QString converterRelativePath();   // "\pack\I_View32\I_View32" (+ ".exe" on Windows)
+QString converterRelativePath(); // "\pack\I_View32\I_View32" (+ ".exe" on Windows)
 
 struct Request {
-    QString source;        // full path of the chosen image file
-    QString romFile;       // the shown game's rom file name
-    QString consoleText;   // text of the main window's status panel 1
-    QString screenDir;     // the console's screenshot directory, ending with a separator
-    QString rootDir;       // installation root
+    QString source;      // full path of the chosen image file
+    QString romFile;     // the shown game's rom file name
+    QString consoleText; // text of the main window's status panel 1
+    QString screenDir;   // the console's screenshot directory, ending with a separator
+    QString rootDir;     // installation root
 };
 
 struct Plan {
-    QString base;          // rom file name without its extension characters
+    QString base; // rom file name without its extension characters
     QString source;
     QString moved;         // screenDir + base [+ "_" + n] + source extension
     QString output;        // screenDir + base [+ "_" + n] + ".gif"
@@ -53,8 +53,7 @@ int freeNumber(const QString &screenDir, const QString &base, const ExistsFuncti
 // Works out the names, from the last component of the rom name's base only, so that they
 // lie inside screenDir. False with error set when the rom name is too short to name a
 // screenshot (no rom set for the game).
-bool prepare(const Request &request, Plan *plan, QString *error,
-             const ExistsFunction &exists = ExistsFunction());
+bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFunction &exists = ExistsFunction());
 
 // Moves the source and starts the converter without waiting for it. Never overwrites
 // a file: an existing target refuses the move. Nothing is moved when the converter is

@@ -20,10 +20,7 @@ inline QString escape(const QString &text)
 // A text as an SQL string literal: between single quotes, its own quotes doubled. Query
 // texts are otherwise written exactly as the programs build them:
 //   "[gioco] =" + Sql::quoted(name)
-inline QString quoted(const QString &text)
-{
-    return QLatin1Char('\'') + escape(text) + QLatin1Char('\'');
-}
+inline QString quoted(const QString &text) { return QLatin1Char('\'') + escape(text) + QLatin1Char('\''); }
 
 // A yes/no column's value: a non-zero number or the text "true" (any case, blanks
 // around it ignored); Null and anything else is no.

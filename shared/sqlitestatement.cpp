@@ -25,15 +25,9 @@ SqliteStatement::SqliteStatement(sqlite3 *db, const QString &sql) : m_db(db)
         noteError();
 }
 
-SqliteStatement::~SqliteStatement()
-{
-    sqlite3_finalize(m_statement);
-}
+SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_statement); }
 
-void SqliteStatement::noteError()
-{
-    m_error = QString::fromUtf8(sqlite3_errmsg(m_db));
-}
+void SqliteStatement::noteError() { m_error = QString::fromUtf8(sqlite3_errmsg(m_db)); }
 
 bool SqliteStatement::next()
 {
@@ -48,25 +42,16 @@ bool SqliteStatement::next()
     return false;
 }
 
-int SqliteStatement::columnCount() const
-{
-    return sqlite3_column_count(m_statement);
-}
+int SqliteStatement::columnCount() const { return sqlite3_column_count(m_statement); }
 
 QString SqliteStatement::columnName(int column) const
 {
     return QString::fromUtf8(sqlite3_column_name(m_statement, column));
 }
 
-qint64 SqliteStatement::integer(int column) const
-{
-    return sqlite3_column_int64(m_statement, column);
-}
+qint64 SqliteStatement::integer(int column) const { return sqlite3_column_int64(m_statement, column); }
 
-bool SqliteStatement::isNull(int column) const
-{
-    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
-}
+bool SqliteStatement::isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
 
 QByteArrayView SqliteStatement::bytes(int column) const
 {
@@ -92,16 +77,11 @@ QString SqliteStatement::text(int column) const
 QVariant SqliteStatement::value(int column) const
 {
     switch (sqlite3_column_type(m_statement, column)) {
-    case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(m_statement, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_statement, column));
-    case SQLITE_NULL:
-        return QVariant(QMetaType::fromType<QString>());
-    case SQLITE_BLOB:
-        return bytes(column).toByteArray();
-    default:
-        return QString::fromUtf8(bytes(column));
+    case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(m_statement, column)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_statement, column));
+    case SQLITE_NULL: return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB: return bytes(column).toByteArray();
+    default: return QString::fromUtf8(bytes(column));
     }
 }
 

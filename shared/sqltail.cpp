@@ -36,10 +36,7 @@ qsizetype afterQuoted(const QString &text, qsizetype i)
     return end < 0 ? -1 : end + 1;
 }
 
-bool isWordCharacter(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
-}
+bool isWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
 
 // The words at the top level of an SQL text; false when it holds a comment, a statement
 // separator or an unclosed quote or parenthesis, which the caller then leaves to SQLite.
@@ -76,9 +73,11 @@ bool splitWhereOrderBy(const QString &tail, QString *condition, QString *order)
     std::vector<Word> words;
     if (!topLevelWords(tail, &words) || words.size() < 3 || words.front().lower != QLatin1String("where"))
         return false;
-    static const QStringList refused = {QStringLiteral("group"),  QStringLiteral("having"), QStringLiteral("limit"),
-                                        QStringLiteral("offset"), QStringLiteral("union"),  QStringLiteral("except"),
-                                        QStringLiteral("intersect"), QStringLiteral("window"), QStringLiteral("where")};
+    static const QStringList refused = {QStringLiteral("group"),     QStringLiteral("having"),
+                                        QStringLiteral("limit"),     QStringLiteral("offset"),
+                                        QStringLiteral("union"),     QStringLiteral("except"),
+                                        QStringLiteral("intersect"), QStringLiteral("window"),
+                                        QStringLiteral("where")};
     qsizetype orderAt = -1;
     for (size_t i = 1; i < words.size(); ++i) {
         if (refused.contains(words[i].lower))
@@ -90,8 +89,9 @@ bool splitWhereOrderBy(const QString &tail, QString *condition, QString *order)
         }
     }
     // Descending: rows that sort alike would come in the reverse of row-id order.
-    if (orderAt < 0 || std::any_of(words.cbegin() + orderAt, words.cend(),
-                                   [](const Word &word) { return word.lower == QLatin1String("desc"); }))
+    if (orderAt < 0 || std::any_of(words.cbegin() + orderAt, words.cend(), [](const Word &word) {
+            return word.lower == QLatin1String("desc");
+        }))
         return false;
     const Word &where = words.front();
     const Word &orderWord = words[size_t(orderAt)];

@@ -47,7 +47,7 @@ bool Transaction::commit()
         QSqlQuery commit(m_db);
         if (!commit.exec(QStringLiteral("COMMIT"))) {
             m_error = commit.lastError().text();
-            return false;   // the destructor rolls back
+            return false; // the destructor rolls back
         }
     }
     m_done = true;

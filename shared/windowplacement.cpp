@@ -14,16 +14,19 @@ namespace {
 // may lie anywhere in the int range.
 double distanceSquared(QPoint point, const QRect &rect)
 {
-    const double dx = point.x() < rect.left() ? double(rect.left()) - point.x()
-                      : point.x() > rect.right() ? double(point.x()) - rect.right() : 0;
-    const double dy = point.y() < rect.top() ? double(rect.top()) - point.y()
-                      : point.y() > rect.bottom() ? double(point.y()) - rect.bottom() : 0;
+    const double dx = point.x() < rect.left()    ? double(rect.left()) - point.x()
+                      : point.x() > rect.right() ? double(point.x()) - rect.right()
+                                                 : 0;
+    const double dy = point.y() < rect.top()      ? double(rect.top()) - point.y()
+                      : point.y() > rect.bottom() ? double(point.y()) - rect.bottom()
+                                                  : 0;
     return dx * dx + dy * dy;
 }
 
 bool cornerShown(QPoint position, const QList<QRect> &screens)
 {
-    return std::any_of(screens.begin(), screens.end(), [position](const QRect &screen) { return screen.contains(position); });
+    return std::any_of(screens.begin(), screens.end(),
+                       [position](const QRect &screen) { return screen.contains(position); });
 }
 
 // The start of a span of the given length placed as near to wanted as fits in [low, high].

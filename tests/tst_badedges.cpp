@@ -96,8 +96,8 @@ void TestBadEdges::screenshotStaysInItsDirectory()
     QFETCH(QString, romFile);
     QFETCH(QString, moved);
     const QString screenDir = QStringLiteral("/inst/console/gameboy/screen/");
-    const SnapshotConversion::Request request{QStringLiteral("/home/me/shot.bmp"), romFile, QStringLiteral("Gameboy"),
-                                              screenDir, QStringLiteral("/inst")};
+    const SnapshotConversion::Request request{QStringLiteral("/home/me/shot.bmp"), romFile,
+                                              QStringLiteral("Gameboy"), screenDir, QStringLiteral("/inst")};
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY(SnapshotConversion::prepare(request, &plan, &error, [](const QString &) { return false; }));
@@ -112,11 +112,12 @@ void TestBadEdges::nulIsNeverCutOff_data()
     QTest::addColumn<QString>("parameter");
     QTest::addColumn<QString>("romFile");
     const QString nul(QChar(0));
-    QTest::newRow("executable") << QStringLiteral("/bin/true") + nul + QStringLiteral("/evil") << QStringLiteral("-p")
-                                << QStringLiteral("x.gb");
+    QTest::newRow("executable") << QStringLiteral("/bin/true") + nul + QStringLiteral("/evil")
+                                << QStringLiteral("-p") << QStringLiteral("x.gb");
     QTest::newRow("parameter") << QStringLiteral("/bin/true") << QStringLiteral("-p") + nul + QStringLiteral("x")
                                << QStringLiteral("x.gb");
-    QTest::newRow("rom file") << QStringLiteral("/bin/true") << QStringLiteral("-p") << QStringLiteral("x") + nul + QStringLiteral(".gb");
+    QTest::newRow("rom file") << QStringLiteral("/bin/true") << QStringLiteral("-p")
+                              << QStringLiteral("x") + nul + QStringLiteral(".gb");
 }
 
 // The command line refuses to start, and so does the launcher itself.
@@ -145,9 +146,11 @@ void TestBadEdges::gamesTableThatIsAView()
 {
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES ('Alpha', 'a')")));
+    QVERIFY(install.exec(TestInstall::gameboyDb(),
+                         QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES ('Alpha', 'a')")));
     QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("ALTER TABLE giochi RENAME TO games")));
-    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("CREATE VIEW giochi AS SELECT *, rowid AS rowid FROM games")));
+    QVERIFY(install.exec(TestInstall::gameboyDb(),
+                         QStringLiteral("CREATE VIEW giochi AS SELECT *, rowid AS rowid FROM games")));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Alpha'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
@@ -159,7 +162,8 @@ void TestBadEdges::gamesTableThatIsAView()
     QCOMPARE(dialogs.shown.size(), 1);
     QVERIFY2(dialogs.shown[0].text.contains(QStringLiteral("view")), qPrintable(dialogs.shown[0].text));
     QCOMPARE(main->ui.TxtGameHelp->toPlainText(), QStringLiteral("typed"));
-    QCOMPARE(install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT Notes FROM games")).toString(), QStringLiteral("a"));
+    QCOMPARE(install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT Notes FROM games")).toString(),
+             QStringLiteral("a"));
 }
 
 QTEST_MAIN(TestBadEdges)

@@ -37,8 +37,8 @@ using namespace EmusetRun;
 namespace {
 
 const QString gameboy = TestInstall::gameboyDb();
-const QString playFailed =
-    QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
+const QString playFailed = QStringLiteral(
+    "Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
 QString texts(const QList<ScriptedDialogs::Shown> &shown)
 {
@@ -57,23 +57,18 @@ bool writeFile(const QString &path, const QByteArray &content)
 // A game with an emulator of placement 1 and one unmarked set.
 bool addPlayableGame(TestInstall &install)
 {
-    return install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link, Screen, EmuName, Notes) "
-                                                "VALUES ('Tetris', 'Tetris.gb', 'Tetris.gif', 'Gambatte', 'stored')"))
+    return install.exec(gameboy,
+                        QStringLiteral("INSERT INTO giochi (Gioco, Link, Screen, EmuName, Notes) "
+                                       "VALUES ('Tetris', 'Tetris.gb', 'Tetris.gif', 'Gambatte', 'stored')"))
            && install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) "
                                                    "VALUES ('Gambatte', '/opt/gambatte', '1')"))
            && install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) "
                                                    "VALUES ('Gambatte', 'Full', '-full', 0)"));
 }
 
-FrmBrowser *frontEndChooser()
-{
-    return window<FrmBrowser>(QStringLiteral("FrmBrowser"));
-}
+FrmBrowser *frontEndChooser() { return window<FrmBrowser>(QStringLiteral("FrmBrowser")); }
 
-void clickFile(FileLists *lists, const QString &name)
-{
-    clickEntry(lists->File1, rowOf(lists->File1, name));
-}
+void clickFile(FileLists *lists, const QString &name) { clickEntry(lists->File1, rowOf(lists->File1, name)); }
 
 } // namespace
 
@@ -119,9 +114,11 @@ void TestBadFiles::damagedConsoleDatabase_data()
     QTest::addColumn<EmusetOutcome>("emuset");
     QTest::newRow("not SQLite") << QStringLiteral("text") << QStringLiteral("file is not a database")
                                 << EmusetOutcome::NewRefused;
-    QTest::newRow("truncated in the middle") << QStringLiteral("truncated")
-                                             << QStringLiteral("database disk image is malformed") << EmusetOutcome::SavedNotListed;
-    QTest::newRow("empty file") << QStringLiteral("empty") << QStringLiteral("no such table") << EmusetOutcome::SaveRefused;
+    QTest::newRow("truncated in the middle")
+        << QStringLiteral("truncated") << QStringLiteral("database disk image is malformed")
+        << EmusetOutcome::SavedNotListed;
+    QTest::newRow("empty file") << QStringLiteral("empty") << QStringLiteral("no such table")
+                                << EmusetOutcome::SaveRefused;
 }
 
 void TestBadFiles::damagedConsoleDatabase()
@@ -129,7 +126,7 @@ void TestBadFiles::damagedConsoleDatabase()
     QFETCH(QString, damage);
     QFETCH(QString, cause);
     QFETCH(EmusetOutcome, emuset);
-    TestInstall install(false, 2000);   // enough games for the cut to fall inside the game table
+    TestInstall install(false, 2000); // enough games for the cut to fall inside the game table
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(writeIni(own.path(), iniLine(install.root())));
@@ -205,7 +202,7 @@ void TestBadFiles::frontEndRefusesStores(TestInstall &install, FrmMain *main, co
     QCOMPARE(ui.LabGame->text(), QStringLiteral("Typed Name"));
     QCOMPARE(ui.TxtGameHelp->toPlainText(), QStringLiteral("typed notes"));
 
-    ui.TabGeneral->setCurrentIndex(2);   // "Setting"
+    ui.TabGeneral->setCurrentIndex(2); // "Setting"
     clickEntry(ui.LstSetting, 0);
     QVERIFY(!ui.LstSetting->isMarked(0));
     QVERIFY2(errorLine(main).contains(cause), qPrintable(errorLine(main)));
@@ -219,7 +216,7 @@ void TestBadFiles::frontEndRefusesStores(TestInstall &install, FrmMain *main, co
     QCOMPARE(ui.LabGame->text(), QStringLiteral("Typed Name"));
 
     m_dialogs.shown.clear();
-    ui.TabGeneral->setCurrentIndex(3);   // "Docs"
+    ui.TabGeneral->setCurrentIndex(3); // "Docs"
     QTest::mouseClick(ui.CmdAddDoc, Qt::LeftButton);
     typeText(ui.TxtDocName, QStringLiteral("Typed Manual"));
     QTest::mouseClick(ui.CmdSaveDoc, Qt::LeftButton);
@@ -276,7 +273,9 @@ void TestBadFiles::readOnly()
     QVERIFY(writeIni(own, iniLine(install.root())));
     ReadOnly readOnly;
     QString why;
-    if (!readOnly.protect(wholeInstallation ? install.root() : install.path(QStringLiteral("database/gameboy.mdb")), &why))
+    if (!readOnly.protect(wholeInstallation ? install.root()
+                                            : install.path(QStringLiteral("database/gameboy.mdb")),
+                          &why))
         QSKIP(qPrintable(QStringLiteral("no read-only file system can be had here: ") + why));
     const QString cause = QStringLiteral("attempt to write a readonly database");
     m_dialogs = ScriptedDialogs();
@@ -294,7 +293,8 @@ void TestBadFiles::readOnly()
         replaceText(main->ui.CmbProducer, QStringLiteral("Typed Producer"));
         QTest::mouseClick(main->ui.CmdAddPro, Qt::LeftButton);
         QCOMPARE(m_dialogs.shown.size(), 1);
-        QVERIFY2(m_dialogs.shown[0].text.startsWith(QStringLiteral("The producer \"Typed Producer\" was not added: "))
+        QVERIFY2(m_dialogs.shown[0].text.startsWith(
+                     QStringLiteral("The producer \"Typed Producer\" was not added: "))
                      && m_dialogs.shown[0].text.contains(cause),
                  qPrintable(m_dialogs.shown[0].text));
         QCOMPARE(main->ui.CmbProducer->currentText(), QStringLiteral("Typed Producer"));
@@ -304,11 +304,12 @@ void TestBadFiles::readOnly()
         main->findChild<QAction *>(QStringLiteral("nintendo"))->trigger();
         QCOMPARE(m_dialogs.shown.size(), 1);
         QVERIFY2(m_dialogs.shown[0].text.contains(cause)
-                     && m_dialogs.shown[0].text.endsWith(QStringLiteral("The next start will not open the Nintendo console.")),
+                     && m_dialogs.shown[0].text.endsWith(
+                         QStringLiteral("The next start will not open the Nintendo console.")),
                  qPrintable(m_dialogs.shown[0].text));
         QCOMPARE(Globale::state().ConsoleDb, install.path(QStringLiteral("database/nintendo.mdb")));
     }
-    closeFrontEnd();   // the window position cannot be stored either: nothing to say at the end
+    closeFrontEnd(); // the window position cannot be stored either: nothing to say at the end
 
     m_dialogs = ScriptedDialogs();
     Emuset::FrmEmuset *emuset = start(own, m_dialogs, m_launcher);
@@ -334,7 +335,8 @@ void TestBadFiles::missingDirectory()
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addPlayableGame(install));
     const QString screens = install.path(QStringLiteral("console/gameboy/screen"));
-    QVERIFY(QFile::copy(install.path(QStringLiteral("pack/immagini/none.gif")), screens + QStringLiteral("/Tetris.gif")));
+    QVERIFY(QFile::copy(install.path(QStringLiteral("pack/immagini/none.gif")),
+                        screens + QStringLiteral("/Tetris.gif")));
     QVERIFY(QDir(install.path(QStringLiteral("console/gameboy/") + directory)).removeRecursively());
     QVERIFY(writeFile(install.path(QStringLiteral("picture.png")), "not even a picture"));
     m_dialogs = ScriptedDialogs();
@@ -393,7 +395,7 @@ void TestBadFiles::pictureThatIsNoPicture()
     clickGame(main, 0);
     QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Tetris"));
     const bool noPicture = file.endsWith(QLatin1String("none.gif"));
-    QCOMPARE(main->ui.ImgSnap1->pixmap().isNull(), false);   // the screenshot, or the no-picture one
+    QCOMPARE(main->ui.ImgSnap1->pixmap().isNull(), false); // the screenshot, or the no-picture one
     if (file.contains(QLatin1String("screen")))
         QVERIFY2(errorLine(main).contains(install.path(file)), qPrintable(errorLine(main)));
     // A game without a screenshot falls back to the no-picture picture, which is broken too.
@@ -421,9 +423,12 @@ void TestBadFiles::registryWithoutEmusetsRecord()
     QVERIFY(plug->lists()->setPath(install.root()));
     clickFile(plug->lists(), Paths::executableName(QStringLiteral("ludora4")));
     QCOMPARE(texts(m_dialogs.shown), QStringLiteral("Installation Complete!: Plug In Installed !"));
-    QCOMPARE(install.column(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
-             QVariantList{QDir::toNativeSeparators(own.path()) + QDir::separator() + Paths::executableName(QStringLiteral("emuset"))});
-    QCOMPARE(install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT count(*) FROM plugins")), QVariant(4));
+    QCOMPARE(install.column(TestInstall::registryDb(),
+                            QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+             QVariantList{QDir::toNativeSeparators(own.path()) + QDir::separator()
+                          + Paths::executableName(QStringLiteral("emuset"))});
+    QCOMPARE(install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT count(*) FROM plugins")),
+             QVariant(4));
 }
 
 // The directory chosen in Emuset's first run, with accents, Japanese and a blank in it,
@@ -448,7 +453,8 @@ void TestBadFiles::emusetRemembersAnAccentedDirectory()
 
     QVERIFY(start(own, m_dialogs, m_launcher));
     QCOMPARE(Generale::state().FrontEndDir, QDir::toNativeSeparators(root) + QDir::separator());
-    QCOMPARE(Generale::state().ConsoleDb, QDir::toNativeSeparators(root + QStringLiteral("/database/gameboy.mdb")));
+    QCOMPARE(Generale::state().ConsoleDb,
+             QDir::toNativeSeparators(root + QStringLiteral("/database/gameboy.mdb")));
     QVERIFY(m_dialogs.shown.isEmpty());
 }
 

@@ -17,10 +17,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <csignal>
 #include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace EmusetRun;
@@ -43,10 +43,7 @@ bool replaceWith(const QString &kind, const QString &path)
     return false;
 }
 
-QString converter()
-{
-    return BuiltPrograms::converter();
-}
+QString converter() { return BuiltPrograms::converter(); }
 
 struct Run {
     int exitCode = -1;
@@ -58,7 +55,7 @@ Run convert(const QStringList &arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcess process;
     process.setChildProcessModifier([fileSizeLimit] {
-        ::signal(SIGXFSZ, SIG_IGN);   // a write over the limit then fails with EFBIG
+        ::signal(SIGXFSZ, SIG_IGN); // a write over the limit then fails with EFBIG
         const rlimit limit{fileSizeLimit, fileSizeLimit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
@@ -106,7 +103,8 @@ void TestBadFileTypes::picturesThatAreNoFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("kind");
     for (const char *kind : {"fifo", "link to a device", "directory"}) {
-        for (const char *file : {"pack/immagini/gameboy.jpg", "pack/immagini/none.gif", "console/gameboy/screen/snap.gif"})
+        for (const char *file :
+             {"pack/immagini/gameboy.jpg", "pack/immagini/none.gif", "console/gameboy/screen/snap.gif"})
             QTest::addRow("%s as %s", file, kind) << QString::fromLatin1(file) << QString::fromLatin1(kind);
     }
 }
@@ -119,7 +117,8 @@ void TestBadFileTypes::picturesThatAreNoFiles()
     QFETCH(QString, kind);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES ('Snap', 'snap.gif')")));
+    QVERIFY(
+        install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES ('Snap', 'snap.gif')")));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Snap'")));
     QVERIFY(writePicture(install.path(QStringLiteral("console/gameboy/screen/snap.gif"))));
     QVERIFY(replaceWith(kind, install.path(file)));

@@ -36,12 +36,13 @@ private slots:
 
 void TestBadInstall::failedRunLeavesTheTargetAsItWas_data()
 {
-    QTest::addColumn<QString>("target");      // below a temporary directory
-    QTest::addColumn<QStringList>("before");  // what stands there before the run
+    QTest::addColumn<QString>("target");     // below a temporary directory
+    QTest::addColumn<QStringList>("before"); // what stands there before the run
     QTest::newRow("new directory") << QStringLiteral("new/inst") << QStringList();
     QTest::newRow("empty directory") << QStringLiteral("inst") << QStringList{QStringLiteral("inst/")};
-    QTest::newRow("directory with files") << QStringLiteral("inst")
-                                           << QStringList{QStringLiteral("inst/ludora4"), QStringLiteral("inst/pack/notes.txt")};
+    QTest::newRow("directory with files")
+        << QStringLiteral("inst")
+        << QStringList{QStringLiteral("inst/ludora4"), QStringLiteral("inst/pack/notes.txt")};
 }
 
 void TestBadInstall::failedRunLeavesTheTargetAsItWas()

@@ -100,7 +100,8 @@ void TestBadNames::names()
     QTest::newRow("blanks around") << QStringLiteral("  Spaced Out  ") << QStringLiteral("Spaced Out");
     QTest::newRow("1,000 characters") << QStringLiteral("Long") + QString(996, QLatin1Char('g'))
                                       << QStringLiteral("Long") + QString(995, QLatin1Char('g'));
-    QTest::newRow("accented") << QStringLiteral("Château Fantôme Ñandú") << QStringLiteral("Chateau Fantome Nandu");
+    QTest::newRow("accented") << QStringLiteral("Château Fantôme Ñandú")
+                              << QStringLiteral("Chateau Fantome Nandu");
     QTest::newRow("japanese") << QStringLiteral("ドラゴンクエスト") << QStringLiteral("ドラゴン");
     QTest::newRow("arabic") << QStringLiteral("الأمير الصغير") << QStringLiteral("الأمير");
     QTest::newRow("emoji") << QStringLiteral("Super 🍄 Bros 👾") << QStringLiteral("Super  Bros ");
@@ -114,10 +115,12 @@ void TestBadNames::gamesProducersAndDocuments()
     QFETCH(QString, decoy);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES (?, 'decoy'), "
-                                                 "('Placeholder', 'placeholder')"),
+    QVERIFY(install.exec(gameboy,
+                         QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES (?, 'decoy'), "
+                                        "('Placeholder', 'placeholder')"),
                          {decoy}));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO documents (Doc_Name, Doc_File) VALUES (?, '/docs/decoy')"),
+    QVERIFY(install.exec(gameboy,
+                         QStringLiteral("INSERT INTO documents (Doc_Name, Doc_File) VALUES (?, '/docs/decoy')"),
                          {decoy}));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("INSERT INTO publisher (Publisher) VALUES (?)"),
                          {decoy}));
@@ -134,7 +137,7 @@ void TestBadNames::gamesProducersAndDocuments()
     QTest::mouseClick(ui.CmdAddPro, Qt::LeftButton);
     QTest::mouseClick(ui.Command8, Qt::LeftButton);
 
-    ui.TabGeneral->setCurrentIndex(3);   // "Docs"
+    ui.TabGeneral->setCurrentIndex(3); // "Docs"
     QTest::mouseClick(ui.CmdAddDoc, Qt::LeftButton);
     typeText(ui.TxtDocName, name);
     const QString file = QStringLiteral("/docs/") + name.left(200);
@@ -145,15 +148,19 @@ void TestBadNames::gamesProducersAndDocuments()
     // Stored exactly, the decoys untouched.
     QCOMPARE(texts(install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi ORDER BY rowid"))),
              QStringList({decoy, name}));
-    QCOMPARE(texts(install.column(gameboy, QStringLiteral("SELECT Producer || '|' || Notes FROM giochi WHERE Notes <> 'decoy'"))),
+    QCOMPARE(texts(install.column(
+                 gameboy, QStringLiteral("SELECT Producer || '|' || Notes FROM giochi WHERE Notes <> 'decoy'"))),
              QStringList{name + QStringLiteral("|typed notes")});
     QVERIFY(install.scalar(gameboy, QStringLiteral("SELECT Producer FROM giochi WHERE Notes = 'decoy'")).isNull());
-    QVERIFY(texts(install.column(TestInstall::masterDb(), QStringLiteral("SELECT Publisher FROM publisher"))).contains(name));
-    QCOMPARE(texts(install.column(gameboy, QStringLiteral("SELECT Doc_Name || '|' || Doc_File FROM documents ORDER BY rowid"))),
+    QVERIFY(texts(install.column(TestInstall::masterDb(), QStringLiteral("SELECT Publisher FROM publisher")))
+                .contains(name));
+    QCOMPARE(texts(install.column(
+                 gameboy, QStringLiteral("SELECT Doc_Name || '|' || Doc_File FROM documents ORDER BY rowid"))),
              QStringList({decoy + QStringLiteral("|/docs/decoy"), name + QLatin1Char('|') + file}));
 
     // Listed exactly, in the database's order.
-    QCOMPARE(listedGames(main), texts(install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi ORDER BY Gioco"))));
+    QCOMPARE(listedGames(main),
+             texts(install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi ORDER BY Gioco"))));
     QVERIFY(comboEntries(ui.CmbProducer).contains(name));
     QCOMPARE(entries(ui.LstDoc), QStringList({decoy, name}));
 
@@ -173,7 +180,8 @@ void TestBadNames::gamesProducersAndDocuments()
     QTest::mouseDClick(ui.LstDoc->viewport(), Qt::LeftButton, {}, entry);
     QCOMPARE(launcher.documents, QStringList{file});
     QVERIFY(dialogs.shown.isEmpty());
-    QVERIFY2(ui.StatusBar1->text(6).startsWith(QStringLiteral("Total Times Played : ")), qPrintable(ui.StatusBar1->text(6)));
+    QVERIFY2(ui.StatusBar1->text(6).startsWith(QStringLiteral("Total Times Played : ")),
+             qPrintable(ui.StatusBar1->text(6)));
 }
 
 // An emulator and its set typed in Emuset, then used by the front-end: chosen for a game,
@@ -186,11 +194,17 @@ void TestBadNames::emulatorsAndSets()
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(writeIni(own.path(), iniLine(install.root())));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', ?)"),
+    QVERIFY(
+        install.exec(gameboy,
+                     QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', ?)"),
+                     {decoy}));
+    QVERIFY(install.exec(gameboy,
+                         QStringLiteral(
+                             "INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, '/opt/decoy', '2')"),
                          {decoy}));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, '/opt/decoy', '2')"),
-                         {decoy}));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES (?, ?, '-decoy', 0)"),
+    QVERIFY(install.exec(gameboy,
+                         QStringLiteral(
+                             "INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES (?, ?, '-decoy', 0)"),
                          {decoy, decoy}));
     ScriptedDialogs emusetDialogs;
     RecordingLauncher launcher;
@@ -212,15 +226,18 @@ void TestBadNames::emulatorsAndSets()
     typeText(emuset->ui.TxtPassed, QStringLiteral("v"));
     QTest::mouseClick(emuset->ui.CmdSalvaSett, Qt::LeftButton);
     QCOMPARE(entries(emuset->ui.LstSetting), QStringList{name});
-    QVERIFY(clickListEntry(emuset->ui.LstSetting, name));   // marks it
+    QVERIFY(clickListEntry(emuset->ui.LstSetting, name)); // marks it
     QCOMPARE(emuset->ui.TxtSettName->text(), name);
     QVERIFY(emusetDialogs.shown.isEmpty());
     QCOMPARE(emuset->ui.StatusBar1->text(1), QString());
     closeAll();
 
-    QCOMPARE(texts(install.column(gameboy, QStringLiteral("SELECT Emu_Name || '|' || Emu_Link FROM emulatori ORDER BY rowid"))),
+    QCOMPARE(texts(install.column(
+                 gameboy, QStringLiteral("SELECT Emu_Name || '|' || Emu_Link FROM emulatori ORDER BY rowid"))),
              QStringList({decoy + QStringLiteral("|/opt/decoy"), name + QStringLiteral("|/opt/emu")}));
-    QCOMPARE(texts(install.column(gameboy, QStringLiteral("SELECT ID_Emula || '|' || Nome || '|' || Attivo FROM setting ORDER BY rowid"))),
+    QCOMPARE(texts(install.column(
+                 gameboy,
+                 QStringLiteral("SELECT ID_Emula || '|' || Nome || '|' || Attivo FROM setting ORDER BY rowid"))),
              QStringList({decoy + QLatin1Char('|') + decoy + QStringLiteral("|0"),
                           name + QLatin1Char('|') + name + QStringLiteral("|1")}));
 
@@ -246,13 +263,16 @@ void TestBadNames::emulatorsAndSets()
     QCOMPARE(launcher.started.size(), 1);
     QCOMPARE(launcher.started[0].program, QStringLiteral("/opt/emu"));
     QCOMPARE(launcher.started[0].arguments,
-             QStringList({QStringLiteral("-p"), QStringLiteral("v"), Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
+             QStringList({QStringLiteral("-p"), QStringLiteral("v"),
+                          Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
 
     // The set's mark clicked off in the front-end lands on its row, not on the decoy's.
-    ui.TabGeneral->setCurrentIndex(2);   // "Setting"
+    ui.TabGeneral->setCurrentIndex(2); // "Setting"
     clickEntry(ui.LstSetting, 0);
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")), QVariantList({0, 0}));
-    QVERIFY2(ui.StatusBar1->text(6).startsWith(QStringLiteral("Total Times Played : ")), qPrintable(ui.StatusBar1->text(6)));
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")),
+             QVariantList({0, 0}));
+    QVERIFY2(ui.StatusBar1->text(6).startsWith(QStringLiteral("Total Times Played : ")),
+             qPrintable(ui.StatusBar1->text(6)));
 }
 
 QTEST_MAIN(TestBadNames)

@@ -39,12 +39,13 @@ private slots:
 // Two games stored with these counts; the first is played once.
 void TestBadNumbers::countsStopAtTheLargest_data()
 {
-    QTest::addColumn<QString>("times");   // SQL expression
+    QTest::addColumn<QString>("times"); // SQL expression
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("afterPlay");
     QTest::newRow("largest whole number") << largest << largest << largest;
     QTest::newRow("real beyond the range") << QStringLiteral("1e30") << largest << largest;
-    QTest::newRow("largest less one") << QString::number(std::numeric_limits<qint64>::max() - 1) << largest << largest;
+    QTest::newRow("largest less one") << QString::number(std::numeric_limits<qint64>::max() - 1) << largest
+                                      << largest;
     QTest::newRow("most negative") << QString::number(std::numeric_limits<qint64>::min())
                                    << QString::number(std::numeric_limits<qint64>::min())
                                    << QString::number(std::numeric_limits<qint64>::min() + 1);
@@ -58,8 +59,11 @@ void TestBadNumbers::countsStopAtTheLargest()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Times, Link, EmuName) VALUES "
-                                                 "('Alpha', %1, 'a.gb', 'Emu'), ('Beta', %1, 'b.gb', 'Emu')").arg(times)));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/bin/true', '1')")));
+                                                 "('Alpha', %1, 'a.gb', 'Emu'), ('Beta', %1, 'b.gb', 'Emu')")
+                                      .arg(times)));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/bin/true', '1')")));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Alpha'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
@@ -69,7 +73,9 @@ void TestBadNumbers::countsStopAtTheLargest()
     main->ui.TabGames->setCurrentIndex(0);
     QTest::mouseClick(main->ui.Command1, Qt::LeftButton);
     QCOMPARE(launcher.started.size(), 1);
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT CAST(Times AS TEXT) FROM giochi WHERE Gioco = 'Alpha'")).toString(),
+    QCOMPARE(install
+                 .scalar(gameboy, QStringLiteral("SELECT CAST(Times AS TEXT) FROM giochi WHERE Gioco = 'Alpha'"))
+                 .toString(),
              afterPlay);
 }
 
@@ -93,16 +99,19 @@ void TestBadNumbers::storedPositionsOnAScreen()
     QFETCH(QVariant, left);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET WinTop = ?, WinLeft = ?"), {top, left}));
+    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET WinTop = ?, WinLeft = ?"),
+                         {top, left}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     // Its corner on the screen (the window is wider than the test's screen).
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QVERIFY2(screen.contains(main->pos()),
-             qPrintable(QStringLiteral("window at %1,%2 size %3x%4")
-                            .arg(main->x()).arg(main->y()).arg(main->width()).arg(main->height())));
+    QVERIFY2(screen.contains(main->pos()), qPrintable(QStringLiteral("window at %1,%2 size %3x%4")
+                                                          .arg(main->x())
+                                                          .arg(main->y())
+                                                          .arg(main->width())
+                                                          .arg(main->height())));
 }
 
 // Two screens side by side, the left one left of and higher than the main one (negative

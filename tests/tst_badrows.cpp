@@ -66,8 +66,8 @@ void doubleClickEntry(QListWidget *list, int row)
 QString values(const QString &first, const QString &second, const QString &rest1, const QString &rest2,
                const QString &lead = {})
 {
-    return QStringLiteral(" VALUES (") + lead + first + QStringLiteral(", ") + rest1 + QStringLiteral("), (") + lead
-           + second + QStringLiteral(", ") + rest2 + QLatin1Char(')');
+    return QStringLiteral(" VALUES (") + lead + first + QStringLiteral(", ") + rest1 + QStringLiteral("), (")
+           + lead + second + QStringLiteral(", ") + rest2 + QLatin1Char(')');
 }
 
 } // namespace
@@ -116,12 +116,15 @@ void TestBadRows::frontEndActsOnThePickedRow()
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes, Link, EmuName)")
                                       + values(first, second, QStringLiteral("'first', 'first.gb', 'Emu'"),
                                                QStringLiteral("'second', 'second.gb', 'Emu'"))));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/bin/true', '1')")));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/bin/true', '1')")));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo)")
-                                      + values(first, second, QStringLiteral("'-first', 0"), QStringLiteral("'-second', 0"),
-                                               QStringLiteral("'Emu', "))));
+                                      + values(first, second, QStringLiteral("'-first', 0"),
+                                               QStringLiteral("'-second', 0"), QStringLiteral("'Emu', "))));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO documents (Doc_Name, Doc_File)")
-                                      + values(first, second, QStringLiteral("'/docs/first'"), QStringLiteral("'/docs/second'"))));
+                                      + values(first, second, QStringLiteral("'/docs/first'"),
+                                               QStringLiteral("'/docs/second'"))));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
@@ -130,7 +133,7 @@ void TestBadRows::frontEndActsOnThePickedRow()
     QCOMPARE(listedGames(main).size(), 2);
 
     // Each document entry opens its own file; the second is deleted alone.
-    ui.TabGeneral->setCurrentIndex(3);   // "Docs"
+    ui.TabGeneral->setCurrentIndex(3); // "Docs"
     QCOMPARE(ui.LstDoc->count(), 2);
     for (int row = 0; row < 2; ++row)
         doubleClickEntry(ui.LstDoc, row);
@@ -138,18 +141,20 @@ void TestBadRows::frontEndActsOnThePickedRow()
     ui.LstDoc->scrollToItem(ui.LstDoc->item(1));
     clickEntry(ui.LstDoc, 1);
     QTest::mouseClick(ui.CmdDeleteDoc, Qt::LeftButton);
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Doc_File FROM documents")), QVariantList{"/docs/first"});
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Doc_File FROM documents")),
+             QVariantList{"/docs/first"});
 
     ui.TabGeneral->setCurrentIndex(0);
 
     // Each set entry marks its own row.
     QVERIFY(clickGameWithNotes(main, QStringLiteral("first")) >= 0);
-    ui.TabGeneral->setCurrentIndex(2);   // "Setting"
+    ui.TabGeneral->setCurrentIndex(2); // "Setting"
     QCOMPARE(ui.LstSetting->count(), 2);
     ui.LstSetting->scrollToItem(ui.LstSetting->item(1));
     clickEntry(ui.LstSetting, 1);
     QCOMPARE(ui.TxtParameter->text(), QStringLiteral("-second"));
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")), QVariantList({0, 1}));
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")),
+             QVariantList({0, 1}));
     ui.TabGeneral->setCurrentIndex(0);
 
     // Save and play on the second game's entry reach its row only.
@@ -162,7 +167,8 @@ void TestBadRows::frontEndActsOnThePickedRow()
     QTest::mouseClick(ui.Command1, Qt::LeftButton);
     QCOMPARE(m_launcher.started.size(), 1);
     QVERIFY(m_launcher.started[0].arguments.contains(Globale::state().GamesDir + QStringLiteral("second.gb")));
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Times FROM giochi ORDER BY rowid")), QVariantList({0, 1}));
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Times FROM giochi ORDER BY rowid")),
+             QVariantList({0, 1}));
 
     // Deleting the second game leaves the first.
     ui.TabGeneral->setCurrentIndex(0);
@@ -184,10 +190,12 @@ void TestBadRows::emusetActsOnThePickedRow()
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type)")
                                       + values(first, second, QStringLiteral("'/emu/first', '1'"),
                                                QStringLiteral("'/emu/second', '1'"))));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/emu/sets', '1')")));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/emu/sets', '1')")));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo)")
-                                      + values(first, second, QStringLiteral("'-first', 0"), QStringLiteral("'-second', 0"),
-                                               QStringLiteral("'Emu', "))));
+                                      + values(first, second, QStringLiteral("'-first', 0"),
+                                               QStringLiteral("'-second', 0"), QStringLiteral("'Emu', "))));
     m_dialogs = ScriptedDialogs();
     Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
@@ -203,9 +211,10 @@ void TestBadRows::emusetActsOnThePickedRow()
 
     QVERIFY(clickEntryShowing(emuset->ui.LstEmu, emuset->ui.TxtFileEmu1, QStringLiteral("/emu/sets")) >= 0);
     QCOMPARE(emuset->ui.LstSetting->count(), 2);
-    clickEntry(emuset->ui.LstSetting, 1);   // marks it and shows it
+    clickEntry(emuset->ui.LstSetting, 1); // marks it and shows it
     QCOMPARE(emuset->ui.TxtParameter->text(), QStringLiteral("-second"));
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")), QVariantList({0, 1}));
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")),
+             QVariantList({0, 1}));
     emuset->ui.LstSetting->setCurrentRow(1);
     QTest::mouseClick(emuset->ui.CmdEditSett, Qt::LeftButton);
     replaceText(emuset->ui.TxtParameter, QStringLiteral("-edited"));
@@ -223,9 +232,12 @@ void TestBadRows::storedNamesPreferTheirOwnCase_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("notes");
     QTest::addColumn<QString>("program");
-    QTest::newRow("upper case") << QStringLiteral("TETRIS") << QStringLiteral("upper") << QStringLiteral("/emu/upper");
-    QTest::newRow("capitalised") << QStringLiteral("Tetris") << QStringLiteral("capitalised") << QStringLiteral("/emu/capitalised");
-    QTest::newRow("no exact match") << QStringLiteral("tetris") << QStringLiteral("upper") << QStringLiteral("/emu/upper");
+    QTest::newRow("upper case") << QStringLiteral("TETRIS") << QStringLiteral("upper")
+                                << QStringLiteral("/emu/upper");
+    QTest::newRow("capitalised") << QStringLiteral("Tetris") << QStringLiteral("capitalised")
+                                 << QStringLiteral("/emu/capitalised");
+    QTest::newRow("no exact match") << QStringLiteral("tetris") << QStringLiteral("upper")
+                                    << QStringLiteral("/emu/upper");
 }
 
 void TestBadRows::storedNamesPreferTheirOwnCase()
@@ -235,11 +247,13 @@ void TestBadRows::storedNamesPreferTheirOwnCase()
     QFETCH(QString, program);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes, Link, EmuName) VALUES "
-                                                 "('TETRIS', 'upper', 't.gb', ?), ('Tetris', 'capitalised', 't.gb', ?)"),
+    QVERIFY(install.exec(gameboy,
+                         QStringLiteral("INSERT INTO giochi (Gioco, Notes, Link, EmuName) VALUES "
+                                        "('TETRIS', 'upper', 't.gb', ?), ('Tetris', 'capitalised', 't.gb', ?)"),
                          {stored, stored}));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES "
-                                                 "('TETRIS', '/emu/upper', '1'), ('Tetris', '/emu/capitalised', '1')")));
+    QVERIFY(install.exec(gameboy,
+                         QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES "
+                                        "('TETRIS', '/emu/upper', '1'), ('Tetris', '/emu/capitalised', '1')")));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {stored}));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
@@ -260,9 +274,18 @@ void TestBadRows::rowsGoneSinceTheListWasFilled()
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(writeIni(own.path(), iniLine(install.root())));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes, Times) VALUES ('Alpha', 'kept', 0), ('Beta', 'gone', 0)")));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO documents (Doc_Name, Doc_File) VALUES ('Kept', '/docs/kept'), ('Gone', '/docs/gone')")));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link) VALUES ('Kept', '/emu/kept'), ('Gone', '/emu/gone')")));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral(
+            "INSERT INTO giochi (Gioco, Notes, Times) VALUES ('Alpha', 'kept', 0), ('Beta', 'gone', 0)")));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral(
+            "INSERT INTO documents (Doc_Name, Doc_File) VALUES ('Kept', '/docs/kept'), ('Gone', '/docs/gone')")));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral(
+            "INSERT INTO emulatori (Emu_Name, Emu_Link) VALUES ('Kept', '/emu/kept'), ('Gone', '/emu/gone')")));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
@@ -282,10 +305,11 @@ void TestBadRows::rowsGoneSinceTheListWasFilled()
     ui.TabGames->setCurrentIndex(0);
     QTest::mouseClick(ui.Command1, Qt::LeftButton);
     QTest::mouseClick(ui.CmdDeleteGame, Qt::LeftButton);
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Gioco || Notes || Times FROM giochi")), QVariantList{"Alphakept0"});
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Gioco || Notes || Times FROM giochi")),
+             QVariantList{"Alphakept0"});
     QVERIFY(m_launcher.started.isEmpty());
 
-    ui.TabGeneral->setCurrentIndex(3);   // "Docs"
+    ui.TabGeneral->setCurrentIndex(3); // "Docs"
     doubleClickEntry(ui.LstDoc, 1);
     QVERIFY(m_launcher.documents.isEmpty());
     QVERIFY2(errorLine(main).contains(QStringLiteral("Gone")), qPrintable(errorLine(main)));
@@ -294,7 +318,8 @@ void TestBadRows::rowsGoneSinceTheListWasFilled()
 
     clickEntry(emuset->ui.LstEmu, 1);
     QCOMPARE(emuset->ui.TxtFileEmu1->text(), QString());
-    QVERIFY2(emuset->ui.StatusBar1->text(1).contains(QStringLiteral("Gone")), qPrintable(emuset->ui.StatusBar1->text(1)));
+    QVERIFY2(emuset->ui.StatusBar1->text(1).contains(QStringLiteral("Gone")),
+             qPrintable(emuset->ui.StatusBar1->text(1)));
     QTest::mouseClick(emuset->ui.CmdEditEmu, Qt::LeftButton);
     QTest::mouseClick(emuset->ui.CmdDeleteEmu, Qt::LeftButton);
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Emu_Name FROM emulatori")), QVariantList{"Kept"});

@@ -73,26 +73,29 @@ void TestBadText::markupIsShownAsText()
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(writeIni(own.path(), iniLine(install.root())));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Screen, Link, DataAdd, Times, Data, EmuName) "
-                                                 "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+    QVERIFY(install.exec(gameboy,
+                         QStringLiteral("INSERT INTO giochi (Gioco, Screen, Link, DataAdd, Times, Data, EmuName) "
+                                        "VALUES (?, ?, ?, ?, ?, ?, ?)"),
                          {text, text, text, text, text, text, text}));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES (?)"), {text}));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome) VALUES (?, 'set')"), {text}));
+    QVERIFY(
+        install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome) VALUES (?, 'set')"), {text}));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {text}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    main->grab();   // drawn once, as the screen would
+    main->grab(); // drawn once, as the screen would
     const FrmMainUi &ui = main->ui;
     QCOMPARE(interpretingLabels(main), QStringList());
     QCOMPARE(ui.LabGame->text(), text);
     for (QLabel *label : {static_cast<QLabel *>(ui.Label19), static_cast<QLabel *>(ui.TxtRom), ui.Label15,
                           ui.TxtTimes, ui.TxtLastPlay, ui.LabEmu})
         QCOMPARE(label->text(), text);
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);   // saves nothing: nothing changed
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = Screen AND Screen = Link "
-                                                    "AND Link = DataAdd AND DataAdd = Times AND Times = Data")),
+    QTest::mouseClick(ui.Command8, Qt::LeftButton); // saves nothing: nothing changed
+    QCOMPARE(install.column(gameboy,
+                            QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = Screen AND Screen = Link "
+                                           "AND Link = DataAdd AND DataAdd = Times AND Times = Data")),
              QVariantList{1});
     closeFrontEnd();
 
@@ -111,7 +114,8 @@ void TestBadText::longNotesRoundTrip()
     const QString notes = repeated(QStringLiteral("long notes "), 20000).trimmed();
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES ('Long', ?)"), {notes}));
+    QVERIFY(
+        install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes) VALUES ('Long', ?)"), {notes}));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Long'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
@@ -123,7 +127,8 @@ void TestBadText::longNotesRoundTrip()
     QTest::keyClicks(main->ui.TxtGameHelp, QStringLiteral("!"));
     QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
     QVERIFY(dialogs.shown.isEmpty());
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi")).toString(), notes + QLatin1Char('!'));
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi")).toString(),
+             notes + QLatin1Char('!'));
 }
 
 QTEST_MAIN(TestBadText)

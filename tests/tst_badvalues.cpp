@@ -28,8 +28,8 @@ using namespace EmusetRun;
 namespace {
 
 const QString gameboy = TestInstall::gameboyDb();
-const QString playFailed =
-    QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
+const QString playFailed = QStringLiteral(
+    "Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
 void play(FrmMain *main)
 {
@@ -77,9 +77,12 @@ void TestBadValues::nullGameColumns()
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi DEFAULT VALUES")));
     QVERIFY(install.exec(gameboy, QStringLiteral("UPDATE giochi SET Times = NULL, Rating = NULL")));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Times, Rating) VALUES ('Empty', NULL, NULL)")));
+    QVERIFY(install.exec(gameboy, QStringLiteral(
+                                      "INSERT INTO giochi (Gioco, Times, Rating) VALUES ('Empty', NULL, NULL)")));
     // A set Emuset stored while no emulator was selected: listed for games without one.
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa) VALUES ('', 'Orphan', '-o')")));
+    QVERIFY(
+        install.exec(gameboy,
+                     QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa) VALUES ('', 'Orphan', '-o')")));
     m_dialogs = ScriptedDialogs();
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
@@ -87,10 +90,11 @@ void TestBadValues::nullGameColumns()
     QCOMPARE(listedGames(main), QStringList{"Empty"});
     QCOMPARE(ui.StatusBar1->text(2), QStringLiteral("All Games : 1  "));
     QCOMPARE(ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 0  "));
-    for (const char *option : {"OptIcon1", "OptIcon2", "OptIcon3", "Option4", "OptFavorite", "OptPlayable", "OptNotPlay", "OptAll"})
+    for (const char *option :
+         {"OptIcon1", "OptIcon2", "OptIcon3", "Option4", "OptFavorite", "OptPlayable", "OptNotPlay", "OptAll"})
         QTest::mouseClick(main->findChild<QRadioButton *>(QLatin1String(option)), Qt::LeftButton);
     QCOMPARE(listedGames(main), QStringList{"Empty"});
-    QCOMPARE(listedGames(main, GameListModel::PictureRole), QStringList{"2"});   // playable icons: not playable
+    QCOMPARE(listedGames(main, GameListModel::PictureRole), QStringList{"2"}); // playable icons: not playable
 
     clickGame(main, 0);
     QCOMPARE(ui.LabGame->text(), QStringLiteral("Empty"));
@@ -102,9 +106,9 @@ void TestBadValues::nullGameColumns()
     for (QCheckBox *box : {ui.ChkPlayable, ui.ChkFavorite, ui.ChkColour, ui.ChkSound})
         QVERIFY(!box->isChecked());
     QCOMPARE(starsShown(main), 0);
-    QVERIFY(main->findChild<QWidget *>(QStringLiteral("Line2"))->isHidden());   // empty is not "not playable"
+    QVERIFY(main->findChild<QWidget *>(QStringLiteral("Line2"))->isHidden()); // empty is not "not playable"
     QCOMPARE(entries(ui.LstSetting), QStringList{"Orphan"});
-    ui.TabGeneral->setCurrentIndex(2);   // "Setting"
+    ui.TabGeneral->setCurrentIndex(2); // "Setting"
     clickEntry(ui.LstSetting, 0);
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Attivo FROM setting")), QVariant(1));
     QCOMPARE(errorLine(main), QString());
@@ -113,9 +117,10 @@ void TestBadValues::nullGameColumns()
     replaceText(ui.TxtGameHelp, QStringLiteral("typed"));
     QTest::mouseClick(ui.Command8, Qt::LeftButton);
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = 'Empty' AND Notes = 'typed' "
-                                                    "AND coalesce(Anno, Genre, Producer, Rating, Times, Link, Playable, "
-                                                    "Favorites, EmuName, Screen, Data, DataAdd) IS NULL")),
+    QCOMPARE(install.scalar(gameboy,
+                            QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = 'Empty' AND Notes = 'typed' "
+                                           "AND coalesce(Anno, Genre, Producer, Rating, Times, Link, Playable, "
+                                           "Favorites, EmuName, Screen, Data, DataAdd) IS NULL")),
              QVariant(1));
 
     // Playing it stops, uncounted: there is no emulator without a name.
@@ -141,7 +146,8 @@ void TestBadValues::nullEmulatorAndSetColumns()
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES ('Bare')")));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Attivo) VALUES ('Bare', NULL)")));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting DEFAULT VALUES")));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, EmuName) VALUES ('Tetris', 'Bare')")));
+    QVERIFY(
+        install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, EmuName) VALUES ('Tetris', 'Bare')")));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
 
@@ -166,8 +172,9 @@ void TestBadValues::nullEmulatorAndSetColumns()
     typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/bare"));
     QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT coalesce(Emu_Link, 'null') || '/' || coalesce(Emu_Type, 'null') "
-                                                    "FROM emulatori ORDER BY rowid")),
+    QCOMPARE(install.column(gameboy, QStringLiteral(
+                                         "SELECT coalesce(Emu_Link, 'null') || '/' || coalesce(Emu_Type, 'null') "
+                                         "FROM emulatori ORDER BY rowid")),
              QVariantList({"null/null", "/opt/bare/null"}));
     closeAll();
 
@@ -179,7 +186,7 @@ void TestBadValues::nullEmulatorAndSetColumns()
     QCOMPARE(main->ui.TxtSetmode->text(), QString());
     QCOMPARE(entries(main->ui.LstSetting), QStringList{QString()});
     QVERIFY(main->ui.LstSetting->isMarked(0));
-    main->ui.TabGeneral->setCurrentIndex(2);   // "Setting"
+    main->ui.TabGeneral->setCurrentIndex(2); // "Setting"
     clickEntry(main->ui.LstSetting, 0);
     QVERIFY(!main->ui.LstSetting->isMarked(0));
     QCOMPARE(install.column(gameboy, marks), QVariantList({0, 0}));
@@ -195,18 +202,18 @@ void TestBadValues::nullConfiguration_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("sql");
-    QTest::addColumn<QString>("message");   // a part of the one message shown; empty: none
+    QTest::addColumn<QString>("message"); // a part of the one message shown; empty: none
     QTest::newRow("master configuration record empty")
         << TestInstall::masterDb()
-        << QStringLiteral("UPDATE config SET Database = NULL, Game = NULL, Picture = NULL, WinTop = NULL, WinLeft = NULL")
+        << QStringLiteral(
+               "UPDATE config SET Database = NULL, Game = NULL, Picture = NULL, WinTop = NULL, WinLeft = NULL")
         << QStringLiteral("names no console database in its configuration record");
     QTest::newRow("console directories empty")
         << gameboy << QStringLiteral("UPDATE config SET GamesDir = NULL, ScreenDir = NULL") << QString();
-    QTest::newRow("lookup texts empty") << TestInstall::masterDb()
-                                        << QStringLiteral("UPDATE publisher SET Publisher = NULL") << QString();
-    QTest::newRow("document file empty") << gameboy
-                                         << QStringLiteral("INSERT INTO documents (Doc_Name) VALUES ('Manual')")
-                                         << QString();
+    QTest::newRow("lookup texts empty")
+        << TestInstall::masterDb() << QStringLiteral("UPDATE publisher SET Publisher = NULL") << QString();
+    QTest::newRow("document file empty")
+        << gameboy << QStringLiteral("INSERT INTO documents (Doc_Name) VALUES ('Manual')") << QString();
 }
 
 void TestBadValues::nullConfiguration()
@@ -243,22 +250,29 @@ void TestBadValues::nullConfiguration()
 // the file or typed: shown as they are, counted as 0, never rewritten unless changed.
 void TestBadValues::ratingsAndCounts_data()
 {
-    QTest::addColumn<QVariant>("rating");   // stored before the start
+    QTest::addColumn<QVariant>("rating"); // stored before the start
     QTest::addColumn<QVariant>("times");
-    QTest::addColumn<QString>("typedRating");   // typed into the box before the save; null: none
+    QTest::addColumn<QString>("typedRating"); // typed into the box before the save; null: none
     QTest::addColumn<QString>("shownRating");
     QTest::addColumn<int>("stars");
-    QTest::addColumn<QString>("listPicture");   // rating icons: stars + 1, 1 for no rating
+    QTest::addColumn<QString>("listPicture"); // rating icons: stars + 1, 1 for no rating
     QTest::addColumn<QString>("totalPlayed");
     QTest::addColumn<QVariant>("storedRating");
-    QTest::addColumn<QVariant>("storedTimes");   // after the save and one failed play (not counted)
-    QTest::newRow("rating -1") << QVariant(-1) << QVariant(4) << QString() << "-1" << 0 << "1" << "4" << QVariant(-1) << QVariant(4);
-    QTest::newRow("rating 6") << QVariant(6) << QVariant(4) << QString() << "6" << 0 << "1" << "4" << QVariant(6) << QVariant(4);
-    QTest::newRow("rating abc") << QVariant("abc") << QVariant(4) << QString() << "abc" << 0 << "1" << "4" << QVariant("abc") << QVariant(4);
-    QTest::newRow("times abc") << QVariant(3) << QVariant("abc") << QString() << "3" << 3 << "4" << "0" << QVariant(3) << QVariant("abc");
-    QTest::newRow("typed -1") << QVariant(2) << QVariant(4) << QStringLiteral("-1") << "-1" << 0 << "1" << "4" << QVariant(-1) << QVariant(4);
-    QTest::newRow("typed 6") << QVariant(2) << QVariant(4) << QStringLiteral("6") << "6" << 0 << "1" << "4" << QVariant(6) << QVariant(4);
-    QTest::newRow("typed abc") << QVariant(2) << QVariant(4) << QStringLiteral("abc") << "abc" << 0 << "1" << "4" << QVariant("abc") << QVariant(4);
+    QTest::addColumn<QVariant>("storedTimes"); // after the save and one failed play (not counted)
+    QTest::newRow("rating -1") << QVariant(-1) << QVariant(4) << QString() << "-1" << 0 << "1"
+                               << "4" << QVariant(-1) << QVariant(4);
+    QTest::newRow("rating 6") << QVariant(6) << QVariant(4) << QString() << "6" << 0 << "1"
+                              << "4" << QVariant(6) << QVariant(4);
+    QTest::newRow("rating abc") << QVariant("abc") << QVariant(4) << QString() << "abc" << 0 << "1"
+                                << "4" << QVariant("abc") << QVariant(4);
+    QTest::newRow("times abc") << QVariant(3) << QVariant("abc") << QString() << "3" << 3 << "4"
+                               << "0" << QVariant(3) << QVariant("abc");
+    QTest::newRow("typed -1") << QVariant(2) << QVariant(4) << QStringLiteral("-1") << "-1" << 0 << "1"
+                              << "4" << QVariant(-1) << QVariant(4);
+    QTest::newRow("typed 6") << QVariant(2) << QVariant(4) << QStringLiteral("6") << "6" << 0 << "1"
+                             << "4" << QVariant(6) << QVariant(4);
+    QTest::newRow("typed abc") << QVariant(2) << QVariant(4) << QStringLiteral("abc") << "abc" << 0 << "1"
+                               << "4" << QVariant("abc") << QVariant(4);
 }
 
 void TestBadValues::ratingsAndCounts()
@@ -274,8 +288,9 @@ void TestBadValues::ratingsAndCounts()
     QFETCH(QVariant, storedTimes);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Rating, Times, EmuName) VALUES ('Odd', ?, ?, 'None')"),
-                         {rating, times}));
+    QVERIFY(install.exec(
+        gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Rating, Times, EmuName) VALUES ('Odd', ?, ?, 'None')"),
+        {rating, times}));
     m_dialogs = ScriptedDialogs();
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
@@ -284,7 +299,7 @@ void TestBadValues::ratingsAndCounts()
     clickGame(main, 0);
     if (!typedRating.isNull()) {
         replaceText(ui.TxtRating, typedRating);
-        QTest::mouseClick(ui.Command8, Qt::LeftButton);   // the list is read again
+        QTest::mouseClick(ui.Command8, Qt::LeftButton); // the list is read again
         clickGame(main, 0);
     }
     QCOMPARE(listedGames(main, GameListModel::PictureRole), QStringList{listPicture});
@@ -295,7 +310,7 @@ void TestBadValues::ratingsAndCounts()
 
     replaceText(ui.TxtGameHelp, QStringLiteral("saved"));
     QTest::mouseClick(ui.Command8, Qt::LeftButton);
-    play(main);   // stops uncounted: the emulator does not exist
+    play(main); // stops uncounted: the emulator does not exist
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].text, playFailed);
     const QVariantList row = {install.scalar(gameboy, QStringLiteral("SELECT Rating FROM giochi")),
@@ -311,14 +326,17 @@ void TestBadValues::placementTypes_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<QStringList>("arguments");   // started with these; empty: nothing started
-    QTest::addColumn<QString>("error");           // the error line; empty: none
+    QTest::addColumn<QStringList>("arguments"); // started with these; empty: nothing started
+    QTest::addColumn<QString>("error");         // the error line; empty: none
     const QStringList before = {QStringLiteral("-p"), QStringLiteral("ROM")};
-    QTest::newRow("empty") << QString() << QVariant() << QStringList() << QStringLiteral("Setting mode \"\" is not a number");
+    QTest::newRow("empty") << QString() << QVariant() << QStringList()
+                           << QStringLiteral("Setting mode \"\" is not a number");
     QTest::newRow("blank 2") << QStringLiteral(" 2") << QVariant(" 2") << before << QString();
     QTest::newRow("2.0") << QStringLiteral("2.0") << QVariant("2.0") << before << QString();
-    QTest::newRow("x") << QStringLiteral("x") << QVariant("x") << QStringList() << QStringLiteral("Setting mode \"x\" is not a number");
-    QTest::newRow("99999999999") << QStringLiteral("99999999999") << QVariant("99999999999") << QStringList() << QString();
+    QTest::newRow("x") << QStringLiteral("x") << QVariant("x") << QStringList()
+                       << QStringLiteral("Setting mode \"x\" is not a number");
+    QTest::newRow("99999999999") << QStringLiteral("99999999999") << QVariant("99999999999") << QStringList()
+                                 << QString();
 }
 
 void TestBadValues::placementTypes()
@@ -331,8 +349,12 @@ void TestBadValues::placementTypes()
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(writeIni(own.path(), iniLine(install.root())));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', 'Typed')")));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES ('Typed', 'P', '-p', 1)")));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', 'Typed')")));
+    QVERIFY(install.exec(
+        gameboy,
+        QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES ('Typed', 'P', '-p', 1)")));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
     Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
@@ -355,7 +377,8 @@ void TestBadValues::placementTypes()
     QCOMPARE(main->ui.TxtSetmode->text(), typed);
     play(main);
     const QVariant times = install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi"));
-    QCOMPARE(times.toString(), arguments.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));   // counted once started
+    QCOMPARE(times.toString(),
+             arguments.isEmpty() ? QStringLiteral("0") : QStringLiteral("1")); // counted once started
     QCOMPARE(errorLine(main), error);
     QCOMPARE(m_dialogs.shown.size(), error.isEmpty() ? 0 : 1);
     if (arguments.isEmpty()) {

@@ -69,14 +69,15 @@ private:
 // An installation showing the game "Shown Game" (rom "shown.gb"), with two rom files.
 FrmMain *TestChooser::startWithGame(TestInstall &install)
 {
-    if (!install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco, Link) VALUES ('Shown Game', 'shown.gb')"))
+    if (!install.exec(TestInstall::gameboyDb(),
+                      QStringLiteral("INSERT INTO giochi (Gioco, Link) VALUES ('Shown Game', 'shown.gb')"))
         || !makeFile(install.path(QStringLiteral("console/gameboy/games/shown.gb")))
         || !makeFile(install.path(QStringLiteral("console/gameboy/games/Picked Rom.GB"))))
         return nullptr;
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     if (!main)
         return nullptr;
-    if (main->DatGames.databaseName().isEmpty()) {   // no list fill has bound it yet
+    if (main->DatGames.databaseName().isEmpty()) { // no list fill has bound it yet
         main->DatGames.setDatabaseName(Globale::state().ConsoleDb);
         main->DatGames.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
     }
@@ -90,12 +91,14 @@ void TestChooser::patternIgnoresCaseAndListsFilesOnly_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QStringList>("files");
     QTest::newRow("*.*") << QStringLiteral("*.*")
-                         << QStringList{QStringLiteral("b.gb"), QStringLiteral("notes.txt"), QStringLiteral("README"),
-                                        QStringLiteral("ROM.GB")};
-    QTest::newRow("*.gb") << QStringLiteral("*.gb") << QStringList{QStringLiteral("b.gb"), QStringLiteral("ROM.GB")};
+                         << QStringList{QStringLiteral("b.gb"), QStringLiteral("notes.txt"),
+                                        QStringLiteral("README"), QStringLiteral("ROM.GB")};
+    QTest::newRow("*.gb") << QStringLiteral("*.gb")
+                          << QStringList{QStringLiteral("b.gb"), QStringLiteral("ROM.GB")};
     QTest::newRow("exact name") << QStringLiteral("readme") << QStringList{QStringLiteral("README")};
     QTest::newRow("two patterns") << QStringLiteral("*.txt;*.GB")
-                                  << QStringList{QStringLiteral("b.gb"), QStringLiteral("notes.txt"), QStringLiteral("ROM.GB")};
+                                  << QStringList{QStringLiteral("b.gb"), QStringLiteral("notes.txt"),
+                                                 QStringLiteral("ROM.GB")};
 }
 
 void TestChooser::patternIgnoresCaseAndListsFilesOnly()
@@ -160,7 +163,7 @@ void TestChooser::clickActsByPurpose()
     QCOMPARE(main->ui.TxtRom->text(), rom);
     QCOMPARE(main->ui.LabGame->text(), name);
     QVERIFY(main->isVisible());
-    QTRY_VERIFY(!chooser);   // closed and deleted
+    QTRY_VERIFY(!chooser); // closed and deleted
 }
 
 void TestChooser::closingWithoutAClickChangesNothing()
@@ -212,7 +215,7 @@ void TestChooser::reopeningRightAfterClosingGivesAWindowThatStays()
     QVERIFY(main);
     QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
     QVERIFY(main->chooser());
-    main->chooser()->close();   // deleted once the event loop runs
+    main->chooser()->close(); // deleted once the event loop runs
     QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(main->chooser());
@@ -228,12 +231,13 @@ void TestChooser::missingRegistryIsReportedAndTheWindowOpens()
     QVERIFY(QFile::remove(registry));
     FrmMain *main = startWithGame(install);
     QVERIFY(main);
-    m_dialogs.shown.clear();   // the start-up reports it once already
+    m_dialogs.shown.clear(); // the start-up reports it once already
     QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+    QCOMPARE(m_dialogs.shown[0].text,
+             QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
     QVERIFY(main->chooser() && main->chooser()->isVisible());
     clickEntry(main->chooser()->lists()->File1, QStringLiteral("Picked Rom.GB"));
     QCOMPARE(main->ui.TxtRom->text(), QStringLiteral("Picked Rom.GB"));

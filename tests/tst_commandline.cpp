@@ -5,8 +5,8 @@
 
 #include <QTest>
 
-using CommandLine::Placement;
 using CommandLine::ParameterSet;
+using CommandLine::Placement;
 using Outcome = CommandLine::Result::Outcome;
 
 Q_DECLARE_METATYPE(CommandLine::ParameterSet)
@@ -60,10 +60,10 @@ void TestCommandLine::build_data()
 
     QTest::newRow("no sets, type 1: two blanks after the rom")
         << QList<ParameterSet>{} << false << text("1") << exe + " " + romPath + "  " << QStringList{romPath};
-    QTest::newRow("no sets, type 2")
-        << QList<ParameterSet>{} << false << text("2") << exe + "   " + romPath << QStringList{romPath};
-    QTest::newRow("no sets, type 3")
-        << QList<ParameterSet>{} << false << text("3") << exe + "  " + romPath << QStringList{romPath};
+    QTest::newRow("no sets, type 2") << QList<ParameterSet>{} << false << text("2") << exe + "   " + romPath
+                                     << QStringList{romPath};
+    QTest::newRow("no sets, type 3") << QList<ParameterSet>{} << false << text("3") << exe + "  " + romPath
+                                     << QStringList{romPath};
     QTest::newRow("-display 1, type 2")
         << QList<ParameterSet>{display} << false << text("2") << exe + "  -display 1  " + romPath
         << QStringList{"-display", "1", romPath};
@@ -77,14 +77,13 @@ void TestCommandLine::build_data()
         << QList<ParameterSet>{a1, bNoValue} << false << text("3") << exe + "  A 1 B " + romPath
         << QStringList{"A", "1", "B", romPath};
     QTest::newRow("empty value counts: two blanks after the parameter")
-        << QList<ParameterSet>{set(text("-x"), text(""))} << false << text("1")
-        << exe + " " + romPath + "  -x  " << QStringList{romPath, "-x"};
+        << QList<ParameterSet>{set(text("-x"), text(""))} << false << text("1") << exe + " " + romPath + "  -x  "
+        << QStringList{romPath, "-x"};
     QTest::newRow("a value with a blank splits into two arguments")
-        << QList<ParameterSet>{set(text("-o"), text("a b"))} << false << text("2")
-        << exe + "  -o a b  " + romPath << QStringList{"-o", "a", "b", romPath};
-    QTest::newRow("Attivo -1 is not active")
-        << QList<ParameterSet>{set(text("A"), text("1"), -1)} << false << text("1") << exe + " " + romPath + "  "
-        << QStringList{romPath};
+        << QList<ParameterSet>{set(text("-o"), text("a b"))} << false << text("2") << exe + "  -o a b  " + romPath
+        << QStringList{"-o", "a", "b", romPath};
+    QTest::newRow("Attivo -1 is not active") << QList<ParameterSet>{set(text("A"), text("1"), -1)} << false
+                                             << text("1") << exe + " " + romPath + "  " << QStringList{romPath};
     QTest::newRow("Attivo 0, Null and 2 are not active")
         << QList<ParameterSet>{set(text("A"), null, 0), set(text("B"), null, null), set(text("C"), null, 2)}
         << false << text("2") << exe + "   " + romPath << QStringList{romPath};
@@ -106,9 +105,8 @@ void TestCommandLine::build_data()
     QTest::newRow("Amiga, type 3: only the piece after the last blank is glued")
         << QList<ParameterSet>{set(text("-c x"), null), set(text("y"), text("ignored"))} << true << text("3")
         << exe + " -c xy" + romPath << QStringList{"-c", "xy" + romPath};
-    QTest::newRow("Amiga, type 1")
-        << QList<ParameterSet>{a1, bNoValue} << true << text("1") << exe + " " + romPath + " AB"
-        << QStringList{romPath, "AB"};
+    QTest::newRow("Amiga, type 1") << QList<ParameterSet>{a1, bNoValue} << true << text("1")
+                                   << exe + " " + romPath + " AB" << QStringList{romPath, "AB"};
     QTest::newRow("Amiga, type 2, no sets")
         << QList<ParameterSet>{} << true << text("2") << exe + "  " + romPath << QStringList{romPath};
 }
@@ -144,7 +142,8 @@ void TestCommandLine::failures_data()
     QTest::newRow("type 0 starts nothing") << none << exe << text("0") << Outcome::Nothing << QString();
     QTest::newRow("type 4 starts nothing") << none << exe << text("4") << Outcome::Nothing << QString();
     QTest::newRow("type -1 starts nothing") << none << exe << text("-1") << Outcome::Nothing << QString();
-    QTest::newRow("a huge number starts nothing") << none << exe << text("99999999999") << Outcome::Nothing << QString();
+    QTest::newRow("a huge number starts nothing")
+        << none << exe << text("99999999999") << Outcome::Nothing << QString();
     QTest::newRow("type 0 needs no executable") << none << QString() << text("0") << Outcome::Nothing << QString();
     QTest::newRow("empty type") << none << exe << QString() << Outcome::Error << text("Setting mode");
     QTest::newRow("blank type") << none << exe << text(" ") << Outcome::Error << text("Setting mode");

@@ -73,37 +73,63 @@ void TestConversion::names_data()
     QTest::addColumn<QString>("output");
 
     const QStringList none;
-    QTest::newRow("first conversion") << "Console" << "pacman.zip" << "/pics/shot.bmp" << none
-                                      << "pacman.bmp" << "pacman.gif";
+    QTest::newRow("first conversion") << "Console"
+                                      << "pacman.zip"
+                                      << "/pics/shot.bmp" << none << "pacman.bmp"
+                                      << "pacman.gif";
     QTest::newRow("first and 1 present")
-        << "SuperNintendo" << "pacman.zip" << "/pics/shot.bmp" << QStringList{"pacman.gif", "pacman_1.gif"}
-        << "pacman_2.bmp" << "pacman_2.gif";
+        << "SuperNintendo"
+        << "pacman.zip"
+        << "/pics/shot.bmp" << QStringList{"pacman.gif", "pacman_1.gif"} << "pacman_2.bmp"
+        << "pacman_2.gif";
     QTest::newRow("first and 1 to 3 present")
-        << "Console" << "pacman.zip" << "/pics/shot.png"
-        << QStringList{"pacman.gif", "pacman_1.gif", "pacman_2.gif", "pacman_3.gif"} << "pacman_4.png"
+        << "Console"
+        << "pacman.zip"
+        << "/pics/shot.png" << QStringList{"pacman.gif", "pacman_1.gif", "pacman_2.gif", "pacman_3.gif"}
+        << "pacman_4.png"
         << "pacman_4.gif";
-    QTest::newRow("gap is filled") << "Console" << "pacman.zip" << "/pics/shot.png"
-                                   << QStringList{"pacman.gif", "pacman_1.gif", "pacman_3.gif"}
-                                   << "pacman_2.png" << "pacman_2.gif";
-    QTest::newRow("numbers without the first") << "Console" << "pacman.zip" << "/pics/shot.png"
-                                               << QStringList{"pacman_1.gif"} << "pacman.png" << "pacman.gif";
-    QTest::newRow("other files do not count") << "Console" << "pacman.zip" << "/pics/shot.png"
-                                              << QStringList{"pacman.bmp", "pacman_1.png"} << "pacman.png"
-                                              << "pacman.gif";
-    QTest::newRow("gameboy cuts 3") << "Gameboy" << "zelda.gbc" << "/pics/a.png" << none << "zelda..png"
+    QTest::newRow("gap is filled") << "Console"
+                                   << "pacman.zip"
+                                   << "/pics/shot.png" << QStringList{"pacman.gif", "pacman_1.gif", "pacman_3.gif"}
+                                   << "pacman_2.png"
+                                   << "pacman_2.gif";
+    QTest::newRow("numbers without the first") << "Console"
+                                               << "pacman.zip"
+                                               << "/pics/shot.png" << QStringList{"pacman_1.gif"} << "pacman.png"
+                                               << "pacman.gif";
+    QTest::newRow("other files do not count")
+        << "Console"
+        << "pacman.zip"
+        << "/pics/shot.png" << QStringList{"pacman.bmp", "pacman_1.png"} << "pacman.png"
+        << "pacman.gif";
+    QTest::newRow("gameboy cuts 3") << "Gameboy"
+                                    << "zelda.gbc"
+                                    << "/pics/a.png" << none << "zelda..png"
                                     << "zelda..gif";
-    QTest::newRow("gameboy .gb") << "Gameboy" << "tetris.gb" << "/pics/a.png" << none << "tetris.png"
+    QTest::newRow("gameboy .gb") << "Gameboy"
+                                 << "tetris.gb"
+                                 << "/pics/a.png" << none << "tetris.png"
                                  << "tetris.gif";
-    QTest::newRow("gameboy before any switch cuts 4") << "Console" << "zelda.gbc" << "/pics/a.png" << none
-                                                      << "zelda.png" << "zelda.gif";
-    QTest::newRow("other console cuts 4") << "Atari Lynx" << "zelda.smc" << "/pics/a.png" << none
-                                          << "zelda.png" << "zelda.gif";
-    QTest::newRow("extension is not inspected") << "Console" << "pacman.zip" << "/pics/shot.jpeg" << none
-                                                << "pacmanjpeg" << "pacman.gif";
-    QTest::newRow("case is kept") << "Console" << "PacMan.ZIP" << "/pics/Shot.BMP" << none << "PacMan.BMP"
+    QTest::newRow("gameboy before any switch cuts 4") << "Console"
+                                                      << "zelda.gbc"
+                                                      << "/pics/a.png" << none << "zelda.png"
+                                                      << "zelda.gif";
+    QTest::newRow("other console cuts 4") << "Atari Lynx"
+                                          << "zelda.smc"
+                                          << "/pics/a.png" << none << "zelda.png"
+                                          << "zelda.gif";
+    QTest::newRow("extension is not inspected") << "Console"
+                                                << "pacman.zip"
+                                                << "/pics/shot.jpeg" << none << "pacmanjpeg"
+                                                << "pacman.gif";
+    QTest::newRow("case is kept") << "Console"
+                                  << "PacMan.ZIP"
+                                  << "/pics/Shot.BMP" << none << "PacMan.BMP"
                                   << "PacMan.gif";
     QTest::newRow("gif source: same input and output")
-        << "Console" << "pacman.zip" << "/pics/shot.gif" << QStringList{"pacman.gif"} << "pacman_1.gif"
+        << "Console"
+        << "pacman.zip"
+        << "/pics/shot.gif" << QStringList{"pacman.gif"} << "pacman_1.gif"
         << "pacman_1.gif";
 }
 
@@ -130,16 +156,16 @@ void TestConversion::names()
 void TestConversion::commandLine()
 {
     const SnapshotConversion::Request request{QStringLiteral("/pics/shot.bmp"), QStringLiteral("pacman.zip"),
-                                              QStringLiteral("SuperNintendo"), screenDir,
-                                              QStringLiteral("/fe")};
+                                              QStringLiteral("SuperNintendo"), screenDir, QStringLiteral("/fe")};
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY(SnapshotConversion::prepare(request, &plan, &error, existing({"pacman.gif", "pacman_1.gif"})));
     const QString converter = Paths::native(QStringLiteral("/fe/pack/I_View32/")
                                             + Paths::executableName(QStringLiteral("I_View32")));
     QCOMPARE(plan.program, converter);
-    QCOMPARE(plan.commandLine(), converter + QStringLiteral(" /fe/console/snes/screen/pacman_2.bmp"
-                                                            " /c=/fe/console/snes/screen/pacman_2.gif"));
+    QCOMPARE(plan.commandLine(), converter
+                                     + QStringLiteral(" /fe/console/snes/screen/pacman_2.bmp"
+                                                      " /c=/fe/console/snes/screen/pacman_2.gif"));
     QCOMPARE(plan.screenField, QStringLiteral("pacman.gif"));
 }
 
@@ -147,10 +173,14 @@ void TestConversion::romTooShortIsRefused_data()
 {
     QTest::addColumn<QString>("console");
     QTest::addColumn<QString>("rom");
-    QTest::newRow("no rom") << "Console" << "";
-    QTest::newRow("nothing left") << "Console" << "a.gb";
-    QTest::newRow("shorter than the cut") << "Console" << "ab";
-    QTest::newRow("gameboy, nothing left") << "Gameboy" << ".gb";
+    QTest::newRow("no rom") << "Console"
+                            << "";
+    QTest::newRow("nothing left") << "Console"
+                                  << "a.gb";
+    QTest::newRow("shorter than the cut") << "Console"
+                                          << "ab";
+    QTest::newRow("gameboy, nothing left") << "Gameboy"
+                                           << ".gb";
 }
 
 void TestConversion::romTooShortIsRefused()
@@ -188,7 +218,7 @@ void TestConversion::movesAndStartsTheConverter()
 {
     const QString source = m_root->filePath(QStringLiteral("pics/shot.bmp"));
     QVERIFY(writeFile(source, "picture"));
-    QVERIFY(writeFile(m_screenDir + QStringLiteral("PACMAN.GIF"), "gif"));   // found whatever its case
+    QVERIFY(writeFile(m_screenDir + QStringLiteral("PACMAN.GIF"), "gif")); // found whatever its case
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY(SnapshotConversion::prepare(requestFor(source), &plan, &error));

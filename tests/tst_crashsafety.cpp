@@ -14,7 +14,7 @@
 
 namespace {
 constexpr int games = 6;
-constexpr int sets = 40;   // marks stores write this many rows at once
+constexpr int sets = 40; // marks stores write this many rows at once
 } // namespace
 
 class TestCrashSafety : public QObject {
@@ -38,9 +38,10 @@ void TestCrashSafety::killedAtRandomMoments_data()
     QTest::addColumn<int>("runs");
     QTest::addColumn<unsigned>("seed");
     QTest::newRow("every kind of store")
-        << QStringLiteral("all") << QByteArrayList{"record", "play", "marks", "emulator", "set"} << 45 << 20240508u;
-    QTest::newRow("front-end stores") << QStringLiteral("frontend") << QByteArrayList{"record", "play", "marks"} << 15
-                                      << 7u;
+        << QStringLiteral("all") << QByteArrayList{"record", "play", "marks", "emulator", "set"} << 45
+        << 20240508u;
+    QTest::newRow("front-end stores") << QStringLiteral("frontend") << QByteArrayList{"record", "play", "marks"}
+                                      << 15 << 7u;
     QTest::newRow("Emuset stores") << QStringLiteral("emuset") << QByteArrayList{"emulator", "set"} << 15 << 11u;
 }
 

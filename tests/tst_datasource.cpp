@@ -61,7 +61,8 @@ void TestDataSource::init()
         {QStringLiteral("Alpha"), 9, 2, QStringLiteral("Japanese"), 1},
     };
     for (const QVariantList &game : games)
-        sql(QStringLiteral("INSERT INTO giochi (Gioco, Times, Rating, Language, Playable) VALUES (?,?,?,?,?)"), game);
+        sql(QStringLiteral("INSERT INTO giochi (Gioco, Times, Rating, Language, Playable) VALUES (?,?,?,?,?)"),
+            game);
 }
 
 void TestDataSource::cleanup()
@@ -145,7 +146,7 @@ void TestDataSource::findFirstMatchesWithoutCaseAndQuotes()
     if (found)
         QCOMPARE(games.value(0).toString(), stored);
     else
-        QCOMPARE(games.currentIndex(), 0);   // a failed find leaves the current row
+        QCOMPARE(games.currentIndex(), 0); // a failed find leaves the current row
 }
 
 void TestDataSource::findFirstKeepsRecordSetOrder()
@@ -160,7 +161,7 @@ void TestDataSource::findFirstKeepsRecordSetOrder()
 
     games.setRecordSource(QStringLiteral("SELECT * from giochi WHERE playable = false order by [gioco]"));
     QVERIFY(games.open());
-    QVERIFY(!games.findFirst(QStringLiteral("[gioco] ='Zeta'")));   // not in this record set
+    QVERIFY(!games.findFirst(QStringLiteral("[gioco] ='Zeta'"))); // not in this record set
 }
 
 void TestDataSource::updateWritesChangedBoundColumnsOnly()
@@ -185,18 +186,22 @@ void TestDataSource::updateWritesChangedBoundColumnsOnly()
 
     // Another program changes a column that is not bound, and one that is bound but
     // left untouched here: neither is overwritten by our store.
-    sql(QStringLiteral("UPDATE giochi SET Notes = 'theirs', Language = 'Spanish', Times = 7 WHERE Gioco = 'O''Brien''s Quest'"));
+    sql(QStringLiteral(
+        "UPDATE giochi SET Notes = 'theirs', Language = 'Spanish', Times = 7 WHERE Gioco = 'O''Brien''s Quest'"));
     QVERIFY(games.edit());
     rating.setEditText(QStringLiteral("5"));
     QVERIFY2(games.update(), qPrintable(games.lastError()));
 
     QCOMPARE(scalar(QStringLiteral("SELECT Rating FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).toInt(), 5);
-    QCOMPARE(scalar(QStringLiteral("SELECT typeof(Rating) FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).toString(), QStringLiteral("integer"));
-    QCOMPARE(scalar(QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).toString(), QStringLiteral("theirs"));
+    QCOMPARE(
+        scalar(QStringLiteral("SELECT typeof(Rating) FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).toString(),
+        QStringLiteral("integer"));
+    QCOMPARE(scalar(QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).toString(),
+             QStringLiteral("theirs"));
     QCOMPARE(scalar(QStringLiteral("SELECT Times FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).toInt(), 7);
     // An empty yes/no stays empty when its box was not touched.
     QVERIFY(scalar(QStringLiteral("SELECT Playable FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).isNull());
-    QCOMPARE(times.text(), QStringLiteral("7"));   // the stored row is shown again
+    QCOMPARE(times.text(), QStringLiteral("7")); // the stored row is shown again
 }
 
 void TestDataSource::addNewThenCancelStoresNothing()
@@ -258,7 +263,7 @@ void TestDataSource::openSeesWritesOfAnotherConnection()
     games.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
     QVERIFY(games.open());
     QCOMPARE(games.rowCount(), 4);
-    QVERIFY(games.open());   // nothing changed: same rows
+    QVERIFY(games.open()); // nothing changed: same rows
     QCOMPARE(games.rowCount(), 4);
     sql(QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Added behind our back')"));
     QVERIFY(games.open());
@@ -300,7 +305,8 @@ void TestDataSource::storeWaitsForAnotherConnectionsLock()
     other.join();
     QVERIFY2(stored, qPrintable(games.lastError()));
     QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = 'alpha renamed'")).toInt(), 1);
-    QCOMPARE(scalar(QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'Zeta'")).toString(), QStringLiteral("holder"));
+    QCOMPARE(scalar(QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'Zeta'")).toString(),
+             QStringLiteral("holder"));
 }
 
 void TestDataSource::missingAndForeignFilesAreReported()
@@ -311,7 +317,7 @@ void TestDataSource::missingAndForeignFilesAreReported()
     source.setRecordSource(QStringLiteral("select * from config"));
     QVERIFY(!source.open());
     QVERIFY(source.lastError().contains(missing));
-    QVERIFY(!QFile::exists(missing));   // opening never creates a database
+    QVERIFY(!QFile::exists(missing)); // opening never creates a database
 
     const QString text = m_dir->filePath(QStringLiteral("text.mdb"));
     QFile file(text);

@@ -81,9 +81,8 @@ bool TestDocuments::startMain()
 
 QVariantList TestDocuments::stored(const QString &column)
 {
-    return m_install->column(TestInstall::gameboyDb(),
-                             QStringLiteral("SELECT ") + column
-                                 + QStringLiteral(" FROM documents ORDER BY rowid"));
+    return m_install->column(TestInstall::gameboyDb(), QStringLiteral("SELECT ") + column
+                                                           + QStringLiteral(" FROM documents ORDER BY rowid"));
 }
 
 void TestDocuments::clickEntry(int row)
@@ -133,7 +132,7 @@ void TestDocuments::listLeavesOutNamelessRecords()
     addDocument(QVariant(), QStringLiteral("/docs/nameless.txt"));
     addDocument(QStringLiteral("Alpha Guide"), QStringLiteral("/docs/alpha.txt"));
     QVERIFY(startMain());
-    QCOMPARE(listed(), QStringList({"Zeta Manual", "Alpha Guide"}));   // the table's order
+    QCOMPARE(listed(), QStringList({"Zeta Manual", "Alpha Guide"})); // the table's order
     verifyMode(false);
     QVERIFY(QApplication::palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Button));
 }
@@ -181,8 +180,7 @@ void TestDocuments::newThenSaveStoresTheChosenFullPath()
     const auto found = files->findItems(QStringLiteral("Manual.txt"), Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found[0]).center());
-    const QString path =
-        QDir::toNativeSeparators(QDir(folder).canonicalPath() + QStringLiteral("/Manual.txt"));
+    const QString path = QDir::toNativeSeparators(QDir(folder).canonicalPath() + QStringLiteral("/Manual.txt"));
     QCOMPARE(m_main->ui.TxtDocFile->text(), path);
 
     click(m_main->ui.CmdSaveDoc);

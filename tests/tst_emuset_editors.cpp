@@ -30,18 +30,23 @@ struct Rows {
 
     bool emulator(const QString &name, const QString &link = QStringLiteral("/emu/run"), const QString &type = "1")
     {
-        return install.exec(db, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
+        return install.exec(db,
+                            QStringLiteral(
+                                "INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
                             {name, link, type});
     }
     bool set(const QString &emulator, const QString &name, const QVariant &attivo = 0,
              const QString &stringa = QStringLiteral("-p"))
     {
-        return install.exec(db, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES (?, ?, ?, ?)"),
+        return install.exec(db,
+                            QStringLiteral(
+                                "INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES (?, ?, ?, ?)"),
                             {emulator, name, stringa, attivo});
     }
     QVariantList emulators(const QString &column = QStringLiteral("Emu_Name"))
     {
-        return install.column(db, QStringLiteral("SELECT ") + column + QStringLiteral(" FROM emulatori ORDER BY rowid"));
+        return install.column(db, QStringLiteral("SELECT ") + column
+                                      + QStringLiteral(" FROM emulatori ORDER BY rowid"));
     }
     QVariantList sets(const QString &emulator, const QString &column)
     {
@@ -51,10 +56,7 @@ struct Rows {
     }
 };
 
-bool white(QWidget *box)
-{
-    return box->palette().color(QPalette::Base) == QColor(Qt::white);
-}
+bool white(QWidget *box) { return box->palette().color(QPalette::Base) == QColor(Qt::white); }
 
 } // namespace
 
@@ -153,7 +155,8 @@ void TestEmusetEditors::cancelAfterNewLeavesNoRow()
         QVERIFY(white(box));
         QCOMPARE(box->text(), QString());
     }
-    QVERIFY(!m_main->ui.CmdNewEmu->isEnabled() && !m_main->ui.CmdEditEmu->isEnabled() && !m_main->ui.CmdDeleteEmu->isEnabled());
+    QVERIFY(!m_main->ui.CmdNewEmu->isEnabled() && !m_main->ui.CmdEditEmu->isEnabled()
+            && !m_main->ui.CmdDeleteEmu->isEnabled());
     QVERIFY(m_main->ui.CmdSaveEmu->isEnabled() && m_main->ui.CmdCancelEmu->isEnabled());
     type(m_main->ui.TxtEmu1, QStringLiteral("Never"));
     click(m_main->ui.CmdCancelEmu);
@@ -179,7 +182,7 @@ void TestEmusetEditors::saveSelectsAndShowsTheNewEmulator()
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList({"/emu/run", "/emu/beta"}));
     QCOMPARE(rows.emulators(QStringLiteral("Emu_Type")), QVariantList({"1", "2"}));
     QCOMPARE(entries(m_main->ui.LstEmu), QStringList({"Alpha", "Beta"}));
-    const QList<QListWidgetItem *> selected = m_main->ui.LstEmu->selectedItems();   // selected and shown
+    const QList<QListWidgetItem *> selected = m_main->ui.LstEmu->selectedItems(); // selected and shown
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected.first()->text(), QStringLiteral("Beta"));
     QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Beta"));
@@ -202,11 +205,16 @@ void TestEmusetEditors::incompleteRecordsAreRefused_data()
     QTest::addColumn<bool>("set");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parameter");
-    QTest::newRow("emulator without name") << false << "" << "";
-    QTest::newRow("emulator named with blanks") << false << "   " << "";
-    QTest::newRow("set without name") << true << "" << "-x";
-    QTest::newRow("set without parameter") << true << "Screen" << "";
-    QTest::newRow("set with a blank parameter") << true << "Screen" << " ";
+    QTest::newRow("emulator without name") << false << ""
+                                           << "";
+    QTest::newRow("emulator named with blanks") << false << "   "
+                                                << "";
+    QTest::newRow("set without name") << true << ""
+                                      << "-x";
+    QTest::newRow("set without parameter") << true << "Screen"
+                                           << "";
+    QTest::newRow("set with a blank parameter") << true << "Screen"
+                                                << " ";
 }
 
 void TestEmusetEditors::incompleteRecordsAreRefused()
@@ -310,8 +318,9 @@ void TestEmusetEditors::pendingKeepsTheRowItWasTypedFor()
     QVERIFY(open());
     selectEmulator(QStringLiteral("Alpha"));
     click(m_main->ui.CmdEditEmu);
-    for (QWidget *locked : std::initializer_list<QWidget *>{m_main->ui.CmbEmu, m_main->ui.LstEmu, m_main->ui.CmdAddSett,
-                                                             m_main->ui.CmdEditSett, m_main->ui.CmdDelete})
+    for (QWidget *locked :
+         std::initializer_list<QWidget *>{m_main->ui.CmbEmu, m_main->ui.LstEmu, m_main->ui.CmdAddSett,
+                                          m_main->ui.CmdEditSett, m_main->ui.CmdDelete})
         QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
     clickEntry(m_main->ui.LstEmu, rowOf(m_main->ui.LstEmu, QStringLiteral("Beta")));
     chooseConsole(m_main->ui.CmbEmu, QStringLiteral("MSX"));
@@ -322,11 +331,13 @@ void TestEmusetEditors::pendingKeepsTheRowItWasTypedFor()
 
     selectEmulator(QStringLiteral("Beta"));
     click(m_main->ui.CmdAddSett);
-    QVERIFY(!m_main->ui.LstSetting->isEnabled() && !m_main->ui.LstEmu->isEnabled() && !m_main->ui.CmdNewEmu->isEnabled());
+    QVERIFY(!m_main->ui.LstSetting->isEnabled() && !m_main->ui.LstEmu->isEnabled()
+            && !m_main->ui.CmdNewEmu->isEnabled());
     type(m_main->ui.TxtParameter, QStringLiteral("-x"));
     click(m_main->ui.CmdSalvaSett);
     QCOMPARE(rows.sets(QStringLiteral("Beta"), QStringLiteral("Stringa")), QVariantList{"-x"});
-    QVERIFY(m_main->ui.LstSetting->isEnabled() && m_main->ui.LstEmu->isEnabled() && m_main->ui.CmdNewEmu->isEnabled());
+    QVERIFY(m_main->ui.LstSetting->isEnabled() && m_main->ui.LstEmu->isEnabled()
+            && m_main->ui.CmdNewEmu->isEnabled());
 }
 
 void TestEmusetEditors::refusedSaveIsReportedAndKeepsTheTyping()
@@ -339,7 +350,8 @@ void TestEmusetEditors::refusedSaveIsReportedAndKeepsTheTyping()
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Error"));
-    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("refused by the test")), qPrintable(m_dialogs.shown[0].text));
+    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("refused by the test")),
+             qPrintable(m_dialogs.shown[0].text));
     QVERIFY(m_main->ui.StatusBar1->text(1).contains(QStringLiteral("refused by the test")));
     QVERIFY(m_main->ui.CmdSaveEmu->isEnabled() && !m_main->ui.TxtEmu1->isReadOnly());
     QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Gamma"));
@@ -351,7 +363,7 @@ void TestEmusetEditors::refusedSaveIsReportedAndKeepsTheTyping()
 
 void TestEmusetEditors::launch_data()
 {
-    QTest::addColumn<QString>("typed");   // FILE: an existing file, in other letter case
+    QTest::addColumn<QString>("typed"); // FILE: an existing file, in other letter case
     QTest::addColumn<bool>("found");
     QTest::newRow("missing") << QStringLiteral("/no/such/emulator") << false;
     QTest::newRow("empty") << QString() << false;
@@ -402,7 +414,7 @@ void TestEmusetEditors::marksTwoThenUnmarksOne()
     clickSet(0);
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Attivo")), QVariantList({0, 0, 1}));
     QVERIFY(!m_main->ui.LstSetting->isMarked(0) && m_main->ui.LstSetting->isMarked(2));
-    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("One"));   // the clicked set is shown
+    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("One")); // the clicked set is shown
 }
 
 void TestEmusetEditors::loadingMarksOnlyActiveAndWritesNothing()
@@ -420,7 +432,8 @@ void TestEmusetEditors::loadingMarksOnlyActiveAndWritesNothing()
     for (int row = 0; row < 4; ++row)
         marks.append(m_main->ui.LstSetting->isMarked(row));
     QCOMPARE(marks, QList<bool>({true, false, false, false}));
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("ifnull(Attivo, 'null')")), QVariantList({1, 0, "null", -1}));
+    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("ifnull(Attivo, 'null')")),
+             QVariantList({1, 0, "null", -1}));
     QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("On"));
     QCOMPARE(m_main->ui.LabEmu->text(), QStringLiteral("Alpha"));
 }
@@ -437,16 +450,19 @@ void TestEmusetEditors::editLeavesOtherEmulatorsSetAlone()
     clickSet(0);
     clickSet(0);
     click(m_main->ui.CmdEditSett);
-    for (QWidget *box : std::initializer_list<QWidget *>{m_main->ui.TxtSettName, m_main->ui.TxtParameter, m_main->ui.TxtPassed,
-                                                          m_main->ui.TxtOptAvaiable, m_main->ui.TxtDescri})
+    for (QWidget *box :
+         std::initializer_list<QWidget *>{m_main->ui.TxtSettName, m_main->ui.TxtParameter, m_main->ui.TxtPassed,
+                                          m_main->ui.TxtOptAvaiable, m_main->ui.TxtDescri})
         QVERIFY2(white(box), qPrintable(box->objectName()));
     type(m_main->ui.TxtSettName, QStringLiteral("Screen 2"));
     type(m_main->ui.TxtParameter, QStringLiteral("-display"));
     type(m_main->ui.TxtPassed, QStringLiteral("2"));
     click(m_main->ui.CmdSalvaSett);
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Screen 2"});   // renamed at once
-    QCOMPARE(rows.sets(QStringLiteral("Beta"), QStringLiteral("Stringa || ' ' || Scelta")), QVariantList{"-display 2"});
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome || Stringa || Attivo")), QVariantList{"Screen-a1"});
+    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Screen 2"}); // renamed at once
+    QCOMPARE(rows.sets(QStringLiteral("Beta"), QStringLiteral("Stringa || ' ' || Scelta")),
+             QVariantList{"-display 2"});
+    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome || Stringa || Attivo")),
+             QVariantList{"Screen-a1"});
 }
 
 void TestEmusetEditors::deletedEmulatorsSetsComeBack()
@@ -481,7 +497,8 @@ void TestEmusetEditors::newSetBelongsToSelectedEmulator()
     type(m_main->ui.TxtPassed, QStringLiteral("1"));
     type(m_main->ui.TxtDescri, QStringLiteral("Screen size"));
     click(m_main->ui.CmdSalvaSett);
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome || '|' || Stringa || '|' || Scelta || '|' || Descri")),
+    QCOMPARE(rows.sets(QStringLiteral("Alpha"),
+                       QStringLiteral("Nome || '|' || Stringa || '|' || Scelta || '|' || Descri")),
              QVariantList{"sett.name|-display|1|Screen size"});
     QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Attivo")), QVariantList{0});
     QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"sett.name"});

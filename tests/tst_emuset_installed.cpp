@@ -19,15 +19,9 @@ using Emuset::SettingsPlace::Place;
 
 namespace {
 
-QString exe(const char *name)
-{
-    return Paths::executableName(QLatin1String(name));
-}
+QString exe(const char *name) { return Paths::executableName(QLatin1String(name)); }
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
+QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 QByteArray readAll(const QString &path)
 {
@@ -106,10 +100,14 @@ void TestEmusetInstalled::installedStart_data()
 {
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("opened"); // the front-end directory used, "" for the chooser
-    QTest::newRow("own installation, no settings") << "DATA" << "DATA";
-    QTest::newRow("settings name another installation") << "DATA OTHER" << "OTHER";
-    QTest::newRow("settings and no own installation") << "OTHER" << "OTHER";
-    QTest::newRow("nothing: the first-run question") << "" << "";
+    QTest::newRow("own installation, no settings") << "DATA"
+                                                   << "DATA";
+    QTest::newRow("settings name another installation") << "DATA OTHER"
+                                                        << "OTHER";
+    QTest::newRow("settings and no own installation") << "OTHER"
+                                                      << "OTHER";
+    QTest::newRow("nothing: the first-run question") << ""
+                                                     << "";
 }
 
 void TestEmusetInstalled::installedStart()
@@ -152,11 +150,16 @@ void TestEmusetInstalled::installationDir_data()
     QTest::addColumn<QString>("picked");      // relative to the tree, "-" for none
     QTest::newRow("executable") << "root" << exe("ludora4") << true << "root";
     QTest::newRow("executable, other case") << "root" << exe("LUDORA4") << true << "root";
-    QTest::newRow("master database in pack") << "root/pack" << "ludora.mdb" << false << "root";
-    QTest::newRow("master database, other case") << "root/PACK" << "LUDORA.MDB" << false << "root";
-    QTest::newRow("master database beside an executable") << "root/pack" << "ludora.mdb" << true << "-";
-    QTest::newRow("master database outside pack") << "root" << "ludora.mdb" << false << "-";
-    QTest::newRow("another file") << "root/pack" << "plugins.mdb" << false << "-";
+    QTest::newRow("master database in pack") << "root/pack"
+                                             << "ludora.mdb" << false << "root";
+    QTest::newRow("master database, other case") << "root/PACK"
+                                                 << "LUDORA.MDB" << false << "root";
+    QTest::newRow("master database beside an executable") << "root/pack"
+                                                          << "ludora.mdb" << true << "-";
+    QTest::newRow("master database outside pack") << "root"
+                                                  << "ludora.mdb" << false << "-";
+    QTest::newRow("another file") << "root/pack"
+                                  << "plugins.mdb" << false << "-";
 }
 
 void TestEmusetInstalled::installationDir()
@@ -201,8 +204,8 @@ void TestEmusetInstalled::pluginChooserTakesMasterDatabase()
 {
     QVERIFY(m_install.isValid());
     QVERIFY(writeIni(m_own.path(), iniLine(m_install.root())));
-    Generale::startProcedure(m_own.path(), Place{true, m_own.filePath(QStringLiteral("emuset.ini")), {}}, m_dialogs,
-                             m_launcher);
+    Generale::startProcedure(m_own.path(), Place{true, m_own.filePath(QStringLiteral("emuset.ini")), {}},
+                             m_dialogs, m_launcher);
     Generale::showBrowserPlug();
     auto *chooser = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
     QVERIFY(chooser);
@@ -212,14 +215,17 @@ void TestEmusetInstalled::pluginChooserTakesMasterDatabase()
     clickEntry(chooser->lists()->File1, 0);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Warning!"));
-    QVERIFY(m_install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'"))
-                .isNull());
+    QVERIFY(
+        m_install
+            .scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'"))
+            .isNull());
 
     QVERIFY(QFile::remove(m_install.path(exe("ludora4"))));
     clickEntry(chooser->lists()->File1, 0);
     QCOMPARE(m_dialogs.shown.size(), 2);
     QCOMPARE(m_dialogs.shown[1].text, QStringLiteral("Plug In Installed !"));
-    QCOMPARE(m_install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+    QCOMPARE(m_install.scalar(TestInstall::registryDb(),
+                              QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
              QVariant(native(m_own.filePath(exe("emuset")))));
 }
 

@@ -32,10 +32,7 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-QString exe(const char *name)
-{
-    return Paths::executableName(QLatin1String(name));
-}
+QString exe(const char *name) { return Paths::executableName(QLatin1String(name)); }
 
 } // namespace
 
@@ -74,7 +71,7 @@ void TestEmusetStart::startOn(const QString &ownDir)
 // ROOT in a content stands for the installation's directory.
 void TestEmusetStart::settingsFile_data()
 {
-    QTest::addColumn<QByteArray>("content");   // "<none>": no file at all
+    QTest::addColumn<QByteArray>("content"); // "<none>": no file at all
     QTest::addColumn<Outcome>("outcome");
     const QByteArray sep(1, QDir::separator().toLatin1());
     QTest::newRow("no file") << QByteArray("<none>") << Outcome::Chooser;
@@ -87,11 +84,12 @@ void TestEmusetStart::settingsFile_data()
     QTest::newRow("no trailing separator") << QByteArray("ROOT\r\n") << Outcome::MainWindow;
     QTest::newRow("leading blanks, more items") << "   ROOT" + sep + ",second\r\n" << Outcome::MainWindow;
     QTest::newRow("quoted") << "\"ROOT" + sep + "\"\r\n" << Outcome::MainWindow;
-    QTest::newRow("comma cuts the directory") << QByteArray("ROOT,x\r\n").replace("ROOT", "ROOT/a") << Outcome::LoadCheckFails;
+    QTest::newRow("comma cuts the directory")
+        << QByteArray("ROOT,x\r\n").replace("ROOT", "ROOT/a") << Outcome::LoadCheckFails;
     QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01\x02,\x00", 7) << Outcome::LoadCheckFails;
     QTest::newRow("10 MB without line end") << QByteArray(10 * 1024 * 1024, 'x') << Outcome::LoadCheckFails;
-    QTest::newRow("10 MB after the directory") << "ROOT" + sep + "\r\n" + QByteArray(10 * 1024 * 1024, '\xff')
-                                               << Outcome::MainWindow;
+    QTest::newRow("10 MB after the directory")
+        << "ROOT" + sep + "\r\n" + QByteArray(10 * 1024 * 1024, '\xff') << Outcome::MainWindow;
     QTest::newRow("UTF-8 byte order mark") << "\xef\xbb\xbfROOT" + sep + "\r\n" << Outcome::MainWindow;
     QTest::newRow("CR only") << "ROOT" + sep + "\rsecond line\r" << Outcome::MainWindow;
     QTest::newRow("comma only") << QByteArray(",\r\n") << Outcome::Chooser;
@@ -199,9 +197,11 @@ void TestEmusetStart::mainWindowMenusAndConsoles()
     QCOMPARE(main->objectName(), QStringLiteral("FrmEmuset"));
     QCOMPARE(main->windowTitle(), QStringLiteral("Emuset"));
     QCOMPARE(main->height(), Twips::toPixels(6675));
-    const std::pair<const char *, const char *> items[] = {
-        {"database", "Choose Ludora4 Directory"}, {"ludora4", "Install Plug-In Into Ludora4"},
-        {"exit", "Exit"}, {"help1", "Help"}, {"about", "About"}};
+    const std::pair<const char *, const char *> items[] = {{"database", "Choose Ludora4 Directory"},
+                                                           {"ludora4", "Install Plug-In Into Ludora4"},
+                                                           {"exit", "Exit"},
+                                                           {"help1", "Help"},
+                                                           {"about", "About"}};
     for (const auto &[name, caption] : items) {
         auto *action = main->findChild<QAction *>(QLatin1String(name));
         QVERIFY2(action, name);
@@ -242,7 +242,8 @@ void TestEmusetStart::exitEndsTheProgram()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!Generale::mainWindow());
     QVERIFY(!window(QStringLiteral("FrmHelp")));
-    QCOMPARE(m_install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT count(*) FROM emulatori")).toInt(), 0);
+    QCOMPARE(m_install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT count(*) FROM emulatori")).toInt(),
+             0);
     QVERIFY(QFile::exists(own.filePath(QStringLiteral("emuset.ini"))));
 }
 
@@ -299,9 +300,11 @@ void TestEmusetStart::installStoresOwnPath()
         QVERIFY(main->isVisible());
         closeAll();
     }
-    QCOMPARE(m_install.column(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+    QCOMPARE(m_install.column(TestInstall::registryDb(),
+                              QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
              QVariantList{expected});
-    QCOMPARE(m_install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT count(*) FROM plugins")).toInt(), 4);
+    QCOMPARE(m_install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT count(*) FROM plugins")).toInt(),
+             4);
 }
 
 // The maker copies a built executable into plugins/emuset/ with an emuset.ini that opens
@@ -321,7 +324,8 @@ void TestEmusetStart::installationMakerLaysEmusetIn()
     QCOMPARE(readAll(copy), QByteArray("#!/bin/sh\n"));
     QVERIFY(QFileInfo(copy).isExecutable());
     QCOMPARE(readAll(dir + QStringLiteral("/emuset.ini")), iniLine(m_install.root()));
-    QCOMPARE(m_install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+    QCOMPARE(m_install.scalar(TestInstall::registryDb(),
+                              QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
              QVariant(copy));
     startOn(dir);
     QVERIFY(Generale::mainWindow());
@@ -332,7 +336,9 @@ void TestEmusetStart::installationMakerLaysEmusetIn()
     QVERIFY(other.isValid());
     QVERIFY(!InstallEmuset::layIn(other.root(), build.filePath(QStringLiteral("not-built")), &error));
     QVERIFY(!error.isEmpty());
-    QVERIFY(other.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")).isNull());
+    QVERIFY(
+        other.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'"))
+            .isNull());
 }
 
 // The demo (an installation with the sample content) gets the built program; a plain
@@ -345,12 +351,15 @@ void TestEmusetStart::demoInstallationCarriesEmuset()
     QVERIFY2(demo.isValid(), qPrintable(demo.error()));
     const QString copy = demo.path(QStringLiteral("plugins/emuset/") + exe("emuset"));
     QVERIFY(QFileInfo(copy).isExecutable());
-    QCOMPARE(demo.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+    QCOMPARE(demo.scalar(TestInstall::registryDb(),
+                         QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
              QVariant(copy));
     TestInstall plain;
     QVERIFY(plain.isValid());
     QVERIFY(!QFileInfo::exists(plain.path(QStringLiteral("plugins"))));
-    QVERIFY(plain.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")).isNull());
+    QVERIFY(
+        plain.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'"))
+            .isNull());
 }
 
 QTEST_MAIN(TestEmusetStart)

@@ -56,8 +56,10 @@ bool TestEmusetTogether::prepare(TestInstall &install, QTemporaryDir &own)
     m_frontDialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
     return install.isValid() && writeIni(own.path(), iniLine(install.root()))
-           && install.exec(TestInstall::gameboyDb(),
-                           QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', 'Gambatte')"));
+           && install.exec(
+               TestInstall::gameboyDb(),
+               QStringLiteral(
+                   "INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', 'Gambatte')"));
 }
 
 void TestEmusetTogether::addEmulator(const QString &name, const QString &link, const QString &mode)
@@ -101,14 +103,14 @@ void TestEmusetTogether::play()
 
 void TestEmusetTogether::clickFrontEndSet(int row)
 {
-    m_front->ui.TabGeneral->setCurrentIndex(2);   // "Setting"
+    m_front->ui.TabGeneral->setCurrentIndex(2); // "Setting"
     clickEntry(m_front->ui.LstSetting, row);
 }
 
 void TestEmusetTogether::madeInEmusetPlaysInTheFrontEnd_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QStringList>("arguments");   // ROM: the game's rom path
+    QTest::addColumn<QStringList>("arguments"); // ROM: the game's rom path
     QTest::newRow("after the rom") << QStringLiteral("1") << QStringList({"ROM", "-display", "1", "-full"});
     QTest::newRow("before the rom") << QStringLiteral("2") << QStringList({"-display", "1", "-full", "ROM"});
 }
@@ -167,7 +169,7 @@ void TestEmusetTogether::bothProgramsOnOneDatabase()
              QStringList({"-display", "1", Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
 
     selectEmulator(QStringLiteral("Gambatte"));
-    QVERIFY(m_emuset->ui.LstSetting->isMarked(0));   // the front-end's mark
+    QVERIFY(m_emuset->ui.LstSetting->isMarked(0)); // the front-end's mark
     clickEntry(m_emuset->ui.LstSetting, 0);
     clickEntry(m_emuset->ui.LstSetting, 0);
     editSetValue(QStringLiteral("2"));
@@ -212,7 +214,7 @@ void TestEmusetTogether::emusetWaitsForAnotherProgramsLock()
             query.exec(QStringLiteral("BEGIN IMMEDIATE"));
             query.exec(QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES ('Other')"));
             locked.release();
-            never.tryAcquire(1, 300);   // the lock is held while Emuset saves
+            never.tryAcquire(1, 300); // the lock is held while Emuset saves
             committed = query.exec(QStringLiteral("COMMIT"));
             query.finish();
             db.close();
@@ -225,7 +227,8 @@ void TestEmusetTogether::emusetWaitsForAnotherProgramsLock()
 
     QVERIFY(committed);
     QVERIFY(m_emusetDialogs.shown.isEmpty());
-    QCOMPARE(install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT Emu_Name FROM emulatori ORDER BY rowid")),
+    QCOMPARE(install.column(TestInstall::gameboyDb(),
+                            QStringLiteral("SELECT Emu_Name FROM emulatori ORDER BY rowid")),
              QVariantList({"Other", "Waiting"}));
     QCOMPARE(entries(m_emuset->ui.LstEmu), QStringList({"Other", "Waiting"}));
 }

@@ -68,22 +68,16 @@ void TestFrmMainUi::init()
     m_ui.setupUi(m_window.get());
 }
 
-void TestFrmMainUi::cleanup()
-{
-    m_window.reset();
-}
+void TestFrmMainUi::cleanup() { m_window.reset(); }
 
-QWidget *TestFrmMainUi::find(const QString &name) const
-{
-    return m_window->findChild<QWidget *>(name);
-}
+QWidget *TestFrmMainUi::find(const QString &name) const { return m_window->findChild<QWidget *>(name); }
 
 void TestFrmMainUi::toolbarButtonsInOrder()
 {
     QCOMPARE(m_window->objectName(), QStringLiteral("FrmMain"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Ludora4 Rel. 4.0.0"));
-    const QStringList keys = {"gameboy", "nintendo", "snes",     "lynx", "master",
-                              "megadrive", "gamegear", "msx", "pcengine", "amiga"};
+    const QStringList keys = {"gameboy",   "nintendo", "snes", "lynx",     "master",
+                              "megadrive", "gamegear", "msx",  "pcengine", "amiga"};
     const QList<QAction *> actions = m_ui.Toolbar1->actions();
     QCOMPARE(actions.size(), keys.size());
     for (int i = 0; i < keys.size(); ++i) {
@@ -101,10 +95,11 @@ void TestFrmMainUi::tabPagesAreTheFrames_data()
     QTest::addColumn<QString>("frames");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("titles");
-    QTest::newRow("TabGames") << "TabGames" << "FrmGames" << QStringList{"Games", "About", "Plug-Ins"}
+    QTest::newRow("TabGames") << "TabGames"
+                              << "FrmGames" << QStringList{"Games", "About", "Plug-Ins"}
                               << QStringList{"", "", "Ludora Plug Ins and Configuration"};
-    QTest::newRow("TabGeneral") << "TabGeneral" << "FrmGeneral"
-                                << QStringList{"Info", "Multi Snap", "Setting", "Docs", "Filters"}
+    QTest::newRow("TabGeneral") << "TabGeneral"
+                                << "FrmGeneral" << QStringList{"Info", "Multi Snap", "Setting", "Docs", "Filters"}
                                 << QStringList{"General Info", "SnapShot", "Setting Option Parameter Passed",
                                                "Documents", "Special Filters"};
 }
@@ -164,8 +159,8 @@ void TestFrmMainUi::line2LiesOverImgFavorites()
     QVERIFY(m_ui.Line2->testAttribute(Qt::WA_TransparentForMouseEvents));
     // It stays on top: the widget found at the picture's centre is the line.
     const QPoint centre = m_ui.ImgFavorites->geometry().center();
-    const QList<QWidget *> siblings = m_ui.ImgFavorites->parentWidget()->findChildren<QWidget *>(
-        QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> siblings =
+        m_ui.ImgFavorites->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     QVERIFY(siblings.indexOf(m_ui.Line2) > siblings.indexOf(m_ui.ImgFavorites));
     QVERIFY(m_ui.Line2->geometry().contains(centre));
 }

@@ -13,14 +13,14 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QScopeGuard>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -41,10 +41,7 @@ bool addGame(TestInstall &install, const Game &game)
 
 const QVariant null;
 
-GameListModel *listModel(FrmMain *main)
-{
-    return qobject_cast<GameListModel *>(main->ui.LstGames->model());
-}
+GameListModel *listModel(FrmMain *main) { return qobject_cast<GameListModel *>(main->ui.LstGames->model()); }
 
 QStringList countPanels(FrmMain *main)
 {
@@ -89,19 +86,21 @@ void TestGameList::filtersListAndCount_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("query");
     QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QList<int>>("counts");   // all, favourite, playable, not working, times
+    QTest::addColumn<QList<int>>("counts"); // all, favourite, playable, not working, times
     const QString all = QStringLiteral("SELECT * from giochi order by [gioco]");
     QTest::newRow("empty table") << false << "OptAll" << all << QStringList() << QList<int>{0, 0, 0, 0, 0};
     // Beta's Playable is empty: not working under "Complete" and "Favourites", listed by neither
     // "Playable" nor "Not Work". Empty names are never listed or counted.
-    QTest::newRow("Complete") << true << "OptAll" << all
-                              << QStringList{"alpha", "Beta", "Mario", "Zelda"} << QList<int>{4, 2, 2, 2, 7};
+    QTest::newRow("Complete") << true << "OptAll" << all << QStringList{"alpha", "Beta", "Mario", "Zelda"}
+                              << QList<int>{4, 2, 2, 2, 7};
     QTest::newRow("Favourites") << true << "OptFavorite"
                                 << "SELECT * from giochi WHERE favorites = true order by [gioco]"
                                 << QStringList{"Beta", "Zelda"} << QList<int>{2, 2, 1, 1, 5};
-    QTest::newRow("Playable") << true << "OptPlayable" << "SELECT * from giochi WHERE playable = true order by [gioco]"
+    QTest::newRow("Playable") << true << "OptPlayable"
+                              << "SELECT * from giochi WHERE playable = true order by [gioco]"
                               << QStringList{"Mario", "Zelda"} << QList<int>{2, 1, 2, 0, 5};
-    QTest::newRow("Not Work") << true << "OptNotPlay" << "SELECT * from giochi WHERE playable = false order by [gioco]"
+    QTest::newRow("Not Work") << true << "OptNotPlay"
+                              << "SELECT * from giochi WHERE playable = false order by [gioco]"
                               << QStringList{"alpha"} << QList<int>{1, 0, 0, 1, 2};
 }
 
@@ -117,7 +116,7 @@ void TestGameList::filtersListAndCount()
     if (withGames) {
         // Inserted out of order: the list is sorted by name, A to Z, without regard to case.
         const QList<Game> games = {
-            {"Zelda", "English", 3, 1, 1, 5},   {"alpha", "Italian", 0, 0, 0, 2},
+            {"Zelda", "English", 3, 1, 1, 5},    {"alpha", "Italian", 0, 0, 0, 2},
             {"Beta", null, null, null, 1, null}, {"Mario", "Japanese", 5, 1, 0, "lots"},
             {"", "English", 1, 1, 1, 100},       {null, "English", 1, 0, 1, 100},
         };
@@ -152,15 +151,15 @@ void TestGameList::iconTypesGivePictures_data()
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("largeList");
     QTest::addColumn<QString>("smallList");
-    QTest::addColumn<QList<int>>("pictures");   // in list order, 0 = no picture
+    QTest::addColumn<QList<int>>("pictures"); // in list order, 0 = no picture
     // Rows: lower-case language / rating 0, all empty, Deutsche 5, Spanish 7, Italian "abc",
     // French 2, Japanese 4, English 1, Italian -1.
-    QTest::newRow("Language at start") << QStringList() << "ImageFlagsNormal" << "ImageFlagsLittle"
-                                       << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1};
-    QTest::newRow("Rating") << QStringList{"OptIcon2"} << "ImageRat" << "ImageRatLittle"
-                            << QList<int>{1, 1, 6, 1, 1, 3, 5, 2, 1};
-    QTest::newRow("Playable") << QStringList{"OptIcon3"} << "ImagePlay" << "ImagePlayLittle"
-                              << QList<int>{1, 2, 2, 1, 2, 1, 1, 2, 2};
+    QTest::newRow("Language at start") << QStringList() << "ImageFlagsNormal"
+                                       << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1};
+    QTest::newRow("Rating") << QStringList{"OptIcon2"} << "ImageRat"
+                            << "ImageRatLittle" << QList<int>{1, 1, 6, 1, 1, 3, 5, 2, 1};
+    QTest::newRow("Playable") << QStringList{"OptIcon3"} << "ImagePlay"
+                              << "ImagePlayLittle" << QList<int>{1, 2, 2, 1, 2, 1, 1, 2, 2};
     QTest::newRow("back to Language") << QStringList{"OptIcon2", "OptIcon1"} << "ImageFlagsNormal"
                                       << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1};
 }
@@ -235,7 +234,7 @@ void TestGameList::iconAndViewTypesReReadTheTable()
     QVERIFY(main);
     QCOMPARE(listedGames(main), QStringList{"Old Game"});
 
-    QVERIFY(addGame(install, {"Added Behind", "French", 2, 0, 1, 4}));   // another program
+    QVERIFY(addGame(install, {"Added Behind", "French", 2, 0, 1, 4})); // another program
     clickOption(main, option);
     QCOMPARE(listedGames(main), (QStringList{"Added Behind", "Old Game"}));
     QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 2  "));
@@ -257,7 +256,7 @@ void TestGameList::clickShowsTheGame_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("row");
-    QTest::addColumn<int>("times");   // Times of the row that must be shown and stored
+    QTest::addColumn<int>("times"); // Times of the row that must be shown and stored
     // List order: Ocean's Eleven, Pokémon Édition, Twin, Twin, Zeta, ゼルダの伝説
     QTest::newRow("single quote") << QStringLiteral("Ocean's Eleven") << 0 << 11;
     QTest::newRow("accents") << QStringLiteral("Pokémon Édition") << 1 << 12;
@@ -275,9 +274,8 @@ void TestGameList::clickShowsTheGame()
     TestInstall install;
     QVERIFY(install.isValid());
     const QList<Game> games = {
-        {"Zeta", null, 0, 1, 0, 30},         {"Twin", null, 0, 1, 0, 21},
-        {"ゼルダの伝説", null, 0, 1, 0, 13}, {"Ocean's Eleven", null, 0, 1, 0, 11},
-        {"Twin", null, 0, 1, 0, 22},         {"Pokémon Édition", null, 0, 1, 0, 12},
+        {"Zeta", null, 0, 1, 0, 30},           {"Twin", null, 0, 1, 0, 21}, {"ゼルダの伝説", null, 0, 1, 0, 13},
+        {"Ocean's Eleven", null, 0, 1, 0, 11}, {"Twin", null, 0, 1, 0, 22}, {"Pokémon Édition", null, 0, 1, 0, 12},
     };
     for (const Game &game : games)
         QVERIFY(addGame(install, game));
@@ -285,7 +283,8 @@ void TestGameList::clickShowsTheGame()
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    QCOMPARE(listedGames(main), (QStringList{"Ocean's Eleven", "Pokémon Édition", "Twin", "Twin", "Zeta", "ゼルダの伝説"}));
+    QCOMPARE(listedGames(main),
+             (QStringList{"Ocean's Eleven", "Pokémon Édition", "Twin", "Twin", "Zeta", "ゼルダの伝説"}));
     QCOMPARE(listedGames(main, GameListModel::KeyRole).mid(2, 2), (QStringList{"a 2Twin", "a 3Twin"}));
 
     clickGame(main, row);
@@ -296,7 +295,8 @@ void TestGameList::clickShowsTheGame()
     // The data source stands on that row in edit: a store lands there and nowhere else.
     main->ui.TxtGameHelp->setPlainText(QStringLiteral("stored here"));
     QVERIFY2(main->DatGames.update(), qPrintable(main->DatGames.lastError()));
-    QCOMPARE(install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT Times FROM giochi WHERE Notes = 'stored here'")),
+    QCOMPARE(install.column(TestInstall::gameboyDb(),
+                            QStringLiteral("SELECT Times FROM giochi WHERE Notes = 'stored here'")),
              QVariantList{times});
 }
 
@@ -357,7 +357,7 @@ void TestGameList::nothingSelectedIsAnError()
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     const QString shown = Globale::state().CurrentGame;
-    clickOption(main, QStringLiteral("OptFavorite"));   // lists nothing
+    clickOption(main, QStringLiteral("OptFavorite")); // lists nothing
     QCOMPARE(listedGames(main), QStringList());
     QAbstractItemView *view = main->ui.LstGames->view();
     if (click)
@@ -393,7 +393,8 @@ void TestGameList::viewAndIconTypeAreRemembered()
     TestInstall install;
     QVERIFY(install.isValid());
     for (int i = 0; i < 400; ++i)
-        QVERIFY(addGame(install, {QStringLiteral("Game %1").arg(i, 3, 10, QLatin1Char('0')), "English", 2, 1, 0, 0}));
+        QVERIFY(
+            addGame(install, {QStringLiteral("Game %1").arg(i, 3, 10, QLatin1Char('0')), "English", 2, 1, 0, 0}));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Game 390'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
@@ -408,7 +409,7 @@ void TestGameList::viewAndIconTypeAreRemembered()
     QVERIFY(main->findChild<QRadioButton *>(viewOption)->isChecked());
     QVERIFY(main->ui.OptIcon2->isChecked());
     QCOMPARE(main->ui.LstGames->viewMode(), mode);
-    QCOMPARE(listedGames(main, GameListModel::PictureRole).value(0), QStringLiteral("3"));   // rating 2
+    QCOMPARE(listedGames(main, GameListModel::PictureRole).value(0), QStringLiteral("3")); // rating 2
     QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), QStringLiteral("Game 390"));
     QAbstractItemView *view = main->ui.LstGames->view();
     QTRY_VERIFY(view->viewport()->rect().contains(view->visualRect(main->ui.LstGames->selectedIndex())));

@@ -20,10 +20,7 @@ Q_DECLARE_METATYPE(HelpBook)
 
 namespace {
 
-QStringList shownLines(const FrmHelp &help)
-{
-    return EmusetRun::entries(help.Text1);
-}
+QStringList shownLines(const FrmHelp &help) { return EmusetRun::entries(help.Text1); }
 
 void clickNode(QTreeWidget *tree, QTreeWidgetItem *node)
 {
@@ -58,11 +55,12 @@ void TestHelp::openingShowsWhatIs_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("nodes");
     QTest::newRow("front-end") << HelpBooks::ludora4() << QStringLiteral("Ludora4 MiniHelp")
-                               << QStringList{"What Is", "Installation", "Ludora4", "Special Buttons", "Plug-Ins",
-                                              "Future Release", "Greets"};
+                               << QStringList{"What Is",  "Installation",   "Ludora4", "Special Buttons",
+                                              "Plug-Ins", "Future Release", "Greets"};
     QTest::newRow("emuset") << HelpBooks::emuset() << QStringLiteral("Emuset MiniHelp")
-                            << QStringList{"What Is", "Installation", "Install Emulators",
-                                           "Add Command line Options", "Ludora4", "Sorry"};
+                            << QStringList{"What Is",           "Installation",
+                                           "Install Emulators", "Add Command line Options",
+                                           "Ludora4",           "Sorry"};
 }
 
 void TestHelp::openingShowsWhatIs()

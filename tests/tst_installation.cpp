@@ -27,19 +27,17 @@ QString consoleDb(const QString &file) { return QStringLiteral("\\database\\") +
 QMap<QString, QString> snapshot(const QString &root)
 {
     QMap<QString, QString> entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         QFile file(info.filePath());
         const QByteArray hash = info.isFile() && file.open(QIODevice::ReadOnly)
-            ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex()
-            : QByteArray("dir");
-        entries.insert(info.filePath(),
-                       QStringLiteral("%1 %2 %3")
-                           .arg(info.size())
-                           .arg(info.lastModified().toMSecsSinceEpoch())
-                           .arg(QString::fromLatin1(hash)));
+                                    ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex()
+                                    : QByteArray("dir");
+        entries.insert(info.filePath(), QStringLiteral("%1 %2 %3")
+                                            .arg(info.size())
+                                            .arg(info.lastModified().toMSecsSinceEpoch())
+                                            .arg(QString::fromLatin1(hash)));
     }
     return entries;
 }
@@ -92,7 +90,7 @@ private slots:
     void command();
 
 private:
-    std::unique_ptr<TestInstall> m_plain; // read only
+    std::unique_ptr<TestInstall> m_plain;   // read only
     std::unique_ptr<TestInstall> m_scratch; // rows are added to it
     std::unique_ptr<TestInstall> m_sample;
 };
@@ -136,33 +134,30 @@ void TestInstallation::columnPositions()
     QFETCH(QString, table);
     QFETCH(QString, column);
     QFETCH(int, position);
-    const QVariantList names = m_plain->column(
-        file, QStringLiteral("SELECT name FROM pragma_table_info('%1') ORDER BY cid").arg(table));
+    const QVariantList names =
+        m_plain->column(file, QStringLiteral("SELECT name FROM pragma_table_info('%1') ORDER BY cid").arg(table));
     QVERIFY(names.size() > position);
     QCOMPARE(names.at(position).toString(), column);
 }
 
 void TestInstallation::masterConfig()
 {
-    QCOMPARE(m_plain->scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM config")).toInt(),
-             1);
-    const QVariantList config
-        = firstRow(m_plain->path(TestInstall::masterDb()), QStringLiteral("select * from config"));
+    QCOMPARE(m_plain->scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM config")).toInt(), 1);
+    const QVariantList config = firstRow(m_plain->path(TestInstall::masterDb()),
+                                         QStringLiteral("select * from config"));
     QCOMPARE(config.size(), 5);
     QCOMPARE(config.at(0).toString(), QStringLiteral("gameboy.mdb"));
     QVERIFY(!config.at(1).toString().isEmpty());
     QCOMPARE(config.at(2).toString(), QStringLiteral("gameboy.jpg"));
     QCOMPARE(config.at(3).toFloat(), 1200.0f);
     QCOMPARE(config.at(4).toFloat(), 1500.0f);
-    const QVariantList languages
-        = m_plain->column(TestInstall::masterDb(), QStringLiteral("SELECT Language FROM langu"));
+    const QVariantList languages = m_plain->column(TestInstall::masterDb(),
+                                                   QStringLiteral("SELECT Language FROM langu"));
     for (const char *language : {"Italian", "French", "English", "Deutsche", "Japanese", "Spanish"})
         QVERIFY2(languages.contains(QString::fromLatin1(language)), language);
-    QCOMPARE(m_plain->scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM genres")).toInt(),
+    QCOMPARE(m_plain->scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM genres")).toInt(), 12);
+    QCOMPARE(m_plain->scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(),
              12);
-    QCOMPARE(
-        m_plain->scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(),
-        12);
 }
 
 void TestInstallation::perConsole_data()
@@ -224,8 +219,7 @@ void TestInstallation::perConsole()
     QFETCH(QString, screenDir);
     QVERIFY(QFileInfo(m_plain->root() + QStringLiteral("/database/") + file).isFile());
     QCOMPARE(m_plain->scalar(consoleDb(file), QStringLiteral("SELECT count(*) FROM config")).toInt(), 1);
-    const QVariantList config
-        = firstRow(m_plain->path(consoleDb(file)), QStringLiteral("select * from config"));
+    const QVariantList config = firstRow(m_plain->path(consoleDb(file)), QStringLiteral("select * from config"));
     QVERIFY(config.size() >= 8);
     QCOMPARE(config.at(6).toString(), gamesDir);
     QCOMPARE(config.at(7).toString(), screenDir);
@@ -280,18 +274,17 @@ void TestInstallation::textCriteriaIgnoreCase()
     QFETCH(QString, column);
     QFETCH(QString, criterion);
     QVERIFY(m_scratch->exec(file, QStringLiteral("INSERT INTO %1 (%2) VALUES ('ABC')").arg(table, column)));
-    QCOMPARE(m_scratch->scalar(file, QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(table, criterion))
-                 .toInt(),
-             1);
+    QCOMPARE(
+        m_scratch->scalar(file, QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(table, criterion)).toInt(),
+        1);
 }
 
 void TestInstallation::registryHoldsFourEmptyKeys()
 {
     const QVariantList keys = m_plain->column(TestInstall::registryDb(),
                                               QStringLiteral("SELECT plug FROM plugins ORDER BY plug"));
-    QCOMPARE(keys,
-             (QVariantList {QStringLiteral("cartload"), QStringLiteral("emuset"), QStringLiteral("snapshift"),
-                            QStringLiteral("unfoldr")}));
+    QCOMPARE(keys, (QVariantList{QStringLiteral("cartload"), QStringLiteral("emuset"), QStringLiteral("snapshift"),
+                                 QStringLiteral("unfoldr")}));
     QCOMPARE(m_plain
                  ->scalar(TestInstall::registryDb(),
                           QStringLiteral("SELECT count(*) FROM plugins WHERE Path IS NULL"))
@@ -345,36 +338,33 @@ void TestInstallation::createsMissingRoot()
 void TestInstallation::sample()
 {
     TestInstall &install = *m_sample;
-    const QString startGame
-        = install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT Game FROM config")).toString();
-    QVERIFY(install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT Gioco FROM giochi"))
-                .contains(startGame));
+    const QString startGame =
+        install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT Game FROM config")).toString();
+    QVERIFY(
+        install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT Gioco FROM giochi")).contains(startGame));
     int furtherShots = 0;
     for (const Consoles::Console &console : Consoles::toolbarOrder()) {
         const QString db = consoleDb(console.databaseFile);
         QVERIFY2(install.scalar(db, QStringLiteral("SELECT count(*) FROM giochi")).toInt() >= 24,
                  qPrintable(console.key));
-        QVERIFY(
-            install.scalar(db, QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco LIKE '%''%'")).toInt()
-            > 0);
+        QVERIFY(install.scalar(db, QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco LIKE '%''%'")).toInt()
+                > 0);
         const QString screenDir = QStringLiteral("console/") + console.directory + QStringLiteral("/screen/");
-        const QVariantList screens
-            = install.column(db, QStringLiteral("SELECT Screen FROM giochi WHERE Screen IS NOT NULL"));
+        const QVariantList screens = install.column(db, QStringLiteral(
+                                                            "SELECT Screen FROM giochi WHERE Screen IS NOT NULL"));
         QVERIFY(!screens.isEmpty());
         for (const QVariant &screen : screens) {
-            QVERIFY2(readableImage(install.path(screenDir + screen.toString())),
-                     qPrintable(screen.toString()));
+            QVERIFY2(readableImage(install.path(screenDir + screen.toString())), qPrintable(screen.toString()));
             furtherShots += QFileInfo::exists(
                 install.path(screenDir + screen.toString().chopped(4) + QStringLiteral("_1.gif")));
         }
-        const QVariantList links
-            = install.column(db, QStringLiteral("SELECT Emu_Link FROM emulatori WHERE Emu_Name = 'DemoEmu'"));
+        const QVariantList links =
+            install.column(db, QStringLiteral("SELECT Emu_Link FROM emulatori WHERE Emu_Name = 'DemoEmu'"));
         QCOMPARE(links.size(), 1);
         QVERIFY(QFileInfo(links.first().toString()).isExecutable());
         QCOMPARE(install.column(db, QStringLiteral("SELECT Attivo FROM setting ORDER BY Nome")),
-                 (QVariantList {1, 1, 0}));
-        QCOMPARE(install.scalar(db, QStringLiteral("SELECT count(*) FROM setting WHERE Scelta = ''")).toInt(),
-                 1);
+                 (QVariantList{1, 1, 0}));
+        QCOMPARE(install.scalar(db, QStringLiteral("SELECT count(*) FROM setting WHERE Scelta = ''")).toInt(), 1);
         const QVariantList docs = install.column(db, QStringLiteral("SELECT Doc_File FROM documents"));
         QCOMPARE(docs.size(), 2);
         for (const QVariant &doc : docs)
@@ -388,13 +378,11 @@ void TestInstallation::sampleEmulatorLogsItsArguments()
 #ifdef Q_OS_WIN
     QSKIP("the sample emulator's log format is the Unix script's");
 #endif
-    const QString program
-        = m_sample->scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT Emu_Link FROM emulatori"))
-              .toString();
+    const QString program =
+        m_sample->scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT Emu_Link FROM emulatori")).toString();
     QProcess process;
-    process.start(
-        program,
-        {QStringLiteral("-display"), QStringLiteral("1"), QStringLiteral("/roms/Kiki's Cloud Ranch.gb")});
+    process.start(program, {QStringLiteral("-display"), QStringLiteral("1"),
+                            QStringLiteral("/roms/Kiki's Cloud Ranch.gb")});
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 0);
     QFile log(QFileInfo(program).dir().filePath(QStringLiteral("demoemu.log")));
@@ -415,19 +403,17 @@ void TestInstallation::generatedGames()
          install.column(db, QStringLiteral("SELECT name FROM pragma_table_info('giochi')")))
         anyNull.append(QStringLiteral("[%1] IS NULL OR [%1] = ''").arg(column.toString()));
     QCOMPARE(install
-                 .scalar(db,
-                         QStringLiteral("SELECT count(*) FROM giochi WHERE ")
-                             + anyNull.join(QStringLiteral(" OR ")))
+                 .scalar(db, QStringLiteral("SELECT count(*) FROM giochi WHERE ")
+                                 + anyNull.join(QStringLiteral(" OR ")))
                  .toInt(),
              0);
-    const QString startGame
-        = install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT Game FROM config")).toString();
+    const QString startGame =
+        install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT Game FROM config")).toString();
     QVERIFY(install.column(db, QStringLiteral("SELECT Gioco FROM giochi")).contains(startGame));
-    QCOMPARE(
-        install
-            .scalar(consoleDb(QStringLiteral("nintendo.mdb")), QStringLiteral("SELECT count(*) FROM giochi"))
-            .toInt(),
-        0);
+    QCOMPARE(install
+                 .scalar(consoleDb(QStringLiteral("nintendo.mdb")), QStringLiteral("SELECT count(*) FROM giochi"))
+                 .toInt(),
+             0);
 }
 
 // The command: usage on bad arguments, a one-line result, refusal with the error on stderr.
@@ -448,8 +434,7 @@ void TestInstallation::command()
     QVERIFY(noArgsErr.contains(QStringLiteral("usage:")));
     QCOMPARE(std::get<0>(run({dir.path(), QStringLiteral("--games"), QStringLiteral("0")})), 2);
 
-    const auto [madeCode, madeOut, madeErr]
-        = run({dir.path(), QStringLiteral("--games"), QStringLiteral("3")});
+    const auto [madeCode, madeOut, madeErr] = run({dir.path(), QStringLiteral("--games"), QStringLiteral("3")});
     QCOMPARE(madeCode, 0);
     QCOMPARE(madeOut.count(QLatin1Char('\n')), 1);
     const auto [againCode, againOut, againErr] = run({dir.path()});

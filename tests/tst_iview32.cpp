@@ -94,7 +94,7 @@ void TestIView32::init()
 
 void TestIView32::convertsToGif_data()
 {
-    QTest::addColumn<QByteArray>("format");   // written by Qt; empty: written by the GIF writer
+    QTest::addColumn<QByteArray>("format"); // written by Qt; empty: written by the GIF writer
     QTest::addColumn<QString>("name");
     QTest::newRow("png") << QByteArray("png") << "shot.png";
     QTest::newRow("bmp") << QByteArray("bmp") << "shot.bmp";
@@ -134,12 +134,12 @@ void TestIView32::gifOntoItself()
     QCOMPARE(image.size(), QSize(40, 30));
     QVERIFY(near(image.pixelColor(0, 0), QColor(255, 255, 0)));
     QVERIFY(near(image.pixelColor(20, 15), shade));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);   // no temporary left behind
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // no temporary left behind
 }
 
 void TestIView32::unreadableInputWritesNothing_data()
 {
-    QTest::addColumn<QByteArray>("content");   // empty: the input does not exist
+    QTest::addColumn<QByteArray>("content"); // empty: the input does not exist
     QTest::newRow("text named .bmp") << QByteArray("this is not a picture\n");
     QTest::newRow("truncated png") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
     QTest::newRow("missing") << QByteArray();
@@ -206,8 +206,7 @@ void TestIView32::missingBuildIsReportedByPlace()
     QVERIFY2(error.contains(QDir::toNativeSeparators(missing)), qPrintable(error));
     // Nothing given: looked for beside this program, which is no build of the converter.
     QVERIFY(!InstallTools::installConverter(m_dir->path(), QString(), &error));
-    QVERIFY2(error.contains(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())),
-             qPrintable(error));
+    QVERIFY2(error.contains(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())), qPrintable(error));
 }
 
 QTEST_MAIN(TestIView32)

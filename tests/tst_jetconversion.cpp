@@ -129,12 +129,12 @@ private:
 QList<Table> schemaTables(Schema::File file)
 {
     static const QHash<QString, Kind> kinds = {
-        {QStringLiteral("Times"), Kind::Integer},     {QStringLiteral("Rating"), Kind::Integer},
-        {QStringLiteral("Colour"), Kind::Boolean},    {QStringLiteral("Sound"), Kind::Boolean},
-        {QStringLiteral("Playable"), Kind::Boolean},  {QStringLiteral("Favorites"), Kind::Boolean},
-        {QStringLiteral("Data"), Kind::DateTime},     {QStringLiteral("DataAdd"), Kind::DateTime},
-        {QStringLiteral("Attivo"), Kind::Integer},    {QStringLiteral("ID"), Kind::Integer},
-        {QStringLiteral("WinTop"), Kind::Real},       {QStringLiteral("WinLeft"), Kind::Real},
+        {QStringLiteral("Times"), Kind::Integer},    {QStringLiteral("Rating"), Kind::Integer},
+        {QStringLiteral("Colour"), Kind::Boolean},   {QStringLiteral("Sound"), Kind::Boolean},
+        {QStringLiteral("Playable"), Kind::Boolean}, {QStringLiteral("Favorites"), Kind::Boolean},
+        {QStringLiteral("Data"), Kind::DateTime},    {QStringLiteral("DataAdd"), Kind::DateTime},
+        {QStringLiteral("Attivo"), Kind::Integer},   {QStringLiteral("ID"), Kind::Integer},
+        {QStringLiteral("WinTop"), Kind::Real},      {QStringLiteral("WinLeft"), Kind::Real},
         {QStringLiteral("Games"), Kind::Integer},
     };
     QTemporaryDir dir;
@@ -142,11 +142,13 @@ QList<Table> schemaTables(Schema::File file)
     QSqlDatabase db = schema.db();
     Schema::create(db, file, nullptr);
     QList<Table> tables;
-    for (const QVariantList &name : schema.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+    for (const QVariantList &name :
+         schema.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
         Table table{name[0].toString(), {}, -1};
         for (const QVariantList &column : schema.rows(QStringLiteral("PRAGMA table_info(%1)").arg(table.name))) {
             const QString columnName = column[1].toString();
-            table.columns.append({columnName, kinds.value(columnName, Kind::Text), columnName == QLatin1String("ID")});
+            table.columns.append(
+                {columnName, kinds.value(columnName, Kind::Text), columnName == QLatin1String("ID")});
         }
         tables.append(table);
     }
@@ -164,7 +166,8 @@ QList<QVariantList> behaviour(const QString &path, const QString &table)
         QSqlQuery(file.db()).exec(QStringLiteral("DELETE FROM %1").arg(table));
         QSqlQuery insert(file.db());
         insert.exec(QStringLiteral("INSERT INTO %1 (\"%2\") VALUES ('Abc')").arg(table, name));
-        column.append(file.scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE \"%2\" = 'aBC'").arg(table, name)));
+        column.append(
+            file.scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE \"%2\" = 'aBC'").arg(table, name)));
         QSqlQuery(file.db()).exec(QStringLiteral("DELETE FROM %1").arg(table));
     }
     return columns;
@@ -271,13 +274,15 @@ void TestJetConversion::fixtureConvertsAsMdbExportReadsIt()
     const QString path = dir.filePath(QStringLiteral("fixture.mdb"));
     QVERIFY2(QFile::copy(fixtures + QLatin1Char('/') + fixture, path), qPrintable(fixtures));
     const QByteArray original = contents(path);
-    const QStringList tables = run(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList tables = run(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), path})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY(!tables.isEmpty());
     QList<QList<QList<Field>>> exported;
     for (const QString &table : tables)
-        exported.append(parseCsv(run(QStringLiteral("mdb-export"),
-                                     {QStringLiteral("-b"), QStringLiteral("hex"), QStringLiteral("-D"), QStringLiteral("%Y-%m-%dT%H:%M:%S"),
-                                      QStringLiteral("-T"), QStringLiteral("%Y-%m-%dT%H:%M:%S"), path, table})));
+        exported.append(parseCsv(
+            run(QStringLiteral("mdb-export"), {QStringLiteral("-b"), QStringLiteral("hex"), QStringLiteral("-D"),
+                                               QStringLiteral("%Y-%m-%dT%H:%M:%S"), QStringLiteral("-T"),
+                                               QStringLiteral("%Y-%m-%dT%H:%M:%S"), path, table})));
 
     const FileResult result = convertFile({path, Schema::File::Console});
     QVERIFY2(result.outcome == Outcome::Converted, qPrintable(describe(result, dir.path())));
@@ -286,12 +291,14 @@ void TestJetConversion::fixtureConvertsAsMdbExportReadsIt()
 
     Connection converted(path);
     QStringList names;
-    for (const QVariantList &row : converted.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+    for (const QVariantList &row :
+         converted.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
         names.append(row[0].toString());
     QCOMPARE(names, tables);
     qint64 rows = 0;
     for (int t = 0; t < tables.size(); ++t) {
-        const QList<QVariantList> columns = converted.rows(QStringLiteral("PRAGMA table_info(\"%1\")").arg(tables[t]));
+        const QList<QVariantList> columns = converted.rows(
+            QStringLiteral("PRAGMA table_info(\"%1\")").arg(tables[t]));
         QStringList columnNames;
         for (const QVariantList &column : columns)
             columnNames.append(column[1].toString());
@@ -299,14 +306,18 @@ void TestJetConversion::fixtureConvertsAsMdbExportReadsIt()
         for (const Field &field : exported[t].value(0))
             header.append(field.text);
         QCOMPARE(columnNames, header);
-        const QList<QVariantList> stored = converted.rows(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(tables[t]));
+        const QList<QVariantList> stored = converted.rows(
+            QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(tables[t]));
         QCOMPARE(stored.size(), exported[t].size() - 1);
         for (int r = 0; r < stored.size(); ++r) {
             for (int c = 0; c < columns.size(); ++c) {
                 const Field &field = exported[t][r + 1].value(c);
                 QVERIFY2(sameValue(stored[r][c], columns[c][2].toString(), field),
-                         qPrintable(QStringLiteral("%1 row %2 %3: stored %4, mdb-export %5")
-                                        .arg(tables[t]).arg(r).arg(columnNames[c], stored[r][c].toString().left(80), field.text.left(80))));
+                         qPrintable(
+                             QStringLiteral("%1 row %2 %3: stored %4, mdb-export %5")
+                                 .arg(tables[t])
+                                 .arg(r)
+                                 .arg(columnNames[c], stored[r][c].toString().left(80), field.text.left(80))));
             }
         }
         rows += stored.size();
@@ -349,7 +360,8 @@ void TestJetConversion::ourTablesKeepTheirSchema()
         Connection games(converted);
         QVERIFY(QSqlQuery(games.db()).exec(QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('New')")));
         QCOMPARE(games.rows(QStringLiteral("SELECT Times, Rating FROM giochi")), (QList<QVariantList>{{0, 0}}));
-        QCOMPARE(games.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")), QVariant(1));
+        QCOMPARE(games.scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")),
+                 QVariant(1));
     }
 }
 
@@ -364,8 +376,10 @@ void TestJetConversion::valuesAreMapped_data()
     const QDateTime date(QDate(2008, 3, 9), QTime(14, 5, 7), Qt::UTC);
     QTest::newRow("text") << "Notes" << Kind::Text << QVariant(QStringLiteral("Zoë's \"game\"\nline 2")) << "text"
                           << QVariant(QStringLiteral("Zoë's \"game\"\nline 2"));
-    QTest::newRow("integer") << "Times" << Kind::Integer << QVariant(qint64(40000)) << "integer" << QVariant(40000);
-    QTest::newRow("currency keeps four decimals") << "Serial" << Kind::Real << QVariant(1234.5678) << "real" << QVariant(1234.5678);
+    QTest::newRow("integer") << "Times" << Kind::Integer << QVariant(qint64(40000)) << "integer"
+                             << QVariant(40000);
+    QTest::newRow("currency keeps four decimals")
+        << "Serial" << Kind::Real << QVariant(1234.5678) << "real" << QVariant(1234.5678);
     QTest::newRow("yes") << "Playable" << Kind::Boolean << QVariant(true) << "integer" << QVariant(1);
     QTest::newRow("no") << "Favorites" << Kind::Boolean << QVariant(false) << "integer" << QVariant(0);
     QTest::newRow("date added") << "DataAdd" << Kind::DateTime << QVariant(date) << "text"
@@ -394,7 +408,8 @@ void TestJetConversion::valuesAreMapped()
     QString error;
     QVERIFY2(writeSqlite(source, path, Schema::File::Console, nullptr, &error), qPrintable(error));
     Connection converted(path);
-    const QList<QVariantList> rows = converted.rows(QStringLiteral("SELECT typeof(\"%1\"), \"%1\" FROM giochi").arg(column));
+    const QList<QVariantList> rows = converted.rows(
+        QStringLiteral("SELECT typeof(\"%1\"), \"%1\" FROM giochi").arg(column));
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0][0].toString(), type);
     if (stored.isNull())
@@ -432,7 +447,8 @@ void TestJetConversion::backupInTheWaySkipsTheFile()
     const FileResult result = convertFile({path, Schema::File::Console});
     QCOMPARE(result.outcome, Outcome::BackupInTheWay);
     QCOMPARE(describe(result, dir.path()),
-             QStringLiteral("Lynx.mdb: not converted, Lynx.mdb.jet is already there (move it away and convert again)"));
+             QStringLiteral(
+                 "Lynx.mdb: not converted, Lynx.mdb.jet is already there (move it away and convert again)"));
     QVERIFY(JetFile::isJet(path));
     QCOMPARE(contents(path + QStringLiteral(".jet")), QByteArray("an older backup"));
     QCOMPARE(namesIn(dir.path()), (QStringList{QStringLiteral("Lynx.mdb"), QStringLiteral("Lynx.mdb.jet")}));
@@ -447,7 +463,9 @@ void TestJetConversion::secondRunChangesNothing()
     QVERIFY(QFile::copy(fixtures + QStringLiteral("/test2V2000.mdb"), lynx));
     QCOMPARE(jetFiles(install.root()).size(), 1);
     const QList<FileResult> first = convertInstallation(install.root());
-    QCOMPARE(std::count_if(first.begin(), first.end(), [](const FileResult &r) { return r.outcome == Outcome::Converted; }), 1);
+    QCOMPARE(std::count_if(first.begin(), first.end(),
+                           [](const FileResult &r) { return r.outcome == Outcome::Converted; }),
+             1);
     const QByteArray converted = contents(lynx);
     const QList<FileResult> second = convertInstallation(install.root());
     QCOMPARE(second.size(), 12);
@@ -465,7 +483,8 @@ void TestJetConversion::damagedFileIsReported_data()
     QTest::newRow("truncated after the header page") << jet.first(4096) << "the file is damaged";
     QTest::newRow("truncated in the middle") << jet.first(jet.size() / 2) << "the file is damaged";
     QTest::newRow("zero bytes") << QByteArray() << "the file is empty";
-    QTest::newRow("garbage header") << QByteArray("Standard Jet DB\nnot a database at all") << "neither a Jet nor an SQLite database";
+    QTest::newRow("garbage header") << QByteArray("Standard Jet DB\nnot a database at all")
+                                    << "neither a Jet nor an SQLite database";
 }
 
 void TestJetConversion::damagedFileIsReported()
@@ -487,18 +506,25 @@ void TestJetConversion::commandConvertsAnInstallation()
     TestInstall install;
     QVERIFY(install.isValid());
     QVERIFY(QFile::remove(install.path(QStringLiteral("database/lynx.mdb"))));
-    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), install.path(QStringLiteral("database/Lynx.mdb"))));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"),
+                        install.path(QStringLiteral("database/Lynx.mdb"))));
     QVERIFY(writeFile(install.path(QStringLiteral("database/mega.mdb")), "garbage"));
     int exitCode = 0;
     const QString command = BuiltPrograms::convert();
-    const QStringList lines = run(command, {install.root()}, &exitCode).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        run(command, {install.root()}, &exitCode).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(exitCode, 1);
     QCOMPARE(lines.size(), 12);
     QVERIFY2(lines.contains(QStringLiteral("pack/ludora.mdb: already converted")), qPrintable(lines.join('\n')));
-    QVERIFY(lines.filter(QRegularExpression(QStringLiteral("^database/Lynx.mdb: converted, 4 tables, 2 rows, \\d+\\.\\d\\d s$"))).size() == 1);
-    QVERIFY(lines.contains(QStringLiteral("database/mega.mdb: not converted, it is neither a Jet nor an SQLite database; the file is unchanged")));
+    QVERIFY(lines
+                .filter(QRegularExpression(
+                    QStringLiteral("^database/Lynx.mdb: converted, 4 tables, 2 rows, \\d+\\.\\d\\d s$")))
+                .size()
+            == 1);
+    QVERIFY(lines.contains(QStringLiteral(
+        "database/mega.mdb: not converted, it is neither a Jet nor an SQLite database; the file is unchanged")));
     run(command, {install.root()}, &exitCode);
-    QCOMPARE(exitCode, 1);   // the damaged file is still there
+    QCOMPARE(exitCode, 1); // the damaged file is still there
     QVERIFY(QFile::remove(install.path(QStringLiteral("database/mega.mdb"))));
     run(command, {install.root()}, &exitCode);
     QCOMPARE(exitCode, 0);
@@ -529,13 +555,15 @@ void TestJetConversion::frontEndOffersTheConversion()
     QVERIFY(!m_dialogs.shown.isEmpty());
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
-    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("\ndatabase/lynx.mdb\n")), qPrintable(m_dialogs.shown[0].text));
+    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("\ndatabase/lynx.mdb\n")),
+             qPrintable(m_dialogs.shown[0].text));
     QCOMPARE(JetFile::isJet(lynx), !accept);
     QCOMPARE(QFileInfo::exists(lynx + QStringLiteral(".jet")), accept);
     if (accept) {
         QCOMPARE(m_dialogs.shown.size(), 2);
         QCOMPARE(m_dialogs.shown[1].icon, Dialogs::Icon::Information);
-        QVERIFY2(m_dialogs.shown[1].text.startsWith(QStringLiteral("database/lynx.mdb: converted, 4 tables, 2 rows")),
+        QVERIFY2(m_dialogs.shown[1].text.startsWith(
+                     QStringLiteral("database/lynx.mdb: converted, 4 tables, 2 rows")),
                  qPrintable(m_dialogs.shown[1].text));
     } else {
         QCOMPARE(m_dialogs.shown.size(), 1);

@@ -87,24 +87,38 @@ void TestLargeLists::splitsPlainWhereOrderByOnly_data()
     QTest::addColumn<bool>("split");
     QTest::addColumn<QString>("condition");
     QTest::addColumn<QString>("order");
-    QTest::newRow("filter") << " WHERE favorites = true order by [gioco]" << true << "favorites = true" << "[gioco]";
-    QTest::newRow("collation") << " where Rating > 2 ORDER BY Gioco COLLATE BINARY, Anno ASC" << true << "Rating > 2"
+    QTest::newRow("filter") << " WHERE favorites = true order by [gioco]" << true << "favorites = true"
+                            << "[gioco]";
+    QTest::newRow("collation") << " where Rating > 2 ORDER BY Gioco COLLATE BINARY, Anno ASC" << true
+                               << "Rating > 2"
                                << "Gioco COLLATE BINARY, Anno ASC";
-    QTest::newRow("descending") << " where Rating > 2 ORDER BY Gioco DESC" << false << "" << "";
+    QTest::newRow("descending") << " where Rating > 2 ORDER BY Gioco DESC" << false << ""
+                                << "";
     QTest::newRow("words in quotes") << " WHERE [order by] = 'x order by y' order by [gioco]" << true
-                                     << "[order by] = 'x order by y'" << "[gioco]";
+                                     << "[order by] = 'x order by y'"
+                                     << "[gioco]";
     QTest::newRow("doubled quote") << " WHERE Gioco = 'it''s order by' ORDER BY Anno" << true
-                                   << "Gioco = 'it''s order by'" << "Anno";
+                                   << "Gioco = 'it''s order by'"
+                                   << "Anno";
     QTest::newRow("subquery") << " WHERE rowid IN (SELECT rowid FROM giochi ORDER BY Anno LIMIT 3) ORDER BY Gioco"
-                              << true << "rowid IN (SELECT rowid FROM giochi ORDER BY Anno LIMIT 3)" << "Gioco";
-    QTest::newRow("no condition") << " order by [gioco]" << false << "" << "";
-    QTest::newRow("no order") << " where [id_emula] = 'DemoEmu'" << false << "" << "";
-    QTest::newRow("limit") << " WHERE a = 1 ORDER BY b LIMIT 5" << false << "" << "";
-    QTest::newRow("grouping") << " WHERE a = 1 GROUP BY b ORDER BY b" << false << "" << "";
-    QTest::newRow("comment") << " WHERE a = 1 -- note\n ORDER BY b" << false << "" << "";
-    QTest::newRow("two statements") << " WHERE a = 1 ORDER BY b; DELETE FROM giochi" << false << "" << "";
-    QTest::newRow("open quote") << " WHERE a = 'x ORDER BY b" << false << "" << "";
-    QTest::newRow("open parenthesis") << " WHERE (a = 1 ORDER BY b" << false << "" << "";
+                              << true << "rowid IN (SELECT rowid FROM giochi ORDER BY Anno LIMIT 3)"
+                              << "Gioco";
+    QTest::newRow("no condition") << " order by [gioco]" << false << ""
+                                  << "";
+    QTest::newRow("no order") << " where [id_emula] = 'DemoEmu'" << false << ""
+                              << "";
+    QTest::newRow("limit") << " WHERE a = 1 ORDER BY b LIMIT 5" << false << ""
+                           << "";
+    QTest::newRow("grouping") << " WHERE a = 1 GROUP BY b ORDER BY b" << false << ""
+                              << "";
+    QTest::newRow("comment") << " WHERE a = 1 -- note\n ORDER BY b" << false << ""
+                             << "";
+    QTest::newRow("two statements") << " WHERE a = 1 ORDER BY b; DELETE FROM giochi" << false << ""
+                                    << "";
+    QTest::newRow("open quote") << " WHERE a = 'x ORDER BY b" << false << ""
+                                << "";
+    QTest::newRow("open parenthesis") << " WHERE (a = 1 ORDER BY b" << false << ""
+                                      << "";
 }
 
 void TestLargeLists::splitsPlainWhereOrderByOnly()
@@ -128,9 +142,12 @@ void TestLargeLists::filteredRecordSetsKeepSqlitesOrder_data()
     QTest::addColumn<bool>("withIndex");
     for (const bool withIndex : {true, false}) {
         const char *index = withIndex ? "name index" : "no index";
-        QTest::addRow("favourites, %s", index) << "SELECT * from giochi WHERE favorites = true order by [gioco]" << withIndex;
-        QTest::addRow("playable, %s", index) << "SELECT * from giochi WHERE playable = true order by [gioco]" << withIndex;
-        QTest::addRow("not work, %s", index) << "SELECT * from giochi WHERE playable = false order by [gioco]" << withIndex;
+        QTest::addRow("favourites, %s", index)
+            << "SELECT * from giochi WHERE favorites = true order by [gioco]" << withIndex;
+        QTest::addRow("playable, %s", index)
+            << "SELECT * from giochi WHERE playable = true order by [gioco]" << withIndex;
+        QTest::addRow("not work, %s", index)
+            << "SELECT * from giochi WHERE playable = false order by [gioco]" << withIndex;
     }
     // Not taken apart: SQLite answers as it stands.
     QTest::addRow("descending") << "SELECT * from giochi WHERE Rating >= 2 order by [gioco] desc" << true;
@@ -171,7 +188,7 @@ void TestLargeLists::gameListIsWhatSqlSays_data()
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("condition");
     QTest::addColumn<GameList::IconType>("type");
-    QTest::addColumn<QString>("picture");   // SQL giving each row's picture number
+    QTest::addColumn<QString>("picture"); // SQL giving each row's picture number
     const std::pair<const char *, const char *> filters[] = {
         {"SELECT * from giochi order by [gioco]", "1"},
         {"SELECT * from giochi WHERE favorites = true order by [gioco]", "favorites = true"},
@@ -180,7 +197,8 @@ void TestLargeLists::gameListIsWhatSqlSays_data()
     };
     const char *language = "CASE Language WHEN 'Italian' THEN 1 WHEN 'French' THEN 2 WHEN 'English' THEN 3"
                            " WHEN 'Deutsche' THEN 4 WHEN 'Japanese' THEN 5 WHEN 'Spanish' THEN 6 ELSE 0 END";
-    const char *rating = "CASE WHEN typeof(Rating) = 'integer' AND Rating BETWEEN 0 AND 5 THEN Rating + 1 ELSE 1 END";
+    const char *rating =
+        "CASE WHEN typeof(Rating) = 'integer' AND Rating BETWEEN 0 AND 5 THEN Rating + 1 ELSE 1 END";
     const char *playable = "CASE WHEN Playable <> 0 THEN 1 ELSE 2 END";
     for (const auto &[query, condition] : filters) {
         QTest::addRow("%s, language", condition) << query << condition << GameList::IconType::Language << language;
@@ -203,11 +221,15 @@ void TestLargeLists::gameListIsWhatSqlSays()
     const QString listed = QStringLiteral(" FROM giochi WHERE (") + condition
                            + QStringLiteral(") AND Gioco IS NOT NULL AND Gioco <> ''");
     const QString order = QStringLiteral(" ORDER BY Gioco, rowid");
-    const QVariantList names = install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT Gioco") + listed + order);
-    const QVariantList pictures = install.column(TestInstall::gameboyDb(), QStringLiteral("SELECT ") + picture + listed + order);
+    const QVariantList names = install.column(TestInstall::gameboyDb(),
+                                              QStringLiteral("SELECT Gioco") + listed + order);
+    const QVariantList pictures = install.column(TestInstall::gameboyDb(),
+                                                 QStringLiteral("SELECT ") + picture + listed + order);
     const auto count = [&](const char *expression) {
-        return install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT ifnull(") + QLatin1String(expression)
-                                                            + QStringLiteral(", 0)") + listed).toLongLong();
+        return install
+            .scalar(TestInstall::gameboyDb(),
+                    QStringLiteral("SELECT ifnull(") + QLatin1String(expression) + QStringLiteral(", 0)") + listed)
+            .toLongLong();
     };
 
     std::unique_ptr<DataSource> games(gamesSource(install, query));

@@ -33,7 +33,7 @@ QStringList readLines(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    lines.removeLast();   // after the last newline
+    lines.removeLast(); // after the last newline
     return lines;
 }
 
@@ -81,8 +81,8 @@ void TestLauncher::argumentsArriveWhole()
     QVERIFY(writeScript(emulator, fakeEmulator, executable));
     const QString gamesDir = root.filePath(QStringLiteral("Game Boy/my games")) + QLatin1Char('/');
 
-    const CommandLine::Result line =
-        CommandLine::build({emulator, type, sets, gamesDir, QStringLiteral("Super Mario Land (Wörld).gb"), amiga});
+    const CommandLine::Result line = CommandLine::build(
+        {emulator, type, sets, gamesDir, QStringLiteral("Super Mario Land (Wörld).gb"), amiga});
     QCOMPARE(line.outcome, CommandLine::Result::Outcome::Start);
     QCOMPARE(line.launch.arguments.size(), argumentCount);
 
@@ -110,7 +110,7 @@ void TestLauncher::testLaunchPassesNothing()
 
 void TestLauncher::failedStarts_data()
 {
-    QTest::addColumn<QString>("program");   // relative to a temporary directory
+    QTest::addColumn<QString>("program"); // relative to a temporary directory
     QTest::addColumn<bool>("create");
     QTest::newRow("missing executable") << QStringLiteral("My Emulators/gone emu") << false;
     QTest::newRow("not executable") << QStringLiteral("My Emulators/plain file") << true;

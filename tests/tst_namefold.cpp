@@ -17,7 +17,8 @@ void TestNameFold::folds_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("folded");
-    QTest::newRow("ASCII") << "Star League 2: The RETURN!" << "star league 2: the return!";
+    QTest::newRow("ASCII") << "Star League 2: The RETURN!"
+                           << "star league 2: the return!";
     QTest::newRow("composed accents") << QString::fromUtf8("Stár FOX Écôle Ñandú") << "star fox ecole nandu";
     QTest::newRow("decomposed accents") << QString::fromUtf8("Cafe\u0301 A\u0308") << "cafe a";
     QTest::newRow("ligature and full width") << QString::fromUtf8("ﬁnal Ｓｔａｒ") << "final star";
@@ -29,7 +30,8 @@ void TestNameFold::folds_data()
     QTest::newRow("Hindi keeps vowel signs") << QString::fromUtf8("खेल") << QString::fromUtf8("खेल");
     QTest::newRow("outside the BMP") << QString::fromUtf8("Go 🎮 𝐀") << QString::fromUtf8("go 🎮 a");
     QTest::newRow("lone surrogate kept") << QString(QChar(0xD800)) + "X" << QString(QChar(0xD800)) + "x";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestNameFold::folds()
@@ -46,9 +48,11 @@ void TestNameFold::searchTextMatchesName_data()
     QTest::addColumn<bool>("matches");
     QTest::newRow("plain in accented") << QString::fromUtf8("Stár Fox") << "star" << true;
     QTest::newRow("accented in plain") << "Star League" << QString::fromUtf8("STÁR") << true;
-    QTest::newRow("composed in decomposed") << QString::fromUtf8("Cafe\u0301") << QString::fromUtf8("café") << true;
+    QTest::newRow("composed in decomposed")
+        << QString::fromUtf8("Cafe\u0301") << QString::fromUtf8("café") << true;
     QTest::newRow("voiced kana") << QString::fromUtf8("ガンダム") << QString::fromUtf8("ガン") << true;
-    QTest::newRow("blank counts") << "Mars Tar" << "star" << false;
+    QTest::newRow("blank counts") << "Mars Tar"
+                                  << "star" << false;
     QTest::newRow("different letter") << QString::fromUtf8("Stór") << "star" << false;
 }
 

@@ -25,7 +25,8 @@
 namespace {
 
 const QString emuPath = QStringLiteral("/opt/My Emus/gb emu");
-const QString failedText = QStringLiteral("Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
+const QString failedText = QStringLiteral(
+    "Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 const QVariant null;
 
 // Rows of a console database, added before the front-end starts.
@@ -35,42 +36,44 @@ struct Console {
 
     bool emulator(const QString &name, const QVariant &type, const QString &link = emuPath)
     {
-        return install.exec(db, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
+        return install.exec(db,
+                            QStringLiteral(
+                                "INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
                             {name, link, type});
     }
     bool set(const QString &emulator, const QString &name, const QVariant &stringa, const QVariant &scelta,
              const QVariant &attivo)
     {
-        return install.exec(db, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Scelta, Attivo) "
-                                               "VALUES (?, ?, ?, ?, ?)"),
+        return install.exec(db,
+                            QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Scelta, Attivo) "
+                                           "VALUES (?, ?, ?, ?, ?)"),
                             {emulator, name, stringa, scelta, attivo});
     }
     bool game(const QString &name, const QString &emulator, const QVariant &times = null)
     {
-        return install.exec(db, QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName, Times) VALUES (?, ?, ?, ?)"),
+        return install.exec(db,
+                            QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName, Times) VALUES (?, ?, ?, ?)"),
                             {name, name + QStringLiteral(".gb"), emulator, times});
     }
     QVariant gameValue(const QString &game, const QString &column)
     {
-        return install.scalar(db, QStringLiteral("SELECT ") + column + QStringLiteral(" FROM giochi WHERE Gioco = '")
-                                      + game + QLatin1Char('\''));
+        return install.scalar(db, QStringLiteral("SELECT ") + column
+                                      + QStringLiteral(" FROM giochi WHERE Gioco = '") + game + QLatin1Char('\''));
     }
     // The stored Attivo of an emulator's sets, in table order; "Null" for Null.
     QStringList marks(const QString &emulator)
     {
         QStringList texts;
-        const QVariantList values = install.column(
-            db, QStringLiteral("SELECT Attivo FROM setting WHERE ID_Emula = '") + emulator + QStringLiteral("' ORDER BY rowid"));
+        const QVariantList values = install.column(db,
+                                                   QStringLiteral("SELECT Attivo FROM setting WHERE ID_Emula = '")
+                                                       + emulator + QStringLiteral("' ORDER BY rowid"));
         for (const QVariant &value : values)
             texts.append(value.isNull() ? QStringLiteral("Null") : value.toString());
         return texts;
     }
 };
 
-QString today()
-{
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
+QString today() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
 // The date of a play that ran after `before` was taken (midnight may fall in between).
 bool isPlayDate(const QVariant &stored, const QString &before)
@@ -135,7 +138,7 @@ void TestPlay::play()
 
 void TestPlay::clickSetting(int row)
 {
-    m_main->ui.TabGeneral->setCurrentIndex(2);   // "Setting"
+    m_main->ui.TabGeneral->setCurrentIndex(2); // "Setting"
     MarkList *list = m_main->ui.LstSetting;
     const QRect entry = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
@@ -147,7 +150,8 @@ void TestPlay::playCountsDatesAndStarts()
     QVERIFY(install.isValid());
     Console console{install};
     QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("2")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
+                        QStringLiteral("1"), 1));
     QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
     QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
     QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
@@ -185,7 +189,8 @@ void TestPlay::playStoresUnsavedEdits()
     m_main->ui.TxtYear->setEditText(QStringLiteral("1989"));
 
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(), QStringLiteral("1989"));
+    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(),
+             QStringLiteral("1989"));
     QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 8);
     QCOMPARE(m_launcher.started.size(), 1);
 }
@@ -203,7 +208,8 @@ void TestPlay::noEmulatorsFailsUncounted()
     play();
     QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).isNull());
     QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")).isNull());
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(), QStringLiteral("1989"));
+    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(),
+             QStringLiteral("1989"));
     QCOMPARE(m_main->ui.TxtTimes->text(), QString());
     QVERIFY(m_launcher.started.isEmpty());
     QCOMPARE(m_dialogs.shown.size(), 1);
@@ -225,15 +231,17 @@ void TestPlay::failures_data()
 
     const QString gambatte = QStringLiteral("Gambatte");
     const QVariant ok = QStringLiteral("-ok");
-    QTest::newRow("empty type") << QVariant(QStringLiteral("")) << gambatte << ok << true << QStringLiteral("Setting mode");
+    QTest::newRow("empty type") << QVariant(QStringLiteral("")) << gambatte << ok << true
+                                << QStringLiteral("Setting mode");
     QTest::newRow("Null type") << null << gambatte << ok << true << QStringLiteral("Setting mode");
     QTest::newRow("letters") << QVariant(QStringLiteral("abc")) << gambatte << ok << true << QStringLiteral("abc");
     QTest::newRow("no emulator of that name") << QVariant(QStringLiteral("1")) << QStringLiteral("Other Emu") << ok
                                               << true << QStringLiteral("Other Emu");
-    QTest::newRow("active set with Null parameter") << QVariant(QStringLiteral("1")) << gambatte << null << true
-                                                    << QStringLiteral("Joypad");
-    QTest::newRow("active set with empty parameter") << QVariant(QStringLiteral("1")) << gambatte
-                                                     << QVariant(QStringLiteral("")) << true << QStringLiteral("Joypad");
+    QTest::newRow("active set with Null parameter")
+        << QVariant(QStringLiteral("1")) << gambatte << null << true << QStringLiteral("Joypad");
+    QTest::newRow("active set with empty parameter")
+        << QVariant(QStringLiteral("1")) << gambatte << QVariant(QStringLiteral("")) << true
+        << QStringLiteral("Joypad");
     QTest::newRow("start fails") << QVariant(QStringLiteral("1")) << gambatte << ok << false << emuPath;
 }
 
@@ -265,7 +273,7 @@ void TestPlay::failures()
     // A refused start names the launcher's cause.
     QCOMPARE(errorLine.endsWith(QStringLiteral(": ") + m_launcher.cause), !startSucceeds);
     QCOMPARE(m_launcher.started.size(), startSucceeds ? 0 : 1);
-    if (gameEmulator != QLatin1String("Gambatte"))   // no other emulator's path is shown
+    if (gameEmulator != QLatin1String("Gambatte")) // no other emulator's path is shown
         QCOMPARE(m_main->ui.TxtFileEmu1->text(), QString());
 }
 
@@ -273,13 +281,22 @@ void TestPlay::failures()
 // text keeps the stored names. A path that matches nothing is handed over as stored.
 void TestPlay::pathsAreFoundWhateverTheirCase_data()
 {
-    QTest::addColumn<QString>("storedEmulator");   // below the installation root
+    QTest::addColumn<QString>("storedEmulator"); // below the installation root
     QTest::addColumn<QString>("storedRom");
     QTest::addColumn<QString>("startedEmulator");
     QTest::addColumn<QString>("startedRom");
-    QTest::newRow("both as on disk") << "/emu/fake" << "tetris.gb" << "/emu/fake" << "tetris.gb";
-    QTest::newRow("other case") << "/EMU/Fake" << "TETRIS.GB" << "/emu/fake" << "tetris.gb";
-    QTest::newRow("no match") << "/EMU/Other" << "Dr Mario.gb" << "/EMU/Other" << "Dr Mario.gb";
+    QTest::newRow("both as on disk") << "/emu/fake"
+                                     << "tetris.gb"
+                                     << "/emu/fake"
+                                     << "tetris.gb";
+    QTest::newRow("other case") << "/EMU/Fake"
+                                << "TETRIS.GB"
+                                << "/emu/fake"
+                                << "tetris.gb";
+    QTest::newRow("no match") << "/EMU/Other"
+                              << "Dr Mario.gb"
+                              << "/EMU/Other"
+                              << "Dr Mario.gb";
 }
 
 void TestPlay::pathsAreFoundWhateverTheirCase()
@@ -297,7 +314,8 @@ void TestPlay::pathsAreFoundWhateverTheirCase()
     }
     Console console{install};
     QVERIFY(console.emulator(QStringLiteral("Fake"), QStringLiteral("1"), install.root() + storedEmulator));
-    QVERIFY(install.exec(console.db, QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', ?, 'Fake')"),
+    QVERIFY(install.exec(console.db,
+                         QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', ?, 'Fake')"),
                          {storedRom}));
     QVERIFY(show(install, QStringLiteral("Tetris")));
 
@@ -305,8 +323,7 @@ void TestPlay::pathsAreFoundWhateverTheirCase()
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].program, QDir::toNativeSeparators(install.root() + startedEmulator));
-    QCOMPARE(m_launcher.started[0].arguments.last(),
-             Paths::native(Globale::state().GamesDir + startedRom));
+    QCOMPARE(m_launcher.started[0].arguments.last(), Paths::native(Globale::state().GamesDir + startedRom));
     QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
 }
 
@@ -339,7 +356,8 @@ void TestPlay::amigaGluesParametersToTheRom()
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = 'amiga.mdb'")));
     Console console{install, QStringLiteral("\\database\\amiga.mdb")};
     QVERIFY(console.emulator(QStringLiteral("WinUAE"), QStringLiteral("3")));
-    QVERIFY(console.set(QStringLiteral("WinUAE"), QStringLiteral("A"), QStringLiteral("-A"), QStringLiteral("x"), 1));
+    QVERIFY(
+        console.set(QStringLiteral("WinUAE"), QStringLiteral("A"), QStringLiteral("-A"), QStringLiteral("x"), 1));
     QVERIFY(console.set(QStringLiteral("WinUAE"), QStringLiteral("B"), QStringLiteral("-B"), null, 1));
     QVERIFY(console.game(QStringLiteral("Lemmings"), QStringLiteral("WinUAE")));
     QVERIFY(show(install, QStringLiteral("Lemmings")));
@@ -359,7 +377,8 @@ void TestPlay::settingPageShowsTheGamesEmulatorAndMarks()
     Console console{install};
     QVERIFY(console.emulator(QStringLiteral("First"), QStringLiteral("1"), QStringLiteral("/emus/first")));
     QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("2")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
+                        QStringLiteral("1"), 1));
     QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
     QVERIFY(console.set(QStringLiteral("First"), QStringLiteral("Other"), QStringLiteral("-o"), null, 1));
     QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
@@ -405,7 +424,8 @@ void TestPlay::fillingWritesNoMark()
 
     play();
     QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].arguments, QStringList{Globale::state().GamesDir + QStringLiteral("Tetris.gb")});
+    QCOMPARE(m_launcher.started[0].arguments,
+             QStringList{Globale::state().GamesDir + QStringLiteral("Tetris.gb")});
 
     clickSetting(2);
     QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"0", "0", "1"}));
@@ -417,7 +437,8 @@ void TestPlay::unmarkedSetLeavesTheCommandLine()
     QVERIFY(install.isValid());
     Console console{install};
     QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
+                        QStringLiteral("1"), 1));
     QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
     QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
     QVERIFY(show(install, QStringLiteral("Tetris")));
@@ -491,10 +512,12 @@ void TestPlay::refusedMarkStoreChangesNoMark()
     QVERIFY(install.isValid());
     Console console{install};
     QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"), null, 1));
+    QVERIFY(
+        console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"), null, 1));
     QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(install.exec(console.db, QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Full' "
-                                                    "BEGIN SELECT RAISE(ABORT, 'Full is locked'); END")));
+    QVERIFY(install.exec(console.db,
+                         QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Full' "
+                                        "BEGIN SELECT RAISE(ABORT, 'Full is locked'); END")));
     QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
     QVERIFY(show(install, QStringLiteral("Tetris")));
 

@@ -91,8 +91,7 @@ void TestPlugins::registerPath(const QString &key, const QString &path)
 QVariant TestPlugins::registeredPath(const QString &key)
 {
     return m_install->scalar(TestInstall::registryDb(),
-                             QStringLiteral("SELECT Path FROM plugins WHERE plug = '") + key
-                                 + QLatin1Char('\''));
+                             QStringLiteral("SELECT Path FROM plugins WHERE plug = '") + key + QLatin1Char('\''));
 }
 
 bool TestPlugins::startMain()
@@ -118,11 +117,19 @@ void TestPlugins::startButtonsStartTheRegisteredPath_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("label");
-    QTest::addColumn<bool>("otherCase");   // registered in another case than on disk
-    QTest::newRow("unfoldr") << "unfoldr" << "Command3" << "Label18" << false;
-    QTest::newRow("cartload") << "cartload" << "Command5" << "Label24" << false;
-    QTest::newRow("snapshift") << "snapshift" << "Command7" << "Label27" << false;
-    QTest::newRow("cartload, other case") << "cartload" << "Command5" << "Label24" << true;
+    QTest::addColumn<bool>("otherCase"); // registered in another case than on disk
+    QTest::newRow("unfoldr") << "unfoldr"
+                             << "Command3"
+                             << "Label18" << false;
+    QTest::newRow("cartload") << "cartload"
+                              << "Command5"
+                              << "Label24" << false;
+    QTest::newRow("snapshift") << "snapshift"
+                               << "Command7"
+                               << "Label27" << false;
+    QTest::newRow("cartload, other case") << "cartload"
+                                          << "Command5"
+                                          << "Label24" << true;
 }
 
 void TestPlugins::startButtonsStartTheRegisteredPath()
@@ -166,9 +173,8 @@ void TestPlugins::emusetAsksFirst()
     QCOMPARE(m_dialogs->shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs->shown[0].buttons, Dialogs::Buttons::OkCancel);
     QCOMPARE(m_dialogs->shown[0].title, QStringLiteral("Warning!"));
-    QCOMPARE(m_dialogs->shown[0].text,
-             QStringLiteral("You can ADD emulators to a console ONLY IF THIS CONSOLE "
-                            "IS NOT THE 'ACTIVE CONSOLE' IN LUDORA4 !!"));
+    QCOMPARE(m_dialogs->shown[0].text, QStringLiteral("You can ADD emulators to a console ONLY IF THIS CONSOLE "
+                                                      "IS NOT THE 'ACTIVE CONSOLE' IN LUDORA4 !!"));
     QCOMPARE(m_launcher->started.size(), answer ? 1 : 0);
     if (answer)
         QCOMPARE(m_launcher->started[0].program, tool);
@@ -179,7 +185,7 @@ void TestPlugins::failedStartGoesToTheErrorLine()
     const QString tool = makeTool(QStringLiteral("cartload"));
     registerPath(QStringLiteral("cartload"), tool);
     QVERIFY(startMain());
-    QVERIFY(QFile::remove(tool));   // removed since start-up: the button stays enabled
+    QVERIFY(QFile::remove(tool)); // removed since start-up: the button stays enabled
     m_launcher->succeed = false;
     click(m_main->ui.Command5);
     QVERIFY2(m_main->ui.StatusBar1->text(6).contains(tool), qPrintable(m_main->ui.StatusBar1->text(6)));
@@ -193,9 +199,15 @@ void TestPlugins::labelChoosesItsOwnExecutable_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("purpose");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("unfoldr") << "Label18" << "Command3" << "unfoldr" << 1 << "Choose 'UNFOLDR.EXE' file";
-    QTest::newRow("emuset") << "Label22" << "Command4" << "emuset" << 2 << "Choose 'EMUSET.EXE' file";
-    QTest::newRow("cartload") << "Label24" << "Command5" << "cartload" << 3 << "Choose 'CARTLOAD.EXE' file";
+    QTest::newRow("unfoldr") << "Label18"
+                             << "Command3"
+                             << "unfoldr" << 1 << "Choose 'UNFOLDR.EXE' file";
+    QTest::newRow("emuset") << "Label22"
+                            << "Command4"
+                            << "emuset" << 2 << "Choose 'EMUSET.EXE' file";
+    QTest::newRow("cartload") << "Label24"
+                              << "Command5"
+                              << "cartload" << 3 << "Choose 'CARTLOAD.EXE' file";
     QTest::newRow("snapshift") << "Label27"
                                << "Command7"
                                << "snapshift" << 5 << "Choose 'SNAPSHIFT.EXE' file";
@@ -225,7 +237,7 @@ void TestPlugins::labelChoosesItsOwnExecutable()
     QCOMPARE(Globale::state().ChooserPurpose, purpose);
     QVERIFY(chooser->lists()->setPath(folder));
     QListWidget *files = chooser->lists()->File1;
-    QCOMPARE(files->count(), 1);   // only the plug-in's own executable
+    QCOMPARE(files->count(), 1); // only the plug-in's own executable
     QCOMPARE(files->item(0)->text(), Paths::executableName(key));
 
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
@@ -264,9 +276,8 @@ void TestPlugins::missingRecordIsAdded()
     chooseThrough(QStringLiteral("Label27"), m_install->path(QStringLiteral("tools")),
                   Paths::executableName(QStringLiteral("snapshift")));
     QCOMPARE(registeredPath(QStringLiteral("snapshift")).toString(), tool);
-    QCOMPARE(
-        m_install->scalar(TestInstall::registryDb(), QStringLiteral("SELECT COUNT(*) FROM plugins")).toInt(),
-        4);
+    QCOMPARE(m_install->scalar(TestInstall::registryDb(), QStringLiteral("SELECT COUNT(*) FROM plugins")).toInt(),
+             4);
     QVERIFY(m_main->ui.Command7->isEnabled());
 }
 
@@ -275,19 +286,19 @@ void TestPlugins::registryGoneWhenChoosing()
     makeTool(QStringLiteral("cartload"));
     const QString registry = m_install->path(QStringLiteral("pack/plugins.mdb"));
     QVERIFY(startMain());
-    DataSource::closeAllConnections();   // the registry goes while the program runs
+    DataSource::closeAllConnections(); // the registry goes while the program runs
     QVERIFY(QFile::remove(registry));
     m_dialogs->shown.clear();
 
     chooseThrough(QStringLiteral("Label24"), m_install->path(QStringLiteral("tools")),
                   Paths::executableName(QStringLiteral("cartload")));
-    QCOMPARE(m_dialogs->shown.size(), 2);   // the chooser's own message, then the failure
+    QCOMPARE(m_dialogs->shown.size(), 2); // the chooser's own message, then the failure
     QVERIFY(m_dialogs->shown[0].text.contains(QStringLiteral("Not Found! Bad Ludora4 Installation")));
     QCOMPARE(m_dialogs->shown[1].icon, Dialogs::Icon::Critical);
     QVERIFY(m_dialogs->shown[1].text.contains(Paths::executableName(QStringLiteral("cartload"))));
     QVERIFY(!m_main->ui.Command5->isEnabled());
     QCOMPARE(m_main->ui.Label24->text(), QStringLiteral("Plug-In Not Installed"));
-    QVERIFY(!QFile::exists(registry));   // no empty registry made behind the user's back
+    QVERIFY(!QFile::exists(registry)); // no empty registry made behind the user's back
 }
 
 void TestPlugins::dbfreshHasNoAction()

@@ -104,7 +104,8 @@ void TestQueries::namesSelectTheirOwnRows()
     for (const char *table : {"giochi", "emulatori"}) {
         QVERIFY(query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)));
         for (const QString &value : {name, decoy}) {
-            QVERIFY(query.prepare(QStringLiteral("INSERT INTO ") + QLatin1String(table) + QStringLiteral(" VALUES (?)")));
+            QVERIFY(query.prepare(QStringLiteral("INSERT INTO ") + QLatin1String(table)
+                                  + QStringLiteral(" VALUES (?)")));
             query.addBindValue(value);
             QVERIFY(query.exec());
         }
@@ -127,15 +128,16 @@ void TestQueries::setsBelongToTheExactEmulator_data()
     QTest::addColumn<QStringList>("emulators");
     QTest::addColumn<QStringList>("setOwners"); // the emulator name stored with each set
     QTest::addColumn<QString>("emulator");
-    QTest::addColumn<QStringList>("listed");    // the owners of the sets listed, in order
+    QTest::addColumn<QStringList>("listed"); // the owners of the sets listed, in order
     const QStringList both = {QStringLiteral("GAMBATTE"), QStringLiteral("Gambatte")};
     QTest::newRow("each its own") << both << both << QStringLiteral("Gambatte") << QStringList{both.at(1)};
     QTest::newRow("each its own, upper") << both << both << both.at(0) << QStringList{both.at(0)};
     QTest::newRow("other case, no exact emulator")
         << QStringList{both.at(1)} << QStringList{both.at(0), both.at(1)} << both.at(1) << both;
-    QTest::newRow("a third case belongs to both")
-        << both << QStringList{QStringLiteral("gambatte")} << both.at(0) << QStringList{QStringLiteral("gambatte")};
-    QTest::newRow("another emulator") << both << QStringList{QStringLiteral("Mednafen")} << both.at(1) << QStringList();
+    QTest::newRow("a third case belongs to both") << both << QStringList{QStringLiteral("gambatte")} << both.at(0)
+                                                  << QStringList{QStringLiteral("gambatte")};
+    QTest::newRow("another emulator") << both << QStringList{QStringLiteral("Mednafen")} << both.at(1)
+                                      << QStringList();
 }
 
 void TestQueries::setsBelongToTheExactEmulator()
@@ -157,7 +159,8 @@ void TestQueries::setsBelongToTheExactEmulator()
         query.addBindValue(owner);
         QVERIFY(query.exec());
     }
-    QVERIFY2(query.exec(Queries::setsOf(emulator) + QStringLiteral(" ORDER BY rowid")), qPrintable(query.lastError().text()));
+    QVERIFY2(query.exec(Queries::setsOf(emulator) + QStringLiteral(" ORDER BY rowid")),
+             qPrintable(query.lastError().text()));
     QStringList found;
     while (query.next())
         found.append(query.value(0).toString());

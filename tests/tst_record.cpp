@@ -19,8 +19,8 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QImage>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -48,7 +48,7 @@ bool addEmulators(TestInstall &install, const QString &database = gameboy)
 // Shows a game as a selection in the game list does.
 void showGame(FrmMain *main, const QString &name)
 {
-    if (main->DatGames.databaseName().isEmpty()) {   // no list fill has bound it yet
+    if (main->DatGames.databaseName().isEmpty()) { // no list fill has bound it yet
         main->DatGames.setDatabaseName(Globale::state().ConsoleDb);
         main->DatGames.setRecordSource(allGames);
     }
@@ -65,10 +65,7 @@ void replaceText(QWidget *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
-void typeInto(QComboBox *combo, const QString &text)
-{
-    replaceText(combo->lineEdit(), text);
-}
+void typeInto(QComboBox *combo, const QString &text) { replaceText(combo->lineEdit(), text); }
 
 void clickFile(FrmBrowser *chooser, const QString &name)
 {
@@ -210,7 +207,7 @@ void TestRecord::unknownGameKeepsTheRowTheSourceStandsOn()
     QVERIFY(main);
     showGame(main, QStringLiteral("Beta"));
     showGame(main, QStringLiteral("Not In The Table"));
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Alpha"));   // the first row of the query
+    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Alpha")); // the first row of the query
     QCOMPARE(main->ui.TxtRating->currentText(), QStringLiteral("4"));
     QVERIFY(main->ui.Text7->toPlainText().isEmpty());
 }
@@ -220,11 +217,22 @@ void TestRecord::saveModifyStoresEveryBoundControl()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addEmulators(install));
-    QVERIFY(install.addGame(QStringLiteral("Old Name"),
-                    {{"Anno", "1985"}, {"Genre", "Action"}, {"Language", "English"}, {"Producer", "Bitforge"},
-                     {"Rating", 2}, {"EmuName", "Alpha Emu"}, {"Screen", "old.gif"}, {"Link", "old.gb"},
-                     {"Playable", 0}, {"Favorites", 1}, {"Colour", 0}, {"Sound", 1}, {"Times", 7},
-                     {"Data", "01/02/2004"}, {"DataAdd", "03/04/2003"}, {"Notes", "old notes"}}));
+    QVERIFY(install.addGame(QStringLiteral("Old Name"), {{"Anno", "1985"},
+                                                         {"Genre", "Action"},
+                                                         {"Language", "English"},
+                                                         {"Producer", "Bitforge"},
+                                                         {"Rating", 2},
+                                                         {"EmuName", "Alpha Emu"},
+                                                         {"Screen", "old.gif"},
+                                                         {"Link", "old.gb"},
+                                                         {"Playable", 0},
+                                                         {"Favorites", 1},
+                                                         {"Colour", 0},
+                                                         {"Sound", 1},
+                                                         {"Times", 7},
+                                                         {"Data", "01/02/2004"},
+                                                         {"DataAdd", "03/04/2003"},
+                                                         {"Notes", "old notes"}}));
     QVERIFY(makeFile(install.path(QStringLiteral("console/gameboy/games/other.gb"))));
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
@@ -240,11 +248,11 @@ void TestRecord::saveModifyStoresEveryBoundControl()
     typeInto(main->ui.CmbEmulatore, QStringLiteral("Beta Emu"));
     for (QCheckBox *check : {main->ui.ChkPlayable, main->ui.ChkFavorite, main->ui.ChkColour, main->ui.ChkSound})
         QTest::mouseClick(check, Qt::LeftButton);
-    QTest::mouseClick(main->ui.Command10, Qt::LeftButton);   // Reset
+    QTest::mouseClick(main->ui.Command10, Qt::LeftButton); // Reset
     QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
     QVERIFY(main->chooser());
     clickFile(main->chooser(), QStringLiteral("other.gb"));
-    main->ui.Label19->setText(QStringLiteral("new.gif"));      // the screenshot chooser's result
+    main->ui.Label19->setText(QStringLiteral("new.gif")); // the screenshot chooser's result
     main->ui.TxtLastPlay->setText(QStringLiteral("05/06/2007"));
     main->ui.Label15->setText(QStringLiteral("08/09/2006"));
     replaceText(main->ui.TxtGameHelp, QStringLiteral("new notes"));
@@ -252,15 +260,28 @@ void TestRecord::saveModifyStoresEveryBoundControl()
 
     QVERIFY(m_dialogs.shown.isEmpty());
     const QList<std::pair<const char *, QVariant>> expected = {
-        {"Gioco", "New Name"}, {"Anno", "1990"},         {"Genre", "Puzzle"},    {"Language", "French"},
-        {"Producer", "Neon Owl"}, {"Rating", 4},         {"EmuName", "Beta Emu"}, {"Screen", "new.gif"},
-        {"Link", "other.gb"},   {"Playable", 1},        {"Favorites", 0},       {"Colour", 1},
-        {"Sound", 0},           {"Times", 0},           {"Data", "05/06/2007"}, {"DataAdd", "08/09/2006"},
+        {"Gioco", "New Name"},
+        {"Anno", "1990"},
+        {"Genre", "Puzzle"},
+        {"Language", "French"},
+        {"Producer", "Neon Owl"},
+        {"Rating", 4},
+        {"EmuName", "Beta Emu"},
+        {"Screen", "new.gif"},
+        {"Link", "other.gb"},
+        {"Playable", 1},
+        {"Favorites", 0},
+        {"Colour", 1},
+        {"Sound", 0},
+        {"Times", 0},
+        {"Data", "05/06/2007"},
+        {"DataAdd", "08/09/2006"},
         {"Notes", "new notes"},
     };
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM giochi")).toInt(), 1);
     for (const auto &[column, value] : expected) {
-        const QVariant stored = install.scalar(gameboy, QStringLiteral("SELECT %1 FROM giochi").arg(QLatin1String(column)));
+        const QVariant stored = install.scalar(gameboy,
+                                               QStringLiteral("SELECT %1 FROM giochi").arg(QLatin1String(column)));
         QVERIFY2(stored.toString() == value.toString(),
                  qPrintable(QStringLiteral("%1 = %2").arg(QLatin1String(column), stored.toString())));
     }
@@ -273,8 +294,9 @@ void TestRecord::deleteGameAsksFirst_data()
     QTest::addColumn<bool>("answer");
     QTest::addColumn<QString>("deleted");
     QTest::addColumn<QStringList>("left");
-    QTest::addColumn<QString>("shown");   // selected and shown afterwards
-    const QString alpha = QStringLiteral("Alpha"), beta = QStringLiteral("Beta's"), gamma = QStringLiteral("Gamma");
+    QTest::addColumn<QString>("shown"); // selected and shown afterwards
+    const QString alpha = QStringLiteral("Alpha"), beta = QStringLiteral("Beta's"),
+                  gamma = QStringLiteral("Gamma");
     QTest::newRow("Cancel") << false << beta << QStringList{alpha, beta, gamma} << beta;
     QTest::newRow("OK, the next takes its place") << true << beta << QStringList{alpha, gamma} << gamma;
     QTest::newRow("OK on the last, the one before") << true << gamma << QStringList{alpha, beta} << beta;
@@ -318,9 +340,11 @@ void TestRecord::addRomStoresAGameNamedAfterItsFile()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addEmulators(install));
-    QVERIFY(install.addGame(QStringLiteral("Existing"),
-                    {{"EmuName", "Beta Emu"}, {"Link", "existing.gb"}, {"Rating", 5}, {"Playable", 0},
-                     {"Screen", "existing.gif"}}));
+    QVERIFY(install.addGame(QStringLiteral("Existing"), {{"EmuName", "Beta Emu"},
+                                                         {"Link", "existing.gb"},
+                                                         {"Rating", 5},
+                                                         {"Playable", 0},
+                                                         {"Screen", "existing.gif"}}));
     QVERIFY(makeFile(install.path(QStringLiteral("console/gameboy/games/New Hero.gb"))));
     QImage screenshot(7, 5, QImage::Format_RGB32);
     screenshot.fill(Qt::red);
@@ -364,9 +388,11 @@ void TestRecord::addRomStoresAGameNamedAfterItsFile()
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM giochi")).toInt(), 2);
     const QString row = QStringLiteral(" FROM giochi WHERE Gioco = 'New Hero.gb'");
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Link") + row).toString(), QStringLiteral("New Hero.gb"));
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Link") + row).toString(),
+             QStringLiteral("New Hero.gb"));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT DataAdd") + row).toString(), added);
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT EmuName") + row).toString(), QStringLiteral("Alpha Emu"));
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT EmuName") + row).toString(),
+             QStringLiteral("Alpha Emu"));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Times") + row), QVariant(qlonglong(0)));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Rating") + row), QVariant(qlonglong(0)));
     // The list is filled again and the new game is selected and shown.
@@ -424,7 +450,7 @@ void TestRecord::addNewProducer_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("added");
-    QTest::addColumn<QString>("chosen");   // shown afterwards, and stored with the game
+    QTest::addColumn<QString>("chosen"); // shown afterwards, and stored with the game
     QTest::newRow("sorts first") << QStringLiteral("Aardvark Games") << true << QStringLiteral("Aardvark Games");
     QTest::newRow("already listed") << QStringLiteral("Neon Owl") << false << QStringLiteral("Neon Owl");
     QTest::newRow("listed in another case") << QStringLiteral("nEON oWL") << false << QStringLiteral("Neon Owl");
@@ -439,7 +465,8 @@ void TestRecord::addNewProducer()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(install.addGame(QStringLiteral("Shown Game"), {{"Producer", "Bitforge"}}));
-    const int before = install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt();
+    const int before =
+        install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt();
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Shown Game"));
@@ -448,22 +475,24 @@ void TestRecord::addNewProducer()
 
     QVERIFY(m_dialogs.shown.isEmpty());
     const int after = before + (added ? 1 : 0);
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(), after);
+    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(),
+             after);
     QComboBox *list = main->ui.CmbProducer;
     QCOMPARE(list->count(), after);
     QStringList entries;
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->itemText(i));
     QStringList sorted = entries;
-    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     QCOMPARE(entries, sorted);
-    const auto sameName = [&typed](const QString &entry) { return entry.compare(typed, Qt::CaseInsensitive) == 0; };
+    const auto sameName = [&typed](const QString &entry) {
+        return entry.compare(typed, Qt::CaseInsensitive) == 0;
+    };
     QCOMPARE(int(std::count_if(entries.cbegin(), entries.cend(), sameName)), typed.trimmed().isEmpty() ? 0 : 1);
     QCOMPARE(list->currentText(), chosen);
 
-    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);   // the game's producer goes with the record
+    QTest::mouseClick(main->ui.Command8, Qt::LeftButton); // the game's producer goes with the record
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Producer FROM giochi")).toString(), chosen);
 }
 
@@ -491,11 +520,13 @@ void TestRecord::specialNamesAreShownAndStored()
     QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
 
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi WHERE Gioco <> 'Aaa Other'")).toString(),
-             QStringLiteral("after"));
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'Aaa Other'")).toString(),
-             QStringLiteral("other"));
-    QCOMPARE(main->ui.LabGame->text(), name);   // shown again after the refill
+    QCOMPARE(
+        install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi WHERE Gioco <> 'Aaa Other'")).toString(),
+        QStringLiteral("after"));
+    QCOMPARE(
+        install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'Aaa Other'")).toString(),
+        QStringLiteral("other"));
+    QCOMPARE(main->ui.LabGame->text(), name); // shown again after the refill
 }
 
 void TestRecord::twoGamesOfOneNameShowTheFirst()
@@ -562,8 +593,10 @@ void TestRecord::refusedSaveKeepsWhatWasTyped()
     QCOMPARE(main->ui.TxtGameHelp->toPlainText(), QStringLiteral("typed notes"));
 
     lock.release();
-    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi")), QVariantList{QStringLiteral("Kept")});
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi")).toString(), QStringLiteral("stored"));
+    QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi")),
+             QVariantList{QStringLiteral("Kept")});
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi")).toString(),
+             QStringLiteral("stored"));
 
     // Once the cause is gone, the same save stores what was typed.
     if (cause == QLatin1String("refused"))
@@ -571,8 +604,10 @@ void TestRecord::refusedSaveKeepsWhatWasTyped()
     m_dialogs.shown.clear();
     QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi")).toString(), QStringLiteral("typed notes"));
-    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Gioco FROM giochi")).toString(), QStringLiteral("Typed Name"));
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi")).toString(),
+             QStringLiteral("typed notes"));
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Gioco FROM giochi")).toString(),
+             QStringLiteral("Typed Name"));
 }
 
 void TestRecord::refusedDeleteOrProducerIsReported_data()
@@ -594,9 +629,11 @@ void TestRecord::refusedDeleteOrProducerIsReported()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(install.addGame(QStringLiteral("Kept")));
-    QVERIFY(install.exec(file, QStringLiteral("CREATE TRIGGER refuse %1 BEGIN SELECT RAISE(ABORT, 'refused by a rule'); END")
+    QVERIFY(install.exec(file, QStringLiteral(
+                                   "CREATE TRIGGER refuse %1 BEGIN SELECT RAISE(ABORT, 'refused by a rule'); END")
                                    .arg(trigger)));
-    const int producers = install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt();
+    const int producers =
+        install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt();
     FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     showGame(main, QStringLiteral("Kept"));
@@ -609,7 +646,8 @@ void TestRecord::refusedDeleteOrProducerIsReported()
     QVERIFY2(m_dialogs.shown.constLast().text.contains(QStringLiteral("refused by a rule")),
              qPrintable(m_dialogs.shown.constLast().text));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM giochi")).toInt(), 1);
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(), producers);
+    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT count(*) FROM publisher")).toInt(),
+             producers);
     QCOMPARE(main->ui.CmbProducer->currentText(), QStringLiteral("Typed Soft"));
 }
 
@@ -623,11 +661,12 @@ void TestRecord::displayErrorGoesToPanelAndLog()
     QVERIFY(main);
     showGame(main, QStringLiteral("Starred"));
     QVERIFY(!main->ui.ImgFavorites2->isHidden());
-    QVERIFY(install.exec(gameboy, QStringLiteral("ALTER TABLE giochi RENAME TO giochi_old")));   // behind its back
+    QVERIFY(install.exec(gameboy, QStringLiteral("ALTER TABLE giochi RENAME TO giochi_old"))); // behind its back
     showGame(main, QStringLiteral("Starred"));
 
     const QString error = main->ui.Text7->toPlainText();
-    QVERIFY2(error.contains(QStringLiteral("gameboy.mdb")) && error.contains(QStringLiteral("giochi")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("gameboy.mdb")) && error.contains(QStringLiteral("giochi")),
+             qPrintable(error));
     QCOMPARE(main->findChild<QLabel *>(QStringLiteral("Panel6"))->text(), error);
     QVERIFY(main->ui.ImgFavorites2->isHidden());
     QVERIFY(main->findChild<QWidget *>(QStringLiteral("Line2"))->isHidden());

@@ -32,10 +32,7 @@ bool makeFile(const QString &path)
     return file.open(QIODevice::WriteOnly);
 }
 
-QString gamesDir(const TestInstall &install)
-{
-    return install.path(QStringLiteral("console/gameboy/games"));
-}
+QString gamesDir(const TestInstall &install) { return install.path(QStringLiteral("console/gameboy/games")); }
 
 bool addEmulators(TestInstall &install)
 {
@@ -110,10 +107,11 @@ FrmMain *TestScanRoms::start()
 void TestScanRoms::addsEveryNewFileOnce()
 {
     QVERIFY(m_install->exec(
-        gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link, Language) VALUES ('Tetris', 'tetris.gb', 'English')")));
+        gameboy,
+        QStringLiteral("INSERT INTO giochi (Gioco, Link, Language) VALUES ('Tetris', 'tetris.gb', 'English')")));
     const QString dir = gamesDir(*m_install);
     const QStringList files = {
-        QStringLiteral("Tetris.GB"),   // linked already, in other letters
+        QStringLiteral("Tetris.GB"), // linked already, in other letters
         QStringLiteral(".hidden.gb"),
         QStringLiteral("Mario's \"Quest\" (v1).gb"),
         QString::fromUtf8("Pok\u00e9mon \u00dcn\u00efcode.gbc"),
@@ -122,12 +120,13 @@ void TestScanRoms::addsEveryNewFileOnce()
         QStringLiteral("archive.tar.gz"),
         QStringLiteral("NOEXT"),
         QStringLiteral("zelda.gb"),
-        QStringLiteral("ZELDA.gb"),    // the same file name but for case: taken once
+        QStringLiteral("ZELDA.gb"), // the same file name but for case: taken once
     };
     for (const QString &file : files)
         QVERIFY2(makeFile(QDir(dir).filePath(file)), qPrintable(file));
     QVERIFY(QDir(dir).mkdir(QStringLiteral("folder.gb")));
-    QVERIFY(QFile::link(QDir(dir).filePath(QStringLiteral("nowhere")), QDir(dir).filePath(QStringLiteral("broken.gb"))));
+    QVERIFY(QFile::link(QDir(dir).filePath(QStringLiteral("nowhere")),
+                        QDir(dir).filePath(QStringLiteral("broken.gb"))));
     FrmMain *main = start();
     QVERIFY(main);
 
@@ -139,12 +138,17 @@ void TestScanRoms::addsEveryNewFileOnce()
 
     // Stored in the list's order, each named after its file without the last extension.
     const QStringList names = {
-        QStringLiteral("  blank  name "), QStringLiteral("archive.tar"), QStringLiteral("Mario's \"Quest\" (v1)"),
-        QStringLiteral("NOEXT"), QString::fromUtf8("Pok\u00e9mon \u00dcn\u00efcode"), QStringLiteral("ZELDA"),
+        QStringLiteral("  blank  name "),
+        QStringLiteral("archive.tar"),
+        QStringLiteral("Mario's \"Quest\" (v1)"),
+        QStringLiteral("NOEXT"),
+        QString::fromUtf8("Pok\u00e9mon \u00dcn\u00efcode"),
+        QStringLiteral("ZELDA"),
         QString::fromUtf8("\u30dd\u30b1\u30e2\u30f3 \u91d1"),
     };
     QCOMPARE(storedNames(*m_install), QStringList{QStringLiteral("Tetris")} + names);
-    const QVariantList links = m_install->column(gameboy, QStringLiteral("SELECT Link FROM giochi WHERE rowid > 1"));
+    const QVariantList links = m_install->column(gameboy,
+                                                 QStringLiteral("SELECT Link FROM giochi WHERE rowid > 1"));
     QCOMPARE(links.size(), names.size());
     QCOMPARE(links[2].toString(), QStringLiteral("Mario's \"Quest\" (v1).gb"));
     QCOMPARE(links[5].toString(), QStringLiteral("ZELDA.gb"));
@@ -162,7 +166,8 @@ void TestScanRoms::addsEveryNewFileOnce()
     QAbstractItemView *icons = main->ui.LstGames->view();
     const int room = 32 + icons->fontMetrics().height();
     for (int row = 0; row < 8; ++row)
-        QVERIFY2(icons->visualRect(icons->model()->index(row, 0)).height() >= room, qPrintable(QString::number(row)));
+        QVERIFY2(icons->visualRect(icons->model()->index(row, 0)).height() >= room,
+                 qPrintable(QString::number(row)));
 
     // A second scan finds nothing new.
     QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
@@ -178,7 +183,7 @@ void TestScanRoms::addsNothing_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<int>("messages");
     QTest::addColumn<Dialogs::Icon>("icon");
-    QTest::addColumn<QString>("text");   // what the last message says, in part
+    QTest::addColumn<QString>("text"); // what the last message says, in part
     QTest::newRow("answered Cancel") << "cancel" << 1 << Dialogs::Icon::Question << "Add 3 new roms";
     QTest::newRow("empty folder") << "empty" << 1 << Dialogs::Icon::Information << "No new roms";
     QTest::newRow("no folder") << "no folder" << 1 << Dialogs::Icon::Warning << "cannot be read";
@@ -235,12 +240,12 @@ void TestScanRoms::storesWhatAddRomStores()
     QVERIFY(makeFile(QDir(gamesDir(*m_install)).filePath(QStringLiteral("scanned.gb"))));
     QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
     QCOMPARE(gameRows(*m_install), 2);
-    const QStringList columns = {"Anno",  "Screen", "Times",    "Genre", "Producer", "Rating", "Colour",
-                                 "Language", "Sound", "Data",  "DataAdd", "Notes",    "Playable", "EmuName",
-                                 "Players", "Region", "Serial", "Favorites"};
+    const QStringList columns = {"Anno",     "Screen",   "Times",   "Genre",  "Producer", "Rating",
+                                 "Colour",   "Language", "Sound",   "Data",   "DataAdd",  "Notes",
+                                 "Playable", "EmuName",  "Players", "Region", "Serial",   "Favorites"};
     for (const QString &column : columns) {
-        const QVariantList values =
-            m_install->column(gameboy, QStringLiteral("SELECT typeof(%1) || ':' || ifnull(%1, '') FROM giochi").arg(column));
+        const QVariantList values = m_install->column(
+            gameboy, QStringLiteral("SELECT typeof(%1) || ':' || ifnull(%1, '') FROM giochi").arg(column));
         QCOMPARE(values.size(), 2);
         QVERIFY2(values[0] == values[1], qPrintable(column + QLatin1String(": ") + values[0].toString()
                                                     + QLatin1String(" / ") + values[1].toString()));

@@ -32,9 +32,14 @@ struct Game {
 // Names with accents composed and decomposed, full-width letters, Japanese, and a
 // "tar" that is not a "star".
 const Game games[] = {
-    {"Star League", true, true},       {"St\u00e1r Fox", false, true},   {"STARDUST", true, false},
-    {"Mars Tar", true, true},          {"\uff33\uff54\uff41\uff52 Wars", false, false},
-    {"Caf\u00e9 Noir", false, true},   {"Cafe\u0301 Blanc", true, false}, {"\u30dd\u30b1\u30e2\u30f3", false, true},
+    {"Star League", true, true},
+    {"St\u00e1r Fox", false, true},
+    {"STARDUST", true, false},
+    {"Mars Tar", true, true},
+    {"\uff33\uff54\uff41\uff52 Wars", false, false},
+    {"Caf\u00e9 Noir", false, true},
+    {"Cafe\u0301 Blanc", true, false},
+    {"\u30dd\u30b1\u30e2\u30f3", false, true},
     {"\u30dd\u30b1\u30e2\u30f3 \u91d1", true, true},
 };
 constexpr int gameCount = int(std::size(games));
@@ -50,10 +55,7 @@ bool addGames(TestInstall &install)
     return true;
 }
 
-QString searchCount(FrmMain *main)
-{
-    return main->ui.LabSearchCount->text();
-}
+QString searchCount(FrmMain *main) { return main->ui.LabSearchCount->text(); }
 
 // The listed games that are among names, in the list's order.
 QStringList listedAmong(const QStringList &listed, const QStringList &names)
@@ -79,10 +81,7 @@ void switchTo(FrmMain *main, const QString &key)
     }
 }
 
-QString selectedName(FrmMain *main)
-{
-    return main->ui.LstGames->selectedIndex().data().toString();
-}
+QString selectedName(FrmMain *main) { return main->ui.LstGames->selectedIndex().data().toString(); }
 
 } // namespace
 
@@ -129,16 +128,23 @@ void TestSearch::matchesWithoutCaseOrAccents_data()
     const QStringList stars = {"Star League", QString::fromUtf8("St\u00e1r Fox"), "STARDUST",
                                QString::fromUtf8("\uff33\uff54\uff41\uff52 Wars")};
     const QStringList cafes = {QString::fromUtf8("Caf\u00e9 Noir"), QString::fromUtf8("Cafe\u0301 Blanc")};
-    QTest::newRow("plain") << "OptAll" << "star" << stars;
+    QTest::newRow("plain") << "OptAll"
+                           << "star" << stars;
     QTest::newRow("capitals and accent") << "OptAll" << QString::fromUtf8("ST\u00c1R") << stars;
     QTest::newRow("accent composed or not") << "OptAll" << QString::fromUtf8("caf\u00e9") << cafes;
-    QTest::newRow("blank inside") << "OptAll" << " tar" << QStringList{"Mars Tar"};
-    QTest::newRow("Japanese") << "OptAll" << QString::fromUtf8("\u30b1\u30e2") << QStringList{
-        QString::fromUtf8("\u30dd\u30b1\u30e2\u30f3"), QString::fromUtf8("\u30dd\u30b1\u30e2\u30f3 \u91d1")};
-    QTest::newRow("with Favourites") << "OptFavorite" << "star" << QStringList{"Star League", "STARDUST"};
-    QTest::newRow("with Playable") << "OptPlayable" << "caf" << QStringList{cafes[0]};
-    QTest::newRow("with Not Work") << "OptNotPlay" << "STAR" << QStringList{"STARDUST", stars[3]};
-    QTest::newRow("nothing") << "OptAll" << "zzz" << QStringList();
+    QTest::newRow("blank inside") << "OptAll"
+                                  << " tar" << QStringList{"Mars Tar"};
+    QTest::newRow("Japanese") << "OptAll" << QString::fromUtf8("\u30b1\u30e2")
+                              << QStringList{QString::fromUtf8("\u30dd\u30b1\u30e2\u30f3"),
+                                             QString::fromUtf8("\u30dd\u30b1\u30e2\u30f3 \u91d1")};
+    QTest::newRow("with Favourites") << "OptFavorite"
+                                     << "star" << QStringList{"Star League", "STARDUST"};
+    QTest::newRow("with Playable") << "OptPlayable"
+                                   << "caf" << QStringList{cafes[0]};
+    QTest::newRow("with Not Work") << "OptNotPlay"
+                                   << "STAR" << QStringList{"STARDUST", stars[3]};
+    QTest::newRow("nothing") << "OptAll"
+                             << "zzz" << QStringList();
 }
 
 void TestSearch::matchesWithoutCaseOrAccents()
@@ -151,9 +157,9 @@ void TestSearch::matchesWithoutCaseOrAccents()
     const QString allGamesPanel = m_main->ui.StatusBar1->text(2);
 
     typeText(m_main->ui.TxtSearch, search);
-    QCOMPARE(listedGames(m_main), listedAmong(whole, names));   // the list's order is kept
+    QCOMPARE(listedGames(m_main), listedAmong(whole, names)); // the list's order is kept
     QCOMPARE(searchCount(m_main), QStringLiteral("%1 of %2").arg(names.size()).arg(whole.size()));
-    QCOMPARE(m_main->ui.StatusBar1->text(2), allGamesPanel);   // the counts stay the filter's
+    QCOMPARE(m_main->ui.StatusBar1->text(2), allGamesPanel); // the counts stay the filter's
 
     m_main->ui.TxtSearch->clear();
     QCOMPARE(listedGames(m_main), whole);
@@ -190,9 +196,9 @@ void TestSearch::shownGameStaysShown()
     clickGame(m_main, int(listedGames(m_main).indexOf(mars)));
     QCOMPARE(m_main->ui.LabGame->text(), mars);
 
-    typeText(m_main->ui.TxtSearch, QStringLiteral("ta"));   // still matches: still selected
+    typeText(m_main->ui.TxtSearch, QStringLiteral("ta")); // still matches: still selected
     QCOMPARE(selectedName(m_main), mars);
-    typeText(m_main->ui.TxtSearch, QStringLiteral("r l"));   // "tar l": no longer listed
+    typeText(m_main->ui.TxtSearch, QStringLiteral("r l")); // "tar l": no longer listed
     QCOMPARE(listedGames(m_main), QStringList{"Star League"});
     QVERIFY(!m_main->ui.LstGames->selectedIndex().isValid());
     QCOMPARE(m_main->ui.LabGame->text(), mars);

@@ -155,21 +155,24 @@ void TestSnapshots::clickFile(const QString &name)
 void TestSnapshots::display_data()
 {
     QTest::addColumn<QVariant>("screen");
-    QTest::addColumn<QStringList>("files");   // "name=colour"
-    QTest::addColumn<QString>("snap1");       // also what ImgSnap3 shows
+    QTest::addColumn<QStringList>("files"); // "name=colour"
+    QTest::addColumn<QString>("snap1");     // also what ImgSnap3 shows
     QTest::addColumn<QString>("snap2");
     QTest::addColumn<bool>("right");
 
     const QVariant null;
-    QTest::newRow("empty Screen") << null << QStringList{"_1.gif=one"} << "none" << "none" << false;
-    QTest::newRow("first missing, no number 1") << QVariant("mario.gif") << QStringList() << "none" << "none"
-                                                << false;
+    QTest::newRow("empty Screen") << null << QStringList{"_1.gif=one"} << "none"
+                                  << "none" << false;
+    QTest::newRow("first missing, no number 1") << QVariant("mario.gif") << QStringList() << "none"
+                                                << "none" << false;
     QTest::newRow("first missing, number 1 present")
-        << QVariant("mario.gif") << QStringList{"mario_1.gif=one"} << "none" << "one" << true;
+        << QVariant("mario.gif") << QStringList{"mario_1.gif=one"} << "none"
+        << "one" << true;
     QTest::newRow("only the first") << QVariant("mario.gif") << QStringList{"mario.gif=first"} << "first"
                                     << "none" << false;
     QTest::newRow("first and 1") << QVariant("mario.gif") << QStringList{"mario.gif=first", "mario_1.gif=one"}
-                                 << "first" << "one" << true;
+                                 << "first"
+                                 << "one" << true;
     QTest::newRow("names in another case")
         << QVariant("Mario.GIF") << QStringList{"mario.gif=first", "MARIO_1.gif=one"} << "first"
         << "one" << true;
@@ -223,9 +226,8 @@ void TestSnapshots::browsingStopsAtBothEnds()
         bool left, right;
     };
     const Step steps[] = {
-        {ui.CmdRight, "one", true, true},  {ui.CmdRight, "two", true, false},
-        {ui.CmdLeft, "one", true, true},   {ui.CmdLeft, "first", false, true},
-        {ui.CmdRight, "one", true, true},
+        {ui.CmdRight, "one", true, true},   {ui.CmdRight, "two", true, false}, {ui.CmdLeft, "one", true, true},
+        {ui.CmdLeft, "first", false, true}, {ui.CmdRight, "one", true, true},
     };
     for (const Step &step : steps) {
         click(step.button);
@@ -294,7 +296,7 @@ void TestSnapshots::unreadableScreenshotWhileBrowsingShowsTheRecordAgain()
     QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("first"));
     QVERIFY(!m_main->ui.CmdLeft->isEnabled());
     QVERIFY(m_main->ui.CmdRight->isEnabled());
-    click(m_main->ui.CmdRight);   // numbering starts again from the first screenshot
+    click(m_main->ui.CmdRight); // numbering starts again from the first screenshot
     QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("one"));
     QVERIFY(m_dialogs.shown.isEmpty());
 }
@@ -332,10 +334,12 @@ void TestSnapshots::screenFileChooser()
 
 void TestSnapshots::conversionThroughTheChooser_data()
 {
-    QTest::addColumn<QString>("console");   // text of status panel 1
+    QTest::addColumn<QString>("console"); // text of status panel 1
     QTest::addColumn<QString>("moved");
-    QTest::newRow("before any switch") << "Console" << "zelda_1.png";
-    QTest::newRow("gameboy") << "Gameboy" << "zelda._1.png";
+    QTest::newRow("before any switch") << "Console"
+                                       << "zelda_1.png";
+    QTest::newRow("gameboy") << "Gameboy"
+                             << "zelda._1.png";
 }
 
 void TestSnapshots::conversionThroughTheChooser()
@@ -366,28 +370,26 @@ void TestSnapshots::conversionThroughTheChooser()
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].program,
              Paths::join(m_install->root(), SnapshotConversion::converterRelativePath()));
-    QCOMPARE(
-        m_launcher.started[0].arguments,
-        QStringList({stem + QStringLiteral(".png"), QStringLiteral("/c=") + stem + QStringLiteral(".gif")}));
+    QCOMPARE(m_launcher.started[0].arguments,
+             QStringList({stem + QStringLiteral(".png"), QStringLiteral("/c=") + stem + QStringLiteral(".gif")}));
     QVERIFY(QFile::exists(screenDir() + moved));
     QVERIFY(!QFile::exists(pictures + QStringLiteral("/shot.png")));
     QCOMPARE(m_main->ui.Label19->text(), moved.section(QLatin1Char('_'), 0, 0) + QStringLiteral(".gif"));
     // Nothing is shown afresh until the record is shown again.
     QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("first"));
-    QCOMPARE(m_main->ui.StatusBar1->text(6), panel6);   // no error recorded
+    QCOMPARE(m_main->ui.StatusBar1->text(6), panel6); // no error recorded
 }
 
 void TestSnapshots::conversionFailuresGoToTheErrorLine_data()
 {
     QTest::addColumn<QVariant>("rom");
-    QTest::addColumn<QString>("taken");       // a file already in the screenshot directory
-    QTest::addColumn<bool>("starts");         // what the launcher answers
+    QTest::addColumn<QString>("taken"); // a file already in the screenshot directory
+    QTest::addColumn<bool>("starts");   // what the launcher answers
     QTest::addColumn<bool>("sourceStays");
-    QTest::addColumn<QString>("named");       // what the error line names
+    QTest::addColumn<QString>("named"); // what the error line names
     QTest::newRow("no rom") << QVariant() << QString() << true << true << "rom";
     QTest::newRow("target name taken") << QVariant("zelda.smc") << "zelda.png" << true << true << "zelda.png";
-    QTest::newRow("converter cannot start") << QVariant("zelda.smc") << QString() << false << false
-                                            << "I_View32";
+    QTest::newRow("converter cannot start") << QVariant("zelda.smc") << QString() << false << false << "I_View32";
 }
 
 void TestSnapshots::conversionFailuresGoToTheErrorLine()
@@ -440,7 +442,7 @@ void TestSnapshots::endToEndWithTheConverter()
     QImageReader reader(gif);
     QCOMPARE(reader.format(), QByteArray("gif"));
     QCOMPARE(reader.read().size(), QSize(64, 48));
-    QVERIFY(QFile::exists(screenDir() + QStringLiteral("pacman.png")));   // the moved source
+    QVERIFY(QFile::exists(screenDir() + QStringLiteral("pacman.png"))); // the moved source
 
     showGame(QStringLiteral("Pac Man"));
     QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("two"));

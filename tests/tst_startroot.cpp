@@ -77,16 +77,16 @@ void TestStartRoot::options_data()
     QTest::newRow("root=") << QStringList{"--root=HERE", "--check-start"} << Action::Start << true << true << "^$";
     QTest::newRow("help") << QStringList{"--help"} << Action::Print << false << false
                           << "^Usage: ludora4 \\[options\\]\n(.|\n)*--root <dir>(.|\n)*--version";
-    QTest::newRow("-h wins over a bad root") << QStringList{"-h", "--root", "/no/such/dir"} << Action::Print << false
-                                             << false << "^Usage:";
+    QTest::newRow("-h wins over a bad root")
+        << QStringList{"-h", "--root", "/no/such/dir"} << Action::Print << false << false << "^Usage:";
     QTest::newRow("version") << QStringList{"--version"} << Action::Print << false << false
                              << "^Ludora4 \\d+\\.\\d+\\.\\d+\n$";
     QTest::newRow("missing root") << QStringList{"--root", "/no/such/dir"} << Action::Fail << false << false
                                   << "^ludora4: /no/such/dir: no such directory\nTry 'ludora4 --help'";
     QTest::newRow("root is a file") << QStringList{"--root", "HERE/file"} << Action::Fail << false << false
                                     << "no such directory";
-    QTest::newRow("root without value") << QStringList{"--root"} << Action::Fail << false << false
-                                        << "^ludora4: Missing value after '--root'";
+    QTest::newRow("root without value")
+        << QStringList{"--root"} << Action::Fail << false << false << "^ludora4: Missing value after '--root'";
     QTest::newRow("unknown option") << QStringList{"--sample"} << Action::Fail << false << false
                                     << "^ludora4: Unknown option 'sample'";
     QTest::newRow("stray argument") << QStringList{"HERE"} << Action::Fail << false << false
@@ -140,7 +140,7 @@ void TestStartRoot::choice()
     const DataRoot::Choice choice = DataRoot::choose(explicitRoot ? other.path() : QString(), exe.path());
     const QString user = m_home.filePath(QStringLiteral("data/ludora4"));
     QCOMPARE(DataRoot::userDataDir(), user);
-    QCOMPARE(choice.root, chosen == QLatin1String("EXE") ? exe.path()
+    QCOMPARE(choice.root, chosen == QLatin1String("EXE")    ? exe.path()
                           : chosen == QLatin1String("USER") ? user
                                                             : other.path());
     QCOMPARE(choice.makeWhenMissing, chosen == QLatin1String("USER"));
@@ -160,7 +160,8 @@ void TestStartRoot::firstStartMakesTheUserInstallation()
     QString error;
     QVERIFY2(DataRoot::prepare(choice, &note, &error), qPrintable(error));
     const QDir root(choice.root);
-    QCOMPARE(note, QStringLiteral("A new empty installation was made in ") + QDir::toNativeSeparators(root.path()));
+    QCOMPARE(note,
+             QStringLiteral("A new empty installation was made in ") + QDir::toNativeSeparators(root.path()));
     for (const Consoles::Console &console : Consoles::toolbarOrder())
         QVERIFY2(root.exists(QStringLiteral("database/") + console.databaseFile.toLower()),
                  qPrintable(console.databaseFile));

@@ -110,8 +110,10 @@ void TestStartup::windowPositionSurvivesARestart()
     main->move(137, 91);
     const QPoint moved = main->pos();
     closeFrontEnd();
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinTop FROM config")).toDouble(), moved.y() * 15.0);
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinLeft FROM config")).toDouble(), moved.x() * 15.0);
+    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinTop FROM config")).toDouble(),
+             moved.y() * 15.0);
+    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinLeft FROM config")).toDouble(),
+             moved.x() * 15.0);
 
     main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
@@ -122,7 +124,8 @@ void TestStartup::fixedListsAndLookups()
 {
     TestInstall install;
     QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("INSERT INTO publisher (Publisher) VALUES ('0 First Soft')")));
+    QVERIFY(install.exec(TestInstall::masterDb(),
+                         QStringLiteral("INSERT INTO publisher (Publisher) VALUES ('0 First Soft')")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
@@ -153,7 +156,8 @@ void TestStartup::registryMissingLeavesPanelInDesignState()
     QVERIFY(main);
     QCOMPARE(dialogs.shown.size(), 1);
     QCOMPARE(dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(dialogs.shown[0].text, QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+    QCOMPARE(dialogs.shown[0].text,
+             QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
     for (const char *name : {"Label18", "Label22", "Label24", "Label26", "Label27"})
         QCOMPARE(main->findChild<QLabel *>(QLatin1String(name))->text(), QStringLiteral("Plug In Not Installed"));
     for (const char *name : {"Command3", "Command4", "Command5", "Command6", "Command7"})
@@ -168,8 +172,10 @@ void TestStartup::pluginPathsAreCheckedAtStartup()
     QFile file(tool);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QVERIFY(install.exec(TestInstall::registryDb(), QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'cartload'"), {tool}));
-    QVERIFY(install.exec(TestInstall::registryDb(), QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'unfoldr'"),
+    QVERIFY(install.exec(TestInstall::registryDb(),
+                         QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'cartload'"), {tool}));
+    QVERIFY(install.exec(TestInstall::registryDb(),
+                         QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'unfoldr'"),
                          {install.path(QStringLiteral("deleted-since"))}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
@@ -177,24 +183,26 @@ void TestStartup::pluginPathsAreCheckedAtStartup()
     QVERIFY(main);
     QCOMPARE(main->ui.Label24->text(), tool);
     QVERIFY(main->ui.Command5->isEnabled());
-    QCOMPARE(main->ui.Label18->text(), QStringLiteral("Plug-In Not Installed"));   // deleted file
+    QCOMPARE(main->ui.Label18->text(), QStringLiteral("Plug-In Not Installed")); // deleted file
     QVERIFY(!main->ui.Command3->isEnabled());
-    QCOMPARE(main->ui.Label22->text(), QStringLiteral("Plug-In Not Installed"));   // null path
+    QCOMPARE(main->ui.Label22->text(), QStringLiteral("Plug-In Not Installed")); // null path
     QVERIFY(!main->ui.Command4->isEnabled());
-    QCOMPARE(main->ui.Label26->text(), QStringLiteral("Plug In Not Installed"));   // no record at all
+    QCOMPARE(main->ui.Label26->text(), QStringLiteral("Plug In Not Installed")); // no record at all
 }
 
 void TestStartup::badFilesAreReportedByName_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("content");   // empty: delete the file
-    QTest::addColumn<QString>("sql");          // run on the master database instead
-    QTest::newRow("no configuration record") << QStringLiteral("pack/ludora.mdb") << QByteArray() << QStringLiteral("DELETE FROM config");
-    QTest::newRow("active database missing") << QStringLiteral("database/gameboy.mdb") << QByteArray() << QString();
-    QTest::newRow("active database is text") << QStringLiteral("database/gameboy.mdb")
-                                             << QByteArray("Standard Jet DB - not SQLite\n") << QString();
-    QTest::newRow("master database is text") << QStringLiteral("pack/ludora.mdb")
-                                             << QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) << QString();
+    QTest::addColumn<QByteArray>("content"); // empty: delete the file
+    QTest::addColumn<QString>("sql");        // run on the master database instead
+    QTest::newRow("no configuration record")
+        << QStringLiteral("pack/ludora.mdb") << QByteArray() << QStringLiteral("DELETE FROM config");
+    QTest::newRow("active database missing")
+        << QStringLiteral("database/gameboy.mdb") << QByteArray() << QString();
+    QTest::newRow("active database is text")
+        << QStringLiteral("database/gameboy.mdb") << QByteArray("Standard Jet DB - not SQLite\n") << QString();
+    QTest::newRow("master database is text")
+        << QStringLiteral("pack/ludora.mdb") << QByteArray("\x00\x01\x00\x00Standard Jet DB", 19) << QString();
 }
 
 void TestStartup::badFilesAreReportedByName()
@@ -232,7 +240,8 @@ void TestStartup::consoleWithoutConfigRecordStillListsItsGames()
     TestInstall install;
     QVERIFY(install.isValid());
     QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("DELETE FROM config")));
-    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Tetris')")));
+    QVERIFY(
+        install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Tetris')")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
@@ -256,7 +265,8 @@ void TestStartup::missingConsolePictureIsLogged()
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     QVERIFY(main->ui.ImgConsole->pixmap().isNull());
-    QVERIFY2(main->ui.Text7->toPlainText().contains(QStringLiteral("gameboy.jpg")), qPrintable(main->ui.Text7->toPlainText()));
+    QVERIFY2(main->ui.Text7->toPlainText().contains(QStringLiteral("gameboy.jpg")),
+             qPrintable(main->ui.Text7->toPlainText()));
     QVERIFY(dialogs.shown.isEmpty());
 }
 
@@ -267,7 +277,8 @@ void TestStartup::longTextsNeverWidenTheWindow()
     const QString longName = QStringLiteral("A Very Long Game Name ").repeated(20);
     TestInstall install;
     QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES (?, ?)"),
+    QVERIFY(install.exec(TestInstall::gameboyDb(),
+                         QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES (?, ?)"),
                          {longName, longName + QStringLiteral(".gif")}));
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {longName}));
     ScriptedDialogs dialogs;

@@ -33,9 +33,12 @@ void clickConsole(FrmMain *main, const QString &key)
 bool fillConsole(TestInstall &install, const QString &databaseFile, const QString &tag)
 {
     const QString db = QStringLiteral("database/") + databaseFile;
-    return install.exec(db, QStringLiteral("INSERT INTO giochi (Gioco, Times) VALUES (?, 4)"), {tag + QStringLiteral(" Game")})
-           && install.exec(db, QStringLiteral("INSERT INTO documents (Doc_Name) VALUES (?)"), {tag + QStringLiteral(" Manual")})
-           && install.exec(db, QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES (?)"), {tag + QStringLiteral(" Emu")});
+    return install.exec(db, QStringLiteral("INSERT INTO giochi (Gioco, Times) VALUES (?, 4)"),
+                        {tag + QStringLiteral(" Game")})
+           && install.exec(db, QStringLiteral("INSERT INTO documents (Doc_Name) VALUES (?)"),
+                           {tag + QStringLiteral(" Manual")})
+           && install.exec(db, QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES (?)"),
+                           {tag + QStringLiteral(" Emu")});
 }
 
 } // namespace
@@ -60,16 +63,56 @@ void TestSwitch::switchSetsTheConsole_data()
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("directory");
-    QTest::newRow("gameboy, already active") << "gameboy" << "Gameboy" << "gameboy.mdb" << "gameboy.jpg" << "gameboy";
-    QTest::newRow("nintendo") << "nintendo" << "Nintendo" << "nintendo.mdb" << "nintendo2.jpg" << "nintendo";
-    QTest::newRow("snes") << "snes" << "SuperNintendo" << "snes.mdb" << "snesimage.jpeg" << "snes";
-    QTest::newRow("lynx") << "lynx" << "Atari Lynx" << "lynx.mdb" << "lynx.jpg" << "lynx";
-    QTest::newRow("master") << "master" << "Master System" << "mast.mdb" << "mastersys.jpg" << "mast";
-    QTest::newRow("megadrive") << "megadrive" << "Megadrive" << "mega.mdb" << "megadrive.jpg" << "mega";
-    QTest::newRow("gamegear") << "gamegear" << "GameGear" << "gamegear.mdb" << "gamegear.jpg" << "gamegear";
-    QTest::newRow("msx") << "msx" << "MSX" << "msx.mdb" << "msx.gif" << "msx";
-    QTest::newRow("pcengine") << "pcengine" << "PcEngine" << "pcengine.mdb" << "pcengine.jpg" << "pcengine";
-    QTest::newRow("amiga") << "amiga" << "Amiga" << "amiga.mdb" << "amiga.jpg" << "amiga";
+    QTest::newRow("gameboy, already active") << "gameboy"
+                                             << "Gameboy"
+                                             << "gameboy.mdb"
+                                             << "gameboy.jpg"
+                                             << "gameboy";
+    QTest::newRow("nintendo") << "nintendo"
+                              << "Nintendo"
+                              << "nintendo.mdb"
+                              << "nintendo2.jpg"
+                              << "nintendo";
+    QTest::newRow("snes") << "snes"
+                          << "SuperNintendo"
+                          << "snes.mdb"
+                          << "snesimage.jpeg"
+                          << "snes";
+    QTest::newRow("lynx") << "lynx"
+                          << "Atari Lynx"
+                          << "lynx.mdb"
+                          << "lynx.jpg"
+                          << "lynx";
+    QTest::newRow("master") << "master"
+                            << "Master System"
+                            << "mast.mdb"
+                            << "mastersys.jpg"
+                            << "mast";
+    QTest::newRow("megadrive") << "megadrive"
+                               << "Megadrive"
+                               << "mega.mdb"
+                               << "megadrive.jpg"
+                               << "mega";
+    QTest::newRow("gamegear") << "gamegear"
+                              << "GameGear"
+                              << "gamegear.mdb"
+                              << "gamegear.jpg"
+                              << "gamegear";
+    QTest::newRow("msx") << "msx"
+                         << "MSX"
+                         << "msx.mdb"
+                         << "msx.gif"
+                         << "msx";
+    QTest::newRow("pcengine") << "pcengine"
+                              << "PcEngine"
+                              << "pcengine.mdb"
+                              << "pcengine.jpg"
+                              << "pcengine";
+    QTest::newRow("amiga") << "amiga"
+                           << "Amiga"
+                           << "amiga.mdb"
+                           << "amiga.jpg"
+                           << "amiga";
 }
 
 void TestSwitch::switchSetsTheConsole()
@@ -82,7 +125,8 @@ void TestSwitch::switchSetsTheConsole()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(fillConsole(install, database, key));
-    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET WinTop = 1500, WinLeft = 3000")));
+    QVERIFY(
+        install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET WinTop = 1500, WinLeft = 3000")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
@@ -119,10 +163,19 @@ void TestSwitch::choiceSurvivesARestart_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("panel");   // panel 1 after the restart
-    QTest::newRow("amiga") << "amiga" << "amiga.mdb" << "amiga.jpg" << "Amiga";
-    QTest::newRow("lynx") << "lynx" << "lynx.mdb" << "lynx.jpg" << "Console";
-    QTest::newRow("master") << "master" << "mast.mdb" << "mastersys.jpg" << "Console";
+    QTest::addColumn<QString>("panel"); // panel 1 after the restart
+    QTest::newRow("amiga") << "amiga"
+                           << "amiga.mdb"
+                           << "amiga.jpg"
+                           << "Amiga";
+    QTest::newRow("lynx") << "lynx"
+                          << "lynx.mdb"
+                          << "lynx.jpg"
+                          << "Console";
+    QTest::newRow("master") << "master"
+                            << "mast.mdb"
+                            << "mastersys.jpg"
+                            << "Console";
 }
 
 void TestSwitch::choiceSurvivesARestart()
@@ -152,7 +205,7 @@ void TestSwitch::choiceSurvivesARestart()
 
 void TestSwitch::badDatabaseIsReportedByName_data()
 {
-    QTest::addColumn<QByteArray>("content");   // empty: the file is deleted
+    QTest::addColumn<QByteArray>("content"); // empty: the file is deleted
     QTest::newRow("missing") << QByteArray();
     QTest::newRow("not a database") << QByteArray("Standard Jet DB\n");
 }
@@ -174,7 +227,7 @@ void TestSwitch::badDatabaseIsReportedByName()
     RecordingLauncher launcher;
     FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    dialogs.shown.clear();   // the start-up check's own message about a missing file
+    dialogs.shown.clear(); // the start-up check's own message about a missing file
 
     clickConsole(main, QStringLiteral("lynx"));
     QCOMPARE(dialogs.shown.size(), 1);
@@ -184,7 +237,7 @@ void TestSwitch::badDatabaseIsReportedByName()
     QCOMPARE(listedGames(main), QStringList());
     QCOMPARE(main->ui.LstDoc->count(), 0);
 
-    clickConsole(main, QStringLiteral("gameboy"));   // the program goes on
+    clickConsole(main, QStringLiteral("gameboy")); // the program goes on
     QCOMPARE(listedGames(main), QStringList{"gameboy Game"});
     QCOMPARE(dialogs.shown.size(), 1);
 }

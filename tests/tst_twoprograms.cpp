@@ -11,7 +11,7 @@
 namespace {
 constexpr int games = 5;
 constexpr int sets = 20;
-constexpr int stores = 300;   // by each program
+constexpr int stores = 300; // by each program
 } // namespace
 
 class TestTwoPrograms : public QObject {

@@ -77,10 +77,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<BoundControl> boundWidget(QWidget *control)
-{
-    return std::make_unique<BoundWidget>(control);
-}
+std::unique_ptr<BoundControl> boundWidget(QWidget *control) { return std::make_unique<BoundWidget>(control); }
 
 void bindWidget(DataSource &source, QWidget *control, const QString &column)
 {

@@ -110,16 +110,13 @@ void FileLists::fillFiles()
         return;
     QDir dir(m_path);
     dir.setNameFilters(nameFilters(m_pattern));
-    dir.setFilter(QDir::Files);   // name filters ignore case; hidden files are left out
+    dir.setFilter(QDir::Files); // name filters ignore case; hidden files are left out
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     File1->clear();
     File1->addItems(dir.entryList());
 }
 
-void FileLists::driveChosen(int index)
-{
-    setPath(Drive1->itemText(index));
-}
+void FileLists::driveChosen(int index) { setPath(Drive1->itemText(index)); }
 
 void FileLists::directoryClicked(QListWidgetItem *item)
 {
@@ -128,7 +125,4 @@ void FileLists::directoryClicked(QListWidgetItem *item)
         setPath(dir.path());
 }
 
-void FileLists::fileItemClicked(QListWidgetItem *item)
-{
-    emit fileClicked(m_path, item->text());
-}
+void FileLists::fileItemClicked(QListWidgetItem *item) { emit fileClicked(m_path, item->text()); }

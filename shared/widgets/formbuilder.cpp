@@ -5,10 +5,7 @@
 
 namespace Form {
 
-QGroupBox *frame(const QString &name, const QString &title)
-{
-    return named(new QGroupBox(title), name);
-}
+QGroupBox *frame(const QString &name, const QString &title) { return named(new QGroupBox(title), name); }
 
 QPushButton *button(const QString &name, const QString &text, bool enabled)
 {

@@ -5,10 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-MarkList::MarkList(QWidget *parent) : QListWidget(parent)
-{
-    setSelectionMode(QAbstractItemView::SingleSelection);
-}
+MarkList::MarkList(QWidget *parent) : QListWidget(parent) { setSelectionMode(QAbstractItemView::SingleSelection); }
 
 void MarkList::addEntry(const QString &text, bool marked, qint64 rowId)
 {

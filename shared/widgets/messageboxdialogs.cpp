@@ -5,13 +5,11 @@
 
 bool MessageBoxDialogs::message(Icon icon, Buttons buttons, const QString &title, const QString &text)
 {
-    static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
-                                              QMessageBox::Question, QMessageBox::Warning,
-                                              QMessageBox::Information};
+    static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Critical, QMessageBox::Question,
+                                              QMessageBox::Warning, QMessageBox::Information};
     // The text goes in after the format is set: names in it come from files.
     QMessageBox box(icons[int(icon)], title, QString(),
-                    buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                 : QMessageBox::Ok,
+                    buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);

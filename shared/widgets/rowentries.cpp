@@ -41,10 +41,7 @@ bool read(DataSource &source, const QString &database, const QString &recordSour
     return true;
 }
 
-void setRowId(QListWidgetItem *item, qint64 rowId)
-{
-    item->setData(RowIdRole, rowId);
-}
+void setRowId(QListWidgetItem *item, qint64 rowId) { item->setData(RowIdRole, rowId); }
 
 void fill(QListWidget *list, const QList<Entry> &entries)
 {

@@ -101,7 +101,8 @@ struct EmusetEditors {
 
 class Driver {
 public:
-    Driver(const QString &database, const QString &mode) : m_database(database), m_record(database), m_emuset(database)
+    Driver(const QString &database, const QString &mode)
+        : m_database(database), m_record(database), m_emuset(database)
     {
         if (mode == QLatin1String("frontend"))
             m_kinds = {Kind::Record, Kind::Play, Kind::Marks};

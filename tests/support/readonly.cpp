@@ -47,7 +47,8 @@ bool ReadOnly::protect(const QString &path, QString *why)
     const QByteArray target = path.toLocal8Bit();
     if (geteuid() != 0) {
         QStringList paths = {path};
-        QDirIterator below(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator below(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                           QDirIterator::Subdirectories);
         while (below.hasNext())
             paths.append(below.next());
         for (const QString &one : std::as_const(paths)) {

@@ -8,10 +8,7 @@
 #include <csignal>
 #include <sys/types.h>
 
-QString StoreDriver::program()
-{
-    return BuiltPrograms::crashDriver();
-}
+QString StoreDriver::program() { return BuiltPrograms::crashDriver(); }
 
 bool StoreDriver::start(const QString &database, const QString &mode, qint64 first, qint64 count, bool waitForGo)
 {

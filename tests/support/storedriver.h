@@ -30,7 +30,7 @@ public:
     const QByteArrayList &lines() const { return m_lines; }
     int storedCount() const { return m_stored; }
     bool killedBySignal() const;
-    QString diagnostics();   // exit code and standard error, for failure messages
+    QString diagnostics(); // exit code and standard error, for failure messages
 
 private:
     void readLines(bool ended);
@@ -41,5 +41,5 @@ private:
     QByteArrayList m_lines;
     int m_stored = 0;
     int m_ready = 0;
-    QByteArray m_lastStarted;   // the kind of store the last line read started, if it did
+    QByteArray m_lastStarted; // the kind of store the last line read started, if it did
 };

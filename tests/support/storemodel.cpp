@@ -11,10 +11,7 @@ namespace {
 
 const QString marksEmulator = QStringLiteral("Marks");
 
-QString gameName(int number)
-{
-    return QStringLiteral("G") + QString::number(number);
-}
+QString gameName(int number) { return QStringLiteral("G") + QString::number(number); }
 
 } // namespace
 
@@ -31,8 +28,9 @@ bool StoreModel::seed(TestInstall &install, const QString &database, int games, 
                                                "VALUES ('Marks', '/emus/Marks', '1')")))
         return false;
     for (int set = 0; set < sets; ++set) {
-        if (!install.exec(database, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) "
-                                                   "VALUES ('Marks', ?, '-s', 0)"),
+        if (!install.exec(database,
+                          QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) "
+                                         "VALUES ('Marks', ?, '-s', 0)"),
                           {QStringLiteral("S%1").arg(set, 2, 10, QLatin1Char('0'))}))
             return false;
     }
@@ -66,7 +64,8 @@ void StoreModel::feed(const QByteArrayList &lines)
     for (const QByteArray &line : lines) {
         const QList<QByteArray> words = line.split(' ');
         if (words.first() == "doing" && words.size() == 5) {
-            m_pending = Store{words[1].toLongLong(), words[2], QString::fromUtf8(words[3]), QString::fromUtf8(words[4])};
+            m_pending = Store{words[1].toLongLong(), words[2], QString::fromUtf8(words[3]),
+                              QString::fromUtf8(words[4])};
             m_next = qMax(m_next, m_pending->number + 1);
         } else if (words.first() == "stored" && m_pending && words.value(1).toLongLong() == m_pending->number) {
             apply(m_state, *m_pending);
@@ -101,8 +100,8 @@ QString StoreModel::read(const QString &databasePath, State *state)
         if (fault.isEmpty() && run(QStringLiteral("SELECT Gioco, Notes, Producer, Times, Data FROM giochi"))) {
             while (query.next() && fault.isEmpty()) {
                 const QString game = query.value(0).toString();
-                if (query.value(1) != query.value(2) || query.value(4).toString() != QLatin1String("played ")
-                                                                                         + query.value(3).toString())
+                if (query.value(1) != query.value(2)
+                    || query.value(4).toString() != QLatin1String("played ") + query.value(3).toString())
                     fault = QStringLiteral("half-written game %1: Notes %2, Producer %3, Times %4, Data %5")
                                 .arg(game, query.value(1).toString(), query.value(2).toString(),
                                      query.value(3).toString(), query.value(4).toString());
@@ -110,7 +109,8 @@ QString StoreModel::read(const QString &databasePath, State *state)
                 state->times.insert(game, query.value(3).toLongLong());
             }
         }
-        if (fault.isEmpty() && run(QStringLiteral("SELECT DISTINCT Attivo FROM setting WHERE ID_Emula = 'Marks'"))) {
+        if (fault.isEmpty()
+            && run(QStringLiteral("SELECT DISTINCT Attivo FROM setting WHERE ID_Emula = 'Marks'"))) {
             QStringList marks;
             while (query.next())
                 marks.append(query.value(0).toString());
@@ -119,10 +119,12 @@ QString StoreModel::read(const QString &databasePath, State *state)
             state->marks = marks.value(0);
         }
         if (fault.isEmpty()
-            && run(QStringLiteral("SELECT Emu_Name, Emu_Link, Emu_Type FROM emulatori WHERE Emu_Name <> 'Marks'"))) {
+            && run(
+                QStringLiteral("SELECT Emu_Name, Emu_Link, Emu_Type FROM emulatori WHERE Emu_Name <> 'Marks'"))) {
             while (query.next() && fault.isEmpty()) {
                 const QString name = query.value(0).toString();
-                if (query.value(1).toString() != QStringLiteral("/emus/") + name || state->emulators.contains(name))
+                if (query.value(1).toString() != QStringLiteral("/emus/") + name
+                    || state->emulators.contains(name))
                     fault = QStringLiteral("emulator %1 half-written or twice: link %2")
                                 .arg(name, query.value(1).toString());
                 state->emulators.insert(name, query.value(2).toString());
@@ -149,7 +151,8 @@ QString StoreModel::difference(const State &expected, const State &found)
 {
     QStringList lines;
     for (auto it = expected.notes.cbegin(); it != expected.notes.cend(); ++it) {
-        if (found.notes.value(it.key()) != it.value() || found.times.value(it.key()) != expected.times.value(it.key()))
+        if (found.notes.value(it.key()) != it.value()
+            || found.times.value(it.key()) != expected.times.value(it.key()))
             lines.append(QStringLiteral("game %1: expected %2/%3, found %4/%5")
                              .arg(it.key(), it.value())
                              .arg(expected.times.value(it.key()))
@@ -163,7 +166,8 @@ QString StoreModel::difference(const State &expected, const State &found)
                          .arg(expected.emulators.size())
                          .arg(found.emulators.size()));
     if (expected.sets != found.sets)
-        lines.append(QStringLiteral("sets: expected %1, found %2").arg(expected.sets.size()).arg(found.sets.size()));
+        lines.append(
+            QStringLiteral("sets: expected %1, found %2").arg(expected.sets.size()).arg(found.sets.size()));
     return lines.join(QStringLiteral("; "));
 }
 

@@ -28,8 +28,8 @@ public:
     // counts as done or not, as the file says). Empty when all holds, else the fault.
     QString check(const QString &databasePath);
 
-    qint64 nextNumber() const { return m_next; }   // for the next run's first store
-    int reported() const { return m_reported; }     // stores reported over all runs
+    qint64 nextNumber() const { return m_next; } // for the next run's first store
+    int reported() const { return m_reported; }  // stores reported over all runs
     int interruptedDone() const { return m_interruptedDone; }
     int interruptedLost() const { return m_interruptedLost; }
     QStringList errors() const { return m_errors; }

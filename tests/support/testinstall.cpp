@@ -10,7 +10,8 @@
 
 TestInstall::TestInstall(bool sample, int games)
 {
-    m_valid = m_dir.isValid() && Installation::create(m_dir.path(), BuiltPrograms::options(sample, games), &m_error);
+    m_valid = m_dir.isValid()
+              && Installation::create(m_dir.path(), BuiltPrograms::options(sample, games), &m_error);
 }
 
 TestInstall::~TestInstall()
@@ -59,9 +60,10 @@ bool TestInstall::addGame(const QString &name, const QVariantMap &fields, const 
         values.append(it.value());
     }
     const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
-    return exec(relativeFile,
-                QStringLiteral("INSERT INTO giochi (%1) VALUES (%2)").arg(columns.join(QStringLiteral(", ")), marks),
-                values);
+    return exec(
+        relativeFile,
+        QStringLiteral("INSERT INTO giochi (%1) VALUES (%2)").arg(columns.join(QStringLiteral(", ")), marks),
+        values);
 }
 
 QVariantList TestInstall::column(const QString &relativeFile, const QString &sql)

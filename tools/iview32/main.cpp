@@ -63,10 +63,7 @@ int fail(const QString &line, int code)
     return code;
 }
 
-int usage()
-{
-    return fail(QStringLiteral("usage: I_View32 INPUT /c=OUTPUT"), 2);
-}
+int usage() { return fail(QStringLiteral("usage: I_View32 INPUT /c=OUTPUT"), 2); }
 
 // The whole image is read (and the file closed) before anything is written.
 bool convert(const QString &input, const QString &output, QString *error)
@@ -89,8 +86,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3 || args.at(1).isEmpty()
-        || !args.at(2).startsWith(outputSwitch, Qt::CaseInsensitive)
+    if (args.size() != 3 || args.at(1).isEmpty() || !args.at(2).startsWith(outputSwitch, Qt::CaseInsensitive)
         || args.at(2).size() == outputSwitch.size())
         return usage();
     const QString input = args.at(1);
