@@ -1,6 +1,8 @@
 #include "frontend/frmmain.h"
 
+#include "frontend/documentspage.h"
 #include "frontend/jetoffer.h"
+#include "frontend/pluginspanel.h"
 #include "shared/columntexts.h"
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
@@ -56,6 +58,41 @@ void FrmMain::connectPages()
 }
 
 void FrmMain::recordError(const QString &text) { ui.StatusBar1->setText(6, text); }
+
+void FrmMain::connectDocumentsPage()
+{
+    m_documents = new DocumentsPage(
+        ui, m_state, [this](const QString &text) { recordError(text); }, this);
+    connect(m_documents, &DocumentsPage::fileWanted, this, [this] {
+        openChooserWithCaption(PurposeDocument, QStringLiteral("Choose Document File "), QStringLiteral("*.*"),
+                               m_state.RootDir);
+    });
+}
+
+void FrmMain::LoadDocumentList() { m_documents->load(); }
+
+void FrmMain::connectPluginsPage()
+{
+    m_plugins = new PluginsPanel(
+        ui, m_state, [this](const QString &text) { recordError(text); }, this);
+    connect(m_plugins, &PluginsPanel::executableWanted, this,
+            [this](int purpose, const QString &caption, const QString &pattern) {
+                openChooserWithCaption(purpose, caption, pattern);
+            });
+}
+
+void FrmMain::ReadPluginRegistry() { m_plugins->readRegistry(); }
+
+void FrmMain::choosePluginExecutable(const QString &directory, const QString &fileName)
+{
+    m_plugins->registerExecutable(m_state.ChooserPurpose, chooserPath(directory, fileName),
+                                  m_browser ? m_browser->DatPlug : m_plugins->DatPlug);
+}
+
+void FrmMain::chooseDocumentFile(const QString &directory, const QString &fileName)
+{
+    m_documents->setFile(chooserPath(directory, fileName));
+}
 
 bool FrmMain::load()
 {

@@ -10,13 +10,16 @@
 
 #include <optional>
 
+class DocumentsPage;
+class PluginsPanel;
 class GameListModel; // games page
 class QListWidgetItem;
 class ImageListPair; // games page
 
 // The front-end's main window. Its operations are split by concern over several files:
-// frmmain.cpp (load, checks, close), frmmain_plugins.cpp (plug-in panel), and one file
-// per page for the game list, the record, the setting page, snapshots and documents.
+// frmmain.cpp (load, checks, close) and one file per page for the game list, the record,
+// the setting page and snapshots; the documents page and the plug-ins panel are classes
+// of their own (DocumentsPage, PluginsPanel).
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,11 +37,9 @@ public:
     DataSource DatGames{QStringLiteral("DatGames")};
     DataSource DatEmu{QStringLiteral("DatEmu")};
     DataSource DatSett{QStringLiteral("DatSett")};
-    DataSource DatDoc{QStringLiteral("DatDoc")};
     DataSource DatConfig{QStringLiteral("DatConfig")};
     DataSource DatLast{QStringLiteral("DatLast")};
     DataSource DatLudora{QStringLiteral("DatLudora")};
-    DataSource DatPlug{QStringLiteral("DatPlug")};
 
     // Operations shared by the pages.
     void CheckConsoleDatabases();
@@ -160,21 +161,11 @@ private:
     void ConvertSnapshot(const QString &source);
     int m_snapNumber = 0; // SnapNumber: the screenshot shown in ImgSnap1
 
-    // --- documents (frmmain_documents.cpp) ---
-    void setDocumentEditing(bool editing);
-    bool editSelectedDocument();
-    void documentClicked();
-    void documentDoubleClicked();
-    void newDocument();
-    void editDocument();
-    void saveDocument();
-    void cancelDocument();
-    void deleteDocument();
-    void chooseDocumentFileIfEditing();
+    // --- documents (documentspage.cpp) ---
+    DocumentsPage *m_documents = nullptr;
 
-    // --- plug-ins (frmmain_plugins.cpp) ---
-    void startPlugin(QLabel *pathLabel, bool warnFirst);
-    void openPluginChooser(int purpose);
+    // --- plug-ins (pluginspanel.cpp) ---
+    PluginsPanel *m_plugins = nullptr;
 
     // Opening the chooser, in the two ways its callers do.
     FrmBrowser *showChooser();

@@ -1,7 +1,7 @@
-// The plug-ins panel: the registry read at start-up, the start buttons, and choosing a
-// plug-in's executable through its path label.
-#include "frontend/frmmain.h"
+#include "frontend/pluginspanel.h"
 
+#include "frontend/frmmain.h"
+#include "frontend/frmmain_ui.h"
 #include "shared/dialogs.h"
 #include "shared/installationpaths.h"
 #include "shared/launcher.h"
@@ -49,7 +49,8 @@ const QString emusetWarning = QStringLiteral(
 
 } // namespace
 
-void FrmMain::connectPluginsPage()
+PluginsPanel::PluginsPanel(FrmMainUi &windowUi, Globale::State &state, ErrorSink errorSink, QObject *parent)
+    : QObject(parent), ui(windowUi), m_state(state), recordError(std::move(errorSink))
 {
     for (const PluginControls &plugin : plugins) {
         QLabel *label = ui.*plugin.label;
@@ -57,11 +58,11 @@ void FrmMain::connectPluginsPage()
         const int purpose = plugin.purpose;
         connect(ui.*plugin.button, &QPushButton::clicked, this,
                 [this, label, warns] { startPlugin(label, warns); });
-        connect(ui.*plugin.label, &ClickableLabel::clicked, this, [this, purpose] { openPluginChooser(purpose); });
+        connect(ui.*plugin.label, &ClickableLabel::clicked, this, [this, purpose] { askForExecutable(purpose); });
     }
 }
 
-void FrmMain::ReadPluginRegistry()
+void PluginsPanel::readRegistry()
 {
     const QString registry = Paths::join(m_state.RootDir, InstallationPaths::pluginRegistry());
     m_state.ProbeResult = QStringLiteral("A");
@@ -84,7 +85,7 @@ void FrmMain::ReadPluginRegistry()
 
 // The path label's text is the program, found on disk whatever its case (as the probe
 // that enabled the button found it); plug-ins get no arguments and are not waited for.
-void FrmMain::startPlugin(QLabel *pathLabel, bool warnFirst)
+void PluginsPanel::startPlugin(QLabel *pathLabel, bool warnFirst)
 {
     if (warnFirst && !m_state.dialogs->question(QStringLiteral("Warning!"), emusetWarning))
         return;
@@ -93,24 +94,22 @@ void FrmMain::startPlugin(QLabel *pathLabel, bool warnFirst)
         recordError(QStringLiteral("Plug-in ") + program + QStringLiteral(" could not be started"));
 }
 
-void FrmMain::openPluginChooser(int purpose)
+void PluginsPanel::askForExecutable(int purpose)
 {
     const PluginControls *plugin = pluginFor(purpose);
-    openChooserWithCaption(purpose, QLatin1String(plugin->caption),
-                           Paths::executableName(QLatin1String(plugin->key)));
+    emit executableWanted(purpose, QLatin1String(plugin->caption),
+                          Paths::executableName(QLatin1String(plugin->key)));
 }
 
-// Registers the clicked executable for the purpose's plug-in; the panel shows it at once.
-void FrmMain::choosePluginExecutable(const QString &directory, const QString &fileName)
+// Registers the chosen executable for the purpose's plug-in; the panel shows it at once.
+void PluginsPanel::registerExecutable(int purpose, const QString &path, DataSource &registryData)
 {
-    const PluginControls *plugin = pluginFor(m_state.ChooserPurpose);
+    const PluginControls *plugin = pluginFor(purpose);
     if (!plugin)
         return;
-    const QString path = chooserPath(directory, fileName);
     const QString registry = Paths::join(m_state.RootDir, InstallationPaths::pluginRegistry());
     QString error;
-    if (!PluginRegistry::writePath(m_browser ? m_browser->DatPlug : DatPlug, registry, QLatin1String(plugin->key),
-                                   path, &error)) {
+    if (!PluginRegistry::writePath(registryData, registry, QLatin1String(plugin->key), path, &error)) {
         m_state.dialogs->critical(QStringLiteral("The plug-in ") + path + QStringLiteral(" was not registered: ")
                                   + error);
         return;

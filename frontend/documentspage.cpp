@@ -1,6 +1,6 @@
-// The "Docs" page: the console's documents, listed, edited and opened.
-#include "frontend/frmmain.h"
+#include "frontend/documentspage.h"
 
+#include "frontend/frmmain_ui.h"
 #include "shared/columntexts.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
@@ -15,22 +15,23 @@
 #include <QListWidget>
 #include <QPushButton>
 
-void FrmMain::connectDocumentsPage()
+DocumentsPage::DocumentsPage(FrmMainUi &windowUi, Globale::State &state, ErrorSink errorSink, QObject *parent)
+    : QObject(parent), ui(windowUi), m_state(state), recordError(std::move(errorSink))
 {
     bindWidget(DatDoc, ui.TxtDocName, QStringLiteral("Doc_Name"));
     bindWidget(DatDoc, ui.TxtDocFile, QStringLiteral("Doc_File"));
-    connect(ui.LstDoc, &QListWidget::itemClicked, this, &FrmMain::documentClicked);
-    connect(ui.LstDoc, &QListWidget::itemDoubleClicked, this, &FrmMain::documentDoubleClicked);
-    connect(ui.CmdAddDoc, &QPushButton::clicked, this, &FrmMain::newDocument);
-    connect(ui.CmdEditDoc, &QPushButton::clicked, this, &FrmMain::editDocument);
-    connect(ui.CmdSaveDoc, &QPushButton::clicked, this, &FrmMain::saveDocument);
-    connect(ui.CmdCancelDoc, &QPushButton::clicked, this, &FrmMain::cancelDocument);
-    connect(ui.CmdDeleteDoc, &QPushButton::clicked, this, &FrmMain::deleteDocument);
-    connect(ui.TxtDocFile, &ClickableLineEdit::clicked, this, &FrmMain::chooseDocumentFileIfEditing);
+    connect(ui.LstDoc, &QListWidget::itemClicked, this, &DocumentsPage::documentClicked);
+    connect(ui.LstDoc, &QListWidget::itemDoubleClicked, this, &DocumentsPage::documentDoubleClicked);
+    connect(ui.CmdAddDoc, &QPushButton::clicked, this, &DocumentsPage::newDocument);
+    connect(ui.CmdEditDoc, &QPushButton::clicked, this, &DocumentsPage::editDocument);
+    connect(ui.CmdSaveDoc, &QPushButton::clicked, this, &DocumentsPage::saveDocument);
+    connect(ui.CmdCancelDoc, &QPushButton::clicked, this, &DocumentsPage::cancelDocument);
+    connect(ui.CmdDeleteDoc, &QPushButton::clicked, this, &DocumentsPage::deleteDocument);
+    connect(ui.TxtDocFile, &ClickableLineEdit::clicked, this, &DocumentsPage::chooseDocumentFileIfEditing);
 }
 
 // Reading the list afresh drops what was being typed: the panel returns to view mode.
-void FrmMain::LoadDocumentList()
+void DocumentsPage::load()
 {
     setDocumentEditing(false);
     QList<RowEntries::Entry> documents;
@@ -43,7 +44,7 @@ void FrmMain::LoadDocumentList()
 
 // View mode: boxes locked on the button-face colour, New/Edit/Delete. Edit mode: boxes
 // open on the text-box (window) background, Save/Cancel.
-void FrmMain::setDocumentEditing(bool editing)
+void DocumentsPage::setDocumentEditing(bool editing)
 {
     for (QLineEdit *box : {ui.TxtDocName, static_cast<QLineEdit *>(ui.TxtDocFile)}) {
         box->setReadOnly(!editing);
@@ -68,7 +69,7 @@ static const QListWidgetItem *pickedDocument(const QListWidget *list)
 // Reads the table afresh and makes the picked entry's document current, in edit mode.
 // False when nothing is picked; false, with the error line saying why, when the
 // document is no longer there (nothing is current then).
-bool FrmMain::editSelectedDocument()
+bool DocumentsPage::editSelectedDocument()
 {
     const QListWidgetItem *item = pickedDocument(ui.LstDoc);
     if (!item)
@@ -81,13 +82,13 @@ bool FrmMain::editSelectedDocument()
     return true;
 }
 
-void FrmMain::documentClicked()
+void DocumentsPage::documentClicked()
 {
     editSelectedDocument();
     setDocumentEditing(false);
 }
 
-void FrmMain::documentDoubleClicked()
+void DocumentsPage::documentDoubleClicked()
 {
     if (!editSelectedDocument())
         return;
@@ -96,38 +97,38 @@ void FrmMain::documentDoubleClicked()
         recordError(QStringLiteral("Document ") + path + QStringLiteral(" could not be opened"));
 }
 
-void FrmMain::newDocument()
+void DocumentsPage::newDocument()
 {
     setDocumentEditing(true);
     if (!DatDoc.addNew())
         recordError(DatDoc.lastError());
 }
 
-void FrmMain::editDocument()
+void DocumentsPage::editDocument()
 {
     if (editSelectedDocument())
         setDocumentEditing(true);
 }
 
 // A refused store is reported and the typed values stay in the boxes.
-void FrmMain::saveDocument()
+void DocumentsPage::saveDocument()
 {
     if (!DatDoc.update()) {
         m_state.dialogs->critical(QStringLiteral("The document was not saved: ") + DatDoc.lastError());
         return;
     }
     setDocumentEditing(false);
-    LoadDocumentList();
+    load();
 }
 
-void FrmMain::cancelDocument()
+void DocumentsPage::cancelDocument()
 {
     setDocumentEditing(false);
     DatDoc.cancelUpdate();
 }
 
 // With no entry picked there is nothing to delete, whatever row the data source stands on.
-void FrmMain::deleteDocument()
+void DocumentsPage::deleteDocument()
 {
     if (!pickedDocument(ui.LstDoc))
         return;
@@ -139,18 +140,13 @@ void FrmMain::deleteDocument()
         m_state.dialogs->critical(QStringLiteral("The document was not deleted: ") + DatDoc.lastError());
         return;
     }
-    LoadDocumentList();
+    load();
 }
 
-void FrmMain::chooseDocumentFileIfEditing()
+void DocumentsPage::chooseDocumentFileIfEditing()
 {
-    if (ui.TxtDocFile->isReadOnly())
-        return;
-    openChooserWithCaption(PurposeDocument, QStringLiteral("Choose Document File "), QStringLiteral("*.*"),
-                           m_state.RootDir);
+    if (!ui.TxtDocFile->isReadOnly())
+        emit fileWanted();
 }
 
-void FrmMain::chooseDocumentFile(const QString &directory, const QString &fileName)
-{
-    ui.TxtDocFile->setText(chooserPath(directory, fileName));
-}
+void DocumentsPage::setFile(const QString &path) { ui.TxtDocFile->setText(path); }
