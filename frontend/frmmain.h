@@ -123,6 +123,7 @@ private:
     void focusSearch();
     void enterGameList();
     void applySearch();
+    void selectShownGame();
     void clearSearch();
     void showSearchCount();
     void setGameImageLists(const ImageListPair &pair);

@@ -205,7 +205,7 @@ void FrmMain::applySearch()
     const QString text = ui.TxtSearch->text();
     m_gameList->setSearch(text);
     showSearchCount();
-    ui.LstGames->setCurrentRow(m_gameList->rowOf(m_state.CurrentGame));
+    selectShownGame();
     if (!text.isEmpty())
         ui.LstGames->view()->scrollToTop();
 }
@@ -268,7 +268,13 @@ void FrmMain::FillGameList()
         recordError(error);
     ui.LstGames->show();
     ShowGameRecord();
-    // The entry of the shown game, when the shown game is CurrentGame's own row.
+    selectShownGame();
+}
+
+// Selects the entry of the shown game, when the shown game is CurrentGame's own row and
+// listed; otherwise none.
+void FrmMain::selectShownGame()
+{
     const std::optional<qint64> shown = DatGames.currentRowId();
     ui.LstGames->setCurrentRow(shown && shown == m_state.CurrentGameRow ? m_gameList->rowOfId(shown) : -1);
 }

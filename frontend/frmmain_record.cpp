@@ -189,7 +189,7 @@ void FrmMain::deleteGame()
 {
     if (!m_state.dialogs->question(ui.LabGame->text(), QStringLiteral("Delete This Game?")))
         return;
-    const int row = m_gameList->rowOf(ui.LabGame->text());
+    const int row = m_gameList->rowOfId(DatGames.currentRowId());
     const QString next = m_gameList->name(row + 1);
     const QString neighbour = row < 0 ? m_state.CurrentGame : next.isEmpty() ? m_gameList->name(row - 1) : next;
     if (!DatGames.deleteCurrent()) {

@@ -245,16 +245,6 @@ QString GameListModel::name(int row) const
     return row >= 0 && row < rowCount() ? m_rows.name(entry(row)).toString() : QString();
 }
 
-int GameListModel::rowOf(const QString &name) const
-{
-    const int rows = rowCount();
-    for (int row = 0; row < rows; ++row) {
-        if (m_rows.name(entry(row)) == name)
-            return row;
-    }
-    return -1;
-}
-
 int GameListModel::rowOfId(std::optional<qint64> rowId) const
 {
     if (!rowId)

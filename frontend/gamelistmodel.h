@@ -157,8 +157,6 @@ public:
 
     // Rows below are the rows shown.
     QString name(int row) const;
-    // The first row showing exactly this name, or -1.
-    int rowOf(const QString &name) const;
     // The row showing the game of this row id, or -1.
     int rowOfId(std::optional<qint64> rowId) const;
 
