@@ -11,11 +11,19 @@ namespace Paths {
 namespace {
 
 // Names in a directory by their case-folded form, remembered with the directory's
-// modification time so that a changed directory is listed again.
+// modification time so that a changed directory is listed again. File times come from a
+// coarse clock: a change made within the same tick as the listing leaves the time as it
+// was, so a listing made that close to the directory's time is not trusted and is made
+// again at the next look-up.
 struct Listing {
     QDateTime modified;
+    bool settled = false;
     QHash<QString, QString> byFolded;
 };
+
+// The longest a directory's time may stay the same over a change: a clock tick where it
+// has milliseconds, a second where it has none (file systems that keep whole seconds).
+qint64 timeGrain(const QDateTime &modified) { return modified.time().msec() == 0 ? 2000 : 50; }
 
 QMutex cacheMutex;
 QHash<QString, Listing> cache;
@@ -28,8 +36,9 @@ QString matchInDirectory(const QString &directory, const QString &name)
     const QDateTime modified = dirInfo.lastModified();
     QMutexLocker lock(&cacheMutex);
     Listing &listing = cache[directory];
-    if (listing.modified != modified || listing.byFolded.isEmpty()) {
+    if (listing.modified != modified || !listing.settled || listing.byFolded.isEmpty()) {
         listing.modified = modified;
+        listing.settled = modified.msecsTo(QDateTime::currentDateTime()) > timeGrain(modified);
         listing.byFolded.clear();
         const QStringList entries = QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                                               | QDir::NoDotAndDotDot);
