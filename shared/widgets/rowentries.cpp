@@ -1,5 +1,6 @@
 #include "shared/widgets/rowentries.h"
 
+#include "shared/columntexts.h"
 #include "shared/datasource.h"
 
 #include <QListWidget>
@@ -28,16 +29,12 @@ bool read(DataSource &source, const QString &database, const QString &recordSour
           QList<Entry> *entries)
 {
     entries->clear();
-    source.setDatabaseName(database);
-    source.setRecordSource(recordSource);
-    if (!source.open())
+    QStringList texts;
+    QList<qint64> rowIds;
+    if (!readColumnTexts(source, database, recordSource, position, &texts, &rowIds))
         return false;
-    for (; !source.atEnd(); source.moveNext()) {
-        const QVariant text = source.value(position);
-        if (!text.isNull())
-            entries->append({text.toString(), *source.currentRowId()});
-    }
-    source.moveFirst();
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        entries->append({texts.at(i), rowIds.at(i)});
     return true;
 }
 
