@@ -258,16 +258,21 @@ void FrmMain::FillGameList()
     DatGames.setDatabaseName(m_state.ConsoleDb);
     DatGames.setRecordSource(gameQuery(ui));
     ui.LstGames->hide();
-    GameList::Fill fill;
-    QString error;
-    const bool read = GameList::read(DatGames, iconType(ui), &m_gameList->table(), &fill, &error);
-    m_gameList->setRows(std::move(fill.rows));
-    showSearchCount();
-    showCounts(ui.StatusBar1, fill.counts);
-    if (!read)
-        recordError(error);
-    ui.LstGames->show();
-    ShowGameRecord();
+    {
+        // The read opens DatGames on its first row: the controls show the current game only.
+        const DataSource::ControlsHeld held(DatGames);
+        GameList::Fill fill;
+        QString error;
+        const bool read = GameList::read(DatGames, iconType(ui), &m_gameList->table(), &fill, &error);
+        m_gameList->setRows(std::move(fill.rows));
+        showSearchCount();
+        showCounts(ui.StatusBar1, fill.counts);
+        if (!read)
+            recordError(error);
+        ui.LstGames->show();
+        positionOnCurrentGame();
+    }
+    showRecordDetails();
     selectShownGame();
 }
 
@@ -301,12 +306,16 @@ void FrmMain::selectGame()
         recordError(QStringLiteral("LstGames: no game is selected"));
         return;
     }
+    // The controls show the game picked, not the first row the open stands on.
+    std::optional<DataSource::ControlsHeld> held(std::in_place, DatGames);
     if (!DatGames.open()) {
         recordError(DatGames.lastError());
         return;
     }
     QString error;
-    if (!RowEntries::positionOn(DatGames, selected, &error) || !DatGames.edit()) {
+    const bool positioned = RowEntries::positionOn(DatGames, selected, &error) && DatGames.edit();
+    held.reset();
+    if (!positioned) {
         // Nothing is shown, so that no action reaches another game.
         showRecordDetails();
         recordError(error.isEmpty() ? DatGames.lastError() : error);

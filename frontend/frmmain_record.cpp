@@ -75,6 +75,8 @@ void FrmMain::recordDisplayError(const QString &text)
 // first). A game that is not listed is not an error: the data source stays on the first row.
 void FrmMain::positionOnCurrentGame()
 {
+    // The controls show the game found, not the first row the open stands on.
+    const DataSource::ControlsHeld held(DatGames);
     if (!DatGames.open()) {
         recordDisplayError(DatGames.lastError());
         return;

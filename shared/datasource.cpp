@@ -14,6 +14,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -311,12 +312,22 @@ void DataSource::bind(std::unique_ptr<BoundControl> control, const QString &colu
 
 void DataSource::pushToControls()
 {
+    if (m_holds > 0) {
+        m_pushHeld = true;
+        return;
+    }
     for (Binding &binding : m_bindings) {
         if (!binding.control->exists())
             continue;
         const int position = m_record.indexOf(binding.column);
         setControlValue(binding, position < 0 || atEnd() ? QVariant() : m_record.value(position));
     }
+}
+
+DataSource::ControlsHeld::~ControlsHeld()
+{
+    if (--m_source.m_holds == 0 && std::exchange(m_source.m_pushHeld, false))
+        m_source.pushToControls();
 }
 
 // A control that already shows the value is left alone (see boundwidget.cpp); what it

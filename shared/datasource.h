@@ -83,6 +83,20 @@ public:
     void bind(std::unique_ptr<BoundControl> control, const QString &column);
     void pushToControls(); // shows the current row again
 
+    // While one is held, the bound controls keep what they show; when the last one ends,
+    // they show the row the source then stands on, once. For an open followed by a move:
+    // every push lays a control's text out anew, which takes long for a long text.
+    class ControlsHeld {
+    public:
+        explicit ControlsHeld(DataSource &source) : m_source(source) { ++m_source.m_holds; }
+        ~ControlsHeld();
+        ControlsHeld(const ControlsHeld &) = delete;
+        ControlsHeld &operator=(const ControlsHeld &) = delete;
+
+    private:
+        DataSource &m_source;
+    };
+
     // Editing. edit() puts the current row into edit mode; setValue() changes a field
     // of the row in edit (by position or name); update() stores the changed bound
     // controls and the set fields in one transaction.
@@ -159,6 +173,8 @@ private:
     QString m_columnsTable;
     QString m_columnsPath;
     std::vector<Binding> m_bindings;
+    int m_holds = 0;         // ControlsHeld alive
+    bool m_pushHeld = false; // a push came while they were
     QList<QPair<int, QVariant>> m_pendingFields;
     EditMode m_mode = EditMode::None;
     int m_rowBeforeAdd = -1;
