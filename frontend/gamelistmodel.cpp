@@ -40,7 +40,25 @@ int languagePicture(QByteArrayView language)
     return 0;
 }
 
-int ratingPicture(const QVariant &rating) { return Rating::stars(rating) + 1; }
+// The columns below hold integers in every database the programs write: those are read
+// as they are; any other value goes through the rule for stored values.
+int ratingPicture(const SqliteStatement &values, int column)
+{
+    const std::optional<qint64> stored = values.storedInteger(column);
+    return (stored ? Rating::stars(double(*stored)) : Rating::stars(values.value(column))) + 1;
+}
+
+bool isYes(const SqliteStatement &values, int column)
+{
+    const std::optional<qint64> stored = values.storedInteger(column);
+    return stored ? *stored != 0 : Sql::isYes(values.value(column));
+}
+
+qint64 wholeNumber(const SqliteStatement &values, int column)
+{
+    const std::optional<qint64> stored = values.storedInteger(column);
+    return stored ? *stored : wholeNumber(values.value(column));
+}
 
 enum Column { RowId, Gioco, Language, Rating, Playable, Favorites, Times };
 
@@ -92,16 +110,16 @@ bool Table::readTable(const QString &databasePath, QString *error)
             return; // never listed nor counted
         Game game;
         game.rowId = values.integer(RowId);
-        game.times = wholeNumber(values.value(Times));
+        game.times = wholeNumber(values, Times);
         game.nameStart = qint32(m_names.size());
         game.nameLength = qint32(name.size());
         game.foldedStart = qint32(m_folded.size());
         NameFold::append(name, m_folded);
         game.foldedLength = qint32(m_folded.size()) - game.foldedStart;
         game.languagePicture = qint8(languagePicture(values.bytes(Language)));
-        game.ratingPicture = qint8(ratingPicture(values.value(Rating)));
-        game.playable = Sql::isYes(values.value(Playable));
-        game.favorite = Sql::isYes(values.value(Favorites));
+        game.ratingPicture = qint8(ratingPicture(values, Rating));
+        game.playable = isYes(values, Playable);
+        game.favorite = isYes(values, Favorites);
         m_names += name;
         m_games.push_back(game);
     };

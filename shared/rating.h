@@ -12,5 +12,7 @@ constexpr int top = 5;
 // ignored) is rounded to the nearest whole one, halves up: 2.5 gives 3. Null, empty,
 // non-numeric values and numbers outside 0..5 once rounded give 0.
 int stars(const QVariant &stored);
+// The same for a number already read (a stored integer, say).
+int stars(double value);
 
 } // namespace Rating

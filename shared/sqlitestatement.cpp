@@ -53,6 +53,13 @@ qint64 SqliteStatement::integer(int column) const { return sqlite3_column_int64(
 
 bool SqliteStatement::isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
 
+std::optional<qint64> SqliteStatement::storedInteger(int column) const
+{
+    if (sqlite3_column_type(m_statement, column) != SQLITE_INTEGER)
+        return std::nullopt;
+    return sqlite3_column_int64(m_statement, column);
+}
+
 QByteArrayView SqliteStatement::bytes(int column) const
 {
     const int type = sqlite3_column_type(m_statement, column);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -32,6 +33,8 @@ public:
     QString columnName(int column) const;
     qint64 integer(int column) const;
     bool isNull(int column) const;
+    // The value when SQLite stores it as an integer; nothing for any other value.
+    std::optional<qint64> storedInteger(int column) const;
     // What value(column).toString() gives, without the QVariant.
     QString text(int column) const;
     // The bytes of a text (UTF-8) or blob value; empty for other values.

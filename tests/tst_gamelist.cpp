@@ -153,15 +153,15 @@ void TestGameList::iconTypesGivePictures_data()
     QTest::addColumn<QString>("smallList");
     QTest::addColumn<QList<int>>("pictures"); // in list order, 0 = no picture
     // Rows: lower-case language / rating 0, all empty, Deutsche 5, Spanish 7, Italian "abc",
-    // French 2, Japanese 4, English 1, Italian -1.
+    // French 2, Japanese 4, English 1, Italian -1, English 2.5 (a real) playable "true" (a text).
     QTest::newRow("Language at start") << QStringList() << "ImageFlagsNormal"
-                                       << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1};
+                                       << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1, 3};
     QTest::newRow("Rating") << QStringList{"OptIcon2"} << "ImageRat"
-                            << "ImageRatLittle" << QList<int>{1, 1, 6, 1, 1, 3, 5, 2, 1};
+                            << "ImageRatLittle" << QList<int>{1, 1, 6, 1, 1, 3, 5, 2, 1, 4};
     QTest::newRow("Playable") << QStringList{"OptIcon3"} << "ImagePlay"
-                              << "ImagePlayLittle" << QList<int>{1, 2, 2, 1, 2, 1, 1, 2, 2};
+                              << "ImagePlayLittle" << QList<int>{1, 2, 2, 1, 2, 1, 1, 2, 2, 1};
     QTest::newRow("back to Language") << QStringList{"OptIcon2", "OptIcon1"} << "ImageFlagsNormal"
-                                      << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1};
+                                      << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1, 3};
 }
 
 void TestGameList::iconTypesGivePictures()
@@ -177,7 +177,7 @@ void TestGameList::iconTypesGivePictures()
         {"C", "Deutsche", 5, 0, 0, 0},      {"D", "Spanish", 7, 1, 0, 0},
         {"E", "Italian", "abc", 0, 0, 0},   {"F", "French", 2, 1, 0, 0},
         {"G", "Japanese", 4, 1, 0, 0},      {"H", "English", 1, 0, 0, 0},
-        {"I", "Italian", -1, 0, 0, 0},
+        {"I", "Italian", -1, 0, 0, 0},      {"J", "English", 2.5, "true", 0, 0},
     };
     for (const Game &game : games)
         QVERIFY(addGame(install, game));
