@@ -42,6 +42,27 @@ bool SqliteStatement::next()
     return false;
 }
 
+bool SqliteStatement::bind(int parameter, const QString &text)
+{
+    const int result = text.isNull() ? sqlite3_bind_null(m_statement, parameter)
+                                     : sqlite3_bind_text16(m_statement, parameter, text.utf16(),
+                                                           int(text.size() * 2), SQLITE_TRANSIENT);
+    if (result != SQLITE_OK)
+        noteError();
+    return result == SQLITE_OK;
+}
+
+bool SqliteStatement::execute()
+{
+    if (!m_statement)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    if (result != SQLITE_DONE && result != SQLITE_ROW)
+        noteError();
+    sqlite3_reset(m_statement);
+    return result == SQLITE_DONE || result == SQLITE_ROW;
+}
+
 int SqliteStatement::columnCount() const { return sqlite3_column_count(m_statement); }
 
 QString SqliteStatement::columnName(int column) const

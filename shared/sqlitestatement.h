@@ -42,6 +42,13 @@ public:
     // The value as Qt's driver gives it (texts read as UTF-8).
     QVariant value(int column) const;
 
+    // Binds a text to a parameter (numbered from 1) for the next execute(); a null text
+    // binds NULL. A binding stays until it is changed.
+    bool bind(int parameter, const QString &text);
+    // Runs a statement that returns no rows, ready to run again; false with error() set
+    // when it fails.
+    bool execute();
+
     // Every value of the first column, as whole numbers (row ids).
     static bool readIds(sqlite3 *db, const QString &sql, std::vector<qint64> *ids, QString *error);
 

@@ -1,5 +1,7 @@
 // The folded form of names that searching compares: case and accents ignored, the
-// letters of other scripts kept as they are.
+// letters of other scripts kept as they are. And the set of case-folded file names the rom
+// folder scan looks files up in.
+#include "frontend/foldednameset.h"
 #include "frontend/namefold.h"
 
 #include <QTest>
@@ -11,6 +13,7 @@ private slots:
     void folds();
     void searchTextMatchesName_data();
     void searchTextMatchesName();
+    void foldedNameSetHoldsWhatWasInserted();
 };
 
 void TestNameFold::folds_data()
@@ -62,6 +65,24 @@ void TestNameFold::searchTextMatchesName()
     QFETCH(QString, search);
     QFETCH(bool, matches);
     QCOMPARE(NameFold::fold(name).contains(NameFold::fold(search)), matches);
+}
+
+// Enough names to make the table grow several times, names that are prefixes of others,
+// and the empty name.
+void TestNameFold::foldedNameSetHoldsWhatWasInserted()
+{
+    FoldedNameSet set;
+    QCOMPARE(set.contains(u""), false);
+    for (int n = 0; n < 5000; ++n)
+        set.insert(QString::number(n) + QStringLiteral(".gb"));
+    set.insert(u"");
+    set.insert(u"7.gb"); // again
+    QCOMPARE(set.size(), 5001);
+    for (int n = 0; n < 5000; ++n)
+        QVERIFY2(set.contains(QString::number(n) + QStringLiteral(".gb")), qPrintable(QString::number(n)));
+    QVERIFY(set.contains(u""));
+    for (const char16_t *absent : {u"5000.gb", u"7.g", u"7.gbc", u"07.gb", u".gb", u"7.GB"})
+        QVERIFY2(!set.contains(absent), qPrintable(QString::fromUtf16(absent)));
 }
 
 QTEST_APPLESS_MAIN(TestNameFold)

@@ -22,6 +22,8 @@
 #include <QSqlRecord>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString gameboy = TestInstall::gameboyDb();
@@ -127,6 +129,11 @@ void TestScanRoms::addsEveryNewFileOnce()
     QVERIFY(QDir(dir).mkdir(QStringLiteral("folder.gb")));
     QVERIFY(QFile::link(QDir(dir).filePath(QStringLiteral("nowhere")),
                         QDir(dir).filePath(QStringLiteral("broken.gb"))));
+    // A link to a regular file counts as that file; a FIFO is no rom.
+    QVERIFY(makeFile(m_install->path(QStringLiteral("elsewhere.gb"))));
+    QVERIFY(QFile::link(m_install->path(QStringLiteral("elsewhere.gb")),
+                        QDir(dir).filePath(QStringLiteral("Linked.gb"))));
+    QCOMPARE(mkfifo(QFile::encodeName(QDir(dir).filePath(QStringLiteral("pipe.gb"))).constData(), 0600), 0);
     FrmMain *main = start();
     QVERIFY(main);
 
@@ -134,30 +141,27 @@ void TestScanRoms::addsEveryNewFileOnce()
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
-    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Add 7 new roms to the Gameboy catalogue?"));
+    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Add 8 new roms to the Gameboy catalogue?"));
 
     // Stored in the list's order, each named after its file without the last extension.
     const QStringList names = {
-        QStringLiteral("  blank  name "),
-        QStringLiteral("archive.tar"),
-        QStringLiteral("Mario's \"Quest\" (v1)"),
-        QStringLiteral("NOEXT"),
-        QString::fromUtf8("Pok\u00e9mon \u00dcn\u00efcode"),
-        QStringLiteral("ZELDA"),
-        QString::fromUtf8("\u30dd\u30b1\u30e2\u30f3 \u91d1"),
+        QStringLiteral("  blank  name "), QStringLiteral("archive.tar"),
+        QStringLiteral("Linked"),         QStringLiteral("Mario's \"Quest\" (v1)"),
+        QStringLiteral("NOEXT"),          QString::fromUtf8("Pok\u00e9mon \u00dcn\u00efcode"),
+        QStringLiteral("ZELDA"),          QString::fromUtf8("\u30dd\u30b1\u30e2\u30f3 \u91d1"),
     };
     QCOMPARE(storedNames(*m_install), QStringList{QStringLiteral("Tetris")} + names);
     const QVariantList links = m_install->column(gameboy,
                                                  QStringLiteral("SELECT Link FROM giochi WHERE rowid > 1"));
     QCOMPARE(links.size(), names.size());
-    QCOMPARE(links[2].toString(), QStringLiteral("Mario's \"Quest\" (v1).gb"));
-    QCOMPARE(links[5].toString(), QStringLiteral("ZELDA.gb"));
+    QCOMPARE(links[3].toString(), QStringLiteral("Mario's \"Quest\" (v1).gb"));
+    QCOMPARE(links[6].toString(), QStringLiteral("ZELDA.gb"));
     QCOMPARE(m_install->column(gameboy, QStringLiteral("SELECT DISTINCT EmuName FROM giochi WHERE rowid > 1")),
              QVariantList{QStringLiteral("Alpha Emu")});
 
     // The list and its counts are refreshed and the first new game is shown.
-    QCOMPARE(listedGames(main).size(), 8);
-    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 8  "));
+    QCOMPARE(listedGames(main).size(), 9);
+    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 9  "));
     QCOMPARE(Globale::state().CurrentGame, names[0]);
     QCOMPARE(main->ui.LabGame->text(), names[0]);
     QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), names[0]);
@@ -165,7 +169,7 @@ void TestScanRoms::addsEveryNewFileOnce()
     // new games at the end of the list have no picture.
     QAbstractItemView *icons = main->ui.LstGames->view();
     const int room = 32 + icons->fontMetrics().height();
-    for (int row = 0; row < 8; ++row)
+    for (int row = 0; row < 9; ++row)
         QVERIFY2(icons->visualRect(icons->model()->index(row, 0)).height() >= room,
                  qPrintable(QString::number(row)));
 
@@ -175,7 +179,7 @@ void TestScanRoms::addsEveryNewFileOnce()
     QCOMPARE(m_dialogs.shown[1].icon, Dialogs::Icon::Information);
     QCOMPARE(m_dialogs.shown[1].text,
              QStringLiteral("No new roms: every file of the games folder is already in the Gameboy catalogue."));
-    QCOMPARE(gameRows(*m_install), 8);
+    QCOMPARE(gameRows(*m_install), 9);
 }
 
 void TestScanRoms::addsNothing_data()
