@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QString>
 #include <QStringView>
+#include <QtGlobal>
 
 #include <vector>
 
-// A set of names already case folded, for looking up tens of thousands of file names:
-// the names stand one after the other in one text, and an open-addressing table holds
-// each one's hash and place. Small enough to stay in the processor's caches where a set
-// of strings would not, and no allocation per name.
+// A set of names already case folded, for looking up tens of thousands of file names.
+// Each name is kept as two 64-bit hashes, with seeds drawn at random for each set, in an
+// open-addressing table: no string and no allocation per name, and a table small enough
+// to stay in the processor's caches. Two different names would be taken for one another
+// only if both hashes agreed, a chance of one in 2^128 per pair that no database can make
+// happen on purpose.
 class FoldedNameSet {
 public:
     FoldedNameSet();
@@ -19,17 +21,18 @@ public:
 
 private:
     struct Slot {
-        size_t hash = 0;
-        qsizetype start = 0;
-        qsizetype length = -1; // -1: empty
+        quint64 first = 0;
+        quint64 second = 0; // both 0: empty
+        bool isEmpty() const { return first == 0 && second == 0; }
+        bool operator==(const Slot &) const = default;
     };
 
-    QStringView name(const Slot &slot) const { return QStringView(m_names).mid(slot.start, slot.length); }
-    // The slot holding the name, or the empty slot where it would go.
-    size_t find(QStringView folded, size_t hash) const;
+    Slot slotOf(QStringView folded) const;
+    // The slot holding the key, or the empty slot where it would go.
+    size_t find(const Slot &key) const;
     void grow();
 
-    QString m_names;
     std::vector<Slot> m_slots;
     qsizetype m_count = 0;
+    size_t m_seeds[2];
 };
