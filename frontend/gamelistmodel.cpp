@@ -54,6 +54,19 @@ bool isYes(const SqliteStatement &values, int column)
     return stored ? *stored != 0 : Sql::isYes(values.value(column));
 }
 
+// Appends a column's text as values.text() gives it; plain ASCII (most names) straight
+// from its bytes, without a string of its own.
+void appendText(const SqliteStatement &values, int column, QString &out)
+{
+    const QByteArrayView utf8 = values.bytes(column);
+    const bool ascii = !utf8.isEmpty()
+                       && std::all_of(utf8.begin(), utf8.end(), [](char byte) { return uchar(byte) < 0x80; });
+    if (ascii)
+        out += QLatin1String(utf8.data(), utf8.size());
+    else
+        out += values.text(column);
+}
+
 qint64 wholeNumber(const SqliteStatement &values, int column)
 {
     const std::optional<qint64> stored = values.storedInteger(column);
@@ -101,17 +114,24 @@ bool Table::refresh(DataSource &games, QString *error)
 // at random and take several times as long.
 bool Table::readTable(const QString &databasePath, QString *error)
 {
-    m_names.clear();
-    m_folded.clear();
+    // Room for as much as last time, in new texts: the list still shares the old ones.
+    const qsizetype names = m_names.size();
+    const qsizetype folded = m_folded.size();
+    m_names = QString();
+    m_names.reserve(names);
+    m_folded = QString();
+    m_folded.reserve(folded);
     m_games.clear();
     const auto row = [this](const SqliteStatement &values) {
-        const QString name = values.text(Gioco);
+        const qsizetype nameStart = m_names.size();
+        appendText(values, Gioco, m_names);
+        const QStringView name = QStringView(m_names).mid(nameStart);
         if (name.isEmpty())
             return; // never listed nor counted
         Game game;
         game.rowId = values.integer(RowId);
         game.times = wholeNumber(values, Times);
-        game.nameStart = qint32(m_names.size());
+        game.nameStart = qint32(nameStart);
         game.nameLength = qint32(name.size());
         game.foldedStart = qint32(m_folded.size());
         NameFold::append(name, m_folded);
@@ -120,7 +140,6 @@ bool Table::readTable(const QString &databasePath, QString *error)
         game.ratingPicture = qint8(ratingPicture(values, Rating));
         game.playable = isYes(values, Playable);
         game.favorite = isYes(values, Favorites);
-        m_names += name;
         m_games.push_back(game);
     };
     DataSource table(QStringLiteral("giochi"));

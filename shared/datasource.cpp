@@ -103,6 +103,7 @@ bool DataSource::readRowIds()
     // Taken before reading: a commit during the read makes the next open read again.
     const ContentStamp stamp = contentStamp(m_db);
     std::vector<qint64> ids;
+    ids.reserve(m_rowIds.size()); // as many as last time, most often
     QString error;
     QString condition;
     QString order;

@@ -70,6 +70,7 @@ private slots:
     void iconTypesGivePictures();
     void iconAndViewTypesReReadTheTable_data();
     void iconAndViewTypesReReadTheTable();
+    void namesOfEveryStoredType();
     void clickShowsTheGame_data();
     void clickShowsTheGame();
     void keysWalkTheList_data();
@@ -250,6 +251,24 @@ void TestGameList::iconAndViewTypesReReadTheTable()
     } else {
         QCOMPARE(list->listView()->iconSize(), viewMode == GameListWidget::Icon ? QSize(32, 32) : QSize(16, 16));
     }
+}
+
+// Names are listed as their text, whatever SQLite stores them as (in its order: numbers,
+// texts, blobs).
+void TestGameList::namesOfEveryStoredType()
+{
+    TestInstall install;
+    QVERIFY(install.isValid());
+    QVERIFY(install.exec(TestInstall::gameboyDb(),
+                         QStringLiteral("INSERT INTO giochi (Gioco) VALUES (1942), (2.5), (?), (CAST(? AS BLOB)), "
+                                        "('Plain ASCII')"),
+                         {QStringLiteral("St\u00e1r \u30dd\u30b1"), QStringLiteral("Blob Name")}));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(main);
+    QCOMPARE(listedGames(main),
+             QStringList({"1942", "2.5", "Plain ASCII", "St\u00e1r \u30dd\u30b1", "Blob Name"}));
 }
 
 void TestGameList::clickShowsTheGame_data()
