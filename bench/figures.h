@@ -29,6 +29,13 @@ inline QString searchKeystroke() { return QStringLiteral("search keystroke"); }
 inline QString scanNew() { return QStringLiteral("scan new"); }
 inline QString scanNothingNew() { return QStringLiteral("scan nothing new"); }
 
+// Whether the floor of the figure's N is its measure: the long fields are timed on an
+// installation of their own.
+inline bool againstFloor(const QString &name)
+{
+    return name != longNotesShown() && name != longNotesSaved() && name != longNameLoadDelay();
+}
+
 constexpr int Small = 1000;
 constexpr int Large = 32767;
 constexpr int Largest = 100000;

@@ -70,6 +70,7 @@ QString Run::table() const
     for (const Figure &figure : m_figures) {
         const Figure *floor = find(Figures::floor(), figure.games);
         const QString ratio = figure.memory || !floor || floor->median() <= 0
+                                      || !Figures::againstFloor(figure.name)
                                   ? QStringLiteral("-")
                                   : QString::number(figure.median() / floor->median(), 'f', 2);
         const QString unit = figure.memory ? QStringLiteral(" MB") : QStringLiteral(" ms");
