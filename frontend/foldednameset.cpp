@@ -16,12 +16,17 @@ FoldedNameSet::FoldedNameSet()
                                      size_t(QRandomGenerator::system()->generate64())}
 {}
 
-FoldedNameSet::Slot FoldedNameSet::slotOf(QStringView folded) const
+FoldedNameSet::Key FoldedNameSet::keyOf(QStringView folded) const
 {
-    Slot slot{quint64(qHash(folded, m_seeds[0])), quint64(qHash(folded, m_seeds[1]))};
-    if (slot.isEmpty())
-        slot.second = 1; // the empty mark is no name's
-    return slot;
+    Key key{quint64(qHash(folded, m_seeds[0])), quint64(qHash(folded, m_seeds[1]))};
+    if (key.isEmpty())
+        key.second = 1; // the empty mark is no name's
+    return key;
+}
+
+void FoldedNameSet::prefetch(const Key &key) const
+{
+    __builtin_prefetch(&m_slots[size_t(key.first) & (m_slots.size() - 1)]);
 }
 
 // Linear probing in a table at most four fifths full: neighbouring slots share a cache line.
@@ -34,11 +39,10 @@ size_t FoldedNameSet::find(const Slot &key) const
     return at;
 }
 
-void FoldedNameSet::insert(QStringView folded)
+void FoldedNameSet::insert(const Key &key)
 {
     if (5 * size_t(m_count + 1) > 4 * m_slots.size())
         grow();
-    const Slot key = slotOf(folded);
     Slot &slot = m_slots[find(key)];
     if (!slot.isEmpty())
         return;
@@ -46,7 +50,7 @@ void FoldedNameSet::insert(QStringView folded)
     ++m_count;
 }
 
-bool FoldedNameSet::contains(QStringView folded) const { return !m_slots[find(slotOf(folded))].isEmpty(); }
+bool FoldedNameSet::contains(const Key &key) const { return !m_slots[find(key)].isEmpty(); }
 
 void FoldedNameSet::grow()
 {

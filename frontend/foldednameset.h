@@ -13,21 +13,30 @@
 // happen on purpose.
 class FoldedNameSet {
 public:
+    // What the set keeps of a name.
+    struct Key {
+        quint64 first = 0;
+        quint64 second = 0; // both 0: an empty slot
+        bool isEmpty() const { return first == 0 && second == 0; }
+        bool operator==(const Key &) const = default;
+    };
+
     FoldedNameSet();
 
-    void insert(QStringView folded);
-    bool contains(QStringView folded) const;
+    Key keyOf(QStringView folded) const;
+    // Asks the processor to fetch the key's slot ahead: a caller with a batch of names
+    // computes all their keys, prefetching each, then looks them up, and waits on memory
+    // once per batch instead of once per name.
+    void prefetch(const Key &key) const;
+    void insert(const Key &key);
+    bool contains(const Key &key) const;
+    void insert(QStringView folded) { insert(keyOf(folded)); }
+    bool contains(QStringView folded) const { return contains(keyOf(folded)); }
     qsizetype size() const { return m_count; }
 
 private:
-    struct Slot {
-        quint64 first = 0;
-        quint64 second = 0; // both 0: empty
-        bool isEmpty() const { return first == 0 && second == 0; }
-        bool operator==(const Slot &) const = default;
-    };
+    using Slot = Key;
 
-    Slot slotOf(QStringView folded) const;
     // The slot holding the key, or the empty slot where it would go.
     size_t find(const Slot &key) const;
     void grow();

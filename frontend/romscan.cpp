@@ -14,10 +14,14 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <array>
 
 namespace RomScan {
 
 namespace {
+
+// Names looked up together, their slots fetched ahead (FoldedNameSet::prefetch).
+constexpr size_t Batch = 32;
 
 // A name case folded as QString::toCaseFolded() does, into *folded (its room is reused
 // from name to name); sooner for the plain ASCII of most names.
@@ -56,6 +60,13 @@ bool linkedFiles(const QString &databasePath, FoldedNameSet *linked, QString *er
         return false;
     SqliteStatement links(SqliteStatement::handle(db), QStringLiteral("SELECT Link FROM giochi"));
     QString folded;
+    std::array<FoldedNameSet::Key, Batch> keys;
+    size_t batched = 0;
+    const auto insertBatch = [&] {
+        for (size_t i = 0; i < batched; ++i)
+            linked->insert(keys[i]);
+        batched = 0;
+    };
     while (links.next()) {
         if (links.isNull(0))
             continue;
@@ -64,8 +75,12 @@ bool linkedFiles(const QString &databasePath, FoldedNameSet *linked, QString *er
             caseFold(links.text(0), &folded);
         else
             caseFold(text, &folded);
-        linked->insert(folded);
+        keys[batched] = linked->keyOf(folded);
+        linked->prefetch(keys[batched]);
+        if (++batched == Batch)
+            insertBatch();
     }
+    insertBatch();
     if (!links.error().isEmpty()) {
         *error = QDir::toNativeSeparators(databasePath) + QStringLiteral(": ") + links.error();
         return false;
@@ -100,19 +115,40 @@ bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *ro
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return false;
+    struct Entry {
+        FoldedNameSet::Key key;
+        bool unknown = false; // a link, or a type readdir does not tell
+        std::array<char, sizeof(dirent::d_name)> name;
+    };
+    std::array<Entry, Batch> entries;
+    size_t batched = 0;
+    const auto lookUpBatch = [&] {
+        for (size_t i = 0; i < batched; ++i) {
+            const Entry &entry = entries[i];
+            if (linked.contains(entry.key))
+                continue;
+            const QString file = QFile::decodeName(entry.name.data());
+            if (!entry.unknown || RegularFile::isRegular(folder + QLatin1Char('/') + file))
+                roms->append({withoutLastExtension(file), file});
+        }
+        batched = 0;
+    };
     QString folded;
-    while (const dirent *entry = readdir(dir)) {
-        const QByteArrayView raw(entry->d_name);
-        const bool unknown = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN;
-        if (raw.startsWith('.') || (entry->d_type != DT_REG && !unknown))
+    while (const dirent *found = readdir(dir)) {
+        const QByteArrayView raw(found->d_name);
+        const bool unknown = found->d_type == DT_LNK || found->d_type == DT_UNKNOWN;
+        if (raw.startsWith('.') || (found->d_type != DT_REG && !unknown))
             continue;
         caseFold(raw, &folded);
-        if (linked.contains(folded))
-            continue;
-        const QString file = QFile::decodeName(entry->d_name);
-        if (!unknown || RegularFile::isRegular(folder + QLatin1Char('/') + file))
-            roms->append({withoutLastExtension(file), file});
+        Entry &entry = entries[batched];
+        entry.key = linked.keyOf(folded);
+        linked.prefetch(entry.key);
+        entry.unknown = unknown;
+        std::copy_n(found->d_name, raw.size() + 1, entry.name.begin());
+        if (++batched == Batch)
+            lookUpBatch();
     }
+    lookUpBatch();
     closedir(dir);
     return true;
 }

@@ -277,6 +277,13 @@ void TestScanRoms::thousandsShownUnderAnyFilter()
     QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 1234  "));
     QCOMPARE(main->ui.LabGame->text(), QStringLiteral("rom 0001"));
     QCOMPARE(main->ui.LstGames->selectedIndex().row(), 0);
+
+    // Scanned again, every one of them is found linked.
+    QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
+    QCOMPARE(m_dialogs.shown.size(), 2);
+    QVERIFY2(m_dialogs.shown[1].text.startsWith(QStringLiteral("No new roms")),
+             qPrintable(m_dialogs.shown[1].text));
+    QCOMPARE(gameRows(*m_install), 1234);
 }
 
 QTEST_MAIN(TestScanRoms)
