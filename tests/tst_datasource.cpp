@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -27,6 +28,7 @@ private slots:
     void findFirstMatchesWithoutCaseAndQuotes();
     void findFirstKeepsRecordSetOrder();
     void updateWritesChangedBoundColumnsOnly();
+    void heldControlsShowTheLastRowOnce();
     void addNewThenCancelStoresNothing();
     void addNewStoresControlsAndDefaults();
     void deleteRemovesCurrentRow();
@@ -202,6 +204,34 @@ void TestDataSource::updateWritesChangedBoundColumnsOnly()
     // An empty yes/no stays empty when its box was not touched.
     QVERIFY(scalar(QStringLiteral("SELECT Playable FROM giochi WHERE Gioco = 'O''Brien''s Quest'")).isNull());
     QCOMPARE(times.text(), QStringLiteral("7")); // the stored row is shown again
+}
+
+// While controls are held, the rows an open and the finds pass through are not shown;
+// when the last holder ends, the row the source stands on is shown, once.
+void TestDataSource::heldControlsShowTheLastRowOnce()
+{
+    DataSource games(QStringLiteral("DatGames"));
+    QLineEdit name;
+    bindWidget(games, &name, QStringLiteral("Gioco"));
+    QSignalSpy shown(&name, &QLineEdit::textChanged);
+    games.setDatabaseName(dbPath());
+    games.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
+    {
+        const DataSource::ControlsHeld outer(games);
+        {
+            const DataSource::ControlsHeld inner(games);
+            QVERIFY(games.open());
+            QVERIFY(games.findName(QStringLiteral("gioco"), QStringLiteral("Zeta")));
+        }
+        QCOMPARE(name.text(), QString()); // the outer one still holds them
+        QVERIFY(games.findName(QStringLiteral("gioco"), QStringLiteral("O'Brien's Quest")));
+    }
+    QCOMPARE(name.text(), QStringLiteral("O'Brien's Quest"));
+    QCOMPARE(shown.size(), 1);
+    {
+        const DataSource::ControlsHeld idle(games); // nothing moved: nothing shown again
+    }
+    QCOMPARE(shown.size(), 1);
 }
 
 void TestDataSource::addNewThenCancelStoresNothing()
