@@ -15,7 +15,8 @@ struct Rom {
 // The regular files directly in gamesDir, whose names begin with no dot, that no game of
 // the table giochi of the database has as its Link (compared without regard to case),
 // in the order the game list shows their names. Of files whose names differ only in case,
-// the first in that order is taken. False with *error set when the folder or the database cannot be read.
+// the first in that order is taken. False with *error set when the folder or the
+// database cannot be read.
 bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *roms, QString *error);
 
 // What each new game gets besides its name and file, as "Add Rom" gives it.

@@ -22,7 +22,8 @@ class SqliteStatement;
 // or a "SELECT * from <table> ..." text exactly as the programs write it. It holds the
 // rows of the last open in query order (by rowid, never shown as a column, so positions
 // stay the table's own), a current row, and controls bound to columns: the current row
-// is pushed into them on every move and pulled from them on update().
+// is pushed into them on every move (held back while a ControlsHeld lives) and pulled
+// from them on update().
 //
 // Every store is one SQLite transaction; connections wait on a lock instead of failing.
 // Opening again when neither this program nor another one changed the file since the
