@@ -23,32 +23,25 @@ namespace {
 // Names looked up together, their slots fetched ahead (FoldedNameSet::prefetch).
 constexpr size_t Batch = 32;
 
-// A name case folded as QString::toCaseFolded() does, into *folded (its room is reused
-// from name to name); sooner for the plain ASCII of most names.
-void caseFold(QStringView name, QString *folded)
+char16_t codeUnit(QChar c) { return c.unicode(); }
+char16_t codeUnit(char c) { return uchar(c); }
+QString decoded(QStringView text) { return text.toString(); }
+QString decoded(QByteArrayView utf8) { return QString::fromUtf8(utf8); }
+
+// A name (UTF-16, or a text's UTF-8) case folded as QString::toCaseFolded() does, into
+// *folded (its room is reused from name to name); plain ASCII, most names, without
+// decoding it first.
+template <typename Text> void caseFold(Text name, QString *folded)
 {
     folded->resize(name.size());
     QChar *out = folded->data();
-    for (const QChar c : name) {
-        if (c.unicode() >= 0x80) {
-            *folded = name.toString().toCaseFolded();
+    for (const auto unit : name) {
+        const char16_t code = codeUnit(unit);
+        if (code >= 0x80) {
+            *folded = decoded(name).toCaseFolded();
             return;
         }
-        *out++ = c.toLower();
-    }
-}
-
-// The same from a text's UTF-8, without decoding plain ASCII first.
-void caseFold(QByteArrayView utf8, QString *folded)
-{
-    folded->resize(utf8.size());
-    QChar *out = folded->data();
-    for (const char byte : utf8) {
-        if (uchar(byte) >= 0x80) {
-            *folded = QString::fromUtf8(utf8).toCaseFolded();
-            return;
-        }
-        *out++ = QChar(QLatin1Char(byte)).toLower();
+        *out++ = QChar(code >= u'A' && code <= u'Z' ? char16_t(code + 32) : code);
     }
 }
 
@@ -72,7 +65,7 @@ bool linkedFiles(const QString &databasePath, FoldedNameSet *linked, QString *er
             continue;
         const QByteArrayView text = links.bytes(0); // empty for a number
         if (text.isEmpty())
-            caseFold(links.text(0), &folded);
+            caseFold(QStringView(links.text(0)), &folded);
         else
             caseFold(text, &folded);
         keys[batched] = linked->keyOf(folded);
@@ -195,7 +188,7 @@ bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *r
     FoldedNameSet taken;
     QString folded;
     roms->removeIf([&](const Rom &rom) {
-        caseFold(rom.link, &folded);
+        caseFold(QStringView(rom.link), &folded);
         const bool alike = taken.contains(folded);
         taken.insert(folded);
         return alike;
