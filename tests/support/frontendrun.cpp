@@ -1,15 +1,12 @@
 #include "tests/support/frontendrun.h"
 
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
 #include "shared/datasource.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QMainWindow>
 #include <QPointer>
 #include <QTest>
 
@@ -25,7 +22,7 @@ bool splashShown()
 }
 } // namespace
 
-FrmMain *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
+QMainWindow *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
 {
     Globale::setSplashDelay(0);
     Globale::startProcedure(root, dialogs, launcher);
@@ -33,7 +30,7 @@ FrmMain *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingL
     while (!Globale::mainWindow() && splashShown() && !deadline.hasExpired())
         QTest::qWait(10);
     QApplication::processEvents();
-    return qobject_cast<FrmMain *>(Globale::mainWindow());
+    return Globale::mainWindow();
 }
 
 void closeFrontEnd()
@@ -53,25 +50,3 @@ void closeFrontEnd()
     DataSource::closeAllConnections();
 }
 
-QStringList listedGames(FrmMain *main, int role)
-{
-    QStringList names;
-    const QAbstractItemModel *model = main->ui.LstGames->model();
-    for (int row = 0; model && row < model->rowCount(); ++row)
-        names.append(model->index(row, 0).data(role).toString());
-    return names;
-}
-
-QString errorLine(FrmMain *main)
-{
-    const QString text = main->ui.StatusBar1->text(6);
-    return text.startsWith(QStringLiteral("Total Times Played : ")) ? QString() : text;
-}
-
-void clickGame(FrmMain *main, int row)
-{
-    QAbstractItemView *view = main->ui.LstGames->view();
-    const QModelIndex index = view->model()->index(row, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-}

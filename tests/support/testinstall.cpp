@@ -66,6 +66,13 @@ bool TestInstall::addGame(const QString &name, const QVariantMap &fields, const 
         values);
 }
 
+bool TestInstall::addEmulator(const QString &name, const QString &link, const QString &mode,
+                              const QString &relativeFile)
+{
+    return exec(relativeFile, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
+                {name, link, mode});
+}
+
 QVariantList TestInstall::column(const QString &relativeFile, const QString &sql)
 {
     QSqlDatabase db = open(relativeFile);

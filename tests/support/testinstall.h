@@ -26,6 +26,9 @@ public:
     // Adds a game to a console database (the Gameboy's unless named): its name and any
     // other columns, the rest left as the table's defaults.
     bool addGame(const QString &name, const QVariantMap &fields = {}, const QString &relativeFile = gameboyDb());
+    // Adds an emulator (name, executable, setting mode) to a console database.
+    bool addEmulator(const QString &name, const QString &link, const QString &mode = QStringLiteral("1"),
+                     const QString &relativeFile = gameboyDb());
     // The first column of every row of a query.
     QVariantList column(const QString &relativeFile, const QString &sql);
     // The first value of a query, or an invalid QVariant.
