@@ -8,23 +8,6 @@
 
 namespace RowEntries {
 
-namespace {
-
-bool positionOnRow(DataSource &source, std::optional<qint64> row, const QString &text, QString *error)
-{
-    if (!row) {
-        source.moveTo(source.rowCount());
-        *error = QStringLiteral("No entry is picked");
-        return false;
-    }
-    if (source.moveToRowId(*row))
-        return true;
-    *error = QLatin1Char('"') + text + QStringLiteral("\" cannot be used: ") + source.lastError();
-    return false;
-}
-
-} // namespace
-
 bool read(DataSource &source, const QString &database, const QString &recordSource, int position,
           QList<Entry> *entries)
 {
@@ -63,6 +46,19 @@ std::optional<qint64> rowId(const QListWidgetItem *item)
     if (!id.isValid())
         return std::nullopt;
     return id.toLongLong();
+}
+
+bool positionOnRow(DataSource &source, std::optional<qint64> row, const QString &text, QString *error)
+{
+    if (!row) {
+        source.moveTo(source.rowCount());
+        *error = QStringLiteral("No entry is picked");
+        return false;
+    }
+    if (source.moveToRowId(*row))
+        return true;
+    *error = QLatin1Char('"') + text + QStringLiteral("\" cannot be used: ") + source.lastError();
+    return false;
 }
 
 bool positionOn(DataSource &source, const QListWidgetItem *item, QString *error)

@@ -41,6 +41,8 @@ std::optional<qint64> rowId(const QListWidgetItem *item);
 
 // Makes the entry's row current in the (open) data source. False when there is no entry
 // or its row is gone: no row is current then, and *error says why, naming the entry.
+// Makes a row current by its id; text names the entry in the error. No row: no entry picked.
+bool positionOnRow(DataSource &source, std::optional<qint64> row, const QString &text, QString *error);
 bool positionOn(DataSource &source, const QListWidgetItem *item, QString *error);
 bool positionOn(DataSource &source, const QModelIndex &index, QString *error);
 

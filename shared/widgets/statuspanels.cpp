@@ -1,6 +1,7 @@
 #include "shared/widgets/statuspanels.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QPainter>
 #include <QTime>
@@ -18,8 +19,9 @@ public:
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
 
-    // The least width comes from a sample text, never from the text shown, so that no
-    // text changes the window's size; the wished width follows the text up to maxWidth.
+    // The wished width is at least a sample text's, so that the window's own size shows it
+    // whole; it follows the text shown up to maxWidth. The least width is a few characters
+    // of the sample, so that the panels never hold a smaller window wider: they cut short.
     void setSample(const QString &sample)
     {
         m_sample = sample;
@@ -28,11 +30,12 @@ public:
     QSize sizeHint() const override
     {
         const int width = qMin(textWidth(shownText()), maxWidth);
-        return {qMax(width, minimumSizeHint().width()), fontMetrics().height() + 2 * frameWidth() + 2};
+        return {qMax(width, m_sample.isEmpty() ? 0 : textWidth(m_sample)), minimumSizeHint().height()};
     }
     QSize minimumSizeHint() const override
     {
-        return {m_sample.isEmpty() ? 0 : textWidth(m_sample), fontMetrics().height() + 2 * frameWidth() + 2};
+        return {m_sample.isEmpty() ? 0 : textWidth(m_sample.left(leastCharacters)),
+                fontMetrics().height() + 2 * frameWidth() + 2};
     }
 
 protected:
@@ -64,6 +67,7 @@ private:
 
     static constexpr int padding = 3;
     static constexpr int maxWidth = 240;
+    static constexpr int leastCharacters = 6;
     QString m_sample;
 };
 
@@ -80,7 +84,7 @@ StatusPanels::StatusPanels(int count, int clockPanel, QWidget *parent)
         if (n == clockPanel)
             addPermanentWidget(label);
         else
-            addWidget(label, n == 1 || n == 6 ? 2 : 1);
+            addWidget(label, n == 6 ? 1 : 0); // the error line takes what is left
         m_panels.append(label);
     }
     if (clockPanel > 0 && clockPanel <= count) {
@@ -105,6 +109,16 @@ void StatusPanels::setSample(int panel, const QString &sample)
 {
     if (auto *label = dynamic_cast<ElidingPanel *>(this->panel(panel)))
         label->setSample(sample);
+}
+
+QSize StatusPanels::sizeHint() const
+{
+    QSize size = QStatusBar::sizeHint();
+    int width = 0;
+    for (const QLabel *label : m_panels)
+        width += label->sizeHint().width() + 2 * (layout() ? layout()->spacing() + 2 : 4);
+    size.setWidth(qMax(size.width(), width));
+    return size;
 }
 
 QString StatusPanels::text(int panel) const

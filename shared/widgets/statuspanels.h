@@ -15,11 +15,14 @@ public:
     StatusPanels(int count, int clockPanel, QWidget *parent = nullptr);
 
     void setText(int panel, const QString &text);
-    // The panel is never narrower than this text; longer texts are cut short.
+    // The panel wishes to be as wide as this text at least; longer texts are cut short, and
+    // so is this one when the window is too narrow for it.
     void setSample(int panel, const QString &sample);
     QString text(int panel) const;
     QLabel *panel(int panel) const;
     int count() const { return int(m_panels.size()); }
+    // Room for every panel's wished width side by side.
+    QSize sizeHint() const override;
 
 private:
     void showTime();

@@ -1,0 +1,239 @@
+#include "frontend/record/recordpage.h"
+
+#include "frontend/record/strikeline.h"
+#include "frontend/snapshots/snapshotfiles.h"
+#include "shared/columntexts.h"
+#include "shared/dialogs.h"
+#include "shared/gamedates.h"
+#include "shared/paths.h"
+#include "shared/queries.h"
+#include "shared/rating.h"
+#include "shared/saturating.h"
+#include "shared/schema.h"
+#include "shared/widgets/boundwidget.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/rowentries.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <cmath>
+
+namespace {
+
+// A yes/no field that holds "no"; an empty (Null) field is not "no".
+bool storedFalse(const QVariant &value)
+{
+    if (value.isNull())
+        return false;
+    const QString text = value.toString().trimmed();
+    bool number = false;
+    const double n = text.toDouble(&number);
+    return number ? n == 0 : text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
+}
+
+// The play count after one more play; a count that is not a whole number counts as 0.
+// A count at or beyond the largest whole number stays at the largest.
+QString nextCount(const QString &times)
+{
+    bool number = false;
+    qlonglong count = times.trimmed().toLongLong(&number);
+    if (!number) {
+        const double real = times.trimmed().toDouble(&number);
+        number = number && std::abs(real) >= 9223372036854775807.0;
+        count = Saturating::toInt64(real);
+    }
+    return QString::number(number ? Saturating::add(count, 1) : 1);
+}
+
+} // namespace
+
+RecordPage::RecordPage(Session &session, QObject *parent) : QObject(parent), m_session(session)
+{
+    m_page = buildPage();
+    bindControls();
+    connectCommands();
+    connect(&m_session, &Session::recordRequested, this, &RecordPage::ShowGameRecord);
+    connect(&m_session, &Session::gamePicked, this, &RecordPage::showPickedGame);
+    connect(&m_session, &Session::screenFileRequested, this, &RecordPage::chooseScreenFile);
+    m_session.setRecordStores([this](QString *error) { return storeForPlay(error); },
+                              [this](QString *error) { return countPlay(error); });
+}
+
+// The record view's controls and the columns of giochi they show.
+void RecordPage::bindControls()
+{
+    const std::pair<QWidget *, const char *> bindings[] = {
+        {LabGame, "Gioco"},        {TxtYear, "Anno"},          {CmbGenre, "Genre"},     {CmbLanguage, "Language"},
+        {CmbProducer, "Producer"}, {TxtRating, "Rating"},      {CmbEmulatore, "EmuName"}, {Label19, "Screen"},
+        {TxtRom, "Link"},          {ChkPlayable, "Playable"},  {ChkFavorite, "Favorites"}, {ChkColour, "Colour"},
+        {ChkSound, "Sound"},       {TxtTimes, "Times"},        {TxtLastPlay, "Data"},   {Label15, "DataAdd"},
+        {TxtGameHelp, "Notes"},
+    };
+    for (const auto &[control, column] : bindings)
+        bindWidget(DatGames, control, QLatin1String(column));
+}
+
+void RecordPage::fillLookupList(QComboBox *list, const QString &recordSource)
+{
+    QStringList entries;
+    const bool opened = readColumnTexts(DatLudora, m_session.masterDatabase(), recordSource, Schema::Lookup::Text,
+                                        &entries);
+    list->clear();
+    list->addItems(entries);
+    if (!opened)
+        m_session.reportError(DatLudora.lastError());
+}
+
+void RecordPage::fillLookupLists()
+{
+    fillLookupList(CmbLanguage, QStringLiteral("SELECT * from langu order by [language]"));
+    fillLookupList(CmbGenre, QStringLiteral("genres"));
+    fillLookupList(CmbProducer, QStringLiteral("SELECT * from publisher order by [publisher]"));
+    QStringList years;
+    for (int year = 1975; year <= 2009; ++year)
+        years.append(QString::number(year));
+    TxtYear->addItems(years);
+    TxtRating->clear();
+    for (int rating = 0; rating <= 5; ++rating)
+        TxtRating->addItem(QString::number(rating));
+}
+
+void RecordPage::FillEmulatorList()
+{
+    QStringList names;
+    const bool opened = readColumnTexts(DatEmu, m_session.console().database, Queries::allEmulators(),
+                                        Schema::Emulators::Name, &names);
+    CmbEmulatore->clear();
+    CmbEmulatore->addItems(names);
+    if (!opened)
+        m_session.reportError(DatEmu.lastError());
+}
+
+// An error of the record display: the error line and the "Error LOG" box.
+void RecordPage::reportDisplayError(const QString &text) { m_session.reportLoggedError(text); }
+
+// A store the database refused: the typed values stay in the controls for another try.
+void RecordPage::reportStoreError(const QString &text) { m_session.dialogs().critical(text); }
+
+// Opens the game query and puts the row of the current game into edit mode. A game that
+// is not listed is not an error: the data source stays on the first row.
+void RecordPage::positionOnCurrentGame()
+{
+    DatGames.setDatabaseName(m_session.console().database);
+    DatGames.setRecordSource(m_session.gameQuery());
+    // The controls show the game found, not the first row the open stands on.
+    const DataSource::ControlsHeld held(DatGames);
+    if (!DatGames.open()) {
+        reportDisplayError(DatGames.lastError());
+        return;
+    }
+    // The row picked last, while it still holds the current game's name.
+    const std::optional<qint64> row = m_session.currentGameRow();
+    const bool rowKnown = row && DatGames.moveToRowId(*row)
+                          && DatGames.value(Schema::Games::Gioco).toString() == m_session.currentGame();
+    if (!rowKnown) {
+        if (DatGames.findName(QStringLiteral("gioco"), m_session.currentGame()))
+            m_session.setCurrentGame(m_session.currentGame(), DatGames.currentRowId());
+        else if (!DatGames.lastError().isEmpty())
+            reportDisplayError(DatGames.lastError());
+        else
+            DatGames.moveFirst();
+    }
+    if (!DatGames.isEmpty() && !DatGames.edit())
+        reportDisplayError(DatGames.lastError());
+}
+
+void RecordPage::ShowGameRecord()
+{
+    positionOnCurrentGame();
+    showRecordDetails();
+}
+
+// A game picked in the list: exactly its row. A row that is gone shows nothing, so that
+// no action reaches another game.
+void RecordPage::showPickedGame(std::optional<qint64> row, const QString &text)
+{
+    std::optional<DataSource::ControlsHeld> held(std::in_place, DatGames);
+    if (!DatGames.open()) {
+        m_session.reportError(DatGames.lastError());
+        return;
+    }
+    QString error;
+    const bool positioned = RowEntries::positionOnRow(DatGames, row, text, &error) && DatGames.edit();
+    held.reset();
+    if (!positioned) {
+        showRecordDetails();
+        m_session.reportError(error.isEmpty() ? DatGames.lastError() : error);
+        return;
+    }
+    m_session.setCurrentGame(DatGames.value(Schema::Games::Gioco).toString(), DatGames.currentRowId());
+    ShowGameRecord();
+}
+
+Session::ShownGame RecordPage::shownGame() const
+{
+    return {DatGames.currentRowId(), DatGames.value(Schema::Games::Gioco).toString(),
+            DatGames.value(Schema::Games::EmuName).toString(), DatGames.value(Schema::Games::Screen).toString(),
+            DatGames.value(QStringLiteral("Link")).toString()};
+}
+
+// What the record view shows beside the bound controls; then the other pages follow.
+void RecordPage::showRecordDetails()
+{
+    showPlayableMark();
+    showRatingPictures();
+    showFirstScreenshot();
+    m_session.setShownGame(shownGame());
+}
+
+void RecordPage::showPlayableMark()
+{
+    ImgFavorites->show();
+    // A new row, not stored yet, is marked neither way.
+    const bool adding = DatGames.editMode() == DataSource::EditMode::AddNew;
+    Line2->setVisible(!adding && storedFalse(DatGames.value(Schema::Games::Playable)));
+}
+
+void RecordPage::showRatingPictures()
+{
+    const int rating = Rating::stars(DatGames.value(Schema::Games::Rating));
+    for (int star = 0; star < int(ImgStar2.size()); ++star)
+        ImgStar2[star]->setVisible(star < rating);
+    ImgFavorites2->setVisible(rating == Rating::top);
+}
+
+void RecordPage::showFirstScreenshot()
+{
+    const QString screen = DatGames.value(Schema::Games::Screen).toString();
+    const QString first = SnapshotFiles::file(m_session.console().screenDir, screen, 0);
+    QString error;
+    if (screen.isEmpty() || Paths::probe(first).isEmpty())
+        SnapshotFiles::showNone(ImgSnap3, m_session.noPicture());
+    else if (!SnapshotFiles::showOrNone(ImgSnap3, first, m_session.noPicture(), &error))
+        reportDisplayError(error);
+}
+
+// Stores the bound controls into the shown row, which then stays in edit mode.
+bool RecordPage::storeForPlay(QString *error)
+{
+    if (!DatGames.update()) {
+        *error = DatGames.lastError();
+        return false;
+    }
+    DatGames.edit();
+    m_session.refreshShownGame(shownGame());
+    return true;
+}
+
+// One more play, dated today.
+bool RecordPage::countPlay(QString *error)
+{
+    TxtTimes->setText(nextCount(TxtTimes->text()));
+    TxtLastPlay->setText(GameDates::lastPlay(QDate::currentDate()));
+    return storeForPlay(error);
+}

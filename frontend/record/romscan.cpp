@@ -1,0 +1,234 @@
+#include "frontend/record/romscan.h"
+
+#include "frontend/record/foldednameset.h"
+#include "shared/datasource.h"
+#include "shared/paths.h"
+#include "shared/regularfile.h"
+#include "shared/sqlitestatement.h"
+#include "shared/transaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <array>
+
+namespace RomScan {
+
+namespace {
+
+// Names looked up together, their slots fetched ahead (FoldedNameSet::prefetch).
+constexpr size_t Batch = 32;
+
+char16_t codeUnit(QChar c) { return c.unicode(); }
+char16_t codeUnit(char c) { return uchar(c); }
+QString decoded(QStringView text) { return text.toString(); }
+QString decoded(QByteArrayView utf8) { return QString::fromUtf8(utf8); }
+
+// A name (UTF-16, or a text's UTF-8) case folded as QString::toCaseFolded() does, into
+// *folded (its room is reused from name to name); plain ASCII, most names, without
+// decoding it first.
+template <typename Text> void caseFold(Text name, QString *folded)
+{
+    folded->resize(name.size());
+    QChar *out = folded->data();
+    for (const auto unit : name) {
+        const char16_t code = codeUnit(unit);
+        if (code >= 0x80) {
+            *folded = decoded(name).toCaseFolded();
+            return;
+        }
+        *out++ = QChar(code >= u'A' && code <= u'Z' ? char16_t(code + 32) : code);
+    }
+}
+
+// The Link of every game, case-folded.
+bool linkedFiles(const QString &databasePath, FoldedNameSet *linked, QString *error)
+{
+    const QSqlDatabase db = DataSource::connection(databasePath, error);
+    if (!db.isValid())
+        return false;
+    SqliteStatement links(SqliteStatement::handle(db), QStringLiteral("SELECT Link FROM giochi"));
+    QString folded;
+    std::array<FoldedNameSet::Key, Batch> keys;
+    size_t batched = 0;
+    const auto insertBatch = [&] {
+        for (size_t i = 0; i < batched; ++i)
+            linked->insert(keys[i]);
+        batched = 0;
+    };
+    while (links.next()) {
+        if (links.isNull(0))
+            continue;
+        const QByteArrayView text = links.bytes(0); // empty for a number
+        if (text.isEmpty())
+            caseFold(QStringView(links.text(0)), &folded);
+        else
+            caseFold(text, &folded);
+        keys[batched] = linked->keyOf(folded);
+        linked->prefetch(keys[batched]);
+        if (++batched == Batch)
+            insertBatch();
+    }
+    insertBatch();
+    if (!links.error().isEmpty()) {
+        *error = QDir::toNativeSeparators(databasePath) + QStringLiteral(": ") + links.error();
+        return false;
+    }
+    return true;
+}
+
+QString withoutLastExtension(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? fileName.left(dot) : fileName;
+}
+
+// The list's order: names compared with only A-Z folded to a-z, as the database's
+// NOCASE order does; alike names in the order of their files.
+QString listOrderKey(const QString &name)
+{
+    QString key = name;
+    for (QChar &c : key) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    }
+    return key;
+}
+
+// The regular files directly in the folder (a link counts as what it points to) that no
+// game links to, less those whose names begin with a dot. readdir tells most entries'
+// type, which spares a stat per file, and a name is decoded only when it is new. False
+// when the folder cannot be read.
+bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *roms)
+{
+    DIR *dir = opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    struct Entry {
+        FoldedNameSet::Key key;
+        bool unknown = false; // a link, or a type readdir does not tell
+        std::array<char, sizeof(dirent::d_name)> name;
+    };
+    std::array<Entry, Batch> entries;
+    size_t batched = 0;
+    const auto lookUpBatch = [&] {
+        for (size_t i = 0; i < batched; ++i) {
+            const Entry &entry = entries[i];
+            if (linked.contains(entry.key))
+                continue;
+            const QString file = QFile::decodeName(entry.name.data());
+            if (!entry.unknown || RegularFile::isRegular(folder + QLatin1Char('/') + file))
+                roms->append({withoutLastExtension(file), file});
+        }
+        batched = 0;
+    };
+    QString folded;
+    while (const dirent *found = readdir(dir)) {
+        const QByteArrayView raw(found->d_name);
+        const bool unknown = found->d_type == DT_LNK || found->d_type == DT_UNKNOWN;
+        if (raw.startsWith('.') || (found->d_type != DT_REG && !unknown))
+            continue;
+        caseFold(raw, &folded);
+        Entry &entry = entries[batched];
+        entry.key = linked.keyOf(folded);
+        linked.prefetch(entry.key);
+        entry.unknown = unknown;
+        std::copy_n(found->d_name, raw.size() + 1, entry.name.begin());
+        if (++batched == Batch)
+            lookUpBatch();
+    }
+    lookUpBatch();
+    closedir(dir);
+    return true;
+}
+
+void sortInListOrder(QList<Rom> *roms)
+{
+    std::vector<std::pair<QString, qsizetype>> keys;
+    keys.reserve(size_t(roms->size()));
+    for (qsizetype i = 0; i < roms->size(); ++i)
+        keys.emplace_back(listOrderKey(roms->at(i).name), i);
+    std::sort(keys.begin(), keys.end(), [roms](const auto &a, const auto &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return roms->at(a.second).link < roms->at(b.second).link;
+    });
+    QList<Rom> sorted;
+    sorted.reserve(roms->size());
+    for (const auto &key : keys)
+        sorted.append(roms->at(key.second));
+    *roms = std::move(sorted);
+}
+
+} // namespace
+
+bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *roms, QString *error)
+{
+    roms->clear();
+    const QString folder = Paths::resolve(gamesDir);
+    const QFileInfo folderInfo(folder);
+    const auto unreadable = [&] {
+        *error = QStringLiteral("The games folder ") + QDir::toNativeSeparators(folder)
+                 + QStringLiteral(" cannot be read.");
+        return false;
+    };
+    if (!folderInfo.isDir() || !folderInfo.isReadable())
+        return unreadable();
+    FoldedNameSet linked;
+    if (!linkedFiles(databasePath, &linked, error))
+        return false;
+    if (!newFiles(folder, linked, roms))
+        return unreadable();
+    sortInListOrder(roms);
+    // Of files alike but for case, the first in the list's order is taken.
+    FoldedNameSet taken;
+    QString folded;
+    roms->removeIf([&](const Rom &rom) {
+        caseFold(QStringView(rom.link), &folded);
+        const bool alike = taken.contains(folded);
+        taken.insert(folded);
+        return alike;
+    });
+    return true;
+}
+
+bool store(const QString &databasePath, const QList<Rom> &roms, const NewGame &game, QString *error)
+{
+    QSqlDatabase db = DataSource::connection(databasePath, error);
+    if (!db.isValid())
+        return false;
+    Transaction transaction(db);
+    if (!transaction.isActive()) {
+        *error = transaction.error();
+        return false;
+    }
+    // The fields "Add Rom" and "Save Modify" store for a new game: its check boxes
+    // unticked; Times and Rating take their default 0. Through SQLite itself, on the same
+    // connection: tens of thousands of rows, each without the cost of Qt's values.
+    SqliteStatement insert(SqliteStatement::handle(db),
+                           QStringLiteral(
+                               "INSERT INTO giochi (Gioco, Link, DataAdd, EmuName, Playable, Favorites, "
+                               "Colour, Sound, Times, Rating) VALUES (?, ?, ?, ?, 0, 0, 0, 0, 0, 0)"));
+    if (!insert.error().isEmpty() || !insert.bind(3, game.added)
+        || !insert.bind(4, game.emulator.isEmpty() ? QString() : game.emulator)) {
+        *error = insert.error();
+        return false;
+    }
+    for (const Rom &rom : roms) {
+        if (!insert.bind(1, rom.name) || !insert.bind(2, rom.link) || !insert.execute()) {
+            *error = rom.link + QStringLiteral(": ") + insert.error();
+            return false; // the transaction rolls back
+        }
+    }
+    if (!transaction.commit()) {
+        *error = transaction.error();
+        return false;
+    }
+    return true;
+}
+
+} // namespace RomScan

@@ -1,0 +1,137 @@
+#include "frontend/setting/settingpage.h"
+
+#include "frontend/session/session.h"
+#include "shared/commandline.h"
+#include "shared/queries.h"
+#include "shared/schema.h"
+#include "shared/setmarks.h"
+#include "shared/widgets/boundwidget.h"
+#include "shared/widgets/marklist.h"
+#include "shared/widgets/rowentries.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+SettingPage::SettingPage(Session &session, QObject *parent) : QObject(parent), m_session(session)
+{
+    m_page = buildPage();
+    bindControls();
+    connect(LstSetting, &MarkList::entryClicked, this, &SettingPage::settingEntryClicked);
+    connect(&m_session, &Session::gameShown, this, &SettingPage::LoadSettingList);
+    connect(&m_session, &Session::playRequested, this, &SettingPage::playGame);
+}
+
+// The emulator's and the parameter set's controls and the columns they show.
+void SettingPage::bindControls()
+{
+    bindWidget(DatEmu, TxtFileEmu1, QStringLiteral("Emu_Link"));
+    bindWidget(DatEmu, TxtSetmode, QStringLiteral("Emu_Type"));
+    const std::pair<QWidget *, const char *> sets[] = {
+        {TxtSettName, "Nome"}, {TxtParameter, "Stringa"}, {TxtOptAvaiable, "Opzioni"}, {TxtPassed, "Scelta"},
+        {TxtValue, "Scelta"},  {TxtDescri, "Descri"},     {LabEmu, "ID_Emula"},
+    };
+    for (const auto &[control, column] : sets)
+        bindWidget(DatSett, control, QLatin1String(column));
+}
+
+// Opens DatEmu again on the shown game's emulator and puts its row into edit mode. False
+// when no row has that name (*error stays empty: the caller decides whether that is an
+// error) or when the table cannot be read (*error set). Without a match the emulator's
+// controls are emptied rather than showing another emulator's settings.
+bool SettingPage::positionOnGameEmulator(QString *error)
+{
+    DatEmu.setDatabaseName(m_session.console().database);
+    DatEmu.setRecordSource(Queries::allEmulators());
+    if (!DatEmu.open()) {
+        *error = DatEmu.lastError();
+        return false;
+    }
+    if (!DatEmu.findName(QStringLiteral("emu_name"), m_session.shownGame().emulator)) {
+        *error = DatEmu.lastError();
+        DatEmu.moveTo(DatEmu.rowCount());
+        return false;
+    }
+    if (!DatEmu.edit()) {
+        *error = DatEmu.lastError();
+        return false;
+    }
+    return true;
+}
+
+// Filling writes no mark.
+void SettingPage::LoadSettingList()
+{
+    const QString emulator = m_session.shownGame().emulator;
+    DatSett.setDatabaseName(m_session.console().database);
+    DatSett.setRecordSource(Queries::setsOf(emulator));
+    const bool opened = DatSett.open();
+    LstSetting->clear();
+    if (!opened) {
+        m_session.reportLoggedError(DatSett.lastError());
+        return;
+    }
+    SettingListReady = false;
+    for (; !DatSett.atEnd(); DatSett.moveNext()) {
+        LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
+                             CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)), *DatSett.currentRowId());
+    }
+    SettingListReady = true;
+    LabEmu->setText(emulator);
+    QString error;
+    if (!positionOnGameEmulator(&error) && !error.isEmpty())
+        m_session.reportLoggedError(error);
+}
+
+void SettingPage::settingEntryClicked(int row)
+{
+    if (!SettingListReady)
+        return;
+    LstSetting->setCurrentRow(row);
+    ApplySetMarks();
+}
+
+// Shows the set of a list entry: exactly its row among the emulator's sets.
+bool SettingPage::openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error)
+{
+    DatSett.setDatabaseName(m_session.console().database);
+    DatSett.setRecordSource(Queries::setsOf(emulator));
+    if (!DatSett.open()) {
+        *error = DatSett.lastError();
+        return false;
+    }
+    return RowEntries::positionOn(DatSett, entry, error);
+}
+
+// Stores the marks of all listed sets after a click, then shows the clicked set. A
+// store the database refuses changes no mark; the clicked entry shows its stored mark
+// again and the error goes to the error line.
+void SettingPage::ApplySetMarks()
+{
+    const int clicked = LstSetting->currentRow();
+    if (clicked < 0)
+        return;
+    const QString emulator = m_session.shownGame().emulator;
+    const QListWidgetItem *entry = LstSetting->item(clicked);
+    QString error;
+    if (!openOneSet(emulator, entry, &error) || !storeSetMarks(&error)) {
+        LstSetting->setMarked(clicked, !LstSetting->isMarked(clicked));
+        m_session.reportError(error);
+        return;
+    }
+    const QVariant value = DatSett.value(Schema::Settings::Scelta);
+    TxtValue->setText(value.isNull() ? QStringLiteral(" ") : value.toString());
+    openOneSet(emulator, entry, &error);
+}
+
+// Every entry's mark into Attivo of its set's row, all in one transaction.
+bool SettingPage::storeSetMarks(QString *error)
+{
+    QList<SetMarks::Mark> marks;
+    for (int row = 0; row < LstSetting->count(); ++row) {
+        const QListWidgetItem *entry = LstSetting->item(row);
+        marks.append({RowEntries::rowId(entry).value_or(0), LstSetting->isMarked(row), entry->text()});
+    }
+    return SetMarks::store(m_session.console().database, marks, error);
+}

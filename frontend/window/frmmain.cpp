@@ -1,0 +1,165 @@
+#include "frontend/window/frmmain.h"
+
+#include "frontend/app/jetoffer.h"
+#include "frontend/chooser/filechooser.h"
+#include "frontend/documents/documentspage.h"
+#include "frontend/games/gamespage.h"
+#include "frontend/plugins/pluginspanel.h"
+#include "frontend/record/recordpage.h"
+#include "frontend/session/session.h"
+#include "frontend/setting/settingpage.h"
+#include "frontend/snapshots/snapshotspage.h"
+#include "frontend/window/masterconfig.h"
+#include "shared/consoles.h"
+#include "shared/datasource.h"
+#include "shared/dialogs.h"
+#include "shared/installationpaths.h"
+#include "shared/paths.h"
+#include "shared/regularfile.h"
+#include "shared/twips.h"
+#include "shared/widgets/clickablelabel.h"
+#include "shared/widgets/plaintext.h"
+#include "shared/widgets/statuspanels.h"
+#include "shared/windowplacement.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+namespace {
+// The form's size, 11685 x 8520 twips, widened where the status texts would not show whole,
+// and never larger than the screen leaves room for, its frame included.
+QSize defaultSize(const QMainWindow *window)
+{
+    QSize size(Twips::toPixels(11685), Twips::toPixels(8520));
+    size.setWidth(qMax(size.width(), window->statusBar()->sizeHint().width()));
+    size = size.expandedTo(window->minimumSizeHint());
+    if (const QScreen *screen = window->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    return size;
+}
+} // namespace
+
+FrmMain::FrmMain(const QString &rootDir, Dialogs &dialogs, Launcher &launcher, QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_session = new Session(rootDir, dialogs, launcher, this);
+    m_session->setChooser(new FileChooser(this, *m_session));
+    createStatusBar();
+    m_games = new GamesPage(*m_session, StatusBar1, this);
+    m_record = new RecordPage(*m_session, this);
+    m_snapshots = new SnapshotsPage(*m_session, this);
+    m_setting = new SettingPage(*m_session, this);
+    m_documents = new DocumentsPage(*m_session, m_record->notes(), this);
+    m_plugins = new PluginsPanel(*m_session, this, this);
+    createToolbar();
+    createTabStrips();
+    createShortcuts();
+    resize(defaultSize(this));
+    PlainText::applyTo(this);
+    showConsoleTitle(QStringLiteral("Console"));
+    connect(m_session, &Session::errorReported, this, &FrmMain::showError);
+    connect(this, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::showError(const QString &text) { StatusBar1->setText(6, text); }
+
+bool FrmMain::load()
+{
+    resize(defaultSize(this));
+    TabGames->setCurrentIndex(0);
+    TabGeneral->setCurrentIndex(0);
+    Session &session = *m_session;
+    if (Paths::probe(session.masterDatabase()).isEmpty()) {
+        session.dialogs().critical(InstallationPaths::notFoundMessage(session.masterDatabase()));
+        return false;
+    }
+    Globale::offerJetConversion(session.rootDir(), session.dialogs());
+    MasterConfig::checkConsoleDatabases(session);
+    m_storedPosition = MasterConfig::read(session);
+    showConsoleTitle(session.console().title);
+    applyStoredPosition();
+    showConsolePicture();
+
+    m_record->fillLookupLists();
+    m_documents->LoadDocumentList();
+    MasterConfig::readConsoleFolders(session);
+    m_record->FillEmulatorList();
+    m_games->restoreGameListChoices();
+    restoreSplitter();
+    m_games->FillGameList();
+    m_plugins->ReadPluginRegistry();
+
+    show();
+    return true;
+}
+
+void FrmMain::applyStoredPosition()
+{
+    if (m_storedPosition)
+        move(WindowPlacement::visiblePosition(*m_storedPosition, size()));
+}
+
+// Panel 1 names the active console; the session keeps the same text.
+void FrmMain::showConsoleTitle(const QString &text)
+{
+    StatusBar1->setText(1, text);
+    m_session->editConsole().title = text;
+}
+
+void FrmMain::showConsolePicture()
+{
+    QString error;
+    const QString file = m_session->console().picture;
+    const QPixmap picture = QPixmap::fromImage(RegularFile::image(Paths::resolve(file), &error));
+    ImgConsole->setPixmap(picture);
+    // Also in the "Error LOG", where the counts of the list fill do not overwrite it.
+    if (picture.isNull())
+        m_session->reportLoggedError(QStringLiteral("File ") + file + QStringLiteral(" Not Found"));
+}
+
+// Makes a console the active one: its paths, picture and name, the choice kept for the
+// next start, and the documents, emulator and game lists filled from its database.
+void FrmMain::switchConsole(const Consoles::Console &console)
+{
+    const QString root = m_session->rootDir();
+    const QString directory = InstallationPaths::consoleDir(console.directory);
+    Session::Console &active = m_session->editConsole();
+    showConsoleTitle(console.statusFirst);
+    active.database = Paths::join(root, console.databasePath);
+    active.picture = Paths::join(root, InstallationPaths::picturesDir() + console.pictureFile);
+    showConsolePicture();
+    showConsoleTitle(console.statusFinal);
+    MasterConfig::storeConsoleChoice(*m_session, console);
+    active.screenDir = Paths::join(root, directory + QStringLiteral("\\screen\\"));
+    active.gamesDir = Paths::join(root, directory + QStringLiteral("\\games\\"));
+
+    reportMissingConsoleDatabase();
+    m_documents->LoadDocumentList();
+    m_record->FillEmulatorList();
+    m_games->clearSearch();
+    m_games->FillGameList();
+}
+
+// A console database that is missing or is no database: said once, by name; the lists
+// then stay empty.
+void FrmMain::reportMissingConsoleDatabase()
+{
+    QString error;
+    if (DataSource::connection(m_session->console().database, &error).isValid())
+        return;
+    m_session->dialogs().critical(error + QStringLiteral(". The games of this console cannot be shown."));
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    MasterConfig::storeWindowPosition(*m_session, pos());
+    storeSplitter();
+    event->accept();
+}
