@@ -36,13 +36,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile::remove(path);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Every name in a directory, hidden ones too: leftovers of a failed conversion show here.
 QStringList namesIn(const QString &dir)
 {

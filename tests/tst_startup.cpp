@@ -69,7 +69,7 @@ void TestStartup::masterDatabaseMissingEndsTheProgram()
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("File ") + m_install->path(QStringLiteral("pack/ludora.mdb"))
-                                        + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+                                          + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
     QVERIFY(!Globale::mainWindow());
 }
 
@@ -100,7 +100,8 @@ void TestStartup::panelOneNamesTheAmigaOnly()
 {
     QFETCH(QString, database);
     QFETCH(QString, panel);
-    QVERIFY(m_install->exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = ?"), {database}));
+    QVERIFY(
+        m_install->exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = ?"), {database}));
     QVERIFY(m_install->addGame(database, {}, QStringLiteral("database/") + database));
     QMainWindow *main = start();
     QVERIFY(main);
@@ -129,7 +130,7 @@ void TestStartup::windowPositionSurvivesARestart()
 void TestStartup::fixedListsAndLookups()
 {
     QVERIFY(m_install->exec(TestInstall::masterDb(),
-                         QStringLiteral("INSERT INTO publisher (Publisher) VALUES ('0 First Soft')")));
+                            QStringLiteral("INSERT INTO publisher (Publisher) VALUES ('0 First Soft')")));
     QMainWindow *main = start();
     QVERIFY(main);
     auto *years = child<QComboBox>(main, "TxtYear");
@@ -169,10 +170,10 @@ void TestStartup::pluginPathsAreCheckedAtStartup()
     const QString tool = m_install->path(QStringLiteral("cartload"));
     QVERIFY(writeFile(tool));
     QVERIFY(m_install->exec(TestInstall::registryDb(),
-                         QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'cartload'"), {tool}));
+                            QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'cartload'"), {tool}));
     QVERIFY(m_install->exec(TestInstall::registryDb(),
-                         QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'unfoldr'"),
-                         {m_install->path(QStringLiteral("deleted-since"))}));
+                            QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'unfoldr'"),
+                            {m_install->path(QStringLiteral("deleted-since"))}));
     QMainWindow *main = start();
     QVERIFY(main);
     QCOMPARE(shownText(main, QStringLiteral("Label24")), tool);
@@ -258,11 +259,11 @@ void TestStartup::longTextsNeverWidenTheWindow()
     const QString longName = QStringLiteral("A Very Long Game Name ").repeated(20);
     const QString longPath = QStringLiteral("/a/long/path").repeated(80);
     QVERIFY(m_install->exec(TestInstall::gameboyDb(),
-                         QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES (?, ?)"),
-                         {longName, longName + QStringLiteral(".gif")}));
+                            QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES (?, ?)"),
+                            {longName, longName + QStringLiteral(".gif")}));
     QVERIFY(m_install->exec(TestInstall::gameboyDb(),
-                         QStringLiteral("INSERT INTO documents (Doc_Name, Doc_File) VALUES ('Manual', ?)"),
-                         {longPath}));
+                            QStringLiteral("INSERT INTO documents (Doc_Name, Doc_File) VALUES ('Manual', ?)"),
+                            {longPath}));
     QVERIFY(m_install->exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {longName}));
     QMainWindow *main = start();
     QVERIFY(main);
