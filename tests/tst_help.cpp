@@ -145,14 +145,12 @@ void TestHelp::frontEndButtonOpensItsHelp()
     QVERIFY(child<QPushButton>(main, "Command2"));
     clickOn(main, QStringLiteral("Command2"));
     clickOn(main, QStringLiteral("Command2"));
-    QList<FrmHelp *> helps;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("FrmHelp"))
-            helps.append(qobject_cast<FrmHelp *>(window));
-    }
-    QCOMPARE(helps.size(), 1);
-    FrmHelp *help = helps.first();
-    QVERIFY(help && help->isVisible());
+    const auto windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.cbegin(), windows.cend(),
+                           [](const QWidget *window) { return window->objectName() == QLatin1String("FrmHelp"); }),
+             1);
+    auto *help = EmusetRun::window<FrmHelp>(QStringLiteral("FrmHelp"));
+    QVERIFY(help);
     QCOMPARE(help->windowModality(), Qt::NonModal);
     QCOMPARE(help->windowTitle(), QStringLiteral("Ludora4 MiniHelp"));
     QCOMPARE(shownLines(*help), HelpBooks::ludora4().topics.first().lines);

@@ -41,6 +41,17 @@ bool goToFolder(const QString &folder)
     return true;
 }
 
+// The plug-ins that have a program: key, start button, path label, chooser caption.
+struct Plugin {
+    const char *key, *button, *label, *caption;
+};
+const Plugin plugins[] = {
+    {"unfoldr", "Command3", "Label18", "Choose 'UNFOLDR.EXE' file"},
+    {"emuset", "Command4", "Label22", "Choose 'EMUSET.EXE' file"},
+    {"cartload", "Command5", "Label24", "Choose 'CARTLOAD.EXE' file"},
+    {"snapshift", "Command7", "Label27", "Choose 'SNAPSHIFT.EXE' file"},
+};
+
 } // namespace
 
 class TestPlugins : public QObject {
@@ -129,30 +140,19 @@ void TestPlugins::chooseThrough(const QString &label, const QString &folder, con
 
 void TestPlugins::startButtonsStartTheRegisteredPath_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("plugin");
     QTest::addColumn<bool>("otherCase"); // registered in another case than on disk
-    QTest::newRow("unfoldr") << "unfoldr"
-                             << "Command3"
-                             << "Label18" << false;
-    QTest::newRow("cartload") << "cartload"
-                              << "Command5"
-                              << "Label24" << false;
-    QTest::newRow("snapshift") << "snapshift"
-                               << "Command7"
-                               << "Label27" << false;
-    QTest::newRow("cartload, other case") << "cartload"
-                                          << "Command5"
-                                          << "Label24" << true;
+    QTest::newRow("unfoldr") << 0 << false;
+    QTest::newRow("cartload") << 2 << false;
+    QTest::newRow("snapshift") << 3 << false;
+    QTest::newRow("cartload, other case") << 2 << true;
 }
 
 void TestPlugins::startButtonsStartTheRegisteredPath()
 {
-    QFETCH(QString, key);
-    QFETCH(QString, button);
-    QFETCH(QString, label);
+    QFETCH(int, plugin);
     QFETCH(bool, otherCase);
+    const auto [key, button, label, caption] = plugins[plugin];
     const QString tool = makeTool(key, QStringLiteral("plug ins"));
     const QString folder = QFileInfo(tool).path();
     const QString registered = otherCase ? folder.left(folder.size() - 8) + QStringLiteral("PLUG Ins/")
@@ -209,34 +209,15 @@ void TestPlugins::failedStartGoesToTheErrorLine()
 
 void TestPlugins::labelChoosesItsOwnExecutable_data()
 {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("unfoldr") << "Label18"
-                             << "Command3"
-                             << "unfoldr"
-                             << "Choose 'UNFOLDR.EXE' file";
-    QTest::newRow("emuset") << "Label22"
-                            << "Command4"
-                            << "emuset"
-                            << "Choose 'EMUSET.EXE' file";
-    QTest::newRow("cartload") << "Label24"
-                              << "Command5"
-                              << "cartload"
-                              << "Choose 'CARTLOAD.EXE' file";
-    QTest::newRow("snapshift") << "Label27"
-                               << "Command7"
-                               << "snapshift"
-                               << "Choose 'SNAPSHIFT.EXE' file";
+    QTest::addColumn<int>("plugin");
+    for (int plugin = 0; plugin < int(std::size(plugins)); ++plugin)
+        QTest::newRow(plugins[plugin].key) << plugin;
 }
 
 void TestPlugins::labelChoosesItsOwnExecutable()
 {
-    QFETCH(QString, label);
-    QFETCH(QString, button);
-    QFETCH(QString, key);
-    QFETCH(QString, caption);
+    QFETCH(int, plugin);
+    const auto [key, button, label, caption] = plugins[plugin];
     const QString folder = m_install->path(QStringLiteral("all tools"));
     QString tool;
     for (const char *other : {"unfoldr", "emuset", "cartload", "snapshift"}) {
@@ -250,7 +231,7 @@ void TestPlugins::labelChoosesItsOwnExecutable()
     clickOn(m_main, label);
     QPointer<QWidget> chooser = openChooser();
     QVERIFY(chooser);
-    QCOMPARE(chooser->windowTitle(), caption);
+    QCOMPARE(chooser->windowTitle(), QString::fromLatin1(caption));
     QVERIFY(goToFolder(folder));
     // Only the plug-in's own executable; the click registers it for that plug-in.
     QCOMPARE(entries(chooser, QStringLiteral("File1")), QStringList{Paths::executableName(key)});

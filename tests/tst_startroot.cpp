@@ -176,7 +176,7 @@ void TestStartRoot::firstStartMakesTheUserInstallation()
     }
 
     Globale::setStartNote(note);
-    QMainWindow *main = startFrontEnd(choice.root, m_dialogs, m_launcher);
+    auto *main = startFrontEnd(choice.root, m_dialogs, m_launcher);
     QVERIFY(main);
     QCOMPARE(errorLine(main), note);
     QVERIFY(listedGames(main).isEmpty());
