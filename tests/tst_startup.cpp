@@ -1,13 +1,13 @@
 // The front-end's start-up on fresh installations: the checks with their messages,
 // the active console and window position restored, the fixed lists, the plug-in panel,
 // and bad files reported instead of crashing.
-#include "frontend/globale.h"
 #include "shared/twips.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/windowcontrols.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -70,7 +70,9 @@ void TestStartup::masterDatabaseMissingEndsTheProgram()
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("File ") + m_install->path(QStringLiteral("pack/ludora.mdb"))
                                           + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
-    QVERIFY(!Globale::mainWindow());
+    const auto windows = QApplication::topLevelWidgets(); // and no main window is left
+    QVERIFY(std::none_of(windows.cbegin(), windows.cend(),
+                         [](QWidget *window) { return qobject_cast<QMainWindow *>(window); }));
 }
 
 void TestStartup::missingConsoleDatabasesAreListedInComparisonOrder()
