@@ -1,14 +1,14 @@
 #include "bench/frontendrun.h"
 
 #include "bench/fakes.h"
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
 #include "frontend/globale.h"
 #include "shared/datasource.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QMainWindow>
 #include <QTimer>
 
 namespace {
@@ -40,18 +40,33 @@ FrontEndRun::~FrontEndRun()
     close();
 }
 
-FrmMain *FrontEndRun::main() const { return m_main; }
+QMainWindow *FrontEndRun::main() const { return m_main; }
 
 bool FrontEndRun::isGameListViewport(QObject *object) const
 {
     if (!object->isWidgetType())
         return false;
     // While the splash tick runs, the window is not yet this run's.
-    const FrmMain *main = m_main ? m_main.data() : qobject_cast<FrmMain *>(Globale::mainWindow());
-    if (!main)
+    QMainWindow *window = m_main ? m_main.data() : Globale::mainWindow();
+    if (!window)
         return false;
-    const QAbstractItemView *view = main->ui.LstGames->view();
-    return view && object == view->viewport();
+    if (m_viewsOf != window) {
+        // Looked up once per window: paints are many, and the list keeps its views.
+        m_viewsOf = window;
+        m_list = child<QWidget>(window, "LstGames");
+        m_views.clear();
+        if (auto *view = qobject_cast<QAbstractItemView *>(m_list.data()))
+            m_views.append(view);
+        else if (m_list)
+            for (QAbstractItemView *view : m_list->findChildren<QAbstractItemView *>(Qt::FindDirectChildrenOnly))
+                m_views.append(view);
+    }
+    // The view the list shows in its current view mode.
+    for (const QPointer<QAbstractItemView> &view : std::as_const(m_views)) {
+        if (view && object == view->viewport())
+            return view == m_list || view->isVisibleTo(m_list);
+    }
+    return false;
 }
 
 bool FrontEndRun::eventFilter(QObject *watched, QEvent *event)
@@ -72,7 +87,7 @@ double FrontEndRun::start()
     QDeadlineTimer deadline(WaitLimitMs);
     while (!Globale::mainWindow() && m_splashTimer && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    m_main = qobject_cast<FrmMain *>(Globale::mainWindow());
+    m_main = Globale::mainWindow();
     if (!m_main || m_tickAt < 0)
         return -1;
     // The load shows the window; its first paint comes with the events that follow.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -9,8 +10,10 @@
 
 class BenchDialogs;
 class BenchLauncher;
-class FrmMain;
+class QAbstractItemView;
+class QMainWindow;
 class QTimer;
+class QWidget;
 
 // The real front-end, started in this process on one installation, and the clock that
 // times what a person does with it. A figure ends when the game list has been painted:
@@ -27,7 +30,7 @@ public:
     double start();
     // Closes the main window, waits until it is gone and closes the database connections.
     void close();
-    FrmMain *main() const;
+    QMainWindow *main() const;
 
     // Runs an action and handles events until the game list has been painted; ms.
     double timeUntilPainted(const std::function<void()> &action);
@@ -45,7 +48,11 @@ private:
     BenchDialogs &m_dialogs;
     BenchLauncher &m_launcher;
     const QElapsedTimer &m_clock;
-    QPointer<FrmMain> m_main;
+    QPointer<QMainWindow> m_main;
+    // The game list "LstGames" of the window last looked at, and its views (one per view mode).
+    mutable QPointer<QMainWindow> m_viewsOf;
+    mutable QPointer<QWidget> m_list;
+    mutable QList<QPointer<QAbstractItemView>> m_views;
     QPointer<QTimer> m_splashTimer;
     qint64 m_tickAt = -1;
     bool m_painted = false;

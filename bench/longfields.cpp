@@ -4,14 +4,14 @@
 #include "bench/figures.h"
 #include "bench/frontendrun.h"
 #include "bench/report.h"
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
 #include "install/installation.h"
 #include "shared/datasource.h"
 #include "tests/support/builtprograms.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -66,9 +66,9 @@ double timed(FrontEndRun &frontEnd, const QElapsedTimer &clock, const std::funct
     return millis(from, clock.nsecsElapsed());
 }
 
-int rowOf(FrmMain *main, const QString &name)
+int rowOf(QMainWindow *main, const QString &name)
 {
-    const QAbstractItemModel *model = main->ui.LstGames->model();
+    const QAbstractItemModel *model = gameView(main)->model();
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->index(row, 0).data().toString() == name)
             return row;
@@ -76,9 +76,9 @@ int rowOf(FrmMain *main, const QString &name)
     return -1;
 }
 
-void clickRow(FrmMain *main, int row)
+void clickRow(QMainWindow *main, int row)
 {
-    QAbstractItemView *view = main->ui.LstGames->view();
+    QAbstractItemView *view = gameView(main);
     const QModelIndex index = view->model()->index(row, 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
@@ -87,19 +87,23 @@ void clickRow(FrmMain *main, int row)
 // The notes shown and saved, each repetition on a fresh click of the game.
 bool measureNotes(Report::Run &run, FrontEndRun &frontEnd, const QElapsedTimer &clock, int repetitions)
 {
-    FrmMain *main = frontEnd.main();
+    QMainWindow *main = frontEnd.main();
+    auto *notes = child<QPlainTextEdit>(main, "TxtGameHelp");
+    auto *saveButton = child<QPushButton>(main, "Command8");
     const int row = rowOf(main, notesGame);
+    if (!notes || !saveButton || row < 0)
+        return false;
     const int other = row == 0 ? 1 : 0;
     std::vector<double> shown;
     std::vector<double> saved;
     for (int i = -1; i < repetitions; ++i) {
         clickRow(main, other);
         const double show = timed(frontEnd, clock, [&] { clickRow(main, rowOf(main, notesGame)); });
-        if (main->ui.TxtGameHelp->toPlainText().size() < NotesLength)
+        if (notes->toPlainText().size() < NotesLength)
             return false;
-        main->ui.TxtGameHelp->moveCursor(QTextCursor::End);
-        QTest::keyClick(main->ui.TxtGameHelp, Qt::Key_Period);
-        const double save = timed(frontEnd, clock, [&] { QTest::mouseClick(main->ui.Command8, Qt::LeftButton); });
+        notes->moveCursor(QTextCursor::End);
+        QTest::keyClick(notes, Qt::Key_Period);
+        const double save = timed(frontEnd, clock, [&] { QTest::mouseClick(saveButton, Qt::LeftButton); });
         if (i >= 0) {
             shown.push_back(show);
             saved.push_back(save);

@@ -4,15 +4,14 @@
 #include "bench/figures.h"
 #include "bench/frontendrun.h"
 #include "bench/report.h"
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
 #include "shared/launcher.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -56,9 +55,12 @@ void add(Context &context, const QString &figure, std::vector<double> samples)
         context.run.add(figure, context.games, std::move(samples));
 }
 
-FrmMain *frontEnd(Context &context) { return context.frontEnd.main(); }
+QMainWindow *frontEnd(Context &context) { return context.frontEnd.main(); }
 
-QAbstractItemView *listView(Context &context) { return frontEnd(context)->ui.LstGames->view(); }
+QAbstractItemView *listView(Context &context) { return gameView(frontEnd(context)); }
+
+// The game the record shows, by the name in its name field.
+QString shownGame(Context &context) { return shownText(frontEnd(context), QStringLiteral("LabGame")); }
 
 int listedGames(Context &context) { return listView(context)->model()->rowCount(); }
 
@@ -69,11 +71,7 @@ int gameFor(Context &context, int repetition)
     return count == 0 ? -1 : int((qint64(repetition + 2) * 7919) % count);
 }
 
-bool shows(Context &context, const QModelIndex &index)
-{
-    return frontEnd(context)->ui.LabGame->text() == index.data().toString()
-           && Globale::state().CurrentGame == index.data().toString();
-}
+bool shows(Context &context, const QModelIndex &index) { return shownGame(context) == index.data().toString(); }
 
 double clickGame(Context &context, int row)
 {
@@ -90,30 +88,23 @@ double clickGame(Context &context, int row)
 // and view types follow "Complete", so that they fill the whole list.
 struct Option {
     const char *figure;
-    QRadioButton *FrmMainUi::*button;
+    const char *button;
 };
 constexpr Option options[] = {
-    {"Favourites", &FrmMainUi::OptFavorite}, {"Playable", &FrmMainUi::OptPlayable},
-    {"Not Work", &FrmMainUi::OptNotPlay},    {"Complete", &FrmMainUi::OptAll},
-    {"icon Rating", &FrmMainUi::OptIcon2},   {"icon Playable", &FrmMainUi::OptIcon3},
-    {"icon Language", &FrmMainUi::OptIcon1}, {"view Small Icon", &FrmMainUi::Option2},
-    {"view List", &FrmMainUi::Option3},      {"view Report", &FrmMainUi::Option4},
-    {"view Icon", &FrmMainUi::Option1},
+    {"Favourites", "OptFavorite"}, {"Playable", "OptPlayable"},    {"Not Work", "OptNotPlay"},
+    {"Complete", "OptAll"},        {"icon Rating", "OptIcon2"},    {"icon Playable", "OptIcon3"},
+    {"icon Language", "OptIcon1"}, {"view Small Icon", "Option2"}, {"view List", "Option3"},
+    {"view Report", "Option4"},    {"view Icon", "Option1"},
 };
 
-QAction *consoleButton(FrmMain *main, const QString &key)
+// The toolbar button of a console key.
+void clickConsole(QMainWindow *main, const QString &key)
 {
-    for (QAction *action : main->ui.ConsoleButtons) {
-        if (action->objectName() == key)
-            return action;
-    }
-    return nullptr;
-}
-
-void clickConsole(FrmMain *main, const QString &key)
-{
-    QWidget *button = main->ui.Toolbar1->widgetForAction(consoleButton(main, key));
-    QTest::mouseClick(button, Qt::LeftButton);
+    const auto *toolbar = child<QToolBar>(main, "Toolbar1");
+    QAction *action = child<QAction>(main, key);
+    QWidget *button = toolbar && action ? toolbar->widgetForAction(action) : nullptr;
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace
@@ -139,10 +130,13 @@ bool loads(Context &context)
 void fills(Context &context)
 {
     std::vector<std::vector<double>> samples(std::size(options));
-    FrmMain *main = frontEnd(context);
+    QMainWindow *main = frontEnd(context);
     for (int i = -1; i < context.repetitions; ++i) {
         for (size_t o = 0; o < std::size(options); ++o) {
-            QRadioButton *button = main->ui.*options[o].button;
+            auto *button = child<QRadioButton>(main, options[o].button);
+            if (!button)
+                return fail(context, Figures::fillPrefix() + QLatin1String(options[o].figure),
+                            QStringLiteral("no such option"));
             const double ms = context.frontEnd.timeUntilPainted(
                 [&] { QTest::mouseClick(button, Qt::LeftButton); });
             if (ms < 0) {
@@ -182,9 +176,9 @@ bool changeFile(const QString &database)
 void changedFills(Context &context)
 {
     const QString figure = Figures::fillPrefix() + QStringLiteral("Complete, file changed");
-    QRadioButton *complete = frontEnd(context)->ui.OptAll;
+    auto *complete = child<QRadioButton>(frontEnd(context), "OptAll");
     add(context, figure, repeat(context, figure, [&](int) {
-            if (!changeFile(context.database))
+            if (!complete || !changeFile(context.database))
                 return -1.0;
             const double ms = context.frontEnd.timeUntilPainted(
                 [&] { QTest::mouseClick(complete, Qt::LeftButton); });
@@ -210,9 +204,9 @@ void downWalks(Context &context)
             view->setFocus();
             double total = 0;
             for (int step = 0; step < DownSteps; ++step) {
-                const QString before = Globale::state().CurrentGame;
+                const QString before = shownGame(context);
                 const double ms = context.frontEnd.timeUntilPainted([&] { QTest::keyClick(view, Qt::Key_Down); });
-                if (ms < 0 || Globale::state().CurrentGame == before)
+                if (ms < 0 || shownGame(context) == before)
                     return -1.0;
                 total += ms;
             }
@@ -223,7 +217,7 @@ void downWalks(Context &context)
 // From another console (untimed) to the console of the N games.
 void switches(Context &context)
 {
-    FrmMain *main = frontEnd(context);
+    QMainWindow *main = frontEnd(context);
     add(context, Figures::switchConsole(), repeat(context, Figures::switchConsole(), [&](int) {
             clickConsole(main, QStringLiteral("nintendo"));
             context.frontEnd.settle();
@@ -236,11 +230,13 @@ void switches(Context &context)
 // The play click until the launcher is asked to start the emulator.
 void plays(Context &context)
 {
-    FrmMain *main = frontEnd(context);
+    auto *play = child<QPushButton>(frontEnd(context), "Command1");
     add(context, Figures::play(), repeat(context, Figures::play(), [&](int) {
+            if (!play)
+                return -1.0;
             const int before = context.launcher.starts;
             const qint64 from = context.clock.nsecsElapsed();
-            QTest::mouseClick(main->ui.Command1, Qt::LeftButton);
+            QTest::mouseClick(play, Qt::LeftButton);
             const double ms = millis(from, context.launcher.askedAt);
             context.frontEnd.settle();
             return context.launcher.starts == before + 1 ? ms : -1.0;

@@ -4,14 +4,14 @@
 #include "bench/frontendrun.h"
 #include "bench/measure.h"
 #include "bench/report.h"
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -32,9 +32,9 @@ void fail(Context &context, const QString &figure, const QString &why)
 }
 
 // The first WordLength letters of the first word of a listed name that has that many.
-QString searchWord(FrmMain *main)
+QString searchWord(QMainWindow *main)
 {
-    const QAbstractItemModel *model = main->ui.LstGames->model();
+    const QAbstractItemModel *model = gameView(main)->model();
     for (int row = 0; row < model->rowCount(); ++row) {
         const QStringList words = model->index(row, 0).data().toString().split(QLatin1Char(' '));
         for (const QString &word : words) {
@@ -99,7 +99,9 @@ QString gamesDir(Context &context)
 // with nothing new, until the message saying so.
 double timeScan(Context &context, bool adds)
 {
-    QPushButton *scan = context.frontEnd.main()->ui.CmdScanRoms;
+    auto *scan = child<QPushButton>(context.frontEnd.main(), "CmdScanRoms");
+    if (!scan)
+        return -1;
     const auto click = [&] { QTest::mouseClick(scan, Qt::LeftButton); };
     double ms = -1;
     if (adds) {
@@ -124,14 +126,17 @@ void forgetScanMessages(Context &context)
 
 void searches(Context &context)
 {
-    FrmMain *main = context.frontEnd.main();
+    QMainWindow *main = context.frontEnd.main();
     const QString figure = Figures::searchKeystroke();
-    QTest::mouseClick(main->ui.OptAll, Qt::LeftButton);
+    auto *complete = child<QRadioButton>(main, "OptAll");
+    auto *search = child<QLineEdit>(main, "TxtSearch");
+    if (!complete || !search)
+        return fail(context, figure, QStringLiteral("no search field"));
+    QTest::mouseClick(complete, Qt::LeftButton);
     context.frontEnd.settle();
     const QString word = searchWord(main);
     if (word.isEmpty())
         return fail(context, figure, QStringLiteral("no name with a word of 4 letters"));
-    QLineEdit *search = main->ui.TxtSearch;
     std::vector<double> samples;
     const auto key = [&](int repetition, auto press) {
         const double ms = context.frontEnd.timeUntilPainted(press);
@@ -148,7 +153,7 @@ void searches(Context &context)
             if (!key(i, [&] { QTest::keyClick(search, Qt::Key_Backspace); }))
                 return fail(context, figure, QStringLiteral("no paint"));
         }
-        if (!search->text().isEmpty() || main->ui.LstGames->model()->rowCount() != context.games)
+        if (!search->text().isEmpty() || gameView(main)->model()->rowCount() != context.games)
             return fail(context, figure, QStringLiteral("the whole list did not come back"));
     }
     context.run.add(figure, context.games, std::move(samples));

@@ -1,46 +1,37 @@
 // The file chooser: its lists (pattern without regard to case, files only), and the
 // window opened from the record view, where one click on a file carries out the purpose
 // of the last opening and closing it without a click changes nothing.
-#include "frontend/frmbrowser.h"
-#include "frontend/frmmain.h"
-#include "frontend/globale.h"
-#include "shared/widgets/clickablelabel.h"
 #include "shared/widgets/filelists.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 
-#include <QComboBox>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QMainWindow>
 #include <QPointer>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-QStringList entries(const QListWidget *list)
+// Clicks the entry of a list of the chooser (or of the lists alone) that shows a text.
+bool clickEntryNamed(const QObject *window, const QString &list, const QString &text)
 {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
+    const int row = int(entries(window, list).indexOf(text));
+    if (row >= 0)
+        clickEntry(window, list, row);
+    return row >= 0;
 }
 
-void clickEntry(QListWidget *list, const QString &text)
+int choosers()
 {
-    const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
-}
-
-bool makeFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly);
+    int count = 0;
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == QLatin1String("FrmBrowser");
+    return count;
 }
 
 } // namespace
@@ -61,29 +52,24 @@ private slots:
     void missingRegistryIsReportedAndTheWindowOpens();
 
 private:
-    FrmMain *startWithGame(TestInstall &install);
+    QMainWindow *startWithGame(TestInstall &install);
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
 };
 
 // An installation showing the game "Shown Game" (rom "shown.gb"), with two rom files.
-FrmMain *TestChooser::startWithGame(TestInstall &install)
+QMainWindow *TestChooser::startWithGame(TestInstall &install)
 {
-    if (!install.exec(TestInstall::gameboyDb(),
-                      QStringLiteral("INSERT INTO giochi (Gioco, Link) VALUES ('Shown Game', 'shown.gb')"))
-        || !makeFile(install.path(QStringLiteral("console/gameboy/games/shown.gb")))
-        || !makeFile(install.path(QStringLiteral("console/gameboy/games/Picked Rom.GB"))))
+    if (!install.isValid()
+        || !install.exec(TestInstall::gameboyDb(),
+                         QStringLiteral("INSERT INTO giochi (Gioco, Link) VALUES ('Shown Game', 'shown.gb')"))
+        || !writeFile(install.path(QStringLiteral("console/gameboy/games/shown.gb")))
+        || !writeFile(install.path(QStringLiteral("console/gameboy/games/Picked Rom.GB"))))
         return nullptr;
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    if (!main)
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    if (!window || !showGame(window, QStringLiteral("Shown Game")))
         return nullptr;
-    if (main->DatGames.databaseName().isEmpty()) { // no list fill has bound it yet
-        main->DatGames.setDatabaseName(Globale::state().ConsoleDb);
-        main->DatGames.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
-    }
-    Globale::state().CurrentGame = QStringLiteral("Shown Game");
-    main->ShowGameRecord();
-    return main;
+    return window;
 }
 
 void TestChooser::patternIgnoresCaseAndListsFilesOnly_data()
@@ -108,13 +94,14 @@ void TestChooser::patternIgnoresCaseAndListsFilesOnly()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     for (const char *name : {"ROM.GB", "b.gb", "notes.txt", "README"})
-        QVERIFY(makeFile(dir.filePath(QLatin1String(name))));
+        QVERIFY(writeFile(dir.filePath(QLatin1String(name))));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.gb")));
     FileLists lists;
     QVERIFY(lists.setPath(dir.path()));
     lists.setPattern(pattern);
-    QCOMPARE(entries(lists.File1), files);
-    QCOMPARE(entries(lists.Dir1), (QStringList{QStringLiteral(".."), QStringLiteral("folder.gb")}));
+    QCOMPARE(entries(&lists, QStringLiteral("File1")), files);
+    QCOMPARE(entries(&lists, QStringLiteral("Dir1")),
+             (QStringList{QStringLiteral(".."), QStringLiteral("folder.gb")}));
 }
 
 void TestChooser::directoryClickShowsItsFiles()
@@ -122,64 +109,58 @@ void TestChooser::directoryClickShowsItsFiles()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("roms")));
-    QVERIFY(makeFile(dir.filePath(QStringLiteral("roms/inside.gb"))));
-    QVERIFY(makeFile(dir.filePath(QStringLiteral("outside.gb"))));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("roms/inside.gb"))));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("outside.gb"))));
     FileLists lists;
     lists.resize(400, 300);
     lists.show();
     QVERIFY(lists.setPath(dir.path()));
-    QCOMPARE(entries(lists.File1), QStringList{QStringLiteral("outside.gb")});
-    clickEntry(lists.Dir1, QStringLiteral("roms"));
-    QCOMPARE(entries(lists.File1), QStringList{QStringLiteral("inside.gb")});
-    clickEntry(lists.Dir1, QStringLiteral(".."));
-    QCOMPARE(entries(lists.File1), QStringList{QStringLiteral("outside.gb")});
+    QCOMPARE(entries(&lists, QStringLiteral("File1")), QStringList{QStringLiteral("outside.gb")});
+    QVERIFY(clickEntryNamed(&lists, QStringLiteral("Dir1"), QStringLiteral("roms")));
+    QCOMPARE(entries(&lists, QStringLiteral("File1")), QStringList{QStringLiteral("inside.gb")});
+    QVERIFY(clickEntryNamed(&lists, QStringLiteral("Dir1"), QStringLiteral("..")));
+    QCOMPARE(entries(&lists, QStringLiteral("File1")), QStringList{QStringLiteral("outside.gb")});
 }
 
 void TestChooser::clickActsByPurpose_data()
 {
     QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("rom");
     QTest::addColumn<QString>("name");
-    QTest::newRow("10: new game") << QStringLiteral("Command9") << QStringLiteral("Picked Rom.GB")
-                                  << QStringLiteral("Picked Rom.GB");
-    QTest::newRow("100: shown game") << QStringLiteral("TxtRom") << QStringLiteral("Picked Rom.GB")
-                                     << QStringLiteral("Shown Game");
+    QTest::newRow("new game") << QStringLiteral("Command9") << QStringLiteral("Picked Rom.GB");
+    QTest::newRow("shown game") << QStringLiteral("TxtRom") << QStringLiteral("Shown Game");
 }
 
 void TestChooser::clickActsByPurpose()
 {
     QFETCH(QString, opener);
-    QFETCH(QString, rom);
     QFETCH(QString, name);
     TestInstall install;
-    QVERIFY2(install.isValid(), qPrintable(install.error()));
-    FrmMain *main = startWithGame(install);
-    QVERIFY(main);
-    QTest::mouseClick(main->findChild<QWidget *>(opener), Qt::LeftButton);
-    QPointer<FrmBrowser> chooser = main->findChild<FrmBrowser *>(QStringLiteral("FrmBrowser"));
-    QVERIFY(chooser && chooser->isVisible());
-    clickEntry(chooser->findChild<QListWidget *>(QStringLiteral("File1")), QStringLiteral("Picked Rom.GB"));
+    QMainWindow *window = startWithGame(install);
+    QVERIFY(window);
+    clickOn(window, opener);
+    QPointer<QWidget> chooser = openChooser();
+    QVERIFY(chooser);
+    QVERIFY(clickFile(QStringLiteral("Picked Rom.GB")));
 
-    QCOMPARE(main->ui.TxtRom->text(), rom);
-    QCOMPARE(main->ui.LabGame->text(), name);
-    QVERIFY(main->isVisible());
+    QCOMPARE(shownText(window, QStringLiteral("TxtRom")), QStringLiteral("Picked Rom.GB"));
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), name);
+    QVERIFY(window->isVisible());
     QTRY_VERIFY(!chooser); // closed and deleted
 }
 
 void TestChooser::closingWithoutAClickChangesNothing()
 {
     TestInstall install;
-    QVERIFY2(install.isValid(), qPrintable(install.error()));
-    FrmMain *main = startWithGame(install);
-    QVERIFY(main);
-    QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
-    QPointer<FrmBrowser> chooser = main->chooser();
+    QMainWindow *window = startWithGame(install);
+    QVERIFY(window);
+    clickOn(window, QStringLiteral("TxtRom"));
+    QPointer<QWidget> chooser = openChooser();
     QVERIFY(chooser);
     chooser->close();
     QTRY_VERIFY(!chooser);
-    QCOMPARE(main->ui.TxtRom->text(), QStringLiteral("shown.gb"));
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Shown Game"));
-    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
+    QCOMPARE(shownText(window, QStringLiteral("TxtRom")), QStringLiteral("shown.gb"));
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Shown Game"));
+    clickOn(window, QStringLiteral("Command8"));
     QCOMPARE(install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT Link FROM giochi")).toString(),
              QStringLiteral("shown.gb"));
 }
@@ -189,58 +170,53 @@ void TestChooser::closingWithoutAClickChangesNothing()
 void TestChooser::reopeningReusesTheWindow()
 {
     TestInstall install;
-    QVERIFY2(install.isValid(), qPrintable(install.error()));
-    FrmMain *main = startWithGame(install);
-    QVERIFY(main);
-    QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
-    FrmBrowser *first = main->chooser();
+    QMainWindow *window = startWithGame(install);
+    QVERIFY(window);
+    clickOn(window, QStringLiteral("TxtRom"));
+    QWidget *first = openChooser();
     QVERIFY(first);
-    clickEntry(first->findChild<QListWidget *>(QStringLiteral("Dir1")), QStringLiteral(".."));
-    QVERIFY(first->lists()->File1->findItems(QStringLiteral("Picked Rom.GB"), Qt::MatchExactly).isEmpty());
+    QVERIFY(clickEntryNamed(first, QStringLiteral("Dir1"), QStringLiteral("..")));
+    QVERIFY(!entries(first, QStringLiteral("File1")).contains(QStringLiteral("Picked Rom.GB")));
 
-    QTest::mouseClick(main->ui.Command9, Qt::LeftButton);
-    QCOMPARE(main->chooser(), first);
-    QCOMPARE(main->findChildren<FrmBrowser *>().size(), 1);
+    clickOn(window, QStringLiteral("Command9"));
+    QCOMPARE(openChooser(), first);
+    QCOMPARE(choosers(), 1);
     QCOMPARE(first->windowTitle(), QStringLiteral("Choose Rom File For : New Game "));
-    QCOMPARE(Globale::state().ChooserPurpose, 10);
-    clickEntry(first->lists()->File1, QStringLiteral("Picked Rom.GB"));
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Picked Rom.GB"));
+    QVERIFY(clickFile(QStringLiteral("Picked Rom.GB")));
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Picked Rom.GB")); // a new game
 }
 
 void TestChooser::reopeningRightAfterClosingGivesAWindowThatStays()
 {
     TestInstall install;
-    QVERIFY2(install.isValid(), qPrintable(install.error()));
-    FrmMain *main = startWithGame(install);
-    QVERIFY(main);
-    QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
-    QVERIFY(main->chooser());
-    main->chooser()->close(); // deleted once the event loop runs
-    QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
+    QMainWindow *window = startWithGame(install);
+    QVERIFY(window);
+    clickOn(window, QStringLiteral("TxtRom"));
+    QVERIFY(openChooser());
+    openChooser()->close(); // deleted once the event loop runs
+    clickOn(window, QStringLiteral("TxtRom"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(main->chooser());
-    QVERIFY(main->chooser()->isVisible());
-    QCOMPARE(main->chooser()->windowTitle(), QStringLiteral("Choose Rom File For Game : Shown Game"));
+    QVERIFY(openChooser());
+    QCOMPARE(openChooser()->windowTitle(), QStringLiteral("Choose Rom File For Game : Shown Game"));
 }
 
 void TestChooser::missingRegistryIsReportedAndTheWindowOpens()
 {
     TestInstall install;
-    QVERIFY2(install.isValid(), qPrintable(install.error()));
     const QString registry = install.path(QStringLiteral("pack/plugins.mdb"));
     QVERIFY(QFile::remove(registry));
-    FrmMain *main = startWithGame(install);
-    QVERIFY(main);
+    QMainWindow *window = startWithGame(install);
+    QVERIFY(window);
     m_dialogs.shown.clear(); // the start-up reports it once already
-    QTest::mouseClick(main->ui.TxtRom, Qt::LeftButton);
+    clickOn(window, QStringLiteral("TxtRom"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
     QCOMPARE(m_dialogs.shown[0].text,
              QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
-    QVERIFY(main->chooser() && main->chooser()->isVisible());
-    clickEntry(main->chooser()->lists()->File1, QStringLiteral("Picked Rom.GB"));
-    QCOMPARE(main->ui.TxtRom->text(), QStringLiteral("Picked Rom.GB"));
+    QVERIFY(openChooser());
+    QVERIFY(clickFile(QStringLiteral("Picked Rom.GB")));
+    QCOMPARE(shownText(window, QStringLiteral("TxtRom")), QStringLiteral("Picked Rom.GB"));
 }
 
 QTEST_MAIN(TestChooser)

@@ -1,21 +1,21 @@
 // The "Games" page on fresh installations: what each filter lists and counts, the
 // pictures of each icon type, re-reading on option clicks, and selecting games by
 // click and by keys, names with quotes, accents and Japanese included.
-#include "frontend/frmmain.h"
 #include "frontend/gamelistmodel.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
 #include "frontend/pictures.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/gameselection.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -41,21 +41,28 @@ bool addGame(TestInstall &install, const Game &game)
 
 const QVariant null;
 
-GameListModel *listModel(FrmMain *main) { return qobject_cast<GameListModel *>(main->ui.LstGames->model()); }
-
-QStringList countPanels(FrmMain *main)
+QStringList countPanels(const QMainWindow *main)
 {
     QStringList texts;
     for (int panel = 2; panel <= 6; ++panel)
-        texts.append(main->ui.StatusBar1->text(panel));
+        texts.append(panelText(main, panel));
     return texts;
 }
 
-void clickOption(FrmMain *main, const QString &name)
+// The view type the list shows: a report (one column headed "Games"), or a list view
+// with large icons, small icons, or small icons in columns.
+enum ViewType { Icon, SmallIcon, List, Report };
+int shownViewType(const QMainWindow *main)
 {
-    auto *option = main->findChild<QRadioButton *>(name);
-    QVERIFY2(option, qPrintable(name));
-    QTest::mouseClick(option, Qt::LeftButton);
+    QAbstractItemView *view = gameView(main);
+    if (qobject_cast<QTreeView *>(view))
+        return Report;
+    const auto *list = qobject_cast<QListView *>(view);
+    if (!list)
+        return -1;
+    if (list->viewMode() == QListView::ListMode)
+        return list->iconSize() == QSize(16, 16) ? List : -1;
+    return list->iconSize() == QSize(32, 32) ? Icon : SmallIcon;
 }
 
 } // namespace
@@ -85,31 +92,24 @@ void TestGameList::filtersListAndCount_data()
 {
     QTest::addColumn<bool>("withGames");
     QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("query");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QList<int>>("counts"); // all, favourite, playable, not working, times
-    const QString all = QStringLiteral("SELECT * from giochi order by [gioco]");
-    QTest::newRow("empty table") << false << "OptAll" << all << QStringList() << QList<int>{0, 0, 0, 0, 0};
+    QTest::newRow("empty table") << false << "OptAll" << QStringList() << QList<int>{0, 0, 0, 0, 0};
     // Beta's Playable is empty: not working under "Complete" and "Favourites", listed by neither
     // "Playable" nor "Not Work". Empty names are never listed or counted.
-    QTest::newRow("Complete") << true << "OptAll" << all << QStringList{"alpha", "Beta", "Mario", "Zelda"}
+    QTest::newRow("Complete") << true << "OptAll" << QStringList{"alpha", "Beta", "Mario", "Zelda"}
                               << QList<int>{4, 2, 2, 2, 7};
-    QTest::newRow("Favourites") << true << "OptFavorite"
-                                << "SELECT * from giochi WHERE favorites = true order by [gioco]"
-                                << QStringList{"Beta", "Zelda"} << QList<int>{2, 2, 1, 1, 5};
-    QTest::newRow("Playable") << true << "OptPlayable"
-                              << "SELECT * from giochi WHERE playable = true order by [gioco]"
-                              << QStringList{"Mario", "Zelda"} << QList<int>{2, 1, 2, 0, 5};
-    QTest::newRow("Not Work") << true << "OptNotPlay"
-                              << "SELECT * from giochi WHERE playable = false order by [gioco]"
-                              << QStringList{"alpha"} << QList<int>{1, 0, 0, 1, 2};
+    QTest::newRow("Favourites") << true << "OptFavorite" << QStringList{"Beta", "Zelda"}
+                                << QList<int>{2, 2, 1, 1, 5};
+    QTest::newRow("Playable") << true << "OptPlayable" << QStringList{"Mario", "Zelda"}
+                              << QList<int>{2, 1, 2, 0, 5};
+    QTest::newRow("Not Work") << true << "OptNotPlay" << QStringList{"alpha"} << QList<int>{1, 0, 0, 1, 2};
 }
 
 void TestGameList::filtersListAndCount()
 {
     QFETCH(bool, withGames);
     QFETCH(QString, option);
-    QFETCH(QString, query);
     QFETCH(QStringList, names);
     QFETCH(QList<int>, counts);
     TestInstall install;
@@ -126,11 +126,10 @@ void TestGameList::filtersListAndCount()
     }
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    clickOption(main, option);
+    clickOn(main, option);
 
-    QCOMPARE(main->DatGames.recordSource(), query);
     QCOMPARE(listedGames(main), names);
     QStringList keys;
     for (int i = 0; i < names.size(); ++i)
@@ -144,32 +143,27 @@ void TestGameList::filtersListAndCount()
         QStringLiteral("Total Times Played : %1  ").arg(counts[4]),
     };
     QCOMPARE(countPanels(main), expected);
-    QVERIFY(main->ui.LstGames->isVisible());
+    QVERIFY(gameView(main)->isVisible());
 }
 
 void TestGameList::iconTypesGivePictures_data()
 {
     QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("largeList");
-    QTest::addColumn<QString>("smallList");
+    QTest::addColumn<QString>("type");
     QTest::addColumn<QList<int>>("pictures"); // in list order, 0 = no picture
     // Rows: lower-case language / rating 0, all empty, Deutsche 5, Spanish 7, Italian "abc",
     // French 2, Japanese 4, English 1, Italian -1, English 2.5 (a real) playable "true" (a text).
-    QTest::newRow("Language at start") << QStringList() << "ImageFlagsNormal"
-                                       << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1, 3};
-    QTest::newRow("Rating") << QStringList{"OptIcon2"} << "ImageRat"
-                            << "ImageRatLittle" << QList<int>{1, 1, 6, 1, 1, 3, 5, 2, 1, 4};
-    QTest::newRow("Playable") << QStringList{"OptIcon3"} << "ImagePlay"
-                              << "ImagePlayLittle" << QList<int>{1, 2, 2, 1, 2, 1, 1, 2, 2, 1};
-    QTest::newRow("back to Language") << QStringList{"OptIcon2", "OptIcon1"} << "ImageFlagsNormal"
-                                      << "ImageFlagsLittle" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1, 3};
+    QTest::newRow("Language at start") << QStringList() << "flag" << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1, 3};
+    QTest::newRow("Rating") << QStringList{"OptIcon2"} << "rating" << QList<int>{1, 1, 6, 1, 1, 3, 5, 2, 1, 4};
+    QTest::newRow("Playable") << QStringList{"OptIcon3"} << "playable" << QList<int>{1, 2, 2, 1, 2, 1, 1, 2, 2, 1};
+    QTest::newRow("back to Language") << QStringList{"OptIcon2", "OptIcon1"} << "flag"
+                                      << QList<int>{0, 0, 4, 6, 1, 2, 5, 3, 1, 3};
 }
 
 void TestGameList::iconTypesGivePictures()
 {
     QFETCH(QStringList, clicks);
-    QFETCH(QString, largeList);
-    QFETCH(QString, smallList);
+    QFETCH(QString, type);
     QFETCH(QList<int>, pictures);
     TestInstall install;
     QVERIFY(install.isValid());
@@ -184,21 +178,18 @@ void TestGameList::iconTypesGivePictures()
         QVERIFY(addGame(install, game));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     for (const QString &option : clicks)
-        clickOption(main, option);
+        clickOn(main, option);
 
-    GameListModel *model = listModel(main);
-    QVERIFY(model && model->imageLists());
-    QCOMPARE(model->imageLists()->largeName(), largeList);
-    QCOMPARE(model->imageLists()->smallName(), smallList);
+    const QAbstractItemModel *model = gameView(main)->model();
     QCOMPARE(model->rowCount(), pictures.size());
-    const auto drawn = largeList == QLatin1String("ImageRat")    ? &Pictures::rating
-                       : largeList == QLatin1String("ImagePlay") ? &Pictures::playable
-                                                                 : &Pictures::flag;
+    const auto drawn = type == QLatin1String("rating")     ? &Pictures::rating
+                       : type == QLatin1String("playable") ? &Pictures::playable
+                                                           : &Pictures::flag;
     for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row);
+        const QModelIndex index = model->index(row, 0);
         QCOMPARE(index.data(GameListModel::PictureRole).toInt(), pictures[row]);
         const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
         QCOMPARE(icon.isNull(), pictures[row] == 0);
@@ -213,13 +204,13 @@ void TestGameList::iconAndViewTypesReReadTheTable_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<int>("viewMode");
-    QTest::newRow("Rating") << "OptIcon2" << int(GameListWidget::Icon);
-    QTest::newRow("Playable") << "OptIcon3" << int(GameListWidget::Icon);
-    QTest::newRow("Language") << "OptIcon1" << int(GameListWidget::Icon);
-    QTest::newRow("Small Icon") << "Option2" << int(GameListWidget::SmallIcon);
-    QTest::newRow("List") << "Option3" << int(GameListWidget::List);
-    QTest::newRow("Report") << "Option4" << int(GameListWidget::Report);
-    QTest::newRow("Icon") << "Option1" << int(GameListWidget::Icon);
+    QTest::newRow("Rating") << "OptIcon2" << int(Icon);
+    QTest::newRow("Playable") << "OptIcon3" << int(Icon);
+    QTest::newRow("Language") << "OptIcon1" << int(Icon);
+    QTest::newRow("Small Icon") << "Option2" << int(SmallIcon);
+    QTest::newRow("List") << "Option3" << int(List);
+    QTest::newRow("Report") << "Option4" << int(Report);
+    QTest::newRow("Icon") << "Option1" << int(Icon);
 }
 
 void TestGameList::iconAndViewTypesReReadTheTable()
@@ -231,25 +222,21 @@ void TestGameList::iconAndViewTypesReReadTheTable()
     QVERIFY(addGame(install, {"Old Game", "English", 1, 1, 0, 3}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     QCOMPARE(listedGames(main), QStringList{"Old Game"});
 
     QVERIFY(addGame(install, {"Added Behind", "French", 2, 0, 1, 4})); // another program
-    clickOption(main, option);
+    clickOn(main, option);
     QCOMPARE(listedGames(main), (QStringList{"Added Behind", "Old Game"}));
-    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 2  "));
-    QCOMPARE(main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 7  "));
+    QCOMPARE(panelText(main, 2), QStringLiteral("All Games : 2  "));
+    QCOMPARE(panelText(main, 6), QStringLiteral("Total Times Played : 7  "));
 
-    GameListWidget *list = main->ui.LstGames;
-    QCOMPARE(list->viewMode(), viewMode);
-    QVERIFY(list->view()->isVisible());
-    if (viewMode == GameListWidget::Report) {
-        QCOMPARE(list->view(), static_cast<QAbstractItemView *>(list->treeView()));
-        QCOMPARE(list->treeView()->header()->count(), 1);
-        QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Games"));
-    } else {
-        QCOMPARE(list->listView()->iconSize(), viewMode == GameListWidget::Icon ? QSize(32, 32) : QSize(16, 16));
+    QCOMPARE(shownViewType(main), viewMode);
+    QVERIFY(gameView(main)->isVisible());
+    if (auto *report = qobject_cast<QTreeView *>(gameView(main))) {
+        QCOMPARE(report->header()->count(), 1);
+        QCOMPARE(report->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Games"));
     }
 }
 
@@ -265,7 +252,7 @@ void TestGameList::namesOfEveryStoredType()
                          {QStringLiteral("St\u00e1r \u30dd\u30b1"), QStringLiteral("Blob Name")}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     QCOMPARE(listedGames(main),
              QStringList({"1942", "2.5", "Plain ASCII", "St\u00e1r \u30dd\u30b1", "Blob Name"}));
@@ -300,20 +287,19 @@ void TestGameList::clickShowsTheGame()
         QVERIFY(addGame(install, game));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     QCOMPARE(listedGames(main),
              (QStringList{"Ocean's Eleven", "Pokémon Édition", "Twin", "Twin", "Zeta", "ゼルダの伝説"}));
     QCOMPARE(listedGames(main, GameListModel::KeyRole).mid(2, 2), (QStringList{"a 2Twin", "a 3Twin"}));
 
     clickGame(main, row);
-    QCOMPARE(Globale::state().CurrentGame, name);
-    QCOMPARE(main->ui.LabGame->text(), name);
-    QCOMPARE(main->ui.TxtTimes->text(), QString::number(times));
+    QCOMPARE(shownText(main, QStringLiteral("LabGame")), name);
+    QCOMPARE(shownText(main, QStringLiteral("TxtTimes")), QString::number(times));
 
-    // The data source stands on that row in edit: a store lands there and nowhere else.
-    main->ui.TxtGameHelp->setPlainText(QStringLiteral("stored here"));
-    QVERIFY2(main->DatGames.update(), qPrintable(main->DatGames.lastError()));
+    // The record stands on that row: a store lands there and nowhere else.
+    replaceText(child(main, "TxtGameHelp"), QStringLiteral("stored here"));
+    clickOn(main, QStringLiteral("Command8"));
     QCOMPARE(install.column(TestInstall::gameboyDb(),
                             QStringLiteral("SELECT Times FROM giochi WHERE Notes = 'stored here'")),
              QVariantList{times});
@@ -341,18 +327,17 @@ void TestGameList::keysWalkTheList()
         QVERIFY(addGame(install, {name, null, 0, 1, 0, 0}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    clickOption(main, viewOption);
+    clickOn(main, viewOption);
     clickGame(main, 0);
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Alpha"));
+    QCOMPARE(shownText(main, QStringLiteral("LabGame")), QStringLiteral("Alpha"));
 
-    QAbstractItemView *view = main->ui.LstGames->view();
+    QAbstractItemView *view = gameView(main);
     const std::pair<int, const char *> walk[] = {{forward, "Bravo"}, {forward, "Charlie"}, {back, "Bravo"}};
     for (const auto &[key, shown] : walk) {
         QTest::keyClick(view, Qt::Key(key));
-        QCOMPARE(main->ui.LabGame->text(), QLatin1String(shown));
-        QCOMPARE(Globale::state().CurrentGame, QLatin1String(shown));
+        QCOMPARE(shownText(main, QStringLiteral("LabGame")), QLatin1String(shown));
     }
 }
 
@@ -373,19 +358,20 @@ void TestGameList::nothingSelectedIsAnError()
     QVERIFY(addGame(install, {"Lonely", null, 0, 1, 0, 0}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    const QString shown = Globale::state().CurrentGame;
-    clickOption(main, QStringLiteral("OptFavorite")); // lists nothing
+    clickOn(main, QStringLiteral("OptFavorite")); // lists nothing
     QCOMPARE(listedGames(main), QStringList());
-    QAbstractItemView *view = main->ui.LstGames->view();
+    const QString shown = shownText(main, QStringLiteral("LabGame"));
+    const QString times = shownText(main, QStringLiteral("TxtTimes"));
+    QAbstractItemView *view = gameView(main);
     if (click)
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     else
         QTest::keyClick(view, Qt::Key_Down);
-    QVERIFY2(main->ui.StatusBar1->text(6).contains(QStringLiteral("no game is selected")),
-             qPrintable(main->ui.StatusBar1->text(6)));
-    QCOMPARE(Globale::state().CurrentGame, shown);
+    QVERIFY2(errorLine(main).contains(QStringLiteral("no game is selected")), qPrintable(panelText(main, 6)));
+    QCOMPARE(shownText(main, QStringLiteral("LabGame")), shown);
+    QCOMPARE(shownText(main, QStringLiteral("TxtTimes")), times);
     QVERIFY(dialogs.shown.isEmpty());
 }
 
@@ -395,10 +381,10 @@ void TestGameList::viewAndIconTypeAreRemembered_data()
 {
     QTest::addColumn<QString>("viewOption");
     QTest::addColumn<int>("mode");
-    QTest::newRow("Icon") << "Option1" << int(GameListWidget::Icon);
-    QTest::newRow("Small Icon") << "Option2" << int(GameListWidget::SmallIcon);
-    QTest::newRow("List") << "Option3" << int(GameListWidget::List);
-    QTest::newRow("Report") << "Option4" << int(GameListWidget::Report);
+    QTest::newRow("Icon") << "Option1" << int(Icon);
+    QTest::newRow("Small Icon") << "Option2" << int(SmallIcon);
+    QTest::newRow("List") << "Option3" << int(List);
+    QTest::newRow("Report") << "Option4" << int(Report);
 }
 
 void TestGameList::viewAndIconTypeAreRemembered()
@@ -420,21 +406,21 @@ void TestGameList::viewAndIconTypeAreRemembered()
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Game 390'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    clickOption(main, viewOption);
-    clickOption(main, QStringLiteral("OptIcon2"));
+    clickOn(main, viewOption);
+    clickOn(main, QStringLiteral("OptIcon2"));
     closeFrontEnd();
 
     main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    QVERIFY(main->findChild<QRadioButton *>(viewOption)->isChecked());
-    QVERIFY(main->ui.OptIcon2->isChecked());
-    QCOMPARE(main->ui.LstGames->viewMode(), mode);
+    QVERIFY(child<QRadioButton>(main, viewOption)->isChecked());
+    QVERIFY(child<QRadioButton>(main, "OptIcon2")->isChecked());
+    QCOMPARE(shownViewType(main), mode);
     QCOMPARE(listedGames(main, GameListModel::PictureRole).value(0), QStringLiteral("3")); // rating 2
-    QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), QStringLiteral("Game 390"));
-    QAbstractItemView *view = main->ui.LstGames->view();
-    QTRY_VERIFY(view->viewport()->rect().contains(view->visualRect(main->ui.LstGames->selectedIndex())));
+    QCOMPARE(selectedGame(main).data().toString(), QStringLiteral("Game 390"));
+    QAbstractItemView *view = gameView(main);
+    QTRY_VERIFY(view->viewport()->rect().contains(view->visualRect(selectedGame(main))));
     QCOMPARE(view->model()->index(5, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Game 005"));
     QVERIFY(dialogs.shown.isEmpty());
 }

@@ -1,16 +1,18 @@
 // The mini help of both programs: the tree and the first topic at opening, a topic shown
 // once however often it is clicked, the line rules of each book, and the buttons and menu
 // items that open it.
-#include "frontend/frmmain.h"
 #include "help/frmhelp.h"
 #include "help/helpbooks.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,16 +140,17 @@ void TestHelp::frontEndButtonOpensItsHelp()
     QVERIFY(install.isValid());
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    auto *button = main->findChild<QPushButton *>(QStringLiteral("Command2"));
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QTest::mouseClick(button, Qt::LeftButton);
-    const auto helps = main->findChildren<FrmHelp *>();
-    QCOMPARE(helps.size(), 1);
-    FrmHelp *help = helps.first();
-    QVERIFY(help->isVisible());
+    QVERIFY(child<QPushButton>(main, "Command2"));
+    clickOn(main, QStringLiteral("Command2"));
+    clickOn(main, QStringLiteral("Command2"));
+    const auto windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.cbegin(), windows.cend(),
+                           [](const QWidget *window) { return window->objectName() == QLatin1String("FrmHelp"); }),
+             1);
+    auto *help = EmusetRun::window<FrmHelp>(QStringLiteral("FrmHelp"));
+    QVERIFY(help);
     QCOMPARE(help->windowModality(), Qt::NonModal);
     QCOMPARE(help->windowTitle(), QStringLiteral("Ludora4 MiniHelp"));
     QCOMPARE(shownLines(*help), HelpBooks::ludora4().topics.first().lines);
@@ -164,7 +167,7 @@ void TestHelp::emusetMenuOpensItsHelp()
     RecordingLauncher launcher;
     Emuset::FrmEmuset *main = EmusetRun::start(own.path(), dialogs, launcher);
     QVERIFY(main);
-    main->ui.help1->trigger();
+    trigger(main, QStringLiteral("help1"));
     auto *help = EmusetRun::window<FrmHelp>(QStringLiteral("FrmHelp"));
     QVERIFY(help);
     QCOMPARE(help->windowTitle(), QStringLiteral("Emuset MiniHelp"));

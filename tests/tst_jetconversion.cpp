@@ -1,20 +1,20 @@
 #include "convert/conversion.h"
 #include "convert/sqlitewriter.h"
-#include "frontend/frmmain.h"
 #include "shared/gamedates.h"
 #include "shared/jetfile.h"
 #include "shared/schema.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
+#include <QMainWindow>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -34,13 +34,6 @@ QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile::remove(path);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Every name in a directory, hidden ones too: leftovers of a failed conversion show here.
@@ -549,7 +542,7 @@ void TestJetConversion::frontEndOffersTheConversion()
     QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), lynx));
     m_dialogs = ScriptedDialogs();
     m_dialogs.queueAnswers({accept});
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QMainWindow *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
     QVERIFY(main);
     QVERIFY(main->isVisible());
     QVERIFY(!m_dialogs.shown.isEmpty());
@@ -588,8 +581,8 @@ void TestJetConversion::emusetNamesTheWayOut()
     QVERIFY2(text.contains(gameboy) && text.contains(QStringLiteral("Open Ludora4 once"))
                  && text.contains(QStringLiteral("ludora4-convert ") + install.root()),
              qPrintable(text));
-    QCOMPARE(window->ui.StatusBar1->text(1), text);
-    QCOMPARE(window->ui.LstEmu->count(), 0);
+    QCOMPARE(panelText(window, 1), text);
+    QCOMPARE(entries(window, QStringLiteral("LstEmu")), QStringList());
     QVERIFY(JetFile::isJet(gameboy));
     EmusetRun::closeAll();
 }

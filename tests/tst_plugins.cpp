@@ -2,23 +2,57 @@
 // executable through its path label (at once in the panel, and at the next start).
 // The start-up read itself (null path, deleted file, registry missing) is covered by
 // tst_startup.
-#include "frontend/frmbrowser.h"
-#include "frontend/frmmain.h"
-#include "frontend/globale.h"
+#include "shared/datasource.h"
 #include "shared/paths.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/filelists.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
-#include <QPushButton>
+#include <QMainWindow>
+#include <QPointer>
 #include <QTest>
+
+namespace {
+
+// Clicks the entry of one of the open chooser's lists that shows a text.
+bool clickChooserEntry(const QString &list, const QString &text)
+{
+    QWidget *chooser = openChooser();
+    const int row = int(entries(chooser, list).indexOf(text));
+    if (row >= 0)
+        clickEntry(chooser, list, row);
+    return row >= 0;
+}
+
+// Walks the open chooser's folders to a directory: up to the root, then down.
+bool goToFolder(const QString &folder)
+{
+    for (int up = 0; up < 100 && clickChooserEntry(QStringLiteral("Dir1"), QStringLiteral("..")); ++up) {
+    }
+    const QStringList names = QDir(folder).canonicalPath().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &name : names) {
+        if (!clickChooserEntry(QStringLiteral("Dir1"), name))
+            return false;
+    }
+    return true;
+}
+
+// The plug-ins that have a program: key, start button, path label, chooser caption.
+struct Plugin {
+    const char *key, *button, *label, *caption;
+};
+const Plugin plugins[] = {
+    {"unfoldr", "Command3", "Label18", "Choose 'UNFOLDR.EXE' file"},
+    {"emuset", "Command4", "Label22", "Choose 'EMUSET.EXE' file"},
+    {"cartload", "Command5", "Label24", "Choose 'CARTLOAD.EXE' file"},
+    {"snapshift", "Command7", "Label27", "Choose 'SNAPSHIFT.EXE' file"},
+};
+
+} // namespace
 
 class TestPlugins : public QObject {
     Q_OBJECT
@@ -43,13 +77,12 @@ private:
     QVariant registeredPath(const QString &key);
     bool startMain();
     void chooseThrough(const QString &label, const QString &folder, const QString &file);
-    template <class W> W *control(const QString &name) { return m_main->findChild<W *>(name); }
-    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    bool enabled(const char *name) const { return child(m_main, name)->isEnabled(); }
 
     std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<RecordingLauncher> m_launcher;
-    FrmMain *m_main = nullptr;
+    QMainWindow *m_main = nullptr;
 };
 
 void TestPlugins::init()
@@ -74,11 +107,8 @@ QString TestPlugins::makeTool(const QString &key, const QString &folder)
     QDir().mkpath(dir);
     const QString path = QDir::toNativeSeparators(QDir(dir).canonicalPath() + QLatin1Char('/')
                                                   + Paths::executableName(key));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("#!/bin/sh\n");
-    file.close();
-    file.setPermissions(file.permissions() | QFile::ExeOwner);
+    writeFile(path, "#!/bin/sh\n");
+    QFile(path).setPermissions(QFile(path).permissions() | QFile::ExeOwner);
     return path;
 }
 
@@ -102,42 +132,27 @@ bool TestPlugins::startMain()
 
 void TestPlugins::chooseThrough(const QString &label, const QString &folder, const QString &file)
 {
-    click(control<ClickableLabel>(label));
-    FrmBrowser *chooser = m_main->chooser();
-    QVERIFY(chooser && chooser->isVisible());
-    QVERIFY(chooser->lists()->setPath(folder));
-    QListWidget *files = chooser->lists()->File1;
-    const auto found = files->findItems(file, Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found[0]).center());
+    clickOn(m_main, label);
+    QVERIFY(openChooser());
+    QVERIFY(goToFolder(folder));
+    QVERIFY(clickFile(file));
 }
 
 void TestPlugins::startButtonsStartTheRegisteredPath_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("plugin");
     QTest::addColumn<bool>("otherCase"); // registered in another case than on disk
-    QTest::newRow("unfoldr") << "unfoldr"
-                             << "Command3"
-                             << "Label18" << false;
-    QTest::newRow("cartload") << "cartload"
-                              << "Command5"
-                              << "Label24" << false;
-    QTest::newRow("snapshift") << "snapshift"
-                               << "Command7"
-                               << "Label27" << false;
-    QTest::newRow("cartload, other case") << "cartload"
-                                          << "Command5"
-                                          << "Label24" << true;
+    QTest::newRow("unfoldr") << 0 << false;
+    QTest::newRow("cartload") << 2 << false;
+    QTest::newRow("snapshift") << 3 << false;
+    QTest::newRow("cartload, other case") << 2 << true;
 }
 
 void TestPlugins::startButtonsStartTheRegisteredPath()
 {
-    QFETCH(QString, key);
-    QFETCH(QString, button);
-    QFETCH(QString, label);
+    QFETCH(int, plugin);
     QFETCH(bool, otherCase);
+    const auto [key, button, label, caption] = plugins[plugin];
     const QString tool = makeTool(key, QStringLiteral("plug ins"));
     const QString folder = QFileInfo(tool).path();
     const QString registered = otherCase ? folder.left(folder.size() - 8) + QStringLiteral("PLUG Ins/")
@@ -145,9 +160,9 @@ void TestPlugins::startButtonsStartTheRegisteredPath()
                                          : tool;
     registerPath(key, registered);
     QVERIFY(startMain());
-    QCOMPARE(control<QLabel>(label)->text(), registered);
-    QVERIFY(control<QPushButton>(button)->isEnabled());
-    click(control<QPushButton>(button));
+    QCOMPARE(shownText(m_main, label), registered);
+    QVERIFY(child(m_main, button)->isEnabled());
+    clickOn(m_main, button);
     QCOMPARE(m_launcher->started.size(), 1);
     QCOMPARE(m_launcher->started[0].program, tool);
     QVERIFY(m_launcher->started[0].arguments.isEmpty());
@@ -168,7 +183,7 @@ void TestPlugins::emusetAsksFirst()
     registerPath(QStringLiteral("emuset"), tool);
     QVERIFY(startMain());
     m_dialogs->queueAnswers({answer});
-    click(m_main->ui.Command4);
+    clickOn(m_main, QStringLiteral("Command4"));
     QCOMPARE(m_dialogs->shown.size(), 1);
     QCOMPARE(m_dialogs->shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs->shown[0].buttons, Dialogs::Buttons::OkCancel);
@@ -187,39 +202,22 @@ void TestPlugins::failedStartGoesToTheErrorLine()
     QVERIFY(startMain());
     QVERIFY(QFile::remove(tool)); // removed since start-up: the button stays enabled
     m_launcher->succeed = false;
-    click(m_main->ui.Command5);
-    QVERIFY2(m_main->ui.StatusBar1->text(6).contains(tool), qPrintable(m_main->ui.StatusBar1->text(6)));
-    QVERIFY(m_main->ui.Command5->isEnabled());
+    clickOn(m_main, QStringLiteral("Command5"));
+    QVERIFY2(errorLine(m_main).contains(tool), qPrintable(panelText(m_main, 6)));
+    QVERIFY(enabled("Command5"));
 }
 
 void TestPlugins::labelChoosesItsOwnExecutable_data()
 {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("purpose");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("unfoldr") << "Label18"
-                             << "Command3"
-                             << "unfoldr" << 1 << "Choose 'UNFOLDR.EXE' file";
-    QTest::newRow("emuset") << "Label22"
-                            << "Command4"
-                            << "emuset" << 2 << "Choose 'EMUSET.EXE' file";
-    QTest::newRow("cartload") << "Label24"
-                              << "Command5"
-                              << "cartload" << 3 << "Choose 'CARTLOAD.EXE' file";
-    QTest::newRow("snapshift") << "Label27"
-                               << "Command7"
-                               << "snapshift" << 5 << "Choose 'SNAPSHIFT.EXE' file";
+    QTest::addColumn<int>("plugin");
+    for (int plugin = 0; plugin < int(std::size(plugins)); ++plugin)
+        QTest::newRow(plugins[plugin].key) << plugin;
 }
 
 void TestPlugins::labelChoosesItsOwnExecutable()
 {
-    QFETCH(QString, label);
-    QFETCH(QString, button);
-    QFETCH(QString, key);
-    QFETCH(int, purpose);
-    QFETCH(QString, caption);
+    QFETCH(int, plugin);
+    const auto [key, button, label, caption] = plugins[plugin];
     const QString folder = m_install->path(QStringLiteral("all tools"));
     QString tool;
     for (const char *other : {"unfoldr", "emuset", "cartload", "snapshift"}) {
@@ -227,44 +225,41 @@ void TestPlugins::labelChoosesItsOwnExecutable()
         if (key == QLatin1String(other))
             tool = path;
     }
-    QFile(folder + QStringLiteral("/") + key + QStringLiteral(".txt")).open(QIODevice::WriteOnly);
+    QVERIFY(writeFile(folder + QStringLiteral("/") + key + QStringLiteral(".txt")));
     QVERIFY(startMain());
 
-    click(control<ClickableLabel>(label));
-    FrmBrowser *chooser = m_main->chooser();
-    QVERIFY(chooser && chooser->isVisible());
-    QCOMPARE(chooser->windowTitle(), caption);
-    QCOMPARE(Globale::state().ChooserPurpose, purpose);
-    QVERIFY(chooser->lists()->setPath(folder));
-    QListWidget *files = chooser->lists()->File1;
-    QCOMPARE(files->count(), 1); // only the plug-in's own executable
-    QCOMPARE(files->item(0)->text(), Paths::executableName(key));
-
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
-    QCOMPARE(control<QLabel>(label)->text(), tool);
-    QVERIFY(control<QPushButton>(button)->isEnabled());
+    clickOn(m_main, label);
+    QPointer<QWidget> chooser = openChooser();
+    QVERIFY(chooser);
+    QCOMPARE(chooser->windowTitle(), QString::fromLatin1(caption));
+    QVERIFY(goToFolder(folder));
+    // Only the plug-in's own executable; the click registers it for that plug-in.
+    QCOMPARE(entries(chooser, QStringLiteral("File1")), QStringList{Paths::executableName(key)});
+    clickEntry(chooser, QStringLiteral("File1"), 0);
+    QCOMPARE(shownText(m_main, label), tool);
+    QVERIFY(child(m_main, button)->isEnabled());
     QCOMPARE(registeredPath(key).toString(), tool);
-    QTRY_VERIFY(!m_main->chooser());
+    QTRY_VERIFY(!chooser);
 }
 
 void TestPlugins::chosenCartloadSurvivesARestart()
 {
     const QString tool = makeTool(QStringLiteral("cartload"));
     QVERIFY(startMain());
-    QVERIFY(!m_main->ui.Command5->isEnabled());
+    QVERIFY(!enabled("Command5"));
     chooseThrough(QStringLiteral("Label24"), m_install->path(QStringLiteral("tools")),
                   Paths::executableName(QStringLiteral("cartload")));
-    QVERIFY(m_main->ui.Command5->isEnabled());
-    QCOMPARE(m_main->ui.Label24->text(), tool);
-    click(m_main->ui.Command5);
+    QVERIFY(enabled("Command5"));
+    QCOMPARE(shownText(m_main, QStringLiteral("Label24")), tool);
+    clickOn(m_main, QStringLiteral("Command5"));
     QCOMPARE(m_launcher->started.size(), 1);
     QCOMPARE(m_launcher->started[0].program, tool);
 
     closeFrontEnd();
     QVERIFY(startMain());
-    QCOMPARE(m_main->ui.Label24->text(), tool);
-    QVERIFY(m_main->ui.Command5->isEnabled());
-    QVERIFY(!m_main->ui.Command3->isEnabled());
+    QCOMPARE(shownText(m_main, QStringLiteral("Label24")), tool);
+    QVERIFY(enabled("Command5"));
+    QVERIFY(!enabled("Command3"));
 }
 
 void TestPlugins::missingRecordIsAdded()
@@ -278,7 +273,7 @@ void TestPlugins::missingRecordIsAdded()
     QCOMPARE(registeredPath(QStringLiteral("snapshift")).toString(), tool);
     QCOMPARE(m_install->scalar(TestInstall::registryDb(), QStringLiteral("SELECT COUNT(*) FROM plugins")).toInt(),
              4);
-    QVERIFY(m_main->ui.Command7->isEnabled());
+    QVERIFY(enabled("Command7"));
 }
 
 void TestPlugins::registryGoneWhenChoosing()
@@ -296,18 +291,18 @@ void TestPlugins::registryGoneWhenChoosing()
     QVERIFY(m_dialogs->shown[0].text.contains(QStringLiteral("Not Found! Bad Ludora4 Installation")));
     QCOMPARE(m_dialogs->shown[1].icon, Dialogs::Icon::Critical);
     QVERIFY(m_dialogs->shown[1].text.contains(Paths::executableName(QStringLiteral("cartload"))));
-    QVERIFY(!m_main->ui.Command5->isEnabled());
-    QCOMPARE(m_main->ui.Label24->text(), QStringLiteral("Plug-In Not Installed"));
+    QVERIFY(!enabled("Command5"));
+    QCOMPARE(shownText(m_main, QStringLiteral("Label24")), QStringLiteral("Plug-In Not Installed"));
     QVERIFY(!QFile::exists(registry)); // no empty registry made behind the user's back
 }
 
 void TestPlugins::dbfreshHasNoAction()
 {
     QVERIFY(startMain());
-    click(m_main->ui.Label26);
-    QVERIFY(!m_main->chooser());
-    QVERIFY(!m_main->ui.Command6->isEnabled());
-    QCOMPARE(m_main->ui.Label26->text(), QStringLiteral("Plug In Not Installed"));
+    clickOn(m_main, QStringLiteral("Label26"));
+    QVERIFY(!openChooser());
+    QVERIFY(!enabled("Command6"));
+    QCOMPARE(shownText(m_main, QStringLiteral("Label26")), QStringLiteral("Plug In Not Installed"));
 }
 
 QTEST_MAIN(TestPlugins)

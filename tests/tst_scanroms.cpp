@@ -1,14 +1,11 @@
 // "Scan Roms": which files of the games folder become games, what each new game holds,
 // the question and the messages, one transaction for all, and the list afterwards.
-#include "frontend/frmbrowser.h"
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/gameselection.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,10 +13,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+#include <QMainWindow>
+#include <QPointer>
 #include <QRadioButton>
-#include <QSqlRecord>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -28,19 +24,7 @@ namespace {
 
 const QString gameboy = TestInstall::gameboyDb();
 
-bool makeFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly);
-}
-
 QString gamesDir(const TestInstall &install) { return install.path(QStringLiteral("console/gameboy/games")); }
-
-bool addEmulators(TestInstall &install)
-{
-    return install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) "
-                                                "VALUES ('Alpha Emu', 'alpha', '1'), ('Beta Emu', 'beta', '1')"));
-}
 
 int gameRows(TestInstall &install)
 {
@@ -53,15 +37,6 @@ QStringList storedNames(TestInstall &install)
     for (const QVariant &name : install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi ORDER BY rowid")))
         names.append(name.toString());
     return names;
-}
-
-void clickFile(FrmBrowser *chooser, const QString &name)
-{
-    auto *files = chooser->findChild<QListWidget *>(QStringLiteral("File1"));
-    QVERIFY(files);
-    const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found[0]).center());
 }
 
 } // namespace
@@ -78,7 +53,7 @@ private slots:
     void thousandsShownUnderAnyFilter();
 
 private:
-    FrmMain *start();
+    QMainWindow *start();
 
     std::unique_ptr<TestInstall> m_install;
     ScriptedDialogs m_dialogs;
@@ -90,7 +65,8 @@ void TestScanRoms::init()
     m_dialogs.shown.clear();
     m_install = std::make_unique<TestInstall>();
     QVERIFY2(m_install->isValid(), qPrintable(m_install->error()));
-    QVERIFY(addEmulators(*m_install));
+    QVERIFY(m_install->addEmulator(QStringLiteral("Alpha Emu"), QStringLiteral("alpha")));
+    QVERIFY(m_install->addEmulator(QStringLiteral("Beta Emu"), QStringLiteral("beta")));
 }
 
 void TestScanRoms::cleanup()
@@ -99,9 +75,9 @@ void TestScanRoms::cleanup()
     m_install.reset();
 }
 
-FrmMain *TestScanRoms::start()
+QMainWindow *TestScanRoms::start()
 {
-    FrmMain *main = startFrontEnd(m_install->root(), m_dialogs, m_launcher);
+    QMainWindow *main = startFrontEnd(m_install->root(), m_dialogs, m_launcher);
     m_dialogs.shown.clear();
     return main;
 }
@@ -125,19 +101,19 @@ void TestScanRoms::addsEveryNewFileOnce()
         QStringLiteral("ZELDA.gb"), // the same file name but for case: taken once
     };
     for (const QString &file : files)
-        QVERIFY2(makeFile(QDir(dir).filePath(file)), qPrintable(file));
+        QVERIFY2(writeFile(QDir(dir).filePath(file)), qPrintable(file));
     QVERIFY(QDir(dir).mkdir(QStringLiteral("folder.gb")));
     QVERIFY(QFile::link(QDir(dir).filePath(QStringLiteral("nowhere")),
                         QDir(dir).filePath(QStringLiteral("broken.gb"))));
     // A link to a regular file counts as that file; a FIFO is no rom.
-    QVERIFY(makeFile(m_install->path(QStringLiteral("elsewhere.gb"))));
+    QVERIFY(writeFile(m_install->path(QStringLiteral("elsewhere.gb"))));
     QVERIFY(QFile::link(m_install->path(QStringLiteral("elsewhere.gb")),
                         QDir(dir).filePath(QStringLiteral("Linked.gb"))));
     QCOMPARE(mkfifo(QFile::encodeName(QDir(dir).filePath(QStringLiteral("pipe.gb"))).constData(), 0600), 0);
-    FrmMain *main = start();
+    QMainWindow *main = start();
     QVERIFY(main);
 
-    QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
+    clickOn(main, QStringLiteral("CmdScanRoms"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
@@ -161,20 +137,19 @@ void TestScanRoms::addsEveryNewFileOnce()
 
     // The list and its counts are refreshed and the first new game is shown.
     QCOMPARE(listedGames(main).size(), 9);
-    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 9  "));
-    QCOMPARE(Globale::state().CurrentGame, names[0]);
-    QCOMPARE(main->ui.LabGame->text(), names[0]);
-    QCOMPARE(main->ui.LstGames->selectedIndex().data().toString(), names[0]);
+    QCOMPARE(panelText(main, 2), QStringLiteral("All Games : 9  "));
+    QCOMPARE(shownText(main, QStringLiteral("LabGame")), names[0]);
+    QCOMPARE(selectedGame(main).data().toString(), names[0]);
     // In large icons every entry keeps room for a picture and its name, even though the
     // new games at the end of the list have no picture.
-    QAbstractItemView *icons = main->ui.LstGames->view();
+    QAbstractItemView *icons = gameView(main);
     const int room = 32 + icons->fontMetrics().height();
     for (int row = 0; row < 9; ++row)
         QVERIFY2(icons->visualRect(icons->model()->index(row, 0)).height() >= room,
                  qPrintable(QString::number(row)));
 
     // A second scan finds nothing new.
-    QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
+    clickOn(main, QStringLiteral("CmdScanRoms"));
     QCOMPARE(m_dialogs.shown.size(), 2);
     QCOMPARE(m_dialogs.shown[1].icon, Dialogs::Icon::Information);
     QCOMPARE(m_dialogs.shown[1].text,
@@ -206,7 +181,7 @@ void TestScanRoms::addsNothing()
         QVERIFY(QDir(dir).removeRecursively());
     } else if (situation != QLatin1String("empty")) {
         for (const char *file : {"a.gb", "b.gb", "c.gb"})
-            QVERIFY(makeFile(QDir(dir).filePath(QLatin1String(file))));
+            QVERIFY(writeFile(QDir(dir).filePath(QLatin1String(file))));
     }
     if (situation == QLatin1String("refused")) {
         QVERIFY(m_install->exec(gameboy, QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON giochi"
@@ -215,11 +190,11 @@ void TestScanRoms::addsNothing()
     }
     if (situation == QLatin1String("cancel"))
         m_dialogs.queueAnswers({false});
-    FrmMain *main = start();
+    QMainWindow *main = start();
     QVERIFY(main);
     const QStringList before = listedGames(main);
 
-    QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
+    clickOn(main, QStringLiteral("CmdScanRoms"));
     QCOMPARE(m_dialogs.shown.size(), messages);
     QCOMPARE(m_dialogs.shown.last().icon, icon);
     QVERIFY2(m_dialogs.shown.last().text.contains(text), qPrintable(m_dialogs.shown.last().text));
@@ -231,18 +206,19 @@ void TestScanRoms::addsNothing()
 // only in their name and file.
 void TestScanRoms::storesWhatAddRomStores()
 {
-    FrmMain *main = start();
+    QMainWindow *main = start();
     QVERIFY(main);
-    QVERIFY(makeFile(QDir(gamesDir(*m_install)).filePath(QStringLiteral("by hand.gb"))));
-    QTest::mouseClick(main->ui.Command9, Qt::LeftButton);
-    QVERIFY(main->chooser());
-    clickFile(main->chooser(), QStringLiteral("by hand.gb"));
-    QTRY_VERIFY(!main->chooser());
-    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
+    QVERIFY(writeFile(QDir(gamesDir(*m_install)).filePath(QStringLiteral("by hand.gb"))));
+    clickOn(main, QStringLiteral("Command9"));
+    QPointer<QWidget> chooser = openChooser();
+    QVERIFY(chooser);
+    QVERIFY(clickFile(QStringLiteral("by hand.gb")));
+    QTRY_VERIFY(!chooser);
+    clickOn(main, QStringLiteral("Command8"));
     QCOMPARE(gameRows(*m_install), 1);
 
-    QVERIFY(makeFile(QDir(gamesDir(*m_install)).filePath(QStringLiteral("scanned.gb"))));
-    QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
+    QVERIFY(writeFile(QDir(gamesDir(*m_install)).filePath(QStringLiteral("scanned.gb"))));
+    clickOn(main, QStringLiteral("CmdScanRoms"));
     QCOMPARE(gameRows(*m_install), 2);
     const QStringList columns = {"Anno",     "Screen",   "Times",   "Genre",  "Producer", "Rating",
                                  "Colour",   "Language", "Sound",   "Data",   "DataAdd",  "Notes",
@@ -260,26 +236,26 @@ void TestScanRoms::thousandsShownUnderAnyFilter()
 {
     const QDir dir(gamesDir(*m_install));
     for (int i = 1; i <= 1234; ++i)
-        QVERIFY(makeFile(dir.filePath(QStringLiteral("rom %1.gb").arg(i, 4, 10, QLatin1Char('0')))));
-    FrmMain *main = start();
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("rom %1.gb").arg(i, 4, 10, QLatin1Char('0')))));
+    QMainWindow *main = start();
     QVERIFY(main);
-    QTest::mouseClick(main->ui.OptFavorite, Qt::LeftButton);
-    typeText(main->ui.TxtSearch, QStringLiteral("rom 000"));
+    clickOn(main, QStringLiteral("OptFavorite"));
+    typeText(child(main, "TxtSearch"), QStringLiteral("rom 000"));
 
-    QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
+    clickOn(main, QStringLiteral("CmdScanRoms"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Add 1,234 new roms to the Gameboy catalogue?"));
     QCOMPARE(gameRows(*m_install), 1234);
     // The new games are no favourites: the whole list is shown, the search still applied.
-    QVERIFY(main->ui.OptAll->isChecked());
-    QCOMPARE(main->ui.TxtSearch->text(), QStringLiteral("rom 000"));
-    QCOMPARE(main->ui.LabSearchCount->text(), QStringLiteral("9 of 1,234"));
-    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 1234  "));
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("rom 0001"));
-    QCOMPARE(main->ui.LstGames->selectedIndex().row(), 0);
+    QVERIFY(child<QRadioButton>(main, "OptAll")->isChecked());
+    QCOMPARE(shownText(main, QStringLiteral("TxtSearch")), QStringLiteral("rom 000"));
+    QCOMPARE(shownText(main, QStringLiteral("LabSearchCount")), QStringLiteral("9 of 1,234"));
+    QCOMPARE(panelText(main, 2), QStringLiteral("All Games : 1234  "));
+    QCOMPARE(shownText(main, QStringLiteral("LabGame")), QStringLiteral("rom 0001"));
+    QCOMPARE(selectedGame(main).row(), 0);
 
     // Scanned again, every one of them is found linked.
-    QTest::mouseClick(main->ui.CmdScanRoms, Qt::LeftButton);
+    clickOn(main, QStringLiteral("CmdScanRoms"));
     QCOMPARE(m_dialogs.shown.size(), 2);
     QVERIFY2(m_dialogs.shown[1].text.startsWith(QStringLiteral("No new roms")),
              qPrintable(m_dialogs.shown[1].text));

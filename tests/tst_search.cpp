@@ -1,25 +1,20 @@
 // The search field of the "Games" page: what it matches (case and accents ignored, the
 // filter kept), the count beside it, what keeps and clears it, and that the shown game
 // stays shown.
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/gameselection.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QApplication>
-#include <QItemSelectionModel>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QMainWindow>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolBar>
 
 namespace {
 
@@ -55,8 +50,6 @@ bool addGames(TestInstall &install)
     return true;
 }
 
-QString searchCount(FrmMain *main) { return main->ui.LabSearchCount->text(); }
-
 // The listed games that are among names, in the list's order.
 QStringList listedAmong(const QStringList &listed, const QStringList &names)
 {
@@ -67,21 +60,6 @@ QStringList listedAmong(const QStringList &listed, const QStringList &names)
     }
     return kept;
 }
-
-void clickOption(FrmMain *main, QRadioButton *FrmMainUi::*option)
-{
-    QTest::mouseClick(main->ui.*option, Qt::LeftButton);
-}
-
-void switchTo(FrmMain *main, const QString &key)
-{
-    for (QAction *action : main->ui.ConsoleButtons) {
-        if (action->objectName() == key)
-            QTest::mouseClick(main->ui.Toolbar1->widgetForAction(action), Qt::LeftButton);
-    }
-}
-
-QString selectedName(FrmMain *main) { return main->ui.LstGames->selectedIndex().data().toString(); }
 
 } // namespace
 
@@ -98,10 +76,14 @@ private slots:
     void countsWithThousands();
 
 private:
+    QLineEdit *search() const { return child<QLineEdit>(m_main, "TxtSearch"); }
+    QString count() const { return shownText(m_main, QStringLiteral("LabSearchCount")); }
+    QString shownGame() const { return shownText(m_main, QStringLiteral("LabGame")); }
+
     std::unique_ptr<TestInstall> m_install;
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
-    FrmMain *m_main = nullptr;
+    QMainWindow *m_main = nullptr;
 };
 
 void TestSearch::init()
@@ -111,6 +93,7 @@ void TestSearch::init()
     QVERIFY(addGames(*m_install));
     m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher);
     QVERIFY(m_main);
+    QVERIFY(search());
 }
 
 void TestSearch::cleanup()
@@ -152,88 +135,89 @@ void TestSearch::matchesWithoutCaseOrAccents()
     QFETCH(QString, filter);
     QFETCH(QString, search);
     QFETCH(QStringList, names);
-    QTest::mouseClick(m_main->findChild<QRadioButton *>(filter), Qt::LeftButton);
+    clickOn(m_main, filter);
     const QStringList whole = listedGames(m_main);
-    const QString allGamesPanel = m_main->ui.StatusBar1->text(2);
+    const QString allGamesPanel = panelText(m_main, 2);
 
-    typeText(m_main->ui.TxtSearch, search);
+    typeText(this->search(), search);
     QCOMPARE(listedGames(m_main), listedAmong(whole, names)); // the list's order is kept
-    QCOMPARE(searchCount(m_main), QStringLiteral("%1 of %2").arg(names.size()).arg(whole.size()));
-    QCOMPARE(m_main->ui.StatusBar1->text(2), allGamesPanel); // the counts stay the filter's
+    QCOMPARE(count(), QStringLiteral("%1 of %2").arg(names.size()).arg(whole.size()));
+    QCOMPARE(panelText(m_main, 2), allGamesPanel); // the counts stay the filter's
 
-    m_main->ui.TxtSearch->clear();
+    replaceText(this->search(), QString());
     QCOMPARE(listedGames(m_main), whole);
-    QCOMPARE(searchCount(m_main), QStringLiteral("%1 of %1").arg(whole.size()));
+    QCOMPARE(count(), QStringLiteral("%1 of %1").arg(whole.size()));
 }
 
 void TestSearch::keptOverOptionsClearedBySwitch()
 {
-    typeText(m_main->ui.TxtSearch, QStringLiteral("star"));
+    typeText(search(), QStringLiteral("star"));
     const QStringList found = listedGames(m_main);
     QCOMPARE(found.size(), 4);
-    for (auto option : {&FrmMainUi::OptIcon2, &FrmMainUi::OptIcon3, &FrmMainUi::Option4, &FrmMainUi::Option3,
-                        &FrmMainUi::Option2, &FrmMainUi::OptIcon1, &FrmMainUi::Option1}) {
-        clickOption(m_main, option);
-        QCOMPARE(m_main->ui.TxtSearch->text(), QStringLiteral("star"));
+    for (const char *option : {"OptIcon2", "OptIcon3", "Option4", "Option3", "Option2", "OptIcon1", "Option1"}) {
+        clickOn(m_main, QLatin1String(option));
+        QCOMPARE(search()->text(), QStringLiteral("star"));
         QCOMPARE(listedGames(m_main), found);
     }
-    clickOption(m_main, &FrmMainUi::OptFavorite);
+    clickOn(m_main, QStringLiteral("OptFavorite"));
     QCOMPARE(listedGames(m_main).size(), 2);
-    clickOption(m_main, &FrmMainUi::OptAll);
+    clickOn(m_main, QStringLiteral("OptAll"));
     QCOMPARE(listedGames(m_main), found);
 
-    switchTo(m_main, QStringLiteral("nintendo"));
-    QVERIFY(m_main->ui.TxtSearch->text().isEmpty());
-    QCOMPARE(searchCount(m_main), QStringLiteral("0 of 0"));
-    switchTo(m_main, QStringLiteral("gameboy"));
-    QVERIFY(m_main->ui.TxtSearch->text().isEmpty());
+    trigger(m_main, QStringLiteral("nintendo"));
+    QVERIFY(search()->text().isEmpty());
+    QCOMPARE(count(), QStringLiteral("0 of 0"));
+    trigger(m_main, QStringLiteral("gameboy"));
+    QVERIFY(search()->text().isEmpty());
     QCOMPARE(listedGames(m_main).size(), gameCount);
 }
 
 void TestSearch::shownGameStaysShown()
 {
     const QString mars = QStringLiteral("Mars Tar");
-    clickGame(m_main, int(listedGames(m_main).indexOf(mars)));
-    QCOMPARE(m_main->ui.LabGame->text(), mars);
+    QVERIFY(showGame(m_main, mars));
+    QCOMPARE(shownGame(), mars);
 
-    typeText(m_main->ui.TxtSearch, QStringLiteral("ta")); // still matches: still selected
-    QCOMPARE(selectedName(m_main), mars);
-    typeText(m_main->ui.TxtSearch, QStringLiteral("r l")); // "tar l": no longer listed
+    typeText(search(), QStringLiteral("ta")); // still matches: still selected
+    QCOMPARE(selectedGame(m_main).data().toString(), mars);
+    typeText(search(), QStringLiteral("r l")); // "tar l": no longer listed
     QCOMPARE(listedGames(m_main), QStringList{"Star League"});
-    QVERIFY(!m_main->ui.LstGames->selectedIndex().isValid());
-    QCOMPARE(m_main->ui.LabGame->text(), mars);
-    QCOMPARE(Globale::state().CurrentGame, mars);
+    QVERIFY(!selectedGame(m_main).isValid());
+    QCOMPARE(shownGame(), mars);
 
-    // Picking a game of the narrowed list shows that game.
+    // Picking a game of the narrowed list shows that game, and it stays selected when
+    // the search is cleared.
     clickGame(m_main, 0);
-    QCOMPARE(m_main->ui.LabGame->text(), QStringLiteral("Star League"));
-    QCOMPARE(Globale::state().CurrentGame, QStringLiteral("Star League"));
-    m_main->ui.TxtSearch->clear();
-    QCOMPARE(selectedName(m_main), QStringLiteral("Star League"));
+    QCOMPARE(shownGame(), QStringLiteral("Star League"));
+    replaceText(search(), QString());
+    QCOMPARE(selectedGame(m_main).data().toString(), QStringLiteral("Star League"));
+    QCOMPARE(shownGame(), QStringLiteral("Star League"));
 }
 
 void TestSearch::keysFocusAndClear()
 {
-    m_main->ui.TabGames->setCurrentIndex(1);
+    auto *tabs = child<QTabWidget>(m_main, "TabGames");
+    QVERIFY(tabs);
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    QCOMPARE(tabs->currentIndex(), 1);
     m_main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
-    QTest::keyClick(m_main->ui.LabGame, Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(m_main->ui.TabGames->currentIndex(), 0);
-    QCOMPARE(QApplication::focusWidget(), m_main->ui.TxtSearch);
+    QTest::keyClick(child(m_main, "LabGame"), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), search());
 
-    typeText(m_main->ui.TxtSearch, QStringLiteral("star"));
+    typeText(search(), QStringLiteral("star"));
     QCOMPARE(listedGames(m_main).size(), 4);
-    QTest::keyClick(m_main->ui.TxtSearch, Qt::Key_Escape);
-    QVERIFY(m_main->ui.TxtSearch->text().isEmpty());
+    QTest::keyClick(search(), Qt::Key_Escape);
+    QVERIFY(search()->text().isEmpty());
     QCOMPARE(listedGames(m_main).size(), gameCount);
 
     // Down goes on into the list at the first match; letting the key go there shows it.
-    typeText(m_main->ui.TxtSearch, QStringLiteral("caf"));
-    QTest::keyPress(m_main->ui.TxtSearch, Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget(), m_main->ui.LstGames->view());
+    typeText(search(), QStringLiteral("caf"));
+    QTest::keyPress(search(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), gameView(m_main));
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(Globale::state().CurrentGame, listedGames(m_main).first());
-    QCOMPARE(m_main->ui.LabGame->text(), listedGames(m_main).first());
+    QCOMPARE(shownGame(), listedGames(m_main).first());
 }
 
 void TestSearch::countsWithThousands()
@@ -243,9 +227,9 @@ void TestSearch::countsWithThousands()
     QVERIFY2(many.isValid(), qPrintable(many.error()));
     m_main = startFrontEnd(many.root(), m_dialogs, m_launcher);
     QVERIFY(m_main);
-    QCOMPARE(searchCount(m_main), QStringLiteral("1,234 of 1,234"));
-    typeText(m_main->ui.TxtSearch, QStringLiteral("zqxj"));
-    QCOMPARE(searchCount(m_main), QStringLiteral("0 of 1,234"));
+    QCOMPARE(count(), QStringLiteral("1,234 of 1,234"));
+    typeText(search(), QStringLiteral("zqxj"));
+    QCOMPARE(count(), QStringLiteral("0 of 1,234"));
 }
 
 QTEST_MAIN(TestSearch)

@@ -2,7 +2,7 @@
 // executable's directory and the user's data directory, and the first start that makes
 // an installation there (and never touches one that is already there).
 #include "frontend/dataroot.h"
-#include "frontend/frmmain.h"
+#include "frontend/globale.h"
 #include "frontend/startoptions.h"
 #include "shared/consoles.h"
 #include "shared/datasource.h"
@@ -11,10 +11,12 @@
 #include "tests/support/builtprograms.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -174,7 +176,7 @@ void TestStartRoot::firstStartMakesTheUserInstallation()
     }
 
     Globale::setStartNote(note);
-    FrmMain *main = startFrontEnd(choice.root, m_dialogs, m_launcher);
+    auto *main = startFrontEnd(choice.root, m_dialogs, m_launcher);
     QVERIFY(main);
     QCOMPARE(errorLine(main), note);
     QVERIFY(listedGames(main).isEmpty());

@@ -1,29 +1,30 @@
 // The front-end's start-up on fresh installations: the checks with their messages,
 // the active console and window position restored, the fixed lists, the plug-in panel,
 // and bad files reported instead of crashing.
-#include "frontend/frmmain.h"
-#include "frontend/globale.h"
 #include "shared/twips.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { closeFrontEnd(); }
+    void init();
+    void cleanup();
     void masterDatabaseMissingEndsTheProgram();
     void missingConsoleDatabasesAreListedInComparisonOrder();
     void panelOneNamesTheAmigaOnly_data();
@@ -37,41 +38,55 @@ private slots:
     void consoleWithoutConfigRecordStillListsItsGames();
     void missingConsolePictureIsLogged();
     void longTextsNeverWidenTheWindow();
+
+private:
+    QMainWindow *start() { return startFrontEnd(m_install->root(), m_dialogs, m_launcher); }
+
+    std::unique_ptr<TestInstall> m_install;
+    ScriptedDialogs m_dialogs;
+    RecordingLauncher m_launcher;
 };
+
+void TestStartup::init()
+{
+    m_install = std::make_unique<TestInstall>();
+    QVERIFY2(m_install->isValid(), qPrintable(m_install->error()));
+    m_dialogs = ScriptedDialogs();
+    m_launcher = RecordingLauncher();
+}
+
+void TestStartup::cleanup()
+{
+    closeFrontEnd();
+    m_install.reset();
+}
 
 void TestStartup::masterDatabaseMissingEndsTheProgram()
 {
-    TestInstall install;
-    QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(QFile::remove(install.path(QStringLiteral("pack/ludora.mdb"))));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    QVERIFY(!startFrontEnd(install.root(), dialogs, launcher));
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].icon, Dialogs::Icon::Critical);
-    QCOMPARE(dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(dialogs.shown[0].text, QStringLiteral("File ") + install.path(QStringLiteral("pack/ludora.mdb"))
-                                        + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
-    QVERIFY(!Globale::mainWindow());
+    QVERIFY(QFile::remove(m_install->path(QStringLiteral("pack/ludora.mdb"))));
+    QVERIFY(!start());
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
+    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
+    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("File ") + m_install->path(QStringLiteral("pack/ludora.mdb"))
+                                          + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
+    const auto windows = QApplication::topLevelWidgets(); // and no main window is left
+    QVERIFY(std::none_of(windows.cbegin(), windows.cend(),
+                         [](QWidget *window) { return qobject_cast<QMainWindow *>(window); }));
 }
 
 void TestStartup::missingConsoleDatabasesAreListedInComparisonOrder()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(QFile::remove(install.path(QStringLiteral("database/msx.mdb"))));
-    QVERIFY(QFile::remove(install.path(QStringLiteral("database/lynx.mdb"))));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(QFile::remove(m_install->path(QStringLiteral("database/msx.mdb"))));
+    QVERIFY(QFile::remove(m_install->path(QStringLiteral("database/lynx.mdb"))));
+    QMainWindow *main = start();
     QVERIFY(main);
     QVERIFY(main->isVisible());
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(dialogs.shown[0].text,
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
+    QCOMPARE(m_dialogs.shown[0].text,
              QStringLiteral("This DATABASES of Console are not installed : Lynx, MSX, YOU MUST DOWNLOAD THIS "
                             "DATABASE AND PUT IT IN THE '\\DATABASE\\' DIRECTORY OF LUDORA4 !!"));
-    QVERIFY(Globale::state().DbMissing);
 }
 
 void TestStartup::panelOneNamesTheAmigaOnly_data()
@@ -87,107 +102,89 @@ void TestStartup::panelOneNamesTheAmigaOnly()
 {
     QFETCH(QString, database);
     QFETCH(QString, panel);
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = ?"), {database}));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(
+        m_install->exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = ?"), {database}));
+    QVERIFY(m_install->addGame(database, {}, QStringLiteral("database/") + database));
+    QMainWindow *main = start();
     QVERIFY(main);
-    QCOMPARE(main->ui.StatusBar1->text(1), panel);
-    QCOMPARE(Globale::state().ConsoleDb, install.path(QStringLiteral("database/") + database));
-    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(panelText(main, 1), panel);
+    QCOMPARE(listedGames(main), QStringList{database}); // the games of that database
+    QVERIFY(m_dialogs.shown.isEmpty());
 }
 
 void TestStartup::windowPositionSurvivesARestart()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = start();
     QVERIFY(main);
     main->move(137, 91);
     const QPoint moved = main->pos();
     closeFrontEnd();
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinTop FROM config")).toDouble(),
+    QCOMPARE(m_install->scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinTop FROM config")).toDouble(),
              moved.y() * 15.0);
-    QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinLeft FROM config")).toDouble(),
+    QCOMPARE(m_install->scalar(TestInstall::masterDb(), QStringLiteral("SELECT WinLeft FROM config")).toDouble(),
              moved.x() * 15.0);
 
-    main = startFrontEnd(install.root(), dialogs, launcher);
+    main = start();
     QVERIFY(main);
     QCOMPARE(main->pos(), moved);
 }
 
 void TestStartup::fixedListsAndLookups()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::masterDb(),
-                         QStringLiteral("INSERT INTO publisher (Publisher) VALUES ('0 First Soft')")));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(m_install->exec(TestInstall::masterDb(),
+                            QStringLiteral("INSERT INTO publisher (Publisher) VALUES ('0 First Soft')")));
+    QMainWindow *main = start();
     QVERIFY(main);
-    QComboBox *years = main->ui.TxtYear;
+    auto *years = child<QComboBox>(main, "TxtYear");
+    QVERIFY(years);
     QCOMPARE(years->count(), 35);
     QCOMPARE(years->itemText(0), QStringLiteral("1975"));
     QCOMPARE(years->itemText(34), QStringLiteral("2009"));
-    QComboBox *ratings = main->ui.TxtRating;
+    auto *ratings = child<QComboBox>(main, "TxtRating");
+    QVERIFY(ratings);
     QCOMPARE(ratings->count(), 6);
     QCOMPARE(ratings->itemText(0), QStringLiteral("0"));
     QCOMPARE(ratings->itemText(5), QStringLiteral("5"));
-    QVERIFY(main->ui.CmbLanguage->findText(QStringLiteral("Deutsche")) >= 0);
-    QCOMPARE(main->ui.CmbProducer->itemText(0), QStringLiteral("0 First Soft"));
-    QCOMPARE(main->ui.TabGames->currentIndex(), 0);
-    QCOMPARE(main->ui.TabGeneral->currentIndex(), 0);
+    QVERIFY(child<QComboBox>(main, "CmbLanguage")->findText(QStringLiteral("Deutsche")) >= 0);
+    QCOMPARE(child<QComboBox>(main, "CmbProducer")->itemText(0), QStringLiteral("0 First Soft"));
+    QCOMPARE(child<QTabWidget>(main, "TabGames")->currentIndex(), 0);
+    QCOMPARE(child<QTabWidget>(main, "TabGeneral")->currentIndex(), 0);
 }
 
 void TestStartup::registryMissingLeavesPanelInDesignState()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    const QString registry = install.path(QStringLiteral("pack/plugins.mdb"));
+    const QString registry = m_install->path(QStringLiteral("pack/plugins.mdb"));
     QVERIFY(QFile::remove(registry));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = start();
     QVERIFY(main);
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(dialogs.shown[0].text,
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
+    QCOMPARE(m_dialogs.shown[0].text,
              QStringLiteral("File ") + registry + QStringLiteral(" Not Found! Bad Ludora4 Installation"));
     for (const char *name : {"Label18", "Label22", "Label24", "Label26", "Label27"})
-        QCOMPARE(main->findChild<QLabel *>(QLatin1String(name))->text(), QStringLiteral("Plug In Not Installed"));
+        QCOMPARE(shownText(main, QLatin1String(name)), QStringLiteral("Plug In Not Installed"));
     for (const char *name : {"Command3", "Command4", "Command5", "Command6", "Command7"})
-        QVERIFY(!main->findChild<QPushButton *>(QLatin1String(name))->isEnabled());
+        QVERIFY(!child(main, name)->isEnabled());
 }
 
 void TestStartup::pluginPathsAreCheckedAtStartup()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    const QString tool = install.path(QStringLiteral("cartload"));
-    QFile file(tool);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    QVERIFY(install.exec(TestInstall::registryDb(),
-                         QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'cartload'"), {tool}));
-    QVERIFY(install.exec(TestInstall::registryDb(),
-                         QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'unfoldr'"),
-                         {install.path(QStringLiteral("deleted-since"))}));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    const QString tool = m_install->path(QStringLiteral("cartload"));
+    QVERIFY(writeFile(tool));
+    QVERIFY(m_install->exec(TestInstall::registryDb(),
+                            QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'cartload'"), {tool}));
+    QVERIFY(m_install->exec(TestInstall::registryDb(),
+                            QStringLiteral("UPDATE plugins SET Path = ? WHERE plug = 'unfoldr'"),
+                            {m_install->path(QStringLiteral("deleted-since"))}));
+    QMainWindow *main = start();
     QVERIFY(main);
-    QCOMPARE(main->ui.Label24->text(), tool);
-    QVERIFY(main->ui.Command5->isEnabled());
-    QCOMPARE(main->ui.Label18->text(), QStringLiteral("Plug-In Not Installed")); // deleted file
-    QVERIFY(!main->ui.Command3->isEnabled());
-    QCOMPARE(main->ui.Label22->text(), QStringLiteral("Plug-In Not Installed")); // null path
-    QVERIFY(!main->ui.Command4->isEnabled());
-    QCOMPARE(main->ui.Label26->text(), QStringLiteral("Plug In Not Installed")); // no record at all
+    QCOMPARE(shownText(main, QStringLiteral("Label24")), tool);
+    QVERIFY(child(main, "Command5")->isEnabled());
+    QCOMPARE(shownText(main, QStringLiteral("Label18")), QStringLiteral("Plug-In Not Installed")); // deleted file
+    QVERIFY(!child(main, "Command3")->isEnabled());
+    QCOMPARE(shownText(main, QStringLiteral("Label22")), QStringLiteral("Plug-In Not Installed")); // null path
+    QVERIFY(!child(main, "Command4")->isEnabled());
+    QCOMPARE(shownText(main, QStringLiteral("Label26")), QStringLiteral("Plug In Not Installed")); // no record
 }
 
 void TestStartup::badFilesAreReportedByName_data()
@@ -210,25 +207,19 @@ void TestStartup::badFilesAreReportedByName()
     QFETCH(QString, file);
     QFETCH(QByteArray, content);
     QFETCH(QString, sql);
-    TestInstall install;
-    QVERIFY(install.isValid());
-    const QString path = install.path(file);
+    const QString path = m_install->path(file);
     if (!sql.isEmpty()) {
-        QVERIFY(install.exec(TestInstall::masterDb(), sql));
+        QVERIFY(m_install->exec(TestInstall::masterDb(), sql));
     } else if (content.isEmpty()) {
         QVERIFY(QFile::remove(path));
     } else {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        out.write(content);
+        QVERIFY(writeFile(path, content));
     }
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = start();
     QVERIFY(main);
     QVERIFY(main->isVisible());
     bool named = false;
-    for (const auto &shown : std::as_const(dialogs.shown))
+    for (const auto &shown : std::as_const(m_dialogs.shown))
         named = named || (shown.text.contains(path) && shown.icon == Dialogs::Icon::Critical);
     QVERIFY2(named, "no message names the bad file");
 }
@@ -237,19 +228,16 @@ void TestStartup::badFilesAreReportedByName()
 // message says so and names the folders used instead.
 void TestStartup::consoleWithoutConfigRecordStillListsItsGames()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::gameboyDb(), QStringLiteral("DELETE FROM config")));
+    QVERIFY(m_install->exec(TestInstall::gameboyDb(), QStringLiteral("DELETE FROM config")));
     QVERIFY(
-        install.exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Tetris')")));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+        m_install->exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Tetris')")));
+    QMainWindow *main = start();
     QVERIFY(main);
-    QCOMPARE(dialogs.shown.size(), 1);
-    const QString text = dialogs.shown[0].text;
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    const QString text = m_dialogs.shown[0].text;
     QVERIFY2(text.contains(QStringLiteral("has no configuration record. Its games are shown"))
-                 && text.contains(Globale::state().ScreenDir) && text.contains(Globale::state().GamesDir),
+                 && text.contains(m_install->path(QStringLiteral("console/gameboy/screen/")))
+                 && text.contains(m_install->path(QStringLiteral("console/gameboy/games/"))),
              qPrintable(text));
     QCOMPARE(listedGames(main), QStringList{QStringLiteral("Tetris")});
 }
@@ -257,17 +245,13 @@ void TestStartup::consoleWithoutConfigRecordStillListsItsGames()
 // A missing console picture is said in the "Error LOG", which the list fill leaves alone.
 void TestStartup::missingConsolePictureIsLogged()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(QFile::remove(install.path(QStringLiteral("pack/immagini/gameboy.jpg"))));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(QFile::remove(m_install->path(QStringLiteral("pack/immagini/gameboy.jpg"))));
+    QMainWindow *main = start();
     QVERIFY(main);
-    QVERIFY(main->ui.ImgConsole->pixmap().isNull());
-    QVERIFY2(main->ui.Text7->toPlainText().contains(QStringLiteral("gameboy.jpg")),
-             qPrintable(main->ui.Text7->toPlainText()));
-    QVERIFY(dialogs.shown.isEmpty());
+    QVERIFY(child<QLabel>(main, "ImgConsole")->pixmap().isNull());
+    const QString log = shownText(main, QStringLiteral("Text7"));
+    QVERIFY2(log.contains(QStringLiteral("gameboy.jpg")), qPrintable(log));
+    QVERIFY(m_dialogs.shown.isEmpty());
 }
 
 // Long texts (an error, a game's name, its screenshot name) are cut where their place
@@ -275,35 +259,38 @@ void TestStartup::missingConsolePictureIsLogged()
 void TestStartup::longTextsNeverWidenTheWindow()
 {
     const QString longName = QStringLiteral("A Very Long Game Name ").repeated(20);
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::gameboyDb(),
-                         QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES (?, ?)"),
-                         {longName, longName + QStringLiteral(".gif")}));
-    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {longName}));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    const QString longPath = QStringLiteral("/a/long/path").repeated(80);
+    QVERIFY(m_install->exec(TestInstall::gameboyDb(),
+                            QStringLiteral("INSERT INTO giochi (Gioco, Screen) VALUES (?, ?)"),
+                            {longName, longName + QStringLiteral(".gif")}));
+    QVERIFY(m_install->exec(TestInstall::gameboyDb(),
+                            QStringLiteral("INSERT INTO documents (Doc_Name, Doc_File) VALUES ('Manual', ?)"),
+                            {longPath}));
+    QVERIFY(m_install->exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {longName}));
+    QMainWindow *main = start();
     QVERIFY(main);
-    QCOMPARE(main->ui.LabGame->text(), longName);
+    QCOMPARE(shownText(main, QStringLiteral("LabGame")), longName);
     const int width = main->width();
     QVERIFY(width < Twips::toPixels(11685) * 3 / 2);
     // The counts are shown whole.
     for (int panel = 2; panel <= 5; ++panel) {
-        const QLabel *label = main->ui.StatusBar1->panel(panel);
+        const auto *label = child<QLabel>(main, QStringLiteral("Panel%1").arg(panel));
         QVERIFY(label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(label->text().trimmed()));
     }
 
-    const QString error = QStringLiteral("Document ") + QStringLiteral("/a/long/path").repeated(80)
-                          + QStringLiteral(" could not be opened");
-    main->recordError(error);
-    main->ui.StatusBar1->setText(1, longName);
+    // A document that cannot be opened: the error names its long path.
+    auto *tabs = child<QTabWidget>(main, "TabGeneral");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(3).center());
+    m_launcher.succeed = false;
+    doubleClickEntry(main, QStringLiteral("LstDoc"), 0);
+    const QString error = errorLine(main);
+    QVERIFY2(error.contains(longPath), qPrintable(error));
     QCoreApplication::processEvents();
     QCOMPARE(main->width(), width);
     QVERIFY(main->minimumSizeHint().width() <= width);
-    QCOMPARE(main->ui.StatusBar1->text(6), error);
-    QCOMPARE(main->ui.StatusBar1->panel(6)->toolTip(), error);
-    QVERIFY(main->ui.StatusBar1->panel(6)->width() < width);
+    const auto *errorPanel = child<QLabel>(main, "Panel6");
+    QCOMPARE(errorPanel->toolTip(), error);
+    QVERIFY(errorPanel->width() < width);
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,38 +1,45 @@
 // Console switching from the toolbar: the panel text, the master configuration record,
 // the state paths and the three lists for each console; the choice surviving a restart;
 // missing databases and pictures reported instead of crashing.
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QListWidget>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
 #include <QTest>
-#include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
-void clickConsole(FrmMain *main, const QString &key)
+// The files the chooser lists when a control of the window opens it; the chooser is
+// closed again without a choice.
+QStringList filesOffered(QMainWindow *main, const QString &opener)
 {
-    QAction *action = main->findChild<QAction *>(key);
-    QVERIFY2(action, qPrintable(key));
-    QWidget *button = main->ui.Toolbar1->widgetForAction(action);
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
+    clickOn(main, opener);
+    QPointer<QWidget> chooser = openChooser();
+    const QStringList files = entries(chooser, QStringLiteral("File1"));
+    if (chooser)
+        chooser->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return files;
 }
 
-// A game, a document and an emulator in a console's database, named after the console.
-bool fillConsole(TestInstall &install, const QString &databaseFile, const QString &tag)
+// A game, a document and an emulator in a console's database, named after the console,
+// and a file in its games and screenshot folders.
+bool fillConsole(TestInstall &install, const QString &databaseFile, const QString &tag,
+                 const QString &directory = {})
 {
     const QString db = QStringLiteral("database/") + databaseFile;
+    const QString folder = QStringLiteral("console/") + directory;
+    if (!directory.isEmpty()
+        && (!writeFile(install.path(folder + QStringLiteral("/games/") + tag + QStringLiteral(".rom")))
+            || !writeFile(install.path(folder + QStringLiteral("/screen/") + tag + QStringLiteral(".png")))))
+        return false;
     return install.exec(db, QStringLiteral("INSERT INTO giochi (Gioco, Times) VALUES (?, 4)"),
                         {tag + QStringLiteral(" Game")})
            && install.exec(db, QStringLiteral("INSERT INTO documents (Doc_Name) VALUES (?)"),
@@ -47,75 +54,41 @@ class TestSwitch : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { closeFrontEnd(); }
-    void switchSetsTheConsole_data();
-    void switchSetsTheConsole();
-    void choiceSurvivesARestart_data();
-    void choiceSurvivesARestart();
+    void switchSetsTheConsoleAndSurvivesARestart_data();
+    void switchSetsTheConsoleAndSurvivesARestart();
     void badDatabaseIsReportedByName_data();
     void badDatabaseIsReportedByName();
     void missingPictureDoesNotStopTheSwitch();
 };
 
-void TestSwitch::switchSetsTheConsole_data()
+void TestSwitch::switchSetsTheConsoleAndSurvivesARestart_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("directory");
-    QTest::newRow("gameboy, already active") << "gameboy"
-                                             << "Gameboy"
-                                             << "gameboy.mdb"
-                                             << "gameboy.jpg"
-                                             << "gameboy";
-    QTest::newRow("nintendo") << "nintendo"
-                              << "Nintendo"
-                              << "nintendo.mdb"
-                              << "nintendo2.jpg"
-                              << "nintendo";
-    QTest::newRow("snes") << "snes"
-                          << "SuperNintendo"
-                          << "snes.mdb"
-                          << "snesimage.jpeg"
-                          << "snes";
-    QTest::newRow("lynx") << "lynx"
-                          << "Atari Lynx"
-                          << "lynx.mdb"
-                          << "lynx.jpg"
-                          << "lynx";
-    QTest::newRow("master") << "master"
-                            << "Master System"
-                            << "mast.mdb"
-                            << "mastersys.jpg"
-                            << "mast";
-    QTest::newRow("megadrive") << "megadrive"
-                               << "Megadrive"
-                               << "mega.mdb"
-                               << "megadrive.jpg"
-                               << "mega";
-    QTest::newRow("gamegear") << "gamegear"
-                              << "GameGear"
-                              << "gamegear.mdb"
-                              << "gamegear.jpg"
-                              << "gamegear";
-    QTest::newRow("msx") << "msx"
-                         << "MSX"
-                         << "msx.mdb"
-                         << "msx.gif"
-                         << "msx";
-    QTest::newRow("pcengine") << "pcengine"
-                              << "PcEngine"
-                              << "pcengine.mdb"
-                              << "pcengine.jpg"
-                              << "pcengine";
-    QTest::newRow("amiga") << "amiga"
-                           << "Amiga"
-                           << "amiga.mdb"
-                           << "amiga.jpg"
-                           << "amiga";
+    const char *consoles[][5] = {
+        {"gameboy", "Gameboy", "gameboy.mdb", "gameboy.jpg", "gameboy"},
+        {"nintendo", "Nintendo", "nintendo.mdb", "nintendo2.jpg", "nintendo"},
+        {"snes", "SuperNintendo", "snes.mdb", "snesimage.jpeg", "snes"},
+        {"lynx", "Atari Lynx", "lynx.mdb", "lynx.jpg", "lynx"},
+        {"master", "Master System", "mast.mdb", "mastersys.jpg", "mast"},
+        {"megadrive", "Megadrive", "mega.mdb", "megadrive.jpg", "mega"},
+        {"gamegear", "GameGear", "gamegear.mdb", "gamegear.jpg", "gamegear"},
+        {"msx", "MSX", "msx.mdb", "msx.gif", "msx"},
+        {"pcengine", "PcEngine", "pcengine.mdb", "pcengine.jpg", "pcengine"},
+        {"amiga", "Amiga", "amiga.mdb", "amiga.jpg", "amiga"},
+    };
+    for (const auto &console : consoles) {
+        QTest::newRow(console[0]) << QString::fromLatin1(console[0]) << QString::fromLatin1(console[1])
+                                  << QString::fromLatin1(console[2]) << QString::fromLatin1(console[3])
+                                  << QString::fromLatin1(console[4]);
+    }
 }
 
-void TestSwitch::switchSetsTheConsole()
+// The gameboy row switches to the console already active.
+void TestSwitch::switchSetsTheConsoleAndSurvivesARestart()
 {
     QFETCH(QString, key);
     QFETCH(QString, panel);
@@ -124,81 +97,43 @@ void TestSwitch::switchSetsTheConsole()
     QFETCH(QString, directory);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(fillConsole(install, database, key));
+    QVERIFY(fillConsole(install, database, key, directory));
     QVERIFY(
         install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET WinTop = 1500, WinLeft = 3000")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    const QString shownGame = Globale::state().CurrentGame;
+    const QImage consolePicture =
+        QImage(install.path(QStringLiteral("pack/immagini/") + picture)).convertToFormat(QImage::Format_RGB32);
+    const auto shownPicture = [&main] {
+        return child<QLabel>(main, "ImgConsole")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    };
 
-    clickConsole(main, key);
-    QCOMPARE(main->ui.StatusBar1->text(1), panel);
+    trigger(main, key);
+    QCOMPARE(panelText(main, 1), panel);
     const QString master = TestInstall::masterDb();
     QCOMPARE(install.scalar(master, QStringLiteral("SELECT Database FROM config")).toString(), database);
     QCOMPARE(install.scalar(master, QStringLiteral("SELECT Picture FROM config")).toString(), picture);
     QCOMPARE(install.scalar(master, QStringLiteral("SELECT WinTop FROM config")).toInt(), 1500);
     QCOMPARE(install.scalar(master, QStringLiteral("SELECT WinLeft FROM config")).toInt(), 3000);
+    QCOMPARE(shownText(main, QStringLiteral("LabGame")), key + QStringLiteral(" Game")); // its record
+    QCOMPARE(shownPicture(), consolePicture);
 
-    const Globale::State &state = Globale::state();
-    QCOMPARE(state.ConsoleDb, install.path(QStringLiteral("database/") + database));
-    QCOMPARE(state.ConsolePic, install.path(QStringLiteral("pack/immagini/") + picture));
-    QCOMPARE(state.NoPicFile, install.path(QStringLiteral("pack/immagini/none.gif")));
-    QCOMPARE(state.ScreenDir, install.path(QStringLiteral("console/") + directory + QStringLiteral("/screen/")));
-    QCOMPARE(state.GamesDir, install.path(QStringLiteral("console/") + directory + QStringLiteral("/games/")));
-    QCOMPARE(state.CurrentGame, shownGame);
-    QVERIFY(!main->ui.ImgConsole->pixmap().isNull());
-
+    // The console's database, games folder and screenshot folder are used.
     QCOMPARE(listedGames(main), QStringList{key + QStringLiteral(" Game")});
-    QCOMPARE(main->ui.StatusBar1->text(2), QStringLiteral("All Games : 1  "));
-    QCOMPARE(main->ui.LstDoc->count(), 1);
-    QCOMPARE(main->ui.LstDoc->item(0)->text(), key + QStringLiteral(" Manual"));
-    QVERIFY(main->ui.CmbEmulatore->findText(key + QStringLiteral(" Emu")) >= 0);
-    QVERIFY(dialogs.shown.isEmpty());
-}
+    QCOMPARE(panelText(main, 2), QStringLiteral("All Games : 1  "));
+    QCOMPARE(entries(main, QStringLiteral("LstDoc")), QStringList{key + QStringLiteral(" Manual")});
+    QVERIFY(child<QComboBox>(main, "CmbEmulatore")->findText(key + QStringLiteral(" Emu")) >= 0);
+    QCOMPARE(filesOffered(main, QStringLiteral("Command9")), QStringList{key + QStringLiteral(".rom")});
+    QCOMPARE(filesOffered(main, QStringLiteral("Label19")), QStringList{key + QStringLiteral(".png")});
 
-void TestSwitch::choiceSurvivesARestart_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("database");
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("panel"); // panel 1 after the restart
-    QTest::newRow("amiga") << "amiga"
-                           << "amiga.mdb"
-                           << "amiga.jpg"
-                           << "Amiga";
-    QTest::newRow("lynx") << "lynx"
-                          << "lynx.mdb"
-                          << "lynx.jpg"
-                          << "Console";
-    QTest::newRow("master") << "master"
-                            << "mast.mdb"
-                            << "mastersys.jpg"
-                            << "Console";
-}
-
-void TestSwitch::choiceSurvivesARestart()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, database);
-    QFETCH(QString, picture);
-    QFETCH(QString, panel);
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(fillConsole(install, database, key));
-    ScriptedDialogs dialogs;
-    RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    clickConsole(main, key);
+    // At the next start the same console is active; panel 1 names only the Amiga.
     closeFrontEnd();
-
     main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    QCOMPARE(main->ui.StatusBar1->text(1), panel);
-    QCOMPARE(Globale::state().ConsoleDb, install.path(QStringLiteral("database/") + database));
-    QCOMPARE(Globale::state().ConsolePic, install.path(QStringLiteral("pack/immagini/") + picture));
+    QCOMPARE(panelText(main, 1), key == QLatin1String("amiga") ? panel : QStringLiteral("Console"));
+    QCOMPARE(shownPicture(), consolePicture);
     QCOMPARE(listedGames(main), QStringList{key + QStringLiteral(" Game")});
     QVERIFY(dialogs.shown.isEmpty());
 }
@@ -218,26 +153,23 @@ void TestSwitch::badDatabaseIsReportedByName()
     QVERIFY(fillConsole(install, QStringLiteral("gameboy.mdb"), QStringLiteral("gameboy")));
     const QString lynx = install.path(QStringLiteral("database/lynx.mdb"));
     QVERIFY(QFile::remove(lynx));
-    if (!content.isEmpty()) {
-        QFile file(lynx);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    if (!content.isEmpty())
+        QVERIFY(writeFile(lynx, content));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
     dialogs.shown.clear(); // the start-up check's own message about a missing file
 
-    clickConsole(main, QStringLiteral("lynx"));
+    trigger(main, QStringLiteral("lynx"));
     QCOMPARE(dialogs.shown.size(), 1);
     QCOMPARE(dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QVERIFY2(dialogs.shown[0].text.contains(lynx), qPrintable(dialogs.shown[0].text));
-    QCOMPARE(main->ui.StatusBar1->text(1), QStringLiteral("Atari Lynx"));
+    QCOMPARE(panelText(main, 1), QStringLiteral("Atari Lynx"));
     QCOMPARE(listedGames(main), QStringList());
-    QCOMPARE(main->ui.LstDoc->count(), 0);
+    QCOMPARE(entries(main, QStringLiteral("LstDoc")), QStringList());
 
-    clickConsole(main, QStringLiteral("gameboy")); // the program goes on
+    trigger(main, QStringLiteral("gameboy")); // the program goes on
     QCOMPARE(listedGames(main), QStringList{"gameboy Game"});
     QCOMPARE(dialogs.shown.size(), 1);
 }
@@ -250,11 +182,11 @@ void TestSwitch::missingPictureDoesNotStopTheSwitch()
     QVERIFY(QFile::remove(install.path(QStringLiteral("pack/immagini/msx.gif"))));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
+    QMainWindow *main = startFrontEnd(install.root(), dialogs, launcher);
     QVERIFY(main);
-    clickConsole(main, QStringLiteral("msx"));
-    QVERIFY(main->ui.ImgConsole->pixmap().isNull());
-    QCOMPARE(main->ui.StatusBar1->text(1), QStringLiteral("MSX"));
+    trigger(main, QStringLiteral("msx"));
+    QVERIFY(child<QLabel>(main, "ImgConsole")->pixmap().isNull());
+    QCOMPARE(panelText(main, 1), QStringLiteral("MSX"));
     QCOMPARE(install.scalar(TestInstall::masterDb(), QStringLiteral("SELECT Picture FROM config")).toString(),
              QStringLiteral("msx.gif"));
     QCOMPARE(listedGames(main), QStringList{"msx Game"});
