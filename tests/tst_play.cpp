@@ -24,6 +24,7 @@ const QString emuPath = QStringLiteral("/opt/My Emus/gb emu");
 const QString failedText = QStringLiteral(
     "Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 const QVariant null;
+const QString gambatte = QStringLiteral("Gambatte"), tetris = QStringLiteral("Tetris");
 
 // Rows of a console database, added before the front-end starts.
 struct Console {
@@ -91,7 +92,8 @@ bool isPlayDate(const QVariant &stored, const QString &before)
 class TestPlay : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { closeFrontEnd(); }
+    void init();
+    void cleanup();
 
     void playCountsDatesAndStarts();
     void playsThatStartNothingAreNotCounted_data();
@@ -107,24 +109,40 @@ private slots:
     void refusedMarkStoreChangesNoMark();
 
 private:
-    bool show(TestInstall &install, const QString &game);
+    bool show(const QString &game);
     void play() { clickOn(m_main, QStringLiteral("Command1")); }
     void clickSetting(int row);
     QString shown(const char *name) const { return shownText(m_main, QLatin1String(name)); }
     // The marks LstSetting shows, top to bottom ("1" marked, "0" not).
     QStringList shownMarks() const;
 
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<Console> m_console;
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
     QMainWindow *m_main = nullptr;
 };
 
-// Starts the front-end and shows the game's record by clicking it in the list.
-bool TestPlay::show(TestInstall &install, const QString &game)
+void TestPlay::init()
 {
-    m_launcher.started.clear();
-    m_launcher.succeed = true;
-    m_main = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    m_install = std::make_unique<TestInstall>();
+    QVERIFY2(m_install->isValid(), qPrintable(m_install->error()));
+    m_console = std::make_unique<Console>(Console{*m_install});
+    m_dialogs = ScriptedDialogs();
+    m_launcher = RecordingLauncher();
+}
+
+void TestPlay::cleanup()
+{
+    closeFrontEnd();
+    m_console.reset();
+    m_install.reset();
+}
+
+// Starts the front-end and shows the game's record by clicking it in the list.
+bool TestPlay::show(const QString &game)
+{
+    m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher);
     if (!m_main || !showGame(m_main, game))
         return false;
     m_dialogs.shown.clear();
@@ -156,16 +174,13 @@ QStringList TestPlay::shownMarks() const
 // Unsaved edits are stored with the play; the count and date follow each play.
 void TestPlay::playCountsDatesAndStarts()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("2")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
-                        QStringLiteral("1"), 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("2")));
+    QVERIFY(
+        m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
     QCOMPARE(shown("TxtTimes"), QString());
     replaceText(child(m_main, "TxtYear"), QStringLiteral("1989"));
 
@@ -173,21 +188,20 @@ void TestPlay::playCountsDatesAndStarts()
     play();
     QCOMPARE(shown("TxtTimes"), QStringLiteral("1"));
     QVERIFY(isPlayDate(shown("TxtLastPlay"), day));
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(),
-             QStringLiteral("1989"));
-    QVERIFY(isPlayDate(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")), day));
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 1);
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Anno")).toString(), QStringLiteral("1989"));
+    QVERIFY(isPlayDate(m_console->gameValue(tetris, QStringLiteral("Data")), day));
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].program, emuPath);
     QCOMPARE(m_launcher.started[0].arguments,
-             QStringList({"-display", "1", "-full", console.rom(QStringLiteral("Tetris.gb"))}));
+             QStringList({"-display", "1", "-full", m_console->rom(QStringLiteral("Tetris.gb"))}));
     QCOMPARE(panelText(m_main, 6), QStringLiteral("Total Times Played : 1  "));
 
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 2);
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 2);
     QCOMPARE(panelText(m_main, 6), QStringLiteral("Total Times Played : 2  "));
-    QVERIFY(isPlayDate(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")), day));
+    QVERIFY(isPlayDate(m_console->gameValue(tetris, QStringLiteral("Data")), day));
     QCOMPARE(m_launcher.started.size(), 2);
 }
 
@@ -203,7 +217,6 @@ void TestPlay::playsThatStartNothingAreNotCounted_data()
     QTest::addColumn<bool>("startSucceeds");
     QTest::addColumn<QString>("errorMentions"); // empty: no failure
 
-    const QString gambatte = QStringLiteral("Gambatte");
     const QVariant ok = QStringLiteral("-ok"), one = QStringLiteral("1");
     QTest::newRow("no emulators") << false << one << gambatte << ok << true << gambatte;
     QTest::newRow("empty type") << true << QVariant(QStringLiteral("")) << gambatte << ok << true
@@ -231,22 +244,18 @@ void TestPlay::playsThatStartNothingAreNotCounted()
     QFETCH(bool, startSucceeds);
     QFETCH(QString, errorMentions);
 
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
     if (hasEmulator)
-        QVERIFY(console.emulator(QStringLiteral("Gambatte"), type));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Joypad"), stringa, QStringLiteral("1"), 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), gameEmulator, 4));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+        QVERIFY(m_console->emulator(gambatte, type));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Joypad"), stringa, QStringLiteral("1"), 1));
+    QVERIFY(m_console->game(tetris, gameEmulator, 4));
+    QVERIFY(show(tetris));
     m_launcher.succeed = startSucceeds;
     replaceText(child(m_main, "TxtYear"), QStringLiteral("1989"));
 
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 4);
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 4);
     QCOMPARE(shown("TxtTimes"), QStringLiteral("4"));
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(),
-             QStringLiteral("1989"));
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Anno")).toString(), QStringLiteral("1989"));
     QCOMPARE(m_launcher.started.size(), startSucceeds ? 0 : 1);
     if (errorMentions.isEmpty()) {
         QVERIFY(m_dialogs.shown.isEmpty());
@@ -293,65 +302,58 @@ void TestPlay::pathsAreFoundWhateverTheirCase()
     QFETCH(QString, storedRom);
     QFETCH(QString, startedEmulator);
     QFETCH(QString, startedRom);
-    TestInstall install;
-    QVERIFY(install.isValid());
     for (const QString &file : {QStringLiteral("/emu/fake"), QStringLiteral("/console/gameboy/games/tetris.gb")}) {
-        QVERIFY(QDir().mkpath(QFileInfo(install.path(file)).path()));
-        QVERIFY(writeFile(install.path(file)));
+        QVERIFY(QDir().mkpath(QFileInfo(m_install->path(file)).path()));
+        QVERIFY(writeFile(m_install->path(file)));
     }
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Fake"), QStringLiteral("1"), install.root() + storedEmulator));
-    QVERIFY(install.exec(console.db,
-                         QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', ?, 'Fake')"),
-                         {storedRom}));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(QStringLiteral("Fake"), QStringLiteral("1"), m_install->root() + storedEmulator));
+    QVERIFY(
+        m_install->exec(m_console->db,
+                        QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', ?, 'Fake')"),
+                        {storedRom}));
+    QVERIFY(show(tetris));
 
     play();
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].program, QDir::toNativeSeparators(install.root() + startedEmulator));
-    QCOMPARE(m_launcher.started[0].arguments.last(), Paths::native(console.rom(startedRom)));
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
+    QCOMPARE(m_launcher.started[0].program, QDir::toNativeSeparators(m_install->root() + startedEmulator));
+    QCOMPARE(m_launcher.started[0].arguments.last(), Paths::native(m_console->rom(startedRom)));
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 1);
 }
 
 void TestPlay::amigaGluesParametersToTheRom()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = 'amiga.mdb'")));
-    Console console{install, QStringLiteral("\\database\\amiga.mdb")};
-    QVERIFY(console.emulator(QStringLiteral("WinUAE"), QStringLiteral("3")));
-    QVERIFY(
-        console.set(QStringLiteral("WinUAE"), QStringLiteral("A"), QStringLiteral("-A"), QStringLiteral("x"), 1));
-    QVERIFY(console.set(QStringLiteral("WinUAE"), QStringLiteral("B"), QStringLiteral("-B"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Lemmings"), QStringLiteral("WinUAE")));
-    QVERIFY(show(install, QStringLiteral("Lemmings")));
+    QVERIFY(m_install->exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = 'amiga.mdb'")));
+    m_console->db = QStringLiteral("\\database\\amiga.mdb");
+    QVERIFY(m_console->emulator(QStringLiteral("WinUAE"), QStringLiteral("3")));
+    QVERIFY(m_console->set(QStringLiteral("WinUAE"), QStringLiteral("A"), QStringLiteral("-A"),
+                           QStringLiteral("x"), 1));
+    QVERIFY(m_console->set(QStringLiteral("WinUAE"), QStringLiteral("B"), QStringLiteral("-B"), null, 1));
+    QVERIFY(m_console->game(QStringLiteral("Lemmings"), QStringLiteral("WinUAE")));
+    QVERIFY(show(QStringLiteral("Lemmings")));
     QCOMPARE(panelText(m_main, 1), QStringLiteral("Amiga"));
 
     play();
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].arguments,
-             QStringList{QStringLiteral("-A-B") + console.rom(QStringLiteral("Lemmings.gb"))});
+             QStringList{QStringLiteral("-A-B") + m_console->rom(QStringLiteral("Lemmings.gb"))});
 }
 
 void TestPlay::settingPageShowsTheGamesEmulatorAndMarks()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("First"), QStringLiteral("1"), QStringLiteral("/emus/first")));
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("2")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
-                        QStringLiteral("1"), 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
-    QVERIFY(console.set(QStringLiteral("First"), QStringLiteral("Other"), QStringLiteral("-o"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(QStringLiteral("First"), QStringLiteral("1"), QStringLiteral("/emus/first")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("2")));
+    QVERIFY(
+        m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
+    QVERIFY(m_console->set(QStringLiteral("First"), QStringLiteral("Other"), QStringLiteral("-o"), null, 1));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
 
     QCOMPARE(entries(m_main, QStringLiteral("LstSetting")), QStringList({"Screen", "Sound"}));
     QCOMPARE(shownMarks(), QStringList({"1", "0"}));
-    QCOMPARE(shown("LabEmu"), QStringLiteral("Gambatte"));
+    QCOMPARE(shown("LabEmu"), gambatte);
     QCOMPARE(shown("TxtFileEmu1"), emuPath);
     QCOMPARE(shown("TxtSetmode"), QStringLiteral("2"));
 
@@ -359,55 +361,49 @@ void TestPlay::settingPageShowsTheGamesEmulatorAndMarks()
     QCOMPARE(shownMarks(), QStringList({"1", "1"}));
     QCOMPARE(shown("TxtSettName"), QStringLiteral("Sound"));
     QCOMPARE(shown("TxtParameter"), QStringLiteral("-nosound"));
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"1", "1"}));
-    QCOMPARE(console.marks(QStringLiteral("First")), QStringList({"1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"1", "1"}));
+    QCOMPARE(m_console->marks(QStringLiteral("First")), QStringList({"1"}));
 }
 
 // Marks that are not 1 (a yes/no -1, a 2) show unmarked and stay as stored until a click,
 // however often the record is shown.
 void TestPlay::fillingWritesNoMark()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Yes"), QStringLiteral("-y"), null, -1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Two"), QStringLiteral("-t"), null, 2));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Unset"), QStringLiteral("-u"), null, null));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
-    QVERIFY(showGame(m_main, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Yes"), QStringLiteral("-y"), null, -1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Two"), QStringLiteral("-t"), null, 2));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Unset"), QStringLiteral("-u"), null, null));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
+    QVERIFY(showGame(m_main, tetris));
 
     QCOMPARE(shownMarks(), QStringList({"0", "0", "0"}));
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"-1", "2", "Null"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"-1", "2", "Null"}));
 
     play();
     QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].arguments, QStringList{console.rom(QStringLiteral("Tetris.gb"))});
+    QCOMPARE(m_launcher.started[0].arguments, QStringList{m_console->rom(QStringLiteral("Tetris.gb"))});
 
     clickSetting(2);
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"0", "0", "1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"0", "0", "1"}));
 }
 
 void TestPlay::unmarkedSetLeavesTheCommandLine()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
-                        QStringLiteral("1"), 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(
+        m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
 
     clickSetting(0);
     QCOMPARE(shownMarks(), QStringList({"0", "1"}));
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"0", "1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"0", "1"}));
     play();
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].arguments,
-             QStringList({console.rom(QStringLiteral("Tetris.gb")), QStringLiteral("-full")}));
+             QStringList({m_console->rom(QStringLiteral("Tetris.gb")), QStringLiteral("-full")}));
 
     clickSetting(0);
     play();
@@ -417,20 +413,17 @@ void TestPlay::unmarkedSetLeavesTheCommandLine()
 
 void TestPlay::sameSetNameUnderTwoEmulatorsKeepsMarksApart()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.emulator(QStringLiteral("Bgb"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Bgb"), QStringLiteral("Video"), QStringLiteral("-b"), null, 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Video"), QStringLiteral("-g"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(console.game(QStringLiteral("Zelda"), QStringLiteral("Bgb")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->emulator(QStringLiteral("Bgb"), QStringLiteral("1")));
+    QVERIFY(m_console->set(QStringLiteral("Bgb"), QStringLiteral("Video"), QStringLiteral("-b"), null, 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Video"), QStringLiteral("-g"), null, 1));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(m_console->game(QStringLiteral("Zelda"), QStringLiteral("Bgb")));
+    QVERIFY(show(tetris));
 
     clickSetting(0);
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"0"}));
-    QCOMPARE(console.marks(QStringLiteral("Bgb")), QStringList({"1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"0"}));
+    QCOMPARE(m_console->marks(QStringLiteral("Bgb")), QStringList({"1"}));
 
     QVERIFY(showGame(m_main, QStringLiteral("Zelda")));
     QCOMPARE(shownMarks(), QStringList({"1"}));
@@ -441,19 +434,16 @@ void TestPlay::sameSetNameUnderTwoEmulatorsKeepsMarksApart()
 
 void TestPlay::namesWithQuotesWork()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
     const QString emulator = QStringLiteral("Joe's Emu");
-    QVERIFY(console.emulator(emulator, QStringLiteral("2")));
-    QVERIFY(console.set(emulator, QStringLiteral("Kid's mode"), QStringLiteral("-kid"), null, 0));
-    QVERIFY(console.game(QStringLiteral("Tetris"), emulator));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(emulator, QStringLiteral("2")));
+    QVERIFY(m_console->set(emulator, QStringLiteral("Kid's mode"), QStringLiteral("-kid"), null, 0));
+    QVERIFY(m_console->game(tetris, emulator));
+    QVERIFY(show(tetris));
     QCOMPARE(entries(m_main, QStringLiteral("LstSetting")), QStringList{QStringLiteral("Kid's mode")});
     QCOMPARE(shown("TxtFileEmu1"), emuPath);
 
     clickSetting(0);
-    QCOMPARE(console.marks(emulator), QStringList{QStringLiteral("1")});
+    QCOMPARE(m_console->marks(emulator), QStringList{QStringLiteral("1")});
     QCOMPARE(shown("TxtSettName"), QStringLiteral("Kid's mode"));
     play();
     QVERIFY(m_dialogs.shown.isEmpty());
@@ -464,21 +454,17 @@ void TestPlay::namesWithQuotesWork()
 // One refused row refuses the whole store: no mark changes, the list shows what is stored.
 void TestPlay::refusedMarkStoreChangesNoMark()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(
-        console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"), null, 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(install.exec(console.db,
-                         QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Full' "
-                                        "BEGIN SELECT RAISE(ABORT, 'Full is locked'); END")));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), null, 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
+    QVERIFY(m_install->exec(m_console->db,
+                            QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Full' "
+                                           "BEGIN SELECT RAISE(ABORT, 'Full is locked'); END")));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
 
     clickSetting(0);
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"1", "1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"1", "1"}));
     QCOMPARE(shownMarks(), QStringList({"1", "1"}));
     QVERIFY2(errorLine(m_main).contains(QStringLiteral("Full is locked")), qPrintable(errorLine(m_main)));
 }
