@@ -1,20 +1,17 @@
 // The "Docs" page: the list, the two display modes, New/Edit/Save/Cancel/Delete, the
 // document chooser, and opening a document by double click.
-#include "frontend/frmbrowser.h"
-#include "frontend/frmmain.h"
-#include "frontend/globale.h"
-#include "shared/widgets/clickablelineedit.h"
-#include "shared/widgets/filelists.h"
-#include "shared/widgets/statuspanels.h"
+#include "tests/support/chooserfolders.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QListWidget>
-#include <QPushButton>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QTest>
 
 class TestDocuments : public QObject {
@@ -25,38 +22,35 @@ private slots:
     void listLeavesOutNamelessRecords();
     void newThenCancelStoresNothing();
     void newThenSaveStoresTheChosenFullPath();
-    void fileBoxOpensTheChooserOnlyWhileEditing();
     void sameNameShowsItsOwnRecord();
     void editThenSave();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
-    void doubleClickOpensTheStoredPath();
-    void doubleClickFindsTheFileWhateverItsCase();
+    void doubleClickOpensTheFile_data();
+    void doubleClickOpensTheFile();
     void editAndDeleteWithNothingPickedDoNothing_data();
     void editAndDeleteWithNothingPickedDoNothing();
 
 private:
     void addDocument(const QVariant &name, const QString &file);
-    bool startMain();
     QVariantList stored(const QString &column);
-    void clickEntry(int row);
-    void doubleClickEntry(int row);
-    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    QStringList listed() const;
+    QStringList listed() const { return entries(m_main, QStringLiteral("LstDoc")); }
+    void click(const char *name) { clickOn(m_main, QLatin1String(name)); }
+    QString shown(const char *name) const { return shownText(m_main, QLatin1String(name)); }
     void verifyMode(bool editing);
 
     std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<RecordingLauncher> m_launcher;
-    FrmMain *m_main = nullptr;
+    ScriptedDialogs m_dialogs;
+    RecordingLauncher m_launcher;
+    QMainWindow *m_main = nullptr;
 };
 
 void TestDocuments::init()
 {
     m_install = std::make_unique<TestInstall>();
     QVERIFY2(m_install->isValid(), qPrintable(m_install->error()));
-    m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_launcher = std::make_unique<RecordingLauncher>();
+    m_dialogs = ScriptedDialogs();
+    m_launcher = RecordingLauncher();
 }
 
 void TestDocuments::cleanup()
@@ -73,57 +67,26 @@ void TestDocuments::addDocument(const QVariant &name, const QString &file)
                             {name, file}));
 }
 
-bool TestDocuments::startMain()
-{
-    m_main = startFrontEnd(m_install->root(), *m_dialogs, *m_launcher);
-    return m_main;
-}
-
 QVariantList TestDocuments::stored(const QString &column)
 {
     return m_install->column(TestInstall::gameboyDb(), QStringLiteral("SELECT ") + column
                                                            + QStringLiteral(" FROM documents ORDER BY rowid"));
 }
 
-void TestDocuments::clickEntry(int row)
-{
-    QListWidget *list = m_main->ui.LstDoc;
-    QVERIFY(row < list->count());
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
-
-// A double click as the mouse makes it: a click, then the second press.
-void TestDocuments::doubleClickEntry(int row)
-{
-    QListWidget *list = m_main->ui.LstDoc;
-    const QPoint centre = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
-
-QStringList TestDocuments::listed() const
-{
-    QStringList names;
-    for (int i = 0; i < m_main->ui.LstDoc->count(); ++i)
-        names.append(m_main->ui.LstDoc->item(i)->text());
-    return names;
-}
-
 // View mode: locked boxes on the button face, New/Edit/Delete. Edit mode: the opposite.
 void TestDocuments::verifyMode(bool editing)
 {
-    const FrmMainUi &ui = m_main->ui;
-    for (QLineEdit *box : {ui.TxtDocName, static_cast<QLineEdit *>(ui.TxtDocFile)}) {
+    for (const char *name : {"TxtDocName", "TxtDocFile"}) {
+        const auto *box = child<QLineEdit>(m_main, name);
+        QVERIFY2(box, name);
         QCOMPARE(box->isReadOnly(), !editing);
         const QColor expected = QApplication::palette(box).color(editing ? QPalette::Base : QPalette::Button);
         QCOMPARE(box->palette().color(QPalette::Base), expected);
     }
-    QCOMPARE(ui.CmdAddDoc->isEnabled(), !editing);
-    QCOMPARE(ui.CmdEditDoc->isEnabled(), !editing);
-    QCOMPARE(ui.CmdDeleteDoc->isEnabled(), !editing);
-    QCOMPARE(ui.CmdSaveDoc->isEnabled(), editing);
-    QCOMPARE(ui.CmdCancelDoc->isEnabled(), editing);
+    for (const char *name : {"CmdAddDoc", "CmdEditDoc", "CmdDeleteDoc", "CmdSaveDoc", "CmdCancelDoc"}) {
+        const bool editButton = QByteArray(name) == "CmdSaveDoc" || QByteArray(name) == "CmdCancelDoc";
+        QVERIFY2(child(m_main, name)->isEnabled() == (editButton == editing), name);
+    }
 }
 
 void TestDocuments::listLeavesOutNamelessRecords()
@@ -131,7 +94,7 @@ void TestDocuments::listLeavesOutNamelessRecords()
     addDocument(QStringLiteral("Zeta Manual"), QStringLiteral("/docs/zeta.txt"));
     addDocument(QVariant(), QStringLiteral("/docs/nameless.txt"));
     addDocument(QStringLiteral("Alpha Guide"), QStringLiteral("/docs/alpha.txt"));
-    QVERIFY(startMain());
+    QVERIFY(m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher));
     QCOMPARE(listed(), QStringList({"Zeta Manual", "Alpha Guide"})); // the table's order
     verifyMode(false);
     QVERIFY(QApplication::palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Button));
@@ -140,73 +103,59 @@ void TestDocuments::listLeavesOutNamelessRecords()
 void TestDocuments::newThenCancelStoresNothing()
 {
     addDocument(QStringLiteral("Readme"), QStringLiteral("/docs/readme.txt"));
-    QVERIFY(startMain());
-    click(m_main->ui.CmdAddDoc);
+    QVERIFY(m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher));
+    click("CmdAddDoc");
     verifyMode(true);
-    QVERIFY(m_main->ui.TxtDocName->text().isEmpty());
-    QVERIFY(m_main->ui.TxtDocFile->text().isEmpty());
-    QTest::keyClicks(m_main->ui.TxtDocName, QStringLiteral("Never Stored"));
+    QVERIFY(shown("TxtDocName").isEmpty());
+    QVERIFY(shown("TxtDocFile").isEmpty());
+    typeText(child(m_main, "TxtDocName"), QStringLiteral("Never Stored"));
 
-    click(m_main->ui.CmdCancelDoc);
+    click("CmdCancelDoc");
     verifyMode(false);
-    QCOMPARE(m_main->ui.TxtDocName->text(), QStringLiteral("Readme"));
+    QCOMPARE(shown("TxtDocName"), QStringLiteral("Readme"));
     QCOMPARE(stored(QStringLiteral("Doc_Name")), QVariantList({QStringLiteral("Readme")}));
     // Nothing pending survives to a later store either.
-    clickEntry(0);
-    click(m_main->ui.CmdEditDoc);
-    click(m_main->ui.CmdSaveDoc);
+    clickEntry(m_main, QStringLiteral("LstDoc"), 0);
+    click("CmdEditDoc");
+    click("CmdSaveDoc");
     QCOMPARE(stored(QStringLiteral("Doc_Name")), QVariantList({QStringLiteral("Readme")}));
     QCOMPARE(listed(), QStringList({"Readme"}));
 }
 
 void TestDocuments::newThenSaveStoresTheChosenFullPath()
 {
+    addDocument(QStringLiteral("Readme"), QStringLiteral("/docs/readme.txt"));
     const QString folder = m_install->path(QStringLiteral("my docs"));
     QVERIFY(QDir().mkpath(folder));
-    QFile manual(folder + QStringLiteral("/Manual.txt"));
-    QVERIFY(manual.open(QIODevice::WriteOnly));
-    manual.close();
-    QVERIFY(startMain());
+    QVERIFY(writeFile(folder + QStringLiteral("/Manual.txt")));
+    QVERIFY(m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher));
+    // The file box opens the chooser only while editing.
+    clickEntry(m_main, QStringLiteral("LstDoc"), 0);
+    click("TxtDocFile");
+    QVERIFY(!openChooser());
 
-    click(m_main->ui.CmdAddDoc);
-    QTest::keyClicks(m_main->ui.TxtDocName, QStringLiteral("Kiki's Manual"));
-    click(m_main->ui.TxtDocFile);
-    FrmBrowser *chooser = m_main->chooser();
-    QVERIFY(chooser && chooser->isVisible());
-    QCOMPARE(chooser->windowTitle(), QStringLiteral("Choose Document File "));
-    QCOMPARE(chooser->lists()->path(), QDir::toNativeSeparators(QDir(m_install->root()).canonicalPath()));
-    QVERIFY(chooser->lists()->setPath(folder));
-    QListWidget *files = chooser->lists()->File1;
-    const auto found = files->findItems(QStringLiteral("Manual.txt"), Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found[0]).center());
+    click("CmdAddDoc");
+    typeText(child(m_main, "TxtDocName"), QStringLiteral("Kiki's Manual"));
+    click("TxtDocFile");
+    QVERIFY(openChooser());
+    QCOMPARE(openChooser()->windowTitle(), QStringLiteral("Choose Document File "));
+    QVERIFY(chooserShowsFolder(m_install->root()));
+    QVERIFY(enterFolder(QStringLiteral("my docs")));
+    QVERIFY(clickFile(QStringLiteral("Manual.txt")));
     const QString path = QDir::toNativeSeparators(QDir(folder).canonicalPath() + QStringLiteral("/Manual.txt"));
-    QCOMPARE(m_main->ui.TxtDocFile->text(), path);
+    QCOMPARE(shown("TxtDocFile"), path);
 
-    click(m_main->ui.CmdSaveDoc);
+    click("CmdSaveDoc");
     verifyMode(false);
-    QCOMPARE(stored(QStringLiteral("Doc_Name")), QVariantList({QStringLiteral("Kiki's Manual")}));
-    QCOMPARE(stored(QStringLiteral("Doc_File")), QVariantList({path}));
-    QCOMPARE(listed(), QStringList({"Kiki's Manual"}));
+    QCOMPARE(stored(QStringLiteral("Doc_Name")),
+             QVariantList({QStringLiteral("Readme"), QStringLiteral("Kiki's Manual")}));
+    QCOMPARE(stored(QStringLiteral("Doc_File")), QVariantList({QStringLiteral("/docs/readme.txt"), path}));
+    QCOMPARE(listed(), QStringList({"Readme", "Kiki's Manual"}));
 
     // A name with a quote is found like any other.
-    m_main->ui.TxtDocFile->clear();
-    clickEntry(0);
-    QCOMPARE(m_main->ui.TxtDocFile->text(), path);
-}
-
-void TestDocuments::fileBoxOpensTheChooserOnlyWhileEditing()
-{
-    addDocument(QStringLiteral("Readme"), QStringLiteral("/docs/readme.txt"));
-    QVERIFY(startMain());
-    clickEntry(0);
-    click(m_main->ui.TxtDocFile);
-    QVERIFY(!m_main->chooser());
-
-    click(m_main->ui.CmdEditDoc);
-    click(m_main->ui.TxtDocFile);
-    QVERIFY(m_main->chooser() && m_main->chooser()->isVisible());
-    QCOMPARE(Globale::state().ChooserPurpose, int(FrmMain::PurposeDocument));
+    clickEntry(m_main, QStringLiteral("LstDoc"), 0);
+    clickEntry(m_main, QStringLiteral("LstDoc"), 1);
+    QCOMPARE(shown("TxtDocFile"), path);
 }
 
 // Two documents of one name: each entry shows its own record.
@@ -214,9 +163,9 @@ void TestDocuments::sameNameShowsItsOwnRecord()
 {
     addDocument(QStringLiteral("Guide"), QStringLiteral("/docs/first.txt"));
     addDocument(QStringLiteral("Guide"), QStringLiteral("/docs/second.txt"));
-    QVERIFY(startMain());
-    clickEntry(1);
-    QCOMPARE(m_main->ui.TxtDocFile->text(), QStringLiteral("/docs/second.txt"));
+    QVERIFY(m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher));
+    clickEntry(m_main, QStringLiteral("LstDoc"), 1);
+    QCOMPARE(shown("TxtDocFile"), QStringLiteral("/docs/second.txt"));
     verifyMode(false);
 }
 
@@ -224,13 +173,12 @@ void TestDocuments::editThenSave()
 {
     addDocument(QStringLiteral("Readme"), QStringLiteral("/docs/readme.txt"));
     addDocument(QStringLiteral("Guide"), QStringLiteral("/docs/guide.txt"));
-    QVERIFY(startMain());
-    clickEntry(1);
-    click(m_main->ui.CmdEditDoc);
+    QVERIFY(m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher));
+    clickEntry(m_main, QStringLiteral("LstDoc"), 1);
+    click("CmdEditDoc");
     verifyMode(true);
-    m_main->ui.TxtDocName->selectAll();
-    QTest::keyClicks(m_main->ui.TxtDocName, QStringLiteral("Player's Guide"));
-    click(m_main->ui.CmdSaveDoc);
+    replaceText(child(m_main, "TxtDocName"), QStringLiteral("Player's Guide"));
+    click("CmdSaveDoc");
     verifyMode(false);
     QCOMPARE(stored(QStringLiteral("Doc_Name")),
              QVariantList({QStringLiteral("Readme"), QStringLiteral("Player's Guide")}));
@@ -253,45 +201,54 @@ void TestDocuments::deleteAsksFirst()
     QFETCH(QStringList, left);
     addDocument(QStringLiteral("Readme"), QStringLiteral("/docs/readme.txt"));
     addDocument(QStringLiteral("Guide"), QStringLiteral("/docs/guide.txt"));
-    QVERIFY(startMain());
-    clickEntry(1);
-    m_dialogs->queueAnswers({answer});
-    click(m_main->ui.CmdDeleteDoc);
-    QCOMPARE(m_dialogs->shown.size(), 1);
-    QCOMPARE(m_dialogs->shown[0].icon, Dialogs::Icon::Question);
-    QCOMPARE(m_dialogs->shown[0].buttons, Dialogs::Buttons::OkCancel);
-    QCOMPARE(m_dialogs->shown[0].title, QStringLiteral("Guide"));
-    QCOMPARE(m_dialogs->shown[0].text, QStringLiteral("Delete This Docs?"));
+    QVERIFY(m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher));
+    clickEntry(m_main, QStringLiteral("LstDoc"), 1);
+    m_dialogs.queueAnswers({answer});
+    click("CmdDeleteDoc");
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
+    QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Guide"));
+    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Delete This Docs?"));
     QCOMPARE(listed(), left);
     QCOMPARE(stored(QStringLiteral("Doc_Name")).size(), left.size());
 }
 
-void TestDocuments::doubleClickOpensTheStoredPath()
+// A double click opens the stored path, or the file on disk whose name differs only in
+// case ("<root>" stands for the installation). A refused open names the path on the
+// error line.
+void TestDocuments::doubleClickOpensTheFile_data()
 {
-    addDocument(QStringLiteral("Readme"), QStringLiteral("/docs/readme.txt"));
-    addDocument(QStringLiteral("Guide"), QStringLiteral("/my docs/Player's Guide.pdf"));
-    QVERIFY(startMain());
-    doubleClickEntry(1);
-    QCOMPARE(m_launcher->documents, QStringList({"/my docs/Player's Guide.pdf"}));
-    QVERIFY(m_launcher->started.isEmpty());
-
-    m_launcher->succeed = false;
-    doubleClickEntry(0);
-    QVERIFY(m_main->ui.StatusBar1->text(6).contains(QStringLiteral("/docs/readme.txt")));
+    QTest::addColumn<QString>("storedPath");
+    QTest::addColumn<QString>("onDisk"); // below the installation, made before the start
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("stored path") << "/my docs/Player's Guide.pdf" << QString() << "/my docs/Player's Guide.pdf";
+    QTest::newRow("other case on disk") << "<root>/DOCS/Manual.TXT"
+                                        << "docs/manual.txt"
+                                        << "<root>/docs/manual.txt";
 }
 
-// A stored path whose case differs from the file on disk opens the file on disk.
-void TestDocuments::doubleClickFindsTheFileWhateverItsCase()
+void TestDocuments::doubleClickOpensTheFile()
 {
-    QVERIFY(QDir().mkpath(m_install->path(QStringLiteral("docs"))));
-    QFile file(m_install->path(QStringLiteral("docs/manual.txt")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    addDocument(QStringLiteral("Manual"), m_install->root() + QStringLiteral("/DOCS/Manual.TXT"));
-    QVERIFY(startMain());
-    doubleClickEntry(0);
-    QCOMPARE(m_launcher->documents,
-             QStringList{QDir::toNativeSeparators(m_install->root() + QStringLiteral("/docs/manual.txt"))});
+    QFETCH(QString, storedPath);
+    QFETCH(QString, onDisk);
+    QFETCH(QString, opened);
+    const QString root = m_install->root();
+    if (!onDisk.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(m_install->path(onDisk)).path()));
+        QVERIFY(writeFile(m_install->path(onDisk)));
+    }
+    addDocument(QStringLiteral("Readme"), QStringLiteral("/docs/readme.txt"));
+    addDocument(QStringLiteral("Guide"), storedPath.replace(QStringLiteral("<root>"), root));
+    QVERIFY(m_main = startFrontEnd(root, m_dialogs, m_launcher));
+    doubleClickEntry(m_main, QStringLiteral("LstDoc"), 1);
+    QCOMPARE(m_launcher.documents,
+             QStringList{QDir::toNativeSeparators(opened.replace(QStringLiteral("<root>"), root))});
+    QVERIFY(m_launcher.started.isEmpty());
+
+    m_launcher.succeed = false;
+    doubleClickEntry(m_main, QStringLiteral("LstDoc"), 0);
+    QVERIFY2(errorLine(m_main).contains(QStringLiteral("/docs/readme.txt")), qPrintable(errorLine(m_main)));
 }
 
 // Edit and Delete act on the picked entry only; with none picked they end silently,
@@ -308,12 +265,12 @@ void TestDocuments::editAndDeleteWithNothingPickedDoNothing()
     QFETCH(QStringList, documents);
     for (const QString &name : documents)
         addDocument(name, QStringLiteral("/docs/") + name);
-    QVERIFY(startMain());
+    QVERIFY(m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher));
     QCOMPARE(listed(), documents);
-    click(m_main->ui.CmdEditDoc);
+    click("CmdEditDoc");
     verifyMode(false);
-    click(m_main->ui.CmdDeleteDoc);
-    QVERIFY(m_dialogs->shown.isEmpty());
+    click("CmdDeleteDoc");
+    QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(stored(QStringLiteral("Doc_Name")).size(), documents.size());
     verifyMode(false);
 }

@@ -1,24 +1,20 @@
 // Playing a game and the "Setting" page on the real main window: the play count and date,
 // the program and arguments handed to the launcher, every failure with its message, and
 // the set marks written by clicks in LstSetting.
-#include "frontend/frmmain.h"
-#include "frontend/globale.h"
 #include "shared/paths.h"
-#include "shared/widgets/marklist.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 
-#include <QComboBox>
+#include <QAbstractItemView>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
+#include <QMainWindow>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -28,6 +24,7 @@ const QString emuPath = QStringLiteral("/opt/My Emus/gb emu");
 const QString failedText = QStringLiteral(
     "Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 const QVariant null;
+const QString gambatte = QStringLiteral("Gambatte"), tetris = QStringLiteral("Tetris");
 
 // Rows of a console database, added before the front-end starts.
 struct Console {
@@ -66,10 +63,19 @@ struct Console {
         QStringList texts;
         const QVariantList values = install.column(db,
                                                    QStringLiteral("SELECT Attivo FROM setting WHERE ID_Emula = '")
-                                                       + emulator + QStringLiteral("' ORDER BY rowid"));
+                                                       + QString(emulator).replace(QLatin1Char('\''),
+                                                                                   QStringLiteral("''"))
+                                                       + QStringLiteral("' ORDER BY rowid"));
         for (const QVariant &value : values)
             texts.append(value.isNull() ? QStringLiteral("Null") : value.toString());
         return texts;
+    }
+    // Where the front-end looks for the roms of this console.
+    QString rom(const QString &file) const
+    {
+        const QString console = db.contains(QLatin1String("amiga")) ? QStringLiteral("amiga")
+                                                                    : QStringLiteral("gameboy");
+        return install.path(QStringLiteral("console\\%1\\games\\").arg(console)) + file;
     }
 };
 
@@ -86,17 +92,14 @@ bool isPlayDate(const QVariant &stored, const QString &before)
 class TestPlay : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { closeFrontEnd(); }
+    void init();
+    void cleanup();
 
     void playCountsDatesAndStarts();
-    void playStoresUnsavedEdits();
-    void noEmulatorsFailsUncounted();
+    void playsThatStartNothingAreNotCounted_data();
+    void playsThatStartNothingAreNotCounted();
     void pathsAreFoundWhateverTheirCase_data();
     void pathsAreFoundWhateverTheirCase();
-    void failures_data();
-    void failures();
-    void otherPlacementStartsNothingUncounted_data();
-    void otherPlacementStartsNothingUncounted();
     void amigaGluesParametersToTheRom();
     void settingPageShowsTheGamesEmulatorAndMarks();
     void fillingWritesNoMark();
@@ -106,175 +109,169 @@ private slots:
     void refusedMarkStoreChangesNoMark();
 
 private:
-    FrmMain *show(TestInstall &install, const QString &game);
-    void play();
+    bool show(const QString &game);
+    void play() { clickOn(m_main, QStringLiteral("Command1")); }
     void clickSetting(int row);
+    QString shown(const char *name) const { return shownText(m_main, QLatin1String(name)); }
+    // The marks LstSetting shows, top to bottom ("1" marked, "0" not).
+    QStringList shownMarks() const;
 
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<Console> m_console;
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
-    FrmMain *m_main = nullptr;
+    QMainWindow *m_main = nullptr;
 };
 
-// Starts the front-end and shows the game's record, as selecting it in the list does.
-FrmMain *TestPlay::show(TestInstall &install, const QString &game)
+void TestPlay::init()
 {
-    m_dialogs.shown.clear();
-    m_launcher.started.clear();
-    m_launcher.succeed = true;
-    m_main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    if (!m_main)
-        return nullptr;
-    Globale::state().CurrentGame = game;
-    m_main->ShowGameRecord();
-    m_dialogs.shown.clear();
-    return m_main;
+    m_install = std::make_unique<TestInstall>();
+    QVERIFY2(m_install->isValid(), qPrintable(m_install->error()));
+    m_console = std::make_unique<Console>(Console{*m_install});
+    m_dialogs = ScriptedDialogs();
+    m_launcher = RecordingLauncher();
 }
 
-void TestPlay::play()
+void TestPlay::cleanup()
 {
-    m_main->ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(m_main->ui.Command1, Qt::LeftButton);
+    closeFrontEnd();
+    m_console.reset();
+    m_install.reset();
 }
 
+// Starts the front-end and shows the game's record by clicking it in the list.
+bool TestPlay::show(const QString &game)
+{
+    m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher);
+    if (!m_main || !showGame(m_main, game))
+        return false;
+    m_dialogs.shown.clear();
+    return true;
+}
+
+// The "Setting" page is opened by its tab, then the entry is clicked.
 void TestPlay::clickSetting(int row)
 {
-    m_main->ui.TabGeneral->setCurrentIndex(2); // "Setting"
-    MarkList *list = m_main->ui.LstSetting;
-    const QRect entry = list->visualRect(list->model()->index(row, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+    QTabBar *tabs = child<QTabWidget>(m_main, "TabGeneral")->tabBar();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->tabText(tab).remove(QLatin1Char('&')) == QLatin1String("Setting"))
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    }
+    clickEntry(m_main, QStringLiteral("LstSetting"), row);
 }
 
+QStringList TestPlay::shownMarks() const
+{
+    QStringList marks;
+    const auto *list = child<QAbstractItemView>(m_main, "LstSetting");
+    for (int row = 0; list && row < list->model()->rowCount(); ++row)
+        marks.append(list->model()->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked
+                         ? QStringLiteral("1")
+                         : QStringLiteral("0"));
+    return marks;
+}
+
+// Unsaved edits are stored with the play; the count and date follow each play.
 void TestPlay::playCountsDatesAndStarts()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("2")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
-                        QStringLiteral("1"), 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
-    QCOMPARE(m_main->ui.TxtTimes->text(), QString());
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("2")));
+    QVERIFY(
+        m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
+    QCOMPARE(shown("TxtTimes"), QString());
+    replaceText(child(m_main, "TxtYear"), QStringLiteral("1989"));
 
     const QString day = today();
     play();
-    QCOMPARE(m_main->ui.TxtTimes->text(), QStringLiteral("1"));
-    QVERIFY(isPlayDate(m_main->ui.TxtLastPlay->text(), day));
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
-    QVERIFY(isPlayDate(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")), day));
+    QCOMPARE(shown("TxtTimes"), QStringLiteral("1"));
+    QVERIFY(isPlayDate(shown("TxtLastPlay"), day));
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 1);
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Anno")).toString(), QStringLiteral("1989"));
+    QVERIFY(isPlayDate(m_console->gameValue(tetris, QStringLiteral("Data")), day));
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].program, emuPath);
     QCOMPARE(m_launcher.started[0].arguments,
-             QStringList({"-display", "1", "-full", Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
-    QCOMPARE(m_main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 1  "));
+             QStringList({"-display", "1", "-full", m_console->rom(QStringLiteral("Tetris.gb"))}));
+    QCOMPARE(panelText(m_main, 6), QStringLiteral("Total Times Played : 1  "));
 
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 2);
-    QCOMPARE(m_main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 2  "));
-    QVERIFY(isPlayDate(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")), day));
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 2);
+    QCOMPARE(panelText(m_main, 6), QStringLiteral("Total Times Played : 2  "));
+    QVERIFY(isPlayDate(m_console->gameValue(tetris, QStringLiteral("Data")), day));
     QCOMPARE(m_launcher.started.size(), 2);
 }
 
-void TestPlay::playStoresUnsavedEdits()
+// A play that starts nothing is not counted, but the record's edits are stored all the
+// same. A failure shows the message and names its cause on the error line; a placement
+// other than 1 to 3 starts nothing silently.
+void TestPlay::playsThatStartNothingAreNotCounted_data()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte"), 7));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
-    m_main->ui.TxtYear->setEditText(QStringLiteral("1989"));
-
-    play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(),
-             QStringLiteral("1989"));
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 8);
-    QCOMPARE(m_launcher.started.size(), 1);
-}
-
-// A play that starts nothing is not counted; the record's edits are stored all the same.
-void TestPlay::noEmulatorsFailsUncounted()
-{
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
-    m_main->ui.TxtYear->setEditText(QStringLiteral("1989"));
-
-    play();
-    QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).isNull());
-    QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Data")).isNull());
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Anno")).toString(),
-             QStringLiteral("1989"));
-    QCOMPARE(m_main->ui.TxtTimes->text(), QString());
-    QVERIFY(m_launcher.started.isEmpty());
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
-    QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::Ok);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(m_dialogs.shown[0].text, failedText);
-    QVERIFY(m_main->ui.StatusBar1->text(6).contains(QStringLiteral("Gambatte")));
-}
-
-// Each case fails: the message, the error line, nothing started, the play not counted.
-void TestPlay::failures_data()
-{
+    QTest::addColumn<bool>("hasEmulator");
     QTest::addColumn<QVariant>("type");
     QTest::addColumn<QString>("gameEmulator");
     QTest::addColumn<QVariant>("stringa");
     QTest::addColumn<bool>("startSucceeds");
-    QTest::addColumn<QString>("errorMentions");
+    QTest::addColumn<QString>("errorMentions"); // empty: no failure
 
-    const QString gambatte = QStringLiteral("Gambatte");
-    const QVariant ok = QStringLiteral("-ok");
-    QTest::newRow("empty type") << QVariant(QStringLiteral("")) << gambatte << ok << true
+    const QVariant ok = QStringLiteral("-ok"), one = QStringLiteral("1");
+    QTest::newRow("no emulators") << false << one << gambatte << ok << true << gambatte;
+    QTest::newRow("empty type") << true << QVariant(QStringLiteral("")) << gambatte << ok << true
                                 << QStringLiteral("Setting mode");
-    QTest::newRow("Null type") << null << gambatte << ok << true << QStringLiteral("Setting mode");
-    QTest::newRow("letters") << QVariant(QStringLiteral("abc")) << gambatte << ok << true << QStringLiteral("abc");
-    QTest::newRow("no emulator of that name") << QVariant(QStringLiteral("1")) << QStringLiteral("Other Emu") << ok
-                                              << true << QStringLiteral("Other Emu");
+    QTest::newRow("Null type") << true << null << gambatte << ok << true << QStringLiteral("Setting mode");
+    QTest::newRow("letters") << true << QVariant(QStringLiteral("abc")) << gambatte << ok << true
+                             << QStringLiteral("abc");
+    QTest::newRow("no emulator of that name")
+        << true << one << QStringLiteral("Other Emu") << ok << true << QStringLiteral("Other Emu");
     QTest::newRow("active set with Null parameter")
-        << QVariant(QStringLiteral("1")) << gambatte << null << true << QStringLiteral("Joypad");
+        << true << one << gambatte << null << true << QStringLiteral("Joypad");
     QTest::newRow("active set with empty parameter")
-        << QVariant(QStringLiteral("1")) << gambatte << QVariant(QStringLiteral("")) << true
-        << QStringLiteral("Joypad");
-    QTest::newRow("start fails") << QVariant(QStringLiteral("1")) << gambatte << ok << false << emuPath;
+        << true << one << gambatte << QVariant(QStringLiteral("")) << true << QStringLiteral("Joypad");
+    QTest::newRow("start fails") << true << one << gambatte << ok << false << emuPath;
+    QTest::newRow("placement 0") << true << QVariant(QStringLiteral("0")) << gambatte << ok << true << QString();
+    QTest::newRow("placement 4") << true << QVariant(QStringLiteral("4")) << gambatte << ok << true << QString();
 }
 
-void TestPlay::failures()
+void TestPlay::playsThatStartNothingAreNotCounted()
 {
+    QFETCH(bool, hasEmulator);
     QFETCH(QVariant, type);
     QFETCH(QString, gameEmulator);
     QFETCH(QVariant, stringa);
     QFETCH(bool, startSucceeds);
     QFETCH(QString, errorMentions);
 
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), type));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Joypad"), stringa, QStringLiteral("1"), 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), gameEmulator, 4));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    if (hasEmulator)
+        QVERIFY(m_console->emulator(gambatte, type));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Joypad"), stringa, QStringLiteral("1"), 1));
+    QVERIFY(m_console->game(tetris, gameEmulator, 4));
+    QVERIFY(show(tetris));
     m_launcher.succeed = startSucceeds;
+    replaceText(child(m_main, "TxtYear"), QStringLiteral("1989"));
 
     play();
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 4);
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 4);
+    QCOMPARE(shown("TxtTimes"), QStringLiteral("4"));
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Anno")).toString(), QStringLiteral("1989"));
+    QCOMPARE(m_launcher.started.size(), startSucceeds ? 0 : 1);
+    if (errorMentions.isEmpty()) {
+        QVERIFY(m_dialogs.shown.isEmpty());
+        return;
+    }
     QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
+    QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::Ok);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
     QCOMPARE(m_dialogs.shown[0].text, failedText);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
-    const QString errorLine = m_main->ui.StatusBar1->text(6);
-    QVERIFY2(errorLine.contains(errorMentions), qPrintable(errorLine));
+    const QString error = errorLine(m_main);
+    QVERIFY2(error.contains(errorMentions), qPrintable(error));
     // A refused start names the launcher's cause.
-    QCOMPARE(errorLine.endsWith(QStringLiteral(": ") + m_launcher.cause), !startSucceeds);
-    QCOMPARE(m_launcher.started.size(), startSucceeds ? 0 : 1);
-    if (gameEmulator != QLatin1String("Gambatte")) // no other emulator's path is shown
-        QCOMPARE(m_main->ui.TxtFileEmu1->text(), QString());
+    QCOMPARE(error.endsWith(QStringLiteral(": ") + m_launcher.cause), !startSucceeds);
+    if (!hasEmulator || gameEmulator != QLatin1String("Gambatte")) // no other emulator's path is shown
+        QCOMPARE(shown("TxtFileEmu1"), QString());
 }
 
 // The emulator and the rom are handed over as they stand on disk; the command line's
@@ -305,151 +302,108 @@ void TestPlay::pathsAreFoundWhateverTheirCase()
     QFETCH(QString, storedRom);
     QFETCH(QString, startedEmulator);
     QFETCH(QString, startedRom);
-    TestInstall install;
-    QVERIFY(install.isValid());
     for (const QString &file : {QStringLiteral("/emu/fake"), QStringLiteral("/console/gameboy/games/tetris.gb")}) {
-        QVERIFY(QDir().mkpath(QFileInfo(install.path(file)).path()));
-        QFile created(install.path(file));
-        QVERIFY(created.open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(QFileInfo(m_install->path(file)).path()));
+        QVERIFY(writeFile(m_install->path(file)));
     }
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Fake"), QStringLiteral("1"), install.root() + storedEmulator));
-    QVERIFY(install.exec(console.db,
-                         QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', ?, 'Fake')"),
-                         {storedRom}));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(QStringLiteral("Fake"), QStringLiteral("1"), m_install->root() + storedEmulator));
+    QVERIFY(
+        m_install->exec(m_console->db,
+                        QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', ?, 'Fake')"),
+                        {storedRom}));
+    QVERIFY(show(tetris));
 
     play();
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].program, QDir::toNativeSeparators(install.root() + startedEmulator));
-    QCOMPARE(m_launcher.started[0].arguments.last(), Paths::native(Globale::state().GamesDir + startedRom));
-    QCOMPARE(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).toInt(), 1);
-}
-
-void TestPlay::otherPlacementStartsNothingUncounted_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::newRow("0") << QStringLiteral("0");
-    QTest::newRow("4") << QStringLiteral("4");
-}
-
-void TestPlay::otherPlacementStartsNothingUncounted()
-{
-    QFETCH(QString, type);
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), type));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
-    play();
-    QVERIFY(console.gameValue(QStringLiteral("Tetris"), QStringLiteral("Times")).isNull());
-    QVERIFY(m_dialogs.shown.isEmpty());
-    QVERIFY(m_launcher.started.isEmpty());
+    QCOMPARE(m_launcher.started[0].program, QDir::toNativeSeparators(m_install->root() + startedEmulator));
+    QCOMPARE(m_launcher.started[0].arguments.last(), Paths::native(m_console->rom(startedRom)));
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 1);
 }
 
 void TestPlay::amigaGluesParametersToTheRom()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = 'amiga.mdb'")));
-    Console console{install, QStringLiteral("\\database\\amiga.mdb")};
-    QVERIFY(console.emulator(QStringLiteral("WinUAE"), QStringLiteral("3")));
-    QVERIFY(
-        console.set(QStringLiteral("WinUAE"), QStringLiteral("A"), QStringLiteral("-A"), QStringLiteral("x"), 1));
-    QVERIFY(console.set(QStringLiteral("WinUAE"), QStringLiteral("B"), QStringLiteral("-B"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Lemmings"), QStringLiteral("WinUAE")));
-    QVERIFY(show(install, QStringLiteral("Lemmings")));
-    QCOMPARE(m_main->ui.StatusBar1->text(1), QStringLiteral("Amiga"));
+    QVERIFY(m_install->exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Database = 'amiga.mdb'")));
+    m_console->db = QStringLiteral("\\database\\amiga.mdb");
+    QVERIFY(m_console->emulator(QStringLiteral("WinUAE"), QStringLiteral("3")));
+    QVERIFY(m_console->set(QStringLiteral("WinUAE"), QStringLiteral("A"), QStringLiteral("-A"),
+                           QStringLiteral("x"), 1));
+    QVERIFY(m_console->set(QStringLiteral("WinUAE"), QStringLiteral("B"), QStringLiteral("-B"), null, 1));
+    QVERIFY(m_console->game(QStringLiteral("Lemmings"), QStringLiteral("WinUAE")));
+    QVERIFY(show(QStringLiteral("Lemmings")));
+    QCOMPARE(panelText(m_main, 1), QStringLiteral("Amiga"));
 
     play();
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].arguments,
-             QStringList{QStringLiteral("-A-B") + Globale::state().GamesDir + QStringLiteral("Lemmings.gb")});
+             QStringList{QStringLiteral("-A-B") + m_console->rom(QStringLiteral("Lemmings.gb"))});
 }
 
 void TestPlay::settingPageShowsTheGamesEmulatorAndMarks()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("First"), QStringLiteral("1"), QStringLiteral("/emus/first")));
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("2")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
-                        QStringLiteral("1"), 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
-    QVERIFY(console.set(QStringLiteral("First"), QStringLiteral("Other"), QStringLiteral("-o"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(QStringLiteral("First"), QStringLiteral("1"), QStringLiteral("/emus/first")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("2")));
+    QVERIFY(
+        m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Sound"), QStringLiteral("-nosound"), null, 0));
+    QVERIFY(m_console->set(QStringLiteral("First"), QStringLiteral("Other"), QStringLiteral("-o"), null, 1));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
 
-    MarkList *list = m_main->ui.LstSetting;
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("Screen"));
-    QCOMPARE(list->item(1)->text(), QStringLiteral("Sound"));
-    QVERIFY(list->isMarked(0));
-    QVERIFY(!list->isMarked(1));
-    QCOMPARE(m_main->ui.LabEmu->text(), QStringLiteral("Gambatte"));
-    QCOMPARE(m_main->ui.TxtFileEmu1->text(), emuPath);
-    QCOMPARE(m_main->ui.TxtSetmode->text(), QStringLiteral("2"));
+    QCOMPARE(entries(m_main, QStringLiteral("LstSetting")), QStringList({"Screen", "Sound"}));
+    QCOMPARE(shownMarks(), QStringList({"1", "0"}));
+    QCOMPARE(shown("LabEmu"), gambatte);
+    QCOMPARE(shown("TxtFileEmu1"), emuPath);
+    QCOMPARE(shown("TxtSetmode"), QStringLiteral("2"));
 
     clickSetting(1);
-    QVERIFY(list->isMarked(1));
-    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("Sound"));
-    QCOMPARE(m_main->ui.TxtParameter->text(), QStringLiteral("-nosound"));
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"1", "1"}));
-    QCOMPARE(console.marks(QStringLiteral("First")), QStringList({"1"}));
+    QCOMPARE(shownMarks(), QStringList({"1", "1"}));
+    QCOMPARE(shown("TxtSettName"), QStringLiteral("Sound"));
+    QCOMPARE(shown("TxtParameter"), QStringLiteral("-nosound"));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"1", "1"}));
+    QCOMPARE(m_console->marks(QStringLiteral("First")), QStringList({"1"}));
 }
 
-// Marks that are not 1 (a yes/no -1, a 2) show unmarked and stay as stored until a click.
+// Marks that are not 1 (a yes/no -1, a 2) show unmarked and stay as stored until a click,
+// however often the record is shown.
 void TestPlay::fillingWritesNoMark()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Yes"), QStringLiteral("-y"), null, -1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Two"), QStringLiteral("-t"), null, 2));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Unset"), QStringLiteral("-u"), null, null));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
-    m_main->ShowGameRecord();
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Yes"), QStringLiteral("-y"), null, -1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Two"), QStringLiteral("-t"), null, 2));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Unset"), QStringLiteral("-u"), null, null));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
+    QVERIFY(showGame(m_main, tetris));
 
-    MarkList *list = m_main->ui.LstSetting;
-    QCOMPARE(list->count(), 3);
-    for (int row = 0; row < 3; ++row)
-        QVERIFY(!list->isMarked(row));
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"-1", "2", "Null"}));
+    QCOMPARE(shownMarks(), QStringList({"0", "0", "0"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"-1", "2", "Null"}));
 
     play();
     QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].arguments,
-             QStringList{Globale::state().GamesDir + QStringLiteral("Tetris.gb")});
+    QCOMPARE(m_launcher.started[0].arguments, QStringList{m_console->rom(QStringLiteral("Tetris.gb"))});
 
     clickSetting(2);
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"0", "0", "1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"0", "0", "1"}));
 }
 
 void TestPlay::unmarkedSetLeavesTheCommandLine()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"),
-                        QStringLiteral("1"), 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(
+        m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"), 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
 
     clickSetting(0);
-    QVERIFY(!m_main->ui.LstSetting->isMarked(0));
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"0", "1"}));
+    QCOMPARE(shownMarks(), QStringList({"0", "1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"0", "1"}));
     play();
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].arguments,
-             QStringList({Globale::state().GamesDir + QStringLiteral("Tetris.gb"), QStringLiteral("-full")}));
+             QStringList({m_console->rom(QStringLiteral("Tetris.gb")), QStringLiteral("-full")}));
 
     clickSetting(0);
     play();
@@ -459,25 +413,20 @@ void TestPlay::unmarkedSetLeavesTheCommandLine()
 
 void TestPlay::sameSetNameUnderTwoEmulatorsKeepsMarksApart()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(console.emulator(QStringLiteral("Bgb"), QStringLiteral("1")));
-    QVERIFY(console.set(QStringLiteral("Bgb"), QStringLiteral("Video"), QStringLiteral("-b"), null, 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Video"), QStringLiteral("-g"), null, 1));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(console.game(QStringLiteral("Zelda"), QStringLiteral("Bgb")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->emulator(QStringLiteral("Bgb"), QStringLiteral("1")));
+    QVERIFY(m_console->set(QStringLiteral("Bgb"), QStringLiteral("Video"), QStringLiteral("-b"), null, 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Video"), QStringLiteral("-g"), null, 1));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(m_console->game(QStringLiteral("Zelda"), QStringLiteral("Bgb")));
+    QVERIFY(show(tetris));
 
     clickSetting(0);
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"0"}));
-    QCOMPARE(console.marks(QStringLiteral("Bgb")), QStringList({"1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"0"}));
+    QCOMPARE(m_console->marks(QStringLiteral("Bgb")), QStringList({"1"}));
 
-    Globale::state().CurrentGame = QStringLiteral("Zelda");
-    m_main->ShowGameRecord();
-    QCOMPARE(m_main->ui.LstSetting->count(), 1);
-    QVERIFY(m_main->ui.LstSetting->isMarked(0));
+    QVERIFY(showGame(m_main, QStringLiteral("Zelda")));
+    QCOMPARE(shownMarks(), QStringList({"1"}));
     play();
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].arguments.mid(1), QStringList{QStringLiteral("-b")});
@@ -485,20 +434,17 @@ void TestPlay::sameSetNameUnderTwoEmulatorsKeepsMarksApart()
 
 void TestPlay::namesWithQuotesWork()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
     const QString emulator = QStringLiteral("Joe's Emu");
-    QVERIFY(console.emulator(emulator, QStringLiteral("2")));
-    QVERIFY(console.set(emulator, QStringLiteral("Kid's mode"), QStringLiteral("-kid"), null, 0));
-    QVERIFY(console.game(QStringLiteral("Tetris"), emulator));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
-    QCOMPARE(m_main->ui.LstSetting->count(), 1);
-    QCOMPARE(m_main->ui.TxtFileEmu1->text(), emuPath);
+    QVERIFY(m_console->emulator(emulator, QStringLiteral("2")));
+    QVERIFY(m_console->set(emulator, QStringLiteral("Kid's mode"), QStringLiteral("-kid"), null, 0));
+    QVERIFY(m_console->game(tetris, emulator));
+    QVERIFY(show(tetris));
+    QCOMPARE(entries(m_main, QStringLiteral("LstSetting")), QStringList{QStringLiteral("Kid's mode")});
+    QCOMPARE(shown("TxtFileEmu1"), emuPath);
 
     clickSetting(0);
-    QCOMPARE(install.scalar(console.db, QStringLiteral("SELECT Attivo FROM setting")).toInt(), 1);
-    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("Kid's mode"));
+    QCOMPARE(m_console->marks(emulator), QStringList{QStringLiteral("1")});
+    QCOMPARE(shown("TxtSettName"), QStringLiteral("Kid's mode"));
     play();
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
@@ -508,23 +454,19 @@ void TestPlay::namesWithQuotesWork()
 // One refused row refuses the whole store: no mark changes, the list shows what is stored.
 void TestPlay::refusedMarkStoreChangesNoMark()
 {
-    TestInstall install;
-    QVERIFY(install.isValid());
-    Console console{install};
-    QVERIFY(console.emulator(QStringLiteral("Gambatte"), QStringLiteral("1")));
-    QVERIFY(
-        console.set(QStringLiteral("Gambatte"), QStringLiteral("Screen"), QStringLiteral("-display"), null, 1));
-    QVERIFY(console.set(QStringLiteral("Gambatte"), QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(install.exec(console.db,
-                         QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Full' "
-                                        "BEGIN SELECT RAISE(ABORT, 'Full is locked'); END")));
-    QVERIFY(console.game(QStringLiteral("Tetris"), QStringLiteral("Gambatte")));
-    QVERIFY(show(install, QStringLiteral("Tetris")));
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), null, 1));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
+    QVERIFY(m_install->exec(m_console->db,
+                            QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Full' "
+                                           "BEGIN SELECT RAISE(ABORT, 'Full is locked'); END")));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
 
     clickSetting(0);
-    QCOMPARE(console.marks(QStringLiteral("Gambatte")), QStringList({"1", "1"}));
-    QVERIFY(m_main->ui.LstSetting->isMarked(0));
-    QVERIFY(m_main->ui.StatusBar1->text(6).contains(QStringLiteral("Full is locked")));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"1", "1"}));
+    QCOMPARE(shownMarks(), QStringList({"1", "1"}));
+    QVERIFY2(errorLine(m_main).contains(QStringLiteral("Full is locked")), qPrintable(errorLine(m_main)));
 }
 
 QTEST_MAIN(TestPlay)

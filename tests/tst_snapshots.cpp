@@ -1,29 +1,23 @@
 // Screenshots in the main window: what the three boxes show for a game, browsing with
 // "<" and ">", choosing a screen file, and converting an image into a screenshot
 // (through the chooser, with a recording launcher and end to end with I_View32).
-#include "frontend/frmbrowser.h"
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
 #include "gif/gifwriter.h"
-#include "shared/launcher.h"
 #include "shared/paths.h"
 #include "shared/snapshotconversion.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/filelists.h"
-#include "shared/widgets/statuspanels.h"
+#include "tests/support/chooserfolders.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -60,8 +54,7 @@ private slots:
     void cleanup();
     void display_data();
     void display();
-    void browsingStopsAtBothEnds();
-    void gapEndsTheSequence();
+    void browsingStopsAtBothEndsAndAtAGap();
     void anotherGameStartsAtItsFirstScreenshot();
     void unreadableScreenshotWhileBrowsingShowsTheRecordAgain();
     void screenFileChooser_data();
@@ -75,18 +68,18 @@ private slots:
 private:
     QString screenDir() const { return m_install->path(QStringLiteral("console/gameboy/screen/")); }
     void addGame(const QString &name, const QVariant &screen, const QVariant &rom = QVariant());
-    void drawShot(const QString &file, const QString &colour);
+    // Draws screenshots given as "file=colour".
+    void drawShots(const QStringList &shots);
     bool startMain();
-    void showGame(const QString &name);
-    // "none" for NoPicFile, a colour's name, or "?" for anything else.
-    QString shownIn(QLabel *box) const;
-    void clickFile(const QString &name);
-    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // "none" for the no-picture image, a colour's name, "empty" or "?" for anything else.
+    QString shownIn(const char *box) const;
+    void click(const char *name) { clickOn(m_main, QLatin1String(name)); }
+    bool enabled(const char *name) const { return child(m_main, name)->isEnabled(); }
 
     std::unique_ptr<TestInstall> m_install;
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
-    FrmMain *m_main = nullptr;
+    QMainWindow *m_main = nullptr;
 };
 
 void TestSnapshots::init()
@@ -109,10 +102,17 @@ void TestSnapshots::addGame(const QString &name, const QVariant &screen, const Q
     QVERIFY(m_install->addGame(name, {{QStringLiteral("Screen"), screen}, {QStringLiteral("Link"), rom}}));
 }
 
-void TestSnapshots::drawShot(const QString &file, const QString &colour)
+void TestSnapshots::drawShots(const QStringList &shots)
 {
-    QString error;
-    QVERIFY2(GifWriter::write(solid(colours().value(colour)), screenDir() + file, &error), qPrintable(error));
+    for (const QString &shot : shots) {
+        const QString file = screenDir() + shot.section(QLatin1Char('='), 0, 0);
+        const QString colour = shot.section(QLatin1Char('='), 1);
+        QString error;
+        if (colour == QLatin1String("text"))
+            QVERIFY(writeFile(file, "not a picture\n"));
+        else
+            QVERIFY2(GifWriter::write(solid(colours().value(colour)), file, &error), qPrintable(error));
+    }
 }
 
 bool TestSnapshots::startMain()
@@ -121,18 +121,12 @@ bool TestSnapshots::startMain()
     return m_main;
 }
 
-void TestSnapshots::showGame(const QString &name)
+QString TestSnapshots::shownIn(const char *box) const
 {
-    Globale::state().CurrentGame = name;
-    m_main->ShowGameRecord();
-}
-
-QString TestSnapshots::shownIn(QLabel *box) const
-{
-    const QImage shown = box->pixmap().toImage();
+    const QImage shown = child<QLabel>(m_main, box)->pixmap().toImage();
     if (shown.isNull())
         return QStringLiteral("empty");
-    if (shown == QPixmap(Paths::resolve(Globale::state().NoPicFile)).toImage())
+    if (shown == QPixmap(m_install->path(QStringLiteral("pack/immagini/none.gif"))).toImage())
         return QStringLiteral("none");
     const QColor centre = shown.pixelColor(shown.width() / 2, shown.height() / 2);
     for (auto it = colours().cbegin(); it != colours().cend(); ++it) {
@@ -140,16 +134,6 @@ QString TestSnapshots::shownIn(QLabel *box) const
             return it.key();
     }
     return QStringLiteral("?");
-}
-
-void TestSnapshots::clickFile(const QString &name)
-{
-    QVERIFY(m_main->chooser());
-    QListWidget *files = m_main->chooser()->lists()->File1;
-    const auto found = files->findItems(name, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(name + QStringLiteral(" is not listed")));
-    files->scrollToItem(found[0]);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found[0]).center());
 }
 
 void TestSnapshots::display_data()
@@ -188,116 +172,82 @@ void TestSnapshots::display()
     QFETCH(QString, snap2);
     QFETCH(bool, right);
     addGame(QStringLiteral("Mario"), screen);
-    for (const QString &entry : std::as_const(files)) {
-        const QString file = entry.section(QLatin1Char('='), 0, 0);
-        const QString colour = entry.section(QLatin1Char('='), 1);
-        if (colour == QLatin1String("text")) {
-            QFile text(screenDir() + file);
-            QVERIFY(text.open(QIODevice::WriteOnly));
-            text.write("not a picture\n");
-        } else {
-            drawShot(file, colour);
-        }
-    }
+    drawShots(files);
     QVERIFY(startMain());
-    showGame(QStringLiteral("Mario"));
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), snap1);
-    QCOMPARE(shownIn(m_main->ui.ImgSnap3), snap1);
-    QCOMPARE(shownIn(m_main->ui.ImgSnap2), snap2);
-    QCOMPARE(m_main->ui.CmdRight->isEnabled(), right);
-    QVERIFY(!m_main->ui.CmdLeft->isEnabled());
+    QVERIFY(showGame(m_main, QStringLiteral("Mario")));
+    QCOMPARE(shownIn("ImgSnap1"), snap1);
+    QCOMPARE(shownIn("ImgSnap3"), snap1);
+    QCOMPARE(shownIn("ImgSnap2"), snap2);
+    QCOMPARE(enabled("CmdRight"), right);
+    QVERIFY(!enabled("CmdLeft"));
     if (QTest::currentDataTag() == QLatin1String("first not a picture"))
-        QVERIFY(m_main->ui.StatusBar1->text(6).contains(screenDir() + QStringLiteral("mario.gif")));
+        QVERIFY(errorLine(m_main).contains(screenDir() + QStringLiteral("mario.gif")));
 }
 
-void TestSnapshots::browsingStopsAtBothEnds()
+// Number 4 is not reached: the numbering ends at the first missing number.
+void TestSnapshots::browsingStopsAtBothEndsAndAtAGap()
 {
     addGame(QStringLiteral("Mario"), QStringLiteral("mario.gif"));
-    drawShot(QStringLiteral("mario.gif"), QStringLiteral("first"));
-    drawShot(QStringLiteral("mario_1.gif"), QStringLiteral("one"));
-    drawShot(QStringLiteral("mario_2.gif"), QStringLiteral("two"));
+    drawShots({"mario.gif=first", "mario_1.gif=one", "mario_2.gif=two", "mario_4.gif=three"});
     QVERIFY(startMain());
-    showGame(QStringLiteral("Mario"));
-    FrmMainUi &ui = m_main->ui;
+    QVERIFY(showGame(m_main, QStringLiteral("Mario")));
 
     struct Step {
-        QPushButton *button;
+        const char *button;
         const char *shown;
         bool left, right;
     };
     const Step steps[] = {
-        {ui.CmdRight, "one", true, true},   {ui.CmdRight, "two", true, false}, {ui.CmdLeft, "one", true, true},
-        {ui.CmdLeft, "first", false, true}, {ui.CmdRight, "one", true, true},
+        {"CmdRight", "one", true, true},   {"CmdRight", "two", true, false}, {"CmdLeft", "one", true, true},
+        {"CmdLeft", "first", false, true}, {"CmdRight", "one", true, true},
     };
     for (const Step &step : steps) {
         click(step.button);
-        QCOMPARE(shownIn(ui.ImgSnap1), QLatin1String(step.shown));
-        QCOMPARE(ui.CmdLeft->isEnabled(), step.left);
-        QCOMPARE(ui.CmdRight->isEnabled(), step.right);
+        QCOMPARE(shownIn("ImgSnap1"), QLatin1String(step.shown));
+        QCOMPARE(enabled("CmdLeft"), step.left);
+        QCOMPARE(enabled("CmdRight"), step.right);
         // The other boxes keep the first screenshot and number 1.
-        QCOMPARE(shownIn(ui.ImgSnap3), QStringLiteral("first"));
-        QCOMPARE(shownIn(ui.ImgSnap2), QStringLiteral("one"));
-        QCOMPARE(m_main->focusWidget(), ui.LstGames->view());
+        QCOMPARE(shownIn("ImgSnap3"), QStringLiteral("first"));
+        QCOMPARE(shownIn("ImgSnap2"), QStringLiteral("one"));
+        QCOMPARE(QApplication::focusWidget(), gameView(m_main));
     }
-}
-
-void TestSnapshots::gapEndsTheSequence()
-{
-    addGame(QStringLiteral("Mario"), QStringLiteral("mario.gif"));
-    for (const auto &[file, colour] :
-         {std::pair{"mario.gif", "first"}, {"mario_1.gif", "one"}, {"mario_3.gif", "three"}})
-        drawShot(QLatin1String(file), QLatin1String(colour));
-    QVERIFY(startMain());
-    showGame(QStringLiteral("Mario"));
-    click(m_main->ui.CmdRight);
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("one"));
-    QVERIFY(!m_main->ui.CmdRight->isEnabled());
 }
 
 void TestSnapshots::anotherGameStartsAtItsFirstScreenshot()
 {
     addGame(QStringLiteral("Mario"), QStringLiteral("mario.gif"));
     addGame(QStringLiteral("Zelda"), QStringLiteral("zelda.gif"));
-    drawShot(QStringLiteral("mario.gif"), QStringLiteral("first"));
-    drawShot(QStringLiteral("mario_1.gif"), QStringLiteral("one"));
-    drawShot(QStringLiteral("mario_2.gif"), QStringLiteral("two"));
-    drawShot(QStringLiteral("zelda.gif"), QStringLiteral("other"));
-    drawShot(QStringLiteral("zelda_1.gif"), QStringLiteral("three"));
+    drawShots({"mario.gif=first", "mario_1.gif=one", "mario_2.gif=two", "zelda.gif=other", "zelda_1.gif=three"});
     QVERIFY(startMain());
-    showGame(QStringLiteral("Mario"));
-    click(m_main->ui.CmdRight);
-    click(m_main->ui.CmdRight);
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("two"));
+    QVERIFY(showGame(m_main, QStringLiteral("Mario")));
+    click("CmdRight");
+    click("CmdRight");
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("two"));
 
-    showGame(QStringLiteral("Zelda"));
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("other"));
-    QVERIFY(!m_main->ui.CmdLeft->isEnabled());
-    QVERIFY(m_main->ui.CmdRight->isEnabled());
-    click(m_main->ui.CmdRight);
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("three"));
-    QVERIFY(!m_main->ui.CmdRight->isEnabled());
+    QVERIFY(showGame(m_main, QStringLiteral("Zelda")));
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("other"));
+    QVERIFY(!enabled("CmdLeft"));
+    QVERIFY(enabled("CmdRight"));
+    click("CmdRight");
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("three"));
+    QVERIFY(!enabled("CmdRight"));
 }
 
 void TestSnapshots::unreadableScreenshotWhileBrowsingShowsTheRecordAgain()
 {
     addGame(QStringLiteral("Mario"), QStringLiteral("mario.gif"));
-    drawShot(QStringLiteral("mario.gif"), QStringLiteral("first"));
-    drawShot(QStringLiteral("mario_1.gif"), QStringLiteral("one"));
-    drawShot(QStringLiteral("mario_2.gif"), QStringLiteral("two"));
+    drawShots({"mario.gif=first", "mario_1.gif=one", "mario_2.gif=two"});
     QVERIFY(startMain());
-    showGame(QStringLiteral("Mario"));
-    click(m_main->ui.CmdRight);
-    QFile broken(screenDir() + QStringLiteral("mario_2.gif"));
-    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write("damaged since it was listed\n");
-    broken.close();
+    QVERIFY(showGame(m_main, QStringLiteral("Mario")));
+    click("CmdRight");
+    QVERIFY(writeFile(screenDir() + QStringLiteral("mario_2.gif"), "damaged since it was listed\n"));
 
-    click(m_main->ui.CmdRight);
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("first"));
-    QVERIFY(!m_main->ui.CmdLeft->isEnabled());
-    QVERIFY(m_main->ui.CmdRight->isEnabled());
-    click(m_main->ui.CmdRight); // numbering starts again from the first screenshot
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("one"));
+    click("CmdRight");
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("first"));
+    QVERIFY(!enabled("CmdLeft"));
+    QVERIFY(enabled("CmdRight"));
+    click("CmdRight"); // numbering starts again from the first screenshot
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("one"));
     QVERIFY(m_dialogs.shown.isEmpty());
 }
 
@@ -312,33 +262,32 @@ void TestSnapshots::screenFileChooser()
 {
     QFETCH(QString, opener);
     addGame(QStringLiteral("Mario"), QStringLiteral("mario.gif"));
-    drawShot(QStringLiteral("mario.gif"), QStringLiteral("first"));
+    drawShots({"mario.gif=first"});
     QVERIFY(startMain());
-    showGame(QStringLiteral("Mario"));
-    click(m_main->findChild<QWidget *>(opener));
+    QVERIFY(showGame(m_main, QStringLiteral("Mario")));
+    clickOn(m_main, opener);
 
-    FrmBrowser *chooser = m_main->chooser();
-    QVERIFY(chooser && chooser->isVisible());
-    QCOMPARE(chooser->windowTitle(), QStringLiteral("Choose Screen File For Game : Mario"));
-    QCOMPARE(chooser->lists()->path(), QDir::toNativeSeparators(QDir(screenDir()).canonicalPath()));
-    QCOMPARE(chooser->lists()->pattern(), QStringLiteral("*.*"));
-    QCOMPARE(Globale::state().ChooserPurpose, int(FrmMain::PurposeScreenFile));
+    QVERIFY(openChooser());
+    QCOMPARE(openChooser()->windowTitle(), QStringLiteral("Choose Screen File For Game : Mario"));
+    QVERIFY(chooserShowsFolder(screenDir()));
+    QCOMPARE(entries(openChooser(), QStringLiteral("File1")), QStringList{QStringLiteral("mario.gif")});
 
     // A file outside the screenshot directory: only its name is taken.
-    QVERIFY(chooser->lists()->setPath(m_install->path(QStringLiteral("pack/immagini"))));
-    clickFile(QStringLiteral("none.gif"));
-    QCOMPARE(m_main->ui.Label19->text(), QStringLiteral("none.gif"));
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("first"));
-    QTRY_VERIFY(!m_main->chooser());
+    QVERIFY(enterFolder(QStringLiteral("../../../pack/immagini")));
+    QVERIFY(clickFile(QStringLiteral("none.gif")));
+    QCOMPARE(shownText(m_main, QStringLiteral("Label19")), QStringLiteral("none.gif"));
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("first"));
+    QTRY_VERIFY(!openChooser());
 }
 
+// The console's name on status panel 1 decides how much of the rom's name the moved
+// image keeps ("Console" before any switch, "Gameboy" after the Gameboy's button).
 void TestSnapshots::conversionThroughTheChooser_data()
 {
-    QTest::addColumn<QString>("console"); // text of status panel 1
+    QTest::addColumn<QString>("console"); // the toolbar button triggered first, if any
     QTest::addColumn<QString>("moved");
-    QTest::newRow("before any switch") << "Console"
-                                       << "zelda_1.png";
-    QTest::newRow("gameboy") << "Gameboy"
+    QTest::newRow("before any switch") << QString() << "zelda_1.png";
+    QTest::newRow("gameboy") << "gameboy"
                              << "zelda._1.png";
 }
 
@@ -347,24 +296,23 @@ void TestSnapshots::conversionThroughTheChooser()
     QFETCH(QString, console);
     QFETCH(QString, moved);
     addGame(QStringLiteral("Zelda"), QStringLiteral("zelda.gif"), QStringLiteral("zelda.gbc"));
-    drawShot(QStringLiteral("zelda.gif"), QStringLiteral("first"));
-    drawShot(QStringLiteral("zelda..gif"), QStringLiteral("first"));
+    drawShots({"zelda.gif=first", "zelda..gif=first"});
     const QString pictures = m_install->path(QStringLiteral("pictures"));
     QVERIFY(QDir().mkpath(pictures));
     QVERIFY(solid(colours().value(QStringLiteral("other"))).save(pictures + QStringLiteral("/shot.png")));
     QVERIFY(startMain());
-    m_main->ui.StatusBar1->setText(1, console);
-    showGame(QStringLiteral("Zelda"));
-    const QString panel6 = m_main->ui.StatusBar1->text(6);
+    if (!console.isEmpty())
+        trigger(m_main, console);
+    QCOMPARE(panelText(m_main, 1), console.isEmpty() ? QStringLiteral("Console") : QStringLiteral("Gameboy"));
+    QVERIFY(showGame(m_main, QStringLiteral("Zelda")));
+    const QString panel6 = panelText(m_main, 6);
 
-    click(m_main->ui.CmdConvUtil);
-    FrmBrowser *chooser = m_main->chooser();
-    QVERIFY(chooser && chooser->isVisible());
-    QCOMPARE(chooser->windowTitle(), QStringLiteral("Choose Snap File To Convert For : Zelda"));
-    QCOMPARE(chooser->lists()->path(), QDir::toNativeSeparators(QDir(m_install->root()).canonicalPath()));
-    QCOMPARE(chooser->lists()->pattern(), QStringLiteral("*.*"));
-    QVERIFY(chooser->lists()->setPath(pictures));
-    clickFile(QStringLiteral("shot.png"));
+    click("CmdConvUtil");
+    QVERIFY(openChooser());
+    QCOMPARE(openChooser()->windowTitle(), QStringLiteral("Choose Snap File To Convert For : Zelda"));
+    QVERIFY(chooserShowsFolder(m_install->root()));
+    QVERIFY(enterFolder(QStringLiteral("pictures")));
+    QVERIFY(clickFile(QStringLiteral("shot.png")));
 
     const QString stem = screenDir() + moved.chopped(4);
     QCOMPARE(m_launcher.started.size(), 1);
@@ -374,10 +322,11 @@ void TestSnapshots::conversionThroughTheChooser()
              QStringList({stem + QStringLiteral(".png"), QStringLiteral("/c=") + stem + QStringLiteral(".gif")}));
     QVERIFY(QFile::exists(screenDir() + moved));
     QVERIFY(!QFile::exists(pictures + QStringLiteral("/shot.png")));
-    QCOMPARE(m_main->ui.Label19->text(), moved.section(QLatin1Char('_'), 0, 0) + QStringLiteral(".gif"));
+    QCOMPARE(shownText(m_main, QStringLiteral("Label19")),
+             moved.section(QLatin1Char('_'), 0, 0) + QStringLiteral(".gif"));
     // Nothing is shown afresh until the record is shown again.
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("first"));
-    QCOMPARE(m_main->ui.StatusBar1->text(6), panel6); // no error recorded
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("first"));
+    QCOMPARE(panelText(m_main, 6), panel6); // no error recorded
 }
 
 void TestSnapshots::conversionFailuresGoToTheErrorLine_data()
@@ -406,18 +355,18 @@ void TestSnapshots::conversionFailuresGoToTheErrorLine()
     QVERIFY(solid(Qt::white).save(source));
     m_launcher.succeed = starts;
     QVERIFY(startMain());
-    showGame(QStringLiteral("Zelda"));
+    QVERIFY(showGame(m_main, QStringLiteral("Zelda")));
 
-    click(m_main->ui.CmdConvUtil);
-    clickFile(QStringLiteral("shot.png"));
-    QVERIFY2(m_main->ui.StatusBar1->text(6).contains(named), qPrintable(m_main->ui.StatusBar1->text(6)));
+    click("CmdConvUtil");
+    QVERIFY(clickFile(QStringLiteral("shot.png")));
+    QVERIFY2(errorLine(m_main).contains(named), qPrintable(errorLine(m_main)));
     QCOMPARE(QFile::exists(source), sourceStays);
-    QCOMPARE(m_main->ui.Label19->text(), QStringLiteral("old.gif"));
+    QCOMPARE(shownText(m_main, QStringLiteral("Label19")), QStringLiteral("old.gif"));
     QVERIFY(m_dialogs.shown.isEmpty());
 }
 
-// The real converter, started by the real launcher: the chosen PNG becomes the game's
-// screenshot, shown the next time its record is shown.
+// The real converter, run as the front-end asked the launcher to start it: the chosen PNG
+// becomes the game's screenshot, shown the next time its record is shown.
 void TestSnapshots::endToEndWithTheConverter()
 {
     addGame(QStringLiteral("Pac Man"), QStringLiteral("pacman.gif"), QStringLiteral("pacman.zip"));
@@ -425,28 +374,27 @@ void TestSnapshots::endToEndWithTheConverter()
     QVERIFY(QDir().mkpath(pictures));
     QVERIFY(solid(colours().value(QStringLiteral("two"))).save(pictures + QStringLiteral("/Shot.png")));
     QVERIFY(startMain());
-    SystemLauncher launcher;
-    Globale::state().launcher = &launcher;
-    showGame(QStringLiteral("Pac Man"));
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("none"));
+    QVERIFY(showGame(m_main, QStringLiteral("Pac Man")));
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("none"));
 
-    click(m_main->ui.CmdConvUtil);
-    QVERIFY(m_main->chooser()->lists()->setPath(pictures));
-    const QString panel6 = m_main->ui.StatusBar1->text(6);
-    clickFile(QStringLiteral("Shot.png"));
-    QCOMPARE(m_main->ui.StatusBar1->text(6), panel6);
-    QCOMPARE(m_main->ui.Label19->text(), QStringLiteral("pacman.gif"));
+    click("CmdConvUtil");
+    QVERIFY(enterFolder(QStringLiteral("my pictures")));
+    const QString panel6 = panelText(m_main, 6);
+    QVERIFY(clickFile(QStringLiteral("Shot.png")));
+    QCOMPARE(panelText(m_main, 6), panel6);
+    QCOMPARE(shownText(m_main, QStringLiteral("Label19")), QStringLiteral("pacman.gif"));
+    QCOMPARE(m_launcher.started.size(), 1);
+    QCOMPARE(QProcess::execute(m_launcher.started[0].program, m_launcher.started[0].arguments), 0);
 
     const QString gif = screenDir() + QStringLiteral("pacman.gif");
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(gif), 20000);
     QImageReader reader(gif);
     QCOMPARE(reader.format(), QByteArray("gif"));
     QCOMPARE(reader.read().size(), QSize(64, 48));
     QVERIFY(QFile::exists(screenDir() + QStringLiteral("pacman.png"))); // the moved source
 
-    showGame(QStringLiteral("Pac Man"));
-    QCOMPARE(shownIn(m_main->ui.ImgSnap1), QStringLiteral("two"));
-    QCOMPARE(shownIn(m_main->ui.ImgSnap3), QStringLiteral("two"));
+    QVERIFY(showGame(m_main, QStringLiteral("Pac Man")));
+    QCOMPARE(shownIn("ImgSnap1"), QStringLiteral("two"));
+    QCOMPARE(shownIn("ImgSnap3"), QStringLiteral("two"));
 }
 
 QTEST_MAIN(TestSnapshots)

@@ -1,0 +1,32 @@
+#include "tests/support/chooserfolders.h"
+
+#include "tests/support/windowcontrols.h"
+
+#include <QDir>
+#include <QLabel>
+
+bool chooserShowsFolder(const QString &folder, const QString &formName)
+{
+    const QWidget *chooser = openChooser(formName);
+    const QString shown = QDir::toNativeSeparators(QDir(folder).canonicalPath());
+    // The path label has no name of its own: any label of the chooser showing it will do.
+    const auto labels = chooser ? chooser->findChildren<QLabel *>() : QList<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (!shown.isEmpty() && label->text() == shown)
+            return true;
+    }
+    return false;
+}
+
+bool enterFolder(const QString &path, const QString &formName)
+{
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        QWidget *chooser = openChooser(formName);
+        const int row = int(entries(chooser, QStringLiteral("Dir1")).indexOf(part));
+        if (row < 0)
+            return false;
+        clickEntry(chooser, QStringLiteral("Dir1"), row);
+    }
+    return true;
+}
