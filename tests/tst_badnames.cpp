@@ -50,7 +50,8 @@ bool chooseItem(const QObject *window, const char *name, const QString &text)
     QAbstractItemView *view = box->view();
     const QModelIndex index = box->model()->index(row, box->modelColumn());
     view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(index).intersected(view->viewport()->rect()).center());
     return box->currentText() == text;
 }
 
