@@ -1,23 +1,23 @@
 // Smaller holes hostile data could use: a front-end folder whose name holds a comma or a
 // line break, a rom name that climbs out of the screenshot directory, a NUL in what an
 // emulator is started with, and a games table that cannot be written.
-#include "emuset/frmbrowser.h"
 #include "emuset/settingsfile.h"
-#include "frontend/frmmain.h"
 #include "shared/commandline.h"
 #include "shared/launcher.h"
 #include "shared/snapshotconversion.h"
-#include "shared/widgets/filelists.h"
+#include "tests/support/chooserfolders.h"
+#include "tests/support/emusetwindow.h"
+#include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
-#include "tests/tst_emuset_support.h"
+#include "tests/support/windowcontrols.h"
 
+#include <QDir>
+#include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
-
-using namespace EmusetRun;
+#include <QTest>
 
 class TestBadEdges : public QObject {
     Q_OBJECT
@@ -25,7 +25,7 @@ private slots:
     void cleanup()
     {
         closeFrontEnd();
-        closeAll();
+        closeEmuset();
     }
     void settingsFileKeepsTheFolder_data();
     void settingsFileKeepsTheFolder();
@@ -66,42 +66,41 @@ void TestBadEdges::folderWithALineBreakIsRefused()
     QTemporaryDir parent;
     const QString folder = parent.filePath(QStringLiteral("two\nlines"));
     QVERIFY(QDir().mkdir(folder));
-    QVERIFY(touch(folder + QStringLiteral("/ludora4")));
+    QVERIFY(writeFile(folder + QStringLiteral("/ludora4")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    start(own.path(), dialogs, launcher);
-    auto *chooser = window<Emuset::FrmBrowser>(QStringLiteral("FrmBrowser"));
-    QVERIFY(chooser);
-    QVERIFY(chooser->lists()->setPath(folder));
-    clickEntry(chooser->lists()->File1, 0);
+    QVERIFY(!startEmuset(own.path(), dialogs, launcher));
+    QVERIFY(enterDirectory(folder));
+    QVERIFY(clickFile(QStringLiteral("ludora4")));
     QCOMPARE(dialogs.shown.size(), 1);
     QVERIFY2(dialogs.shown[0].text.contains(QStringLiteral("line break")), qPrintable(dialogs.shown[0].text));
     QVERIFY(!QFile::exists(own.filePath(QStringLiteral("emuset.ini"))));
-    QVERIFY(window(QStringLiteral("FrmBrowser")));
-    QVERIFY(!Generale::mainWindow());
+    QVERIFY(openChooser());
+    QVERIFY(!openChooser(QStringLiteral("FrmEmuset")));
 }
 
 void TestBadEdges::screenshotStaysInItsDirectory_data()
 {
     QTest::addColumn<QString>("romFile");
-    QTest::addColumn<QString>("moved");
-    QTest::newRow("parent directories") << QStringLiteral("../../x.gb") << QStringLiteral("x.bmp");
-    QTest::newRow("backslashes") << QStringLiteral("..\\..\\x.gb") << QStringLiteral("x.bmp");
-    QTest::newRow("absolute") << QStringLiteral("/etc/x.gb") << QStringLiteral("x.bmp");
-    QTest::newRow("plain") << QStringLiteral("x.gb") << QStringLiteral("x.bmp");
+    QTest::newRow("parent directories") << QStringLiteral("../../x.gb");
+    QTest::newRow("backslashes") << QStringLiteral("..\\..\\x.gb");
+    QTest::newRow("absolute") << QStringLiteral("/etc/x.gb");
+    QTest::newRow("plain") << QStringLiteral("x.gb");
 }
+
+// The picture is moved, converted and named inside the screenshot directory, whatever
+// the rom's name climbs to.
 
 void TestBadEdges::screenshotStaysInItsDirectory()
 {
     QFETCH(QString, romFile);
-    QFETCH(QString, moved);
     const QString screenDir = QStringLiteral("/inst/console/gameboy/screen/");
     const SnapshotConversion::Request request{QStringLiteral("/home/me/shot.bmp"), romFile,
                                               QStringLiteral("Gameboy"), screenDir, QStringLiteral("/inst")};
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY(SnapshotConversion::prepare(request, &plan, &error, [](const QString &) { return false; }));
-    QCOMPARE(plan.moved, screenDir + moved);
+    QCOMPARE(plan.moved, screenDir + QStringLiteral("x.bmp"));
     QCOMPARE(plan.output, screenDir + QStringLiteral("x.gif"));
     QCOMPARE(plan.screenField, QStringLiteral("x.gif"));
 }
@@ -154,14 +153,14 @@ void TestBadEdges::gamesTableThatIsAView()
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Alpha'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    QCOMPARE(main->ui.TxtGameHelp->toPlainText(), QStringLiteral("a"));
-    replaceText(main->ui.TxtGameHelp, QStringLiteral("typed"));
-    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
+    QCOMPARE(shownText(window, QStringLiteral("TxtGameHelp")), QStringLiteral("a"));
+    replaceText(child(window, "TxtGameHelp"), QStringLiteral("typed"));
+    clickOn(window, QStringLiteral("Command8"));
     QCOMPARE(dialogs.shown.size(), 1);
     QVERIFY2(dialogs.shown[0].text.contains(QStringLiteral("view")), qPrintable(dialogs.shown[0].text));
-    QCOMPARE(main->ui.TxtGameHelp->toPlainText(), QStringLiteral("typed"));
+    QCOMPARE(shownText(window, QStringLiteral("TxtGameHelp")), QStringLiteral("typed"));
     QCOMPARE(install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT Notes FROM games")).toString(),
              QStringLiteral("a"));
 }

@@ -3,36 +3,26 @@
 // of screenshots and roms; pictures that are no pictures; a registry without Emuset's
 // record. The programs start, show what they can, say clearly why a store failed, and
 // keep what the user typed.
-#include "emuset/frmbrowser.h"
-#include "emuset/frmbrowserplug.h"
-#include "frontend/frmbrowser.h"
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
 #include "install/installation.h"
 #include "shared/paths.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/clickablelineedit.h"
-#include "shared/widgets/filelists.h"
-#include "shared/widgets/marklist.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/builtprograms.h"
+#include "tests/support/chooserfolders.h"
+#include "tests/support/emusetwindow.h"
+#include "tests/support/entrymarks.h"
+#include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/readonly.h"
+#include "tests/support/tabpages.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
-#include "tests/tst_emuset_support.h"
+#include "tests/support/windowcontrols.h"
 
-#include <QAbstractItemView>
-#include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
+#include <QMainWindow>
 #include <QTemporaryDir>
-
-using namespace EmusetRun;
+#include <QTest>
 
 namespace {
 
@@ -48,27 +38,23 @@ QString texts(const QList<ScriptedDialogs::Shown> &shown)
     return all.join(QLatin1Char('\n'));
 }
 
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
-}
-
 // A game with an emulator of placement 1 and one unmarked set.
 bool addPlayableGame(TestInstall &install)
 {
     return install.exec(gameboy,
                         QStringLiteral("INSERT INTO giochi (Gioco, Link, Screen, EmuName, Notes) "
                                        "VALUES ('Tetris', 'Tetris.gb', 'Tetris.gif', 'Gambatte', 'stored')"))
-           && install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) "
-                                                   "VALUES ('Gambatte', '/opt/gambatte', '1')"))
+           && install.addEmulator(QStringLiteral("Gambatte"), QStringLiteral("/opt/gambatte"))
            && install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) "
                                                    "VALUES ('Gambatte', 'Full', '-full', 0)"));
 }
 
-FrmBrowser *frontEndChooser() { return window<FrmBrowser>(QStringLiteral("FrmBrowser")); }
+bool pictureShown(const QObject *window, const char *name)
+{
+    return !child<QLabel>(window, name)->pixmap().isNull();
+}
 
-void clickFile(FileLists *lists, const QString &name) { clickEntry(lists->File1, rowOf(lists->File1, name)); }
+const QString ludora4 = Paths::executableName(QStringLiteral("ludora4"));
 
 } // namespace
 
@@ -78,7 +64,7 @@ private slots:
     void cleanup()
     {
         closeFrontEnd();
-        closeAll();
+        closeEmuset();
     }
     void damagedConsoleDatabase_data();
     void damagedConsoleDatabase();
@@ -92,8 +78,8 @@ private slots:
     void emusetRemembersAnAccentedDirectory();
 
 private:
-    void frontEndRefusesStores(TestInstall &install, FrmMain *main, const QString &cause);
-    void emusetRefusesStores(TestInstall &install, Emuset::FrmEmuset *emuset, const QString &cause);
+    void frontEndRefusesStores(TestInstall &install, QMainWindow *window, const QString &cause);
+    void emusetRefusesStores(TestInstall &install, QWidget *emuset, const QString &cause);
 
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
@@ -111,7 +97,7 @@ void TestBadFiles::damagedConsoleDatabase_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("cause");
-    QTest::addColumn<EmusetOutcome>("emuset");
+    QTest::addColumn<EmusetOutcome>("outcome");
     QTest::newRow("not SQLite") << QStringLiteral("text") << QStringLiteral("file is not a database")
                                 << EmusetOutcome::NewRefused;
     QTest::newRow("truncated in the middle")
@@ -125,105 +111,100 @@ void TestBadFiles::damagedConsoleDatabase()
 {
     QFETCH(QString, damage);
     QFETCH(QString, cause);
-    QFETCH(EmusetOutcome, emuset);
+    QFETCH(EmusetOutcome, outcome);
     TestInstall install(false, 2000); // enough games for the cut to fall inside the game table
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     const QString file = install.path(QStringLiteral("database/gameboy.mdb"));
+    const QString named = file + QStringLiteral(": ") + cause;
     QFile database(file);
     if (damage == QLatin1String("text"))
         QVERIFY(writeFile(file, "Standard Jet DB\nThis is a catalogue exported as text.\n"));
-    else if (damage == QLatin1String("truncated"))
-        QVERIFY(database.resize(database.size() / 2));
     else
-        QVERIFY(database.resize(0));
+        QVERIFY(database.resize(damage == QLatin1String("truncated") ? database.size() / 2 : 0));
     m_dialogs = ScriptedDialogs();
 
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    QVERIFY(main->isVisible());
-    const QString named = texts(m_dialogs.shown) + QLatin1Char('\n') + errorLine(main);
-    QVERIFY2(named.contains(file + QStringLiteral(": ") + cause), qPrintable(named));
-    QCOMPARE(listedGames(main), QStringList());
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    const QString said = texts(m_dialogs.shown) + QLatin1Char('\n') + errorLine(window);
+    QVERIFY2(said.contains(named), qPrintable(said));
+    QCOMPARE(listedGames(window), QStringList());
     m_dialogs.shown.clear();
-    replaceText(main->ui.LabGame, QStringLiteral("Typed Name"));
-    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
+    replaceText(child(window, "LabGame"), QStringLiteral("Typed Name"));
+    clickOn(window, QStringLiteral("Command8"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QVERIFY2(m_dialogs.shown[0].text.contains(file), qPrintable(m_dialogs.shown[0].text));
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Typed Name"));
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Typed Name"));
     closeFrontEnd();
 
     m_dialogs = ScriptedDialogs();
-    Emuset::FrmEmuset *window = start(own.path(), m_dialogs, m_launcher);
-    QVERIFY(window);
-    QVERIFY2(window->ui.StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
-             qPrintable(window->ui.StatusBar1->text(1)));
-    QCOMPARE(window->ui.LstEmu->count(), 0);
-    QTest::mouseClick(window->ui.CmdNewEmu, Qt::LeftButton);
-    if (emuset == EmusetOutcome::NewRefused) {
-        QVERIFY2(window->ui.StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
-                 qPrintable(window->ui.StatusBar1->text(1)));
-        QVERIFY(window->ui.TxtEmu1->isReadOnly());
-        QVERIFY(!window->ui.CmdSaveEmu->isEnabled());
+    QWidget *emuset = startEmuset(own.path(), m_dialogs, m_launcher);
+    QVERIFY(emuset);
+    QVERIFY2(panelText(emuset, 1).contains(named), qPrintable(panelText(emuset, 1)));
+    QCOMPARE(entries(emuset, QStringLiteral("LstEmu")), QStringList());
+    clickOn(emuset, QStringLiteral("CmdNewEmu"));
+    if (outcome == EmusetOutcome::NewRefused) {
+        QVERIFY2(panelText(emuset, 1).contains(named), qPrintable(panelText(emuset, 1)));
+        QVERIFY(child<QLineEdit>(emuset, "TxtEmu1")->isReadOnly());
+        QVERIFY(!child(emuset, "CmdSaveEmu")->isEnabled());
         return;
     }
-    typeText(window->ui.TxtEmu1, QStringLiteral("Typed Emulator"));
-    QTest::mouseClick(window->ui.CmdSaveEmu, Qt::LeftButton);
-    if (emuset == EmusetOutcome::SavedNotListed) {
+    typeText(child(emuset, "TxtEmu1"), QStringLiteral("Typed Emulator"));
+    clickOn(emuset, QStringLiteral("CmdSaveEmu"));
+    if (outcome == EmusetOutcome::SavedNotListed) {
         QVERIFY(m_dialogs.shown.isEmpty());
-        QVERIFY2(window->ui.StatusBar1->text(1).contains(file + QStringLiteral(": ") + cause),
-                 qPrintable(window->ui.StatusBar1->text(1)));
+        QVERIFY2(panelText(emuset, 1).contains(named), qPrintable(panelText(emuset, 1)));
         return;
     }
     QCOMPARE(m_dialogs.shown.size(), 1);
     QVERIFY2(m_dialogs.shown[0].text.contains(file), qPrintable(m_dialogs.shown[0].text));
-    QCOMPARE(window->ui.TxtEmu1->text(), QStringLiteral("Typed Emulator"));
-    QVERIFY(window->ui.CmdSaveEmu->isEnabled());
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtEmu1")), QStringLiteral("Typed Emulator"));
+    QVERIFY(child(emuset, "CmdSaveEmu")->isEnabled());
 }
 
 // "Save Modify", a set's mark, a play and a document: each refused store says why, and
 // the typed values stay in the window.
-void TestBadFiles::frontEndRefusesStores(TestInstall &install, FrmMain *main, const QString &cause)
+void TestBadFiles::frontEndRefusesStores(TestInstall &install, QMainWindow *window, const QString &cause)
 {
-    const FrmMainUi &ui = main->ui;
-    clickGame(main, 0);
-    QCOMPARE(ui.LabGame->text(), QStringLiteral("Tetris"));
+    clickGame(window, 0);
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Tetris"));
     m_dialogs.shown.clear();
-    replaceText(ui.LabGame, QStringLiteral("Typed Name"));
-    replaceText(ui.TxtGameHelp, QStringLiteral("typed notes"));
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);
+    replaceText(child(window, "LabGame"), QStringLiteral("Typed Name"));
+    replaceText(child(window, "TxtGameHelp"), QStringLiteral("typed notes"));
+    clickOn(window, QStringLiteral("Command8"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QVERIFY2(m_dialogs.shown[0].text.startsWith(QStringLiteral("The game \"Typed Name\" was not saved: "))
                  && m_dialogs.shown[0].text.contains(cause),
              qPrintable(m_dialogs.shown[0].text));
-    QCOMPARE(ui.LabGame->text(), QStringLiteral("Typed Name"));
-    QCOMPARE(ui.TxtGameHelp->toPlainText(), QStringLiteral("typed notes"));
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Typed Name"));
+    QCOMPARE(shownText(window, QStringLiteral("TxtGameHelp")), QStringLiteral("typed notes"));
 
-    ui.TabGeneral->setCurrentIndex(2); // "Setting"
-    clickEntry(ui.LstSetting, 0);
-    QVERIFY(!ui.LstSetting->isMarked(0));
-    QVERIFY2(errorLine(main).contains(cause), qPrintable(errorLine(main)));
+    QVERIFY(showTab(window, QStringLiteral("Setting")));
+    clickEntry(window, QStringLiteral("LstSetting"), 0);
+    QVERIFY(!entryMarked(window, QStringLiteral("LstSetting"), 0));
+    QVERIFY2(errorLine(window).contains(cause), qPrintable(errorLine(window)));
 
     m_dialogs.shown.clear();
-    ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(ui.Command1, Qt::LeftButton);
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
     QCOMPARE(texts(m_dialogs.shown), QStringLiteral("ERROR!: ") + playFailed);
-    QVERIFY2(errorLine(main).contains(cause), qPrintable(errorLine(main)));
+    QVERIFY2(errorLine(window).contains(cause), qPrintable(errorLine(window)));
     QCOMPARE(m_launcher.started.size(), 0);
-    QCOMPARE(ui.LabGame->text(), QStringLiteral("Typed Name"));
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Typed Name"));
 
     m_dialogs.shown.clear();
-    ui.TabGeneral->setCurrentIndex(3); // "Docs"
-    QTest::mouseClick(ui.CmdAddDoc, Qt::LeftButton);
-    typeText(ui.TxtDocName, QStringLiteral("Typed Manual"));
-    QTest::mouseClick(ui.CmdSaveDoc, Qt::LeftButton);
+    QVERIFY(showTab(window, QStringLiteral("Docs")));
+    clickOn(window, QStringLiteral("CmdAddDoc"));
+    typeText(child(window, "TxtDocName"), QStringLiteral("Typed Manual"));
+    clickOn(window, QStringLiteral("CmdSaveDoc"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QVERIFY2(m_dialogs.shown[0].text.contains(cause), qPrintable(m_dialogs.shown[0].text));
-    QCOMPARE(ui.TxtDocName->text(), QStringLiteral("Typed Manual"));
-    QVERIFY(ui.CmdSaveDoc->isEnabled());
+    QCOMPARE(shownText(window, QStringLiteral("TxtDocName")), QStringLiteral("Typed Manual"));
+    QVERIFY(child(window, "CmdSaveDoc")->isEnabled());
 
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Gioco || '|' || Notes || '|' || Times FROM giochi")),
              QVariantList{"Tetris|stored|0"});
@@ -232,25 +213,25 @@ void TestBadFiles::frontEndRefusesStores(TestInstall &install, FrmMain *main, co
 }
 
 // A new emulator and a set's mark in Emuset: refused by name, the typing kept.
-void TestBadFiles::emusetRefusesStores(TestInstall &install, Emuset::FrmEmuset *emuset, const QString &cause)
+void TestBadFiles::emusetRefusesStores(TestInstall &install, QWidget *emuset, const QString &cause)
 {
-    QCOMPARE(entries(emuset->ui.LstEmu), QStringList{"Gambatte"});
+    QCOMPARE(entries(emuset, QStringLiteral("LstEmu")), QStringList{"Gambatte"});
     m_dialogs.shown.clear();
-    QTest::mouseClick(emuset->ui.CmdNewEmu, Qt::LeftButton);
-    typeText(emuset->ui.TxtEmu1, QStringLiteral("Typed Emulator"));
-    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/typed"));
-    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
+    clickOn(emuset, QStringLiteral("CmdNewEmu"));
+    typeText(child(emuset, "TxtEmu1"), QStringLiteral("Typed Emulator"));
+    typeText(child(emuset, "TxtFileEmu1"), QStringLiteral("/opt/typed"));
+    clickOn(emuset, QStringLiteral("CmdSaveEmu"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QVERIFY2(m_dialogs.shown[0].text.contains(cause), qPrintable(m_dialogs.shown[0].text));
-    QCOMPARE(emuset->ui.TxtEmu1->text(), QStringLiteral("Typed Emulator"));
-    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QStringLiteral("/opt/typed"));
-    QVERIFY(emuset->ui.CmdSaveEmu->isEnabled());
-    QTest::mouseClick(emuset->ui.CmdCancelEmu, Qt::LeftButton);
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtEmu1")), QStringLiteral("Typed Emulator"));
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtFileEmu1")), QStringLiteral("/opt/typed"));
+    QVERIFY(child(emuset, "CmdSaveEmu")->isEnabled());
+    clickOn(emuset, QStringLiteral("CmdCancelEmu"));
 
-    clickEntry(emuset->ui.LstEmu, 0);
-    clickEntry(emuset->ui.LstSetting, 0);
-    QVERIFY2(emuset->ui.StatusBar1->text(1).contains(cause), qPrintable(emuset->ui.StatusBar1->text(1)));
+    clickEntry(emuset, QStringLiteral("LstEmu"), 0);
+    clickEntry(emuset, QStringLiteral("LstSetting"), 0);
+    QVERIFY2(panelText(emuset, 1).contains(cause), qPrintable(panelText(emuset, 1)));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM emulatori")), QVariant(1));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Attivo FROM setting")), QVariant(0));
 }
@@ -270,7 +251,7 @@ void TestBadFiles::readOnly()
     QVERIFY(addPlayableGame(install));
     const QString own = install.path(QStringLiteral("plugins/emuset"));
     QVERIFY(QDir().mkpath(own));
-    QVERIFY(writeIni(own, iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own, install.root()));
     ReadOnly readOnly;
     QString why;
     if (!readOnly.protect(wholeInstallation ? install.root()
@@ -281,38 +262,40 @@ void TestBadFiles::readOnly()
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
 
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
     QVERIFY2(m_dialogs.shown.isEmpty(), qPrintable(texts(m_dialogs.shown)));
-    QCOMPARE(listedGames(main), QStringList{"Tetris"});
-    QVERIFY(!main->ui.ImgConsole->pixmap().isNull());
-    frontEndRefusesStores(install, main, cause);
+    QCOMPARE(listedGames(window), QStringList{"Tetris"});
+    QVERIFY(pictureShown(window, "ImgConsole"));
+    frontEndRefusesStores(install, window, cause);
 
     if (wholeInstallation) {
         m_dialogs.shown.clear();
-        replaceText(main->ui.CmbProducer, QStringLiteral("Typed Producer"));
-        QTest::mouseClick(main->ui.CmdAddPro, Qt::LeftButton);
+        QVERIFY(showTab(window, QStringLiteral("Info")));
+        replaceText(child(window, "CmbProducer"), QStringLiteral("Typed Producer"));
+        clickOn(window, QStringLiteral("CmdAddPro"));
         QCOMPARE(m_dialogs.shown.size(), 1);
         QVERIFY2(m_dialogs.shown[0].text.startsWith(
                      QStringLiteral("The producer \"Typed Producer\" was not added: "))
                      && m_dialogs.shown[0].text.contains(cause),
                  qPrintable(m_dialogs.shown[0].text));
-        QCOMPARE(main->ui.CmbProducer->currentText(), QStringLiteral("Typed Producer"));
+        QCOMPARE(shownText(window, QStringLiteral("CmbProducer")), QStringLiteral("Typed Producer"));
 
         // The switch is made; only the choice cannot be kept for the next start.
         m_dialogs.shown.clear();
-        main->findChild<QAction *>(QStringLiteral("nintendo"))->trigger();
+        trigger(window, QStringLiteral("nintendo"));
         QCOMPARE(m_dialogs.shown.size(), 1);
         QVERIFY2(m_dialogs.shown[0].text.contains(cause)
                      && m_dialogs.shown[0].text.endsWith(
                          QStringLiteral("The next start will not open the Nintendo console.")),
                  qPrintable(m_dialogs.shown[0].text));
-        QCOMPARE(Globale::state().ConsoleDb, install.path(QStringLiteral("database/nintendo.mdb")));
+        QCOMPARE(panelText(window, 1), QStringLiteral("Nintendo"));
+        QCOMPARE(listedGames(window), QStringList());
     }
     closeFrontEnd(); // the window position cannot be stored either: nothing to say at the end
 
     m_dialogs = ScriptedDialogs();
-    Emuset::FrmEmuset *emuset = start(own, m_dialogs, m_launcher);
+    QWidget *emuset = startEmuset(own, m_dialogs, m_launcher);
     QVERIFY(emuset);
     QVERIFY(m_dialogs.shown.isEmpty());
     emusetRefusesStores(install, emuset, cause);
@@ -334,34 +317,34 @@ void TestBadFiles::missingDirectory()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addPlayableGame(install));
-    const QString screens = install.path(QStringLiteral("console/gameboy/screen"));
     QVERIFY(QFile::copy(install.path(QStringLiteral("pack/immagini/none.gif")),
-                        screens + QStringLiteral("/Tetris.gif")));
+                        install.path(QStringLiteral("console/gameboy/screen/Tetris.gif"))));
     QVERIFY(QDir(install.path(QStringLiteral("console/gameboy/") + directory)).removeRecursively());
     QVERIFY(writeFile(install.path(QStringLiteral("picture.png")), "not even a picture"));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    clickGame(main, 0);
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Tetris"));
-    QVERIFY(!main->ui.ImgSnap1->pixmap().isNull());
-    QCOMPARE(errorLine(main), QString());
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    clickGame(window, 0);
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Tetris"));
+    QVERIFY(pictureShown(window, "ImgSnap1"));
+    QCOMPARE(errorLine(window), QString());
 
-    main->ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(main->ui.Command1, Qt::LeftButton);
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
     QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].arguments.first(), Globale::state().GamesDir + QStringLiteral("Tetris.gb"));
+    QCOMPARE(m_launcher.started[0].arguments.first(),
+             install.path(QStringLiteral("console/gameboy/games/Tetris.gb")));
 
-    QTest::mouseClick(main->ui.CmdConvUtil, Qt::LeftButton);
-    FrmBrowser *chooser = frontEndChooser();
-    QVERIFY(chooser);
-    clickFile(chooser->lists(), QStringLiteral("picture.png"));
+    clickOn(window, QStringLiteral("CmdConvUtil"));
+    QVERIFY(enterDirectory(install.root()));
+    QVERIFY(clickFile(QStringLiteral("picture.png")));
     if (directory == QLatin1String("screen")) {
-        QVERIFY2(errorLine(main).contains(Globale::state().ScreenDir), qPrintable(errorLine(main)));
+        QVERIFY2(errorLine(window).contains(install.path(QStringLiteral("console/gameboy/screen/"))),
+                 qPrintable(errorLine(window)));
         QVERIFY(QFile::exists(install.path(QStringLiteral("picture.png"))));
     } else {
-        QCOMPARE(errorLine(main), QString());
+        QCOMPARE(errorLine(window), QString());
     }
     QVERIFY(m_dialogs.shown.isEmpty());
 }
@@ -383,25 +366,22 @@ void TestBadFiles::pictureThatIsNoPicture()
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(addPlayableGame(install));
+    QVERIFY(install.addGame(QStringLiteral("Without Screenshot")));
     QVERIFY(QFile::copy(install.path(QStringLiteral("pack/immagini/none.gif")),
                         install.path(QStringLiteral("console/gameboy/screen/Tetris.gif"))));
     QVERIFY(writeFile(install.path(file), QByteArray("GIF89a but nothing after it")));
     m_dialogs = ScriptedDialogs();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
     QVERIFY(m_dialogs.shown.isEmpty());
-    const bool consolePicture = file.startsWith(QLatin1String("pack/immagini/gameboy"));
-    QCOMPARE(main->ui.ImgConsole->pixmap().isNull(), consolePicture);
-    clickGame(main, 0);
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Tetris"));
-    const bool noPicture = file.endsWith(QLatin1String("none.gif"));
-    QCOMPARE(main->ui.ImgSnap1->pixmap().isNull(), false); // the screenshot, or the no-picture one
+    QCOMPARE(pictureShown(window, "ImgConsole"), !file.endsWith(QLatin1String("gameboy.jpg")));
+    QVERIFY(showGame(window, QStringLiteral("Tetris")));
+    QVERIFY(pictureShown(window, "ImgSnap1")); // the screenshot, or the no-picture one
     if (file.contains(QLatin1String("screen")))
-        QVERIFY2(errorLine(main).contains(install.path(file)), qPrintable(errorLine(main)));
-    // A game without a screenshot falls back to the no-picture picture, which is broken too.
-    QVERIFY(install.exec(gameboy, QStringLiteral("UPDATE giochi SET Screen = NULL")));
-    main->ShowGameRecord();
-    QCOMPARE(main->ui.ImgSnap1->pixmap().isNull(), noPicture);
+        QVERIFY2(errorLine(window).contains(install.path(file)), qPrintable(errorLine(window)));
+    // A game without a screenshot falls back to the no-picture picture, which may be broken too.
+    QVERIFY(showGame(window, QStringLiteral("Without Screenshot")));
+    QCOMPARE(pictureShown(window, "ImgSnap1"), !file.endsWith(QLatin1String("none.gif")));
     QVERIFY(m_dialogs.shown.isEmpty());
 }
 
@@ -410,18 +390,17 @@ void TestBadFiles::registryWithoutEmusetsRecord()
 {
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(touch(install.path(Paths::executableName(QStringLiteral("ludora4")))));
+    QVERIFY(writeFile(install.path(ludora4)));
     QVERIFY(install.exec(TestInstall::registryDb(), QStringLiteral("DELETE FROM plugins WHERE plug = 'emuset'")));
     QTemporaryDir own;
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     m_dialogs = ScriptedDialogs();
-    Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
+    QWidget *emuset = startEmuset(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    emuset->ui.ludora4->trigger();
-    auto *plug = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
-    QVERIFY(plug);
-    QVERIFY(plug->lists()->setPath(install.root()));
-    clickFile(plug->lists(), Paths::executableName(QStringLiteral("ludora4")));
+    trigger(emuset, QStringLiteral("ludora4"));
+    const QString plug = QStringLiteral("FrmBrowserPlug");
+    QVERIFY(enterDirectory(install.root(), plug));
+    QVERIFY(clickFile(ludora4, plug));
     QCOMPARE(texts(m_dialogs.shown), QStringLiteral("Installation Complete!: Plug In Installed !"));
     QCOMPARE(install.column(TestInstall::registryDb(),
                             QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
@@ -432,29 +411,31 @@ void TestBadFiles::registryWithoutEmusetsRecord()
 }
 
 // The directory chosen in Emuset's first run, with accents, Japanese and a blank in it,
-// is written to emuset.ini and read back by the next run.
+// is kept: the next run opens that installation without asking, and shows the emulator
+// typed in the first.
 void TestBadFiles::emusetRemembersAnAccentedDirectory()
 {
     QTemporaryDir base;
     const QString root = base.filePath(QStringLiteral("Ludörä ゲーム"));
     QString error;
     QVERIFY2(Installation::create(root, BuiltPrograms::options(), &error), qPrintable(error));
-    QVERIFY(touch(root + QLatin1Char('/') + Paths::executableName(QStringLiteral("ludora4"))));
+    QVERIFY(writeFile(root + QLatin1Char('/') + ludora4));
     const QString own = base.filePath(QStringLiteral("Émuset"));
     QVERIFY(QDir().mkpath(own));
     m_dialogs = ScriptedDialogs();
-    start(own, m_dialogs, m_launcher);
-    auto *chooser = window<Emuset::FrmBrowser>(QStringLiteral("FrmBrowser"));
-    QVERIFY(chooser);
-    QVERIFY(chooser->lists()->setPath(root));
-    clickFile(chooser->lists(), Paths::executableName(QStringLiteral("ludora4")));
-    QVERIFY(Generale::mainWindow());
-    closeAll();
+    QVERIFY(!startEmuset(own, m_dialogs, m_launcher));
+    QVERIFY(enterDirectory(root));
+    QVERIFY(clickFile(ludora4));
+    QWidget *emuset = openChooser(QStringLiteral("FrmEmuset"));
+    QVERIFY(emuset);
+    clickOn(emuset, QStringLiteral("CmdNewEmu"));
+    typeText(child(emuset, "TxtEmu1"), QStringLiteral("Typed"));
+    clickOn(emuset, QStringLiteral("CmdSaveEmu"));
+    closeEmuset();
 
-    QVERIFY(start(own, m_dialogs, m_launcher));
-    QCOMPARE(Generale::state().FrontEndDir, QDir::toNativeSeparators(root) + QDir::separator());
-    QCOMPARE(Generale::state().ConsoleDb,
-             QDir::toNativeSeparators(root + QStringLiteral("/database/gameboy.mdb")));
+    emuset = startEmuset(own, m_dialogs, m_launcher);
+    QVERIFY(emuset);
+    QCOMPARE(entries(emuset, QStringLiteral("LstEmu")), QStringList{"Typed"});
     QVERIFY(m_dialogs.shown.isEmpty());
 }
 

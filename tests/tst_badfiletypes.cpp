@@ -2,28 +2,25 @@
 // whoever opens it for reading), a link to a device that never ends, a directory. Each is
 // treated as missing, and nothing waits on it; a link to a regular file works as the file.
 // The converter stand-in names the cause when it cannot write its output.
-#include "emuset/generale.h"
-#include "frontend/frmmain.h"
-#include "shared/paths.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/builtprograms.h"
+#include "tests/support/emusetwindow.h"
+#include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
-#include "tests/tst_emuset_support.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QImage>
-#include <QLineEdit>
+#include <QLabel>
+#include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-using namespace EmusetRun;
 
 namespace {
 
@@ -43,8 +40,6 @@ bool replaceWith(const QString &kind, const QString &path)
     return false;
 }
 
-QString converter() { return BuiltPrograms::converter(); }
-
 struct Run {
     int exitCode = -1;
     QString errorOutput;
@@ -59,7 +54,7 @@ Run convert(const QStringList &arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
         const rlimit limit{fileSizeLimit, fileSizeLimit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
-    process.start(converter(), arguments);
+    process.start(BuiltPrograms::converter(), arguments);
     Run run;
     if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
@@ -87,7 +82,7 @@ private slots:
     void cleanup()
     {
         closeFrontEnd();
-        closeAll();
+        closeEmuset();
     }
     void picturesThatAreNoFiles_data();
     void picturesThatAreNoFiles();
@@ -124,14 +119,10 @@ void TestBadFileTypes::picturesThatAreNoFiles()
     QVERIFY(replaceWith(kind, install.path(file)));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    QCOMPARE(main->ui.LabGame->text(), QStringLiteral("Snap"));
-    if (file.endsWith(QLatin1String("gameboy.jpg"))) {
-        QVERIFY(main->ui.ImgConsole->pixmap().isNull());
-    } else {
-        QVERIFY(!main->ui.ImgConsole->pixmap().isNull());
-    }
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Snap"));
+    QCOMPARE(child<QLabel>(window, "ImgConsole")->pixmap().isNull(), file.endsWith(QLatin1String("gameboy.jpg")));
 }
 
 void TestBadFileTypes::linkedPicturesAreRead()
@@ -146,17 +137,16 @@ void TestBadFileTypes::linkedPicturesAreRead()
     QVERIFY(QFile::link(picture, console));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    QCOMPARE(main->ui.ImgConsole->pixmap().size(), QSize(33, 33));
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
+    QCOMPARE(child<QLabel>(window, "ImgConsole")->pixmap().size(), QSize(33, 33));
 }
 
 void TestBadFileTypes::converterInputThatIsNoFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("fifo") << QStringLiteral("fifo");
-    QTest::newRow("link to a device") << QStringLiteral("link to a device");
-    QTest::newRow("directory") << QStringLiteral("directory");
+    for (const char *kind : {"fifo", "link to a device", "directory"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
 void TestBadFileTypes::converterInputThatIsNoFile()
@@ -200,8 +190,8 @@ void TestBadFileTypes::settingsFileThatIsNoFile()
     QVERIFY(replaceWith(QStringLiteral("fifo"), own.filePath(QStringLiteral("emuset.ini"))));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    start(own.path(), dialogs, launcher);
-    QVERIFY(window(QStringLiteral("FrmBrowser")));
+    QVERIFY(!startEmuset(own.path(), dialogs, launcher));
+    QVERIFY(openChooser());
 }
 
 QTEST_MAIN(TestBadFileTypes)

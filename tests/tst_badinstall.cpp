@@ -1,13 +1,14 @@
 // The installation maker on a run that fails part-way, and on a target whose name holds a
 // backslash (a character like any other on this system): a failed run leaves the target
 // as it was, so that the next run succeeds; the backslash stays part of the name.
-#include "frontend/frmmain.h"
 #include "install/installation.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QDirIterator>
+#include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,10 +53,8 @@ void TestBadInstall::failedRunLeavesTheTargetAsItWas()
     QTemporaryDir dir;
     for (const QString &entry : before) {
         QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(entry)).path()));
-        if (!entry.endsWith(QLatin1Char('/'))) {
-            QFile file(dir.filePath(entry));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("mine") == 4);
-        }
+        if (!entry.endsWith(QLatin1Char('/')))
+            QVERIFY(writeFile(dir.filePath(entry), "mine"));
     }
     const QStringList original = entriesBelow(dir.path());
     const QString root = dir.filePath(target);
@@ -84,10 +83,10 @@ void TestBadInstall::backslashIsPartOfTheName()
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("back"))));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(root, dialogs, launcher);
-    QVERIFY(main);
+    QMainWindow *window = startFrontEnd(root, dialogs, launcher);
+    QVERIFY(window);
     QVERIFY(dialogs.shown.isEmpty());
-    QCOMPARE(listedGames(main).size(), 3);
+    QCOMPARE(listedGames(window).size(), 3);
     closeFrontEnd();
 }
 

@@ -3,26 +3,20 @@
 // Arabic and emoji. Games, producers and documents typed in the front-end, emulators and
 // sets typed in Emuset and played in the front-end: each name is stored, listed, found
 // and shown exactly, and never mistaken for a similar name (the decoy, listed first).
-#include "frontend/frmmain.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
-#include "shared/widgets/clickablelineedit.h"
-#include "shared/widgets/marklist.h"
-#include "shared/widgets/statuspanels.h"
+#include "tests/support/emusetwindow.h"
+#include "tests/support/entrymarks.h"
+#include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/tabpages.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
-#include "tests/tst_emuset_support.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
+#include <QComboBox>
+#include <QMainWindow>
 #include <QTemporaryDir>
-
-using namespace EmusetRun;
+#include <QTest>
 
 namespace {
 
@@ -36,32 +30,38 @@ QStringList texts(const QVariantList &values)
     return list;
 }
 
-QStringList comboEntries(QComboBox *combo)
+QStringList comboEntries(const QObject *window, const char *name)
 {
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries.append(combo->itemText(i));
-    return entries;
+    QStringList items;
+    const auto *box = child<QComboBox>(window, name);
+    for (int i = 0; box && i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
 }
 
-// A click on the game list's entry that shows exactly this name.
-bool clickGame(FrmMain *main, const QString &name)
+// Opens a combo box's list and clicks the entry of exactly this text.
+bool chooseItem(const QObject *window, const char *name, const QString &text)
 {
-    const int row = listedGames(main).indexOf(name);
+    auto *box = child<QComboBox>(window, name);
+    const int row = box ? box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
     if (row < 0)
         return false;
-    clickGame(main, row);
-    return true;
+    box->showPopup();
+    QAbstractItemView *view = box->view();
+    const QModelIndex index = box->model()->index(row, box->modelColumn());
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(index).intersected(view->viewport()->rect()).center());
+    return box->currentText() == text;
 }
 
-bool clickListEntry(QListWidget *list, const QString &text)
+// The row of the entry of a list that shows exactly this text, clicked; -1 when none.
+int clickEntryNamed(const QObject *window, const QString &list, const QString &text)
 {
-    const int row = rowOf(list, text);
-    if (row < 0)
-        return false;
-    list->scrollToItem(list->item(row));
-    clickEntry(list, row);
-    return true;
+    const int row = int(entries(window, list).indexOf(text));
+    if (row >= 0)
+        clickEntry(window, list, row);
+    return row;
 }
 
 } // namespace
@@ -72,7 +72,7 @@ private slots:
     void cleanup()
     {
         closeFrontEnd();
-        closeAll();
+        closeEmuset();
     }
     void gamesProducersAndDocuments_data() { names(); }
     void gamesProducersAndDocuments();
@@ -126,23 +126,22 @@ void TestBadNames::gamesProducersAndDocuments()
                          {decoy}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    const FrmMainUi &ui = main->ui;
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
 
-    QVERIFY(clickGame(main, QStringLiteral("Placeholder")));
-    replaceText(ui.LabGame, name);
-    replaceText(ui.TxtGameHelp, QStringLiteral("typed notes"));
-    replaceText(ui.CmbProducer, name);
-    QTest::mouseClick(ui.CmdAddPro, Qt::LeftButton);
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);
+    QVERIFY(showGame(window, QStringLiteral("Placeholder")));
+    replaceText(child(window, "LabGame"), name);
+    replaceText(child(window, "TxtGameHelp"), QStringLiteral("typed notes"));
+    replaceText(child(window, "CmbProducer"), name);
+    clickOn(window, QStringLiteral("CmdAddPro"));
+    clickOn(window, QStringLiteral("Command8"));
 
-    ui.TabGeneral->setCurrentIndex(3); // "Docs"
-    QTest::mouseClick(ui.CmdAddDoc, Qt::LeftButton);
-    typeText(ui.TxtDocName, name);
+    QVERIFY(showTab(window, QStringLiteral("Docs")));
+    clickOn(window, QStringLiteral("CmdAddDoc"));
+    typeText(child(window, "TxtDocName"), name);
     const QString file = QStringLiteral("/docs/") + name.left(200);
-    typeText(ui.TxtDocFile, file);
-    QTest::mouseClick(ui.CmdSaveDoc, Qt::LeftButton);
+    typeText(child(window, "TxtDocFile"), file);
+    clickOn(window, QStringLiteral("CmdSaveDoc"));
     QVERIFY(dialogs.shown.isEmpty());
 
     // Stored exactly, the decoys untouched.
@@ -159,29 +158,29 @@ void TestBadNames::gamesProducersAndDocuments()
              QStringList({decoy + QStringLiteral("|/docs/decoy"), name + QLatin1Char('|') + file}));
 
     // Listed exactly, in the database's order.
-    QCOMPARE(listedGames(main),
+    QCOMPARE(listedGames(window),
              texts(install.column(gameboy, QStringLiteral("SELECT Gioco FROM giochi ORDER BY Gioco"))));
-    QVERIFY(comboEntries(ui.CmbProducer).contains(name));
-    QCOMPARE(entries(ui.LstDoc), QStringList({decoy, name}));
+    QVERIFY(comboEntries(window, "CmbProducer").contains(name));
+    QCOMPARE(entries(window, QStringLiteral("LstDoc")), QStringList({decoy, name}));
 
     // Found and shown: the decoy first, then the name, each with its own record.
-    QVERIFY(clickGame(main, decoy));
-    QCOMPARE(ui.TxtGameHelp->toPlainText(), QStringLiteral("decoy"));
-    QVERIFY(clickGame(main, name));
-    QCOMPARE(ui.LabGame->text(), name);
-    QCOMPARE(ui.CmbProducer->currentText(), name);
-    QCOMPARE(ui.TxtGameHelp->toPlainText(), QStringLiteral("typed notes"));
-    QVERIFY(clickListEntry(ui.LstDoc, decoy));
-    QCOMPARE(ui.TxtDocFile->text(), QStringLiteral("/docs/decoy"));
-    QVERIFY(clickListEntry(ui.LstDoc, name));
-    QCOMPARE(ui.TxtDocName->text(), name);
-    QCOMPARE(ui.TxtDocFile->text(), file);
-    const QPoint entry = ui.LstDoc->visualItemRect(ui.LstDoc->item(rowOf(ui.LstDoc, name))).center();
-    QTest::mouseDClick(ui.LstDoc->viewport(), Qt::LeftButton, {}, entry);
+    QVERIFY(showGame(window, decoy));
+    QCOMPARE(shownText(window, QStringLiteral("TxtGameHelp")), QStringLiteral("decoy"));
+    QVERIFY(showGame(window, name));
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), name);
+    QCOMPARE(shownText(window, QStringLiteral("CmbProducer")), name);
+    QCOMPARE(shownText(window, QStringLiteral("TxtGameHelp")), QStringLiteral("typed notes"));
+    QVERIFY(clickEntryNamed(window, QStringLiteral("LstDoc"), decoy) >= 0);
+    QCOMPARE(shownText(window, QStringLiteral("TxtDocFile")), QStringLiteral("/docs/decoy"));
+    const int row = clickEntryNamed(window, QStringLiteral("LstDoc"), name);
+    QVERIFY(row >= 0);
+    QCOMPARE(shownText(window, QStringLiteral("TxtDocName")), name);
+    QCOMPARE(shownText(window, QStringLiteral("TxtDocFile")), file);
+    doubleClickEntry(window, QStringLiteral("LstDoc"), row);
     QCOMPARE(launcher.documents, QStringList{file});
     QVERIFY(dialogs.shown.isEmpty());
-    QVERIFY2(ui.StatusBar1->text(6).startsWith(QStringLiteral("Total Times Played : ")),
-             qPrintable(ui.StatusBar1->text(6)));
+    QVERIFY2(panelText(window, 6).startsWith(QStringLiteral("Total Times Played : ")),
+             qPrintable(panelText(window, 6)));
 }
 
 // An emulator and its set typed in Emuset, then used by the front-end: chosen for a game,
@@ -193,7 +192,7 @@ void TestBadNames::emulatorsAndSets()
     TestInstall install;
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     QVERIFY(
         install.exec(gameboy,
                      QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', ?)"),
@@ -208,29 +207,29 @@ void TestBadNames::emulatorsAndSets()
                          {decoy, decoy}));
     ScriptedDialogs emusetDialogs;
     RecordingLauncher launcher;
-    Emuset::FrmEmuset *emuset = start(own.path(), emusetDialogs, launcher);
+    QWidget *emuset = startEmuset(own.path(), emusetDialogs, launcher);
     QVERIFY(emuset);
 
-    QTest::mouseClick(emuset->ui.CmdNewEmu, Qt::LeftButton);
-    typeText(emuset->ui.TxtEmu1, name);
-    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/emu"));
-    typeText(emuset->ui.TxtSetmode, QStringLiteral("2"));
-    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
-    QCOMPARE(entries(emuset->ui.LstEmu), QStringList({decoy, name}));
-    QVERIFY(clickListEntry(emuset->ui.LstEmu, name));
-    QCOMPARE(emuset->ui.TxtEmu1->text(), name);
-    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QStringLiteral("/opt/emu"));
-    QTest::mouseClick(emuset->ui.CmdAddSett, Qt::LeftButton);
-    replaceText(emuset->ui.TxtSettName, name);
-    typeText(emuset->ui.TxtParameter, QStringLiteral("-p"));
-    typeText(emuset->ui.TxtPassed, QStringLiteral("v"));
-    QTest::mouseClick(emuset->ui.CmdSalvaSett, Qt::LeftButton);
-    QCOMPARE(entries(emuset->ui.LstSetting), QStringList{name});
-    QVERIFY(clickListEntry(emuset->ui.LstSetting, name)); // marks it
-    QCOMPARE(emuset->ui.TxtSettName->text(), name);
+    clickOn(emuset, QStringLiteral("CmdNewEmu"));
+    typeText(child(emuset, "TxtEmu1"), name);
+    typeText(child(emuset, "TxtFileEmu1"), QStringLiteral("/opt/emu"));
+    typeText(child(emuset, "TxtSetmode"), QStringLiteral("2"));
+    clickOn(emuset, QStringLiteral("CmdSaveEmu"));
+    QCOMPARE(entries(emuset, QStringLiteral("LstEmu")), QStringList({decoy, name}));
+    QVERIFY(clickEntryNamed(emuset, QStringLiteral("LstEmu"), name) >= 0);
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtEmu1")), name);
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtFileEmu1")), QStringLiteral("/opt/emu"));
+    clickOn(emuset, QStringLiteral("CmdAddSett"));
+    replaceText(child(emuset, "TxtSettName"), name);
+    typeText(child(emuset, "TxtParameter"), QStringLiteral("-p"));
+    typeText(child(emuset, "TxtPassed"), QStringLiteral("v"));
+    clickOn(emuset, QStringLiteral("CmdSalvaSett"));
+    QCOMPARE(entries(emuset, QStringLiteral("LstSetting")), QStringList{name});
+    QVERIFY(clickEntryNamed(emuset, QStringLiteral("LstSetting"), name) >= 0); // marks it
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtSettName")), name);
     QVERIFY(emusetDialogs.shown.isEmpty());
-    QCOMPARE(emuset->ui.StatusBar1->text(1), QString());
-    closeAll();
+    QCOMPARE(panelText(emuset, 1), QString());
+    closeEmuset();
 
     QCOMPARE(texts(install.column(
                  gameboy, QStringLiteral("SELECT Emu_Name || '|' || Emu_Link FROM emulatori ORDER BY rowid"))),
@@ -242,37 +241,36 @@ void TestBadNames::emulatorsAndSets()
                           name + QLatin1Char('|') + name + QStringLiteral("|1")}));
 
     ScriptedDialogs frontDialogs;
-    FrmMain *main = startFrontEnd(install.root(), frontDialogs, launcher);
-    QVERIFY(main);
-    const FrmMainUi &ui = main->ui;
-    QVERIFY(clickGame(main, QStringLiteral("Tetris")));
-    QCOMPARE(comboEntries(ui.CmbEmulatore), QStringList({decoy, name}));
-    ui.CmbEmulatore->setCurrentIndex(ui.CmbEmulatore->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);
+    QMainWindow *window = startFrontEnd(install.root(), frontDialogs, launcher);
+    QVERIFY(window);
+    QVERIFY(showGame(window, QStringLiteral("Tetris")));
+    QCOMPARE(comboEntries(window, "CmbEmulatore"), QStringList({decoy, name}));
+    QVERIFY(chooseItem(window, "CmbEmulatore", name));
+    clickOn(window, QStringLiteral("Command8"));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT EmuName FROM giochi")).toString(), name);
 
-    QVERIFY(clickGame(main, QStringLiteral("Tetris")));
-    QCOMPARE(ui.CmbEmulatore->currentText(), name);
-    QCOMPARE(ui.LabEmu->text(), name);
-    QCOMPARE(entries(ui.LstSetting), QStringList{name});
-    QVERIFY(ui.LstSetting->isMarked(0));
-    QCOMPARE(ui.TxtFileEmu1->text(), QStringLiteral("/opt/emu"));
-    ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(ui.Command1, Qt::LeftButton);
+    QVERIFY(showGame(window, QStringLiteral("Tetris")));
+    QCOMPARE(shownText(window, QStringLiteral("CmbEmulatore")), name);
+    QCOMPARE(shownText(window, QStringLiteral("LabEmu")), name);
+    QCOMPARE(entries(window, QStringLiteral("LstSetting")), QStringList{name});
+    QVERIFY(entryMarked(window, QStringLiteral("LstSetting"), 0));
+    QCOMPARE(shownText(window, QStringLiteral("TxtFileEmu1")), QStringLiteral("/opt/emu"));
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
     QVERIFY(frontDialogs.shown.isEmpty());
     QCOMPARE(launcher.started.size(), 1);
     QCOMPARE(launcher.started[0].program, QStringLiteral("/opt/emu"));
     QCOMPARE(launcher.started[0].arguments,
              QStringList({QStringLiteral("-p"), QStringLiteral("v"),
-                          Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
+                          install.path(QStringLiteral("console/gameboy/games/Tetris.gb"))}));
 
     // The set's mark clicked off in the front-end lands on its row, not on the decoy's.
-    ui.TabGeneral->setCurrentIndex(2); // "Setting"
-    clickEntry(ui.LstSetting, 0);
+    QVERIFY(showTab(window, QStringLiteral("Setting")));
+    clickEntry(window, QStringLiteral("LstSetting"), 0);
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")),
              QVariantList({0, 0}));
-    QVERIFY2(ui.StatusBar1->text(6).startsWith(QStringLiteral("Total Times Played : ")),
-             qPrintable(ui.StatusBar1->text(6)));
+    QVERIFY2(panelText(window, 6).startsWith(QStringLiteral("Total Times Played : ")),
+             qPrintable(panelText(window, 6)));
 }
 
 QTEST_MAIN(TestBadNames)

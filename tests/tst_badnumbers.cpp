@@ -1,18 +1,16 @@
 // Numbers at and beyond the ends of their range: play counts that can grow no more, and
 // stored window positions that lie nowhere on a screen or are no numbers at all.
-#include "frontend/frmmain.h"
 #include "shared/twips.h"
-#include "shared/widgets/statuspanels.h"
 #include "shared/windowplacement.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/tabpages.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QGuiApplication>
-#include <QLabel>
-#include <QPushButton>
+#include <QMainWindow>
 #include <QScreen>
-#include <QTabWidget>
 #include <QTest>
 
 #include <limits>
@@ -67,11 +65,11 @@ void TestBadNumbers::countsStopAtTheLargest()
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Alpha'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    QCOMPARE(main->ui.StatusBar1->text(6), QStringLiteral("Total Times Played : ") + total + QStringLiteral("  "));
-    main->ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(main->ui.Command1, Qt::LeftButton);
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
+    QCOMPARE(panelText(window, 6), QStringLiteral("Total Times Played : ") + total + QStringLiteral("  "));
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
     QCOMPARE(launcher.started.size(), 1);
     QCOMPARE(install
                  .scalar(gameboy, QStringLiteral("SELECT CAST(Times AS TEXT) FROM giochi WHERE Gioco = 'Alpha'"))
@@ -103,15 +101,12 @@ void TestBadNumbers::storedPositionsOnAScreen()
                          {top, left}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
     // Its corner on the screen (the window is wider than the test's screen).
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QVERIFY2(screen.contains(main->pos()), qPrintable(QStringLiteral("window at %1,%2 size %3x%4")
-                                                          .arg(main->x())
-                                                          .arg(main->y())
-                                                          .arg(main->width())
-                                                          .arg(main->height())));
+    QVERIFY2(screen.contains(window->pos()),
+             qPrintable(QStringLiteral("window at %1,%2").arg(window->x()).arg(window->y())));
 }
 
 // Two screens side by side, the left one left of and higher than the main one (negative

@@ -2,24 +2,17 @@
 // a NUL or are stored as a blob. Every list (games, documents, the front-end's and
 // Emuset's emulators and sets) must act on the row of the entry picked, and a row gone
 // since the list was filled must be acted on by nothing.
-#include "frontend/frmmain.h"
-#include "frontend/globale.h"
-#include "shared/widgets/clickablelineedit.h"
-#include "shared/widgets/marklist.h"
-#include "shared/widgets/statuspanels.h"
+#include "tests/support/emusetwindow.h"
+#include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/tabpages.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
-#include "tests/tst_emuset_support.h"
+#include "tests/support/windowcontrols.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
+#include <QMainWindow>
 #include <QTemporaryDir>
-
-using namespace EmusetRun;
+#include <QTest>
 
 namespace {
 
@@ -30,36 +23,26 @@ QVariantList notesByRow(TestInstall &install)
     return install.column(gameboy, QStringLiteral("SELECT Notes FROM giochi ORDER BY rowid"));
 }
 
-// Clicks the game entries in turn until the record shows these notes; the entry's row.
-int clickGameWithNotes(FrmMain *main, const QString &notes)
+// Clicks a list's entries in turn until the box shows this text; the entry's row or -1.
+int clickEntryShowing(const QObject *window, const QString &list, const QString &box, const QString &text)
 {
-    for (int row = 0; row < listedGames(main).size(); ++row) {
-        clickGame(main, row);
-        if (main->ui.TxtGameHelp->toPlainText() == notes)
+    for (int row = 0; row < entries(window, list).size(); ++row) {
+        clickEntry(window, list, row);
+        if (shownText(window, box) == text)
             return row;
     }
     return -1;
 }
 
-// The same for a list whose entry shows a row in a box.
-template <class Box> int clickEntryShowing(QListWidget *list, Box *box, const QString &text)
+// The same for the game list and the game's notes.
+int clickGameWithNotes(const QObject *window, const QString &notes)
 {
-    for (int row = 0; row < list->count(); ++row) {
-        list->scrollToItem(list->item(row));
-        clickEntry(list, row);
-        if (box->text() == text)
+    for (int row = 0; row < listedGames(window).size(); ++row) {
+        clickGame(window, row);
+        if (shownText(window, QStringLiteral("TxtGameHelp")) == notes)
             return row;
     }
     return -1;
-}
-
-// The list is laid out first: a page just brought forward has not been yet.
-void doubleClickEntry(QListWidget *list, int row)
-{
-    list->scrollToItem(list->item(row));
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
 // " VALUES (lead first, rest1), (lead second, rest2)"
@@ -78,7 +61,7 @@ private slots:
     void cleanup()
     {
         closeFrontEnd();
-        closeAll();
+        closeEmuset();
     }
     void frontEndActsOnThePickedRow_data() { lookAlikes(); }
     void frontEndActsOnThePickedRow();
@@ -127,55 +110,50 @@ void TestBadRows::frontEndActsOnThePickedRow()
                                                QStringLiteral("'/docs/second'"))));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    const FrmMainUi &ui = main->ui;
-    QCOMPARE(listedGames(main).size(), 2);
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QCOMPARE(listedGames(window).size(), 2);
 
     // Each document entry opens its own file; the second is deleted alone.
-    ui.TabGeneral->setCurrentIndex(3); // "Docs"
-    QCOMPARE(ui.LstDoc->count(), 2);
+    QVERIFY(showTab(window, QStringLiteral("Docs")));
+    QCOMPARE(entries(window, QStringLiteral("LstDoc")).size(), 2);
     for (int row = 0; row < 2; ++row)
-        doubleClickEntry(ui.LstDoc, row);
+        doubleClickEntry(window, QStringLiteral("LstDoc"), row);
     QCOMPARE(m_launcher.documents, QStringList({"/docs/first", "/docs/second"}));
-    ui.LstDoc->scrollToItem(ui.LstDoc->item(1));
-    clickEntry(ui.LstDoc, 1);
-    QTest::mouseClick(ui.CmdDeleteDoc, Qt::LeftButton);
+    clickEntry(window, QStringLiteral("LstDoc"), 1);
+    clickOn(window, QStringLiteral("CmdDeleteDoc"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Doc_File FROM documents")),
              QVariantList{"/docs/first"});
 
-    ui.TabGeneral->setCurrentIndex(0);
-
     // Each set entry marks its own row.
-    QVERIFY(clickGameWithNotes(main, QStringLiteral("first")) >= 0);
-    ui.TabGeneral->setCurrentIndex(2); // "Setting"
-    QCOMPARE(ui.LstSetting->count(), 2);
-    ui.LstSetting->scrollToItem(ui.LstSetting->item(1));
-    clickEntry(ui.LstSetting, 1);
-    QCOMPARE(ui.TxtParameter->text(), QStringLiteral("-second"));
+    QVERIFY(clickGameWithNotes(window, QStringLiteral("first")) >= 0);
+    QVERIFY(showTab(window, QStringLiteral("Setting")));
+    QCOMPARE(entries(window, QStringLiteral("LstSetting")).size(), 2);
+    clickEntry(window, QStringLiteral("LstSetting"), 1);
+    QCOMPARE(shownText(window, QStringLiteral("TxtParameter")), QStringLiteral("-second"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")),
              QVariantList({0, 1}));
-    ui.TabGeneral->setCurrentIndex(0);
 
     // Save and play on the second game's entry reach its row only.
-    QVERIFY(clickGameWithNotes(main, QStringLiteral("second")) >= 0);
-    replaceText(ui.TxtGameHelp, QStringLiteral("edited"));
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);
+    QVERIFY(showTab(window, QStringLiteral("Docs")));
+    QVERIFY(clickGameWithNotes(window, QStringLiteral("second")) >= 0);
+    replaceText(child(window, "TxtGameHelp"), QStringLiteral("edited"));
+    clickOn(window, QStringLiteral("Command8"));
     QCOMPARE(notesByRow(install), QVariantList({"first", "edited"}));
-    QVERIFY(clickGameWithNotes(main, QStringLiteral("edited")) >= 0);
-    ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(ui.Command1, Qt::LeftButton);
+    QVERIFY(clickGameWithNotes(window, QStringLiteral("edited")) >= 0);
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
     QCOMPARE(m_launcher.started.size(), 1);
-    QVERIFY(m_launcher.started[0].arguments.contains(Globale::state().GamesDir + QStringLiteral("second.gb")));
+    QVERIFY(
+        m_launcher.started[0].arguments.contains(install.path(QStringLiteral("console/gameboy/games/second.gb"))));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Times FROM giochi ORDER BY rowid")),
              QVariantList({0, 1}));
 
     // Deleting the second game leaves the first.
-    ui.TabGeneral->setCurrentIndex(0);
-    QVERIFY(clickGameWithNotes(main, QStringLiteral("edited")) >= 0);
-    QTest::mouseClick(ui.CmdDeleteGame, Qt::LeftButton);
+    QVERIFY(clickGameWithNotes(window, QStringLiteral("edited")) >= 0);
+    clickOn(window, QStringLiteral("CmdDeleteGame"));
     QCOMPARE(notesByRow(install), QVariantList{"first"});
-    QCOMPARE(errorLine(main), QString());
+    QCOMPARE(errorLine(window), QString());
 }
 
 // Emuset: two emulators, and two sets of one emulator, each edited through its entry.
@@ -186,7 +164,7 @@ void TestBadRows::emusetActsOnThePickedRow()
     TestInstall install;
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type)")
                                       + values(first, second, QStringLiteral("'/emu/first', '1'"),
                                                QStringLiteral("'/emu/second', '1'"))));
@@ -197,32 +175,33 @@ void TestBadRows::emusetActsOnThePickedRow()
                                       + values(first, second, QStringLiteral("'-first', 0"),
                                                QStringLiteral("'-second', 0"), QStringLiteral("'Emu', "))));
     m_dialogs = ScriptedDialogs();
-    Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
+    QWidget *emuset = startEmuset(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    QCOMPARE(emuset->ui.LstEmu->count(), 3);
+    const QString emulators = QStringLiteral("LstEmu");
+    const QString sets = QStringLiteral("LstSetting");
+    QCOMPARE(entries(emuset, emulators).size(), 3);
 
-    const int row = clickEntryShowing(emuset->ui.LstEmu, emuset->ui.TxtFileEmu1, QStringLiteral("/emu/second"));
-    QVERIFY(row >= 0);
-    QTest::mouseClick(emuset->ui.CmdEditEmu, Qt::LeftButton);
-    replaceText(emuset->ui.TxtFileEmu1, QStringLiteral("/emu/edited"));
-    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
+    QVERIFY(clickEntryShowing(emuset, emulators, QStringLiteral("TxtFileEmu1"), QStringLiteral("/emu/second"))
+            >= 0);
+    clickOn(emuset, QStringLiteral("CmdEditEmu"));
+    replaceText(child(emuset, "TxtFileEmu1"), QStringLiteral("/emu/edited"));
+    clickOn(emuset, QStringLiteral("CmdSaveEmu"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Emu_Link FROM emulatori ORDER BY rowid")),
              QVariantList({"/emu/first", "/emu/edited", "/emu/sets"}));
 
-    QVERIFY(clickEntryShowing(emuset->ui.LstEmu, emuset->ui.TxtFileEmu1, QStringLiteral("/emu/sets")) >= 0);
-    QCOMPARE(emuset->ui.LstSetting->count(), 2);
-    clickEntry(emuset->ui.LstSetting, 1); // marks it and shows it
-    QCOMPARE(emuset->ui.TxtParameter->text(), QStringLiteral("-second"));
+    QVERIFY(clickEntryShowing(emuset, emulators, QStringLiteral("TxtFileEmu1"), QStringLiteral("/emu/sets")) >= 0);
+    QCOMPARE(entries(emuset, sets).size(), 2);
+    clickEntry(emuset, sets, 1); // marks it and shows it
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtParameter")), QStringLiteral("-second"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid")),
              QVariantList({0, 1}));
-    emuset->ui.LstSetting->setCurrentRow(1);
-    QTest::mouseClick(emuset->ui.CmdEditSett, Qt::LeftButton);
-    replaceText(emuset->ui.TxtParameter, QStringLiteral("-edited"));
-    QTest::mouseClick(emuset->ui.CmdSalvaSett, Qt::LeftButton);
+    clickOn(emuset, QStringLiteral("CmdEditSett"));
+    replaceText(child(emuset, "TxtParameter"), QStringLiteral("-edited"));
+    clickOn(emuset, QStringLiteral("CmdSalvaSett"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Stringa FROM setting ORDER BY rowid")),
              QVariantList({"-first", "-edited"}));
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(emuset->ui.StatusBar1->text(1), QString());
+    QCOMPARE(panelText(emuset, 1), QString());
 }
 
 // Where a stored name is looked up (the start game, a game's emulator), a row of exactly
@@ -257,11 +236,11 @@ void TestBadRows::storedNamesPreferTheirOwnCase()
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {stored}));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    QCOMPARE(main->ui.TxtGameHelp->toPlainText(), notes);
-    main->ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(main->ui.Command1, Qt::LeftButton);
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QCOMPARE(shownText(window, QStringLiteral("TxtGameHelp")), notes);
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].program, program);
 }
@@ -273,7 +252,7 @@ void TestBadRows::rowsGoneSinceTheListWasFilled()
     TestInstall install;
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     QVERIFY(install.exec(
         gameboy,
         QStringLiteral(
@@ -288,40 +267,38 @@ void TestBadRows::rowsGoneSinceTheListWasFilled()
             "INSERT INTO emulatori (Emu_Name, Emu_Link) VALUES ('Kept', '/emu/kept'), ('Gone', '/emu/gone')")));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QWidget *emuset = startEmuset(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
     QVERIFY(install.exec(gameboy, QStringLiteral("DELETE FROM giochi WHERE Gioco = 'Beta'")));
     QVERIFY(install.exec(gameboy, QStringLiteral("DELETE FROM documents WHERE Doc_Name = 'Gone'")));
     QVERIFY(install.exec(gameboy, QStringLiteral("DELETE FROM emulatori WHERE Emu_Name = 'Gone'")));
 
-    const FrmMainUi &ui = main->ui;
-    clickGame(main, listedGames(main).indexOf(QStringLiteral("Beta")));
-    QVERIFY2(errorLine(main).contains(QStringLiteral("Beta")), qPrintable(errorLine(main)));
-    QCOMPARE(ui.TxtGameHelp->toPlainText(), QString());
-    typeText(ui.TxtGameHelp, QStringLiteral("typed"));
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);
-    ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(ui.Command1, Qt::LeftButton);
-    QTest::mouseClick(ui.CmdDeleteGame, Qt::LeftButton);
+    QVERIFY(showGame(window, QStringLiteral("Beta")));
+    QVERIFY2(errorLine(window).contains(QStringLiteral("Beta")), qPrintable(errorLine(window)));
+    QCOMPARE(shownText(window, QStringLiteral("TxtGameHelp")), QString());
+    typeText(child(window, "TxtGameHelp"), QStringLiteral("typed"));
+    clickOn(window, QStringLiteral("Command8"));
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
+    clickOn(window, QStringLiteral("CmdDeleteGame"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Gioco || Notes || Times FROM giochi")),
              QVariantList{"Alphakept0"});
     QVERIFY(m_launcher.started.isEmpty());
 
-    ui.TabGeneral->setCurrentIndex(3); // "Docs"
-    doubleClickEntry(ui.LstDoc, 1);
+    QVERIFY(showTab(window, QStringLiteral("Docs")));
+    doubleClickEntry(window, QStringLiteral("LstDoc"), 1);
     QVERIFY(m_launcher.documents.isEmpty());
-    QVERIFY2(errorLine(main).contains(QStringLiteral("Gone")), qPrintable(errorLine(main)));
-    QTest::mouseClick(ui.CmdDeleteDoc, Qt::LeftButton);
+    QVERIFY2(errorLine(window).contains(QStringLiteral("Gone")), qPrintable(errorLine(window)));
+    clickOn(window, QStringLiteral("CmdDeleteDoc"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Doc_Name FROM documents")), QVariantList{"Kept"});
 
-    clickEntry(emuset->ui.LstEmu, 1);
-    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QString());
-    QVERIFY2(emuset->ui.StatusBar1->text(1).contains(QStringLiteral("Gone")),
-             qPrintable(emuset->ui.StatusBar1->text(1)));
-    QTest::mouseClick(emuset->ui.CmdEditEmu, Qt::LeftButton);
-    QTest::mouseClick(emuset->ui.CmdDeleteEmu, Qt::LeftButton);
+    clickEntry(emuset, QStringLiteral("LstEmu"), 1);
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtFileEmu1")), QString());
+    QVERIFY2(panelText(emuset, 1).contains(QStringLiteral("Gone")), qPrintable(panelText(emuset, 1)));
+    clickOn(emuset, QStringLiteral("CmdEditEmu"));
+    clickOn(emuset, QStringLiteral("CmdDeleteEmu"));
     QCOMPARE(install.column(gameboy, QStringLiteral("SELECT Emu_Name FROM emulatori")), QVariantList{"Kept"});
 }
 

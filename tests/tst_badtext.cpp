@@ -1,21 +1,18 @@
 // Stored texts that look like markup, and very long ones: both programs show them as
 // the characters they are, never as rich text (which could read local files, never
 // finish drawing, or overflow the stack), and store them back unchanged.
-#include "frontend/frmmain.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/statuspanels.h"
+#include "tests/support/emusetwindow.h"
+#include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
-#include "tests/tst_emuset_support.h"
+#include "tests/support/windowcontrols.h"
 
 #include <QLabel>
-#include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-
-using namespace EmusetRun;
+#include <QTest>
 
 namespace {
 
@@ -49,7 +46,7 @@ private slots:
     void cleanup()
     {
         closeFrontEnd();
-        closeAll();
+        closeEmuset();
     }
     void markupIsShownAsText_data();
     void markupIsShownAsText();
@@ -73,7 +70,7 @@ void TestBadText::markupIsShownAsText()
     TestInstall install;
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     QVERIFY(install.exec(gameboy,
                          QStringLiteral("INSERT INTO giochi (Gioco, Screen, Link, DataAdd, Times, Data, EmuName) "
                                         "VALUES (?, ?, ?, ?, ?, ?, ?)"),
@@ -84,28 +81,25 @@ void TestBadText::markupIsShownAsText()
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = ?"), {text}));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    main->grab(); // drawn once, as the screen would
-    const FrmMainUi &ui = main->ui;
-    QCOMPARE(interpretingLabels(main), QStringList());
-    QCOMPARE(ui.LabGame->text(), text);
-    for (QLabel *label : {static_cast<QLabel *>(ui.Label19), static_cast<QLabel *>(ui.TxtRom), ui.Label15,
-                          ui.TxtTimes, ui.TxtLastPlay, ui.LabEmu})
-        QCOMPARE(label->text(), text);
-    QTest::mouseClick(ui.Command8, Qt::LeftButton); // saves nothing: nothing changed
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
+    window->grab(); // drawn once, as the screen would
+    QCOMPARE(interpretingLabels(window), QStringList());
+    for (const char *name : {"LabGame", "Label19", "TxtRom", "Label15", "TxtTimes", "TxtLastPlay", "LabEmu"})
+        QCOMPARE(shownText(window, QLatin1String(name)), text);
+    clickOn(window, QStringLiteral("Command8")); // saves nothing: nothing changed
     QCOMPARE(install.column(gameboy,
                             QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = Screen AND Screen = Link "
                                            "AND Link = DataAdd AND DataAdd = Times AND Times = Data")),
              QVariantList{1});
     closeFrontEnd();
 
-    Emuset::FrmEmuset *emuset = start(own.path(), dialogs, launcher);
+    QWidget *emuset = startEmuset(own.path(), dialogs, launcher);
     QVERIFY(emuset);
     QCOMPARE(interpretingLabels(emuset), QStringList());
-    clickEntry(emuset->ui.LstEmu, 0);
+    clickEntry(emuset, QStringLiteral("LstEmu"), 0);
     emuset->grab();
-    QCOMPARE(emuset->ui.LabEmu->text(), text);
+    QCOMPARE(shownText(emuset, QStringLiteral("LabEmu")), text);
 }
 
 // Notes of 200,000 characters on one line are shown whole and stored back unchanged with
@@ -121,24 +115,24 @@ void TestBadText::longNotesRoundTrip()
     QVERIFY(install.exec(TestInstall::masterDb(), QStringLiteral("UPDATE config SET Game = 'Long'")));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    FrmMain *main = startFrontEnd(install.root(), dialogs, launcher);
-    QVERIFY(main);
-    main->grab();
-    QPlainTextEdit *editor = main->ui.TxtGameHelp;
+    QMainWindow *window = startFrontEnd(install.root(), dialogs, launcher);
+    QVERIFY(window);
+    window->grab();
+    auto *editor = child<QPlainTextEdit>(window, "TxtGameHelp");
     QCOMPARE(editor->toPlainText(), notes);
-    editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(editor, QStringLiteral("!"));
     QSignalSpy changes(editor, &QPlainTextEdit::textChanged);
-    QTest::mouseClick(main->ui.Command8, Qt::LeftButton);
+    clickOn(window, QStringLiteral("Command8"));
     QVERIFY(dialogs.shown.isEmpty());
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'Long'")).toString(),
              notes + QLatin1Char('!'));
     QCOMPARE(changes.size(), 0);
 
-    clickGame(main, 0);
+    clickGame(window, 0);
     QCOMPARE(editor->toPlainText(), QStringLiteral("first"));
     changes.clear();
-    clickGame(main, 1);
+    clickGame(window, 1);
     QCOMPARE(editor->toPlainText(), notes + QLatin1Char('!'));
     QCOMPARE(changes.size(), 1);
 }

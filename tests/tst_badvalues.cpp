@@ -1,29 +1,23 @@
 // Odd values in the databases and in the boxes: empty (Null) columns everywhere the
 // programs read, ratings and play counts that are no rating or count, and placement
 // types that are no placement. Each case: what the user sees, and what is stored.
-#include "frontend/frmmain.h"
-#include "frontend/gamelistmodel.h"
-#include "frontend/gamelistwidget.h"
-#include "frontend/globale.h"
-#include "shared/widgets/clickablelabel.h"
-#include "shared/widgets/marklist.h"
-#include "shared/widgets/statuspanels.h"
+#include "frontend/games/gamelistmodel.h"
+#include "tests/support/emusetwindow.h"
+#include "tests/support/entrymarks.h"
+#include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/tabpages.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
-#include "tests/tst_emuset_support.h"
+#include "tests/support/windowcontrols.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
+#include <QMainWindow>
 #include <QTemporaryDir>
-
-using namespace EmusetRun;
+#include <QTest>
 
 namespace {
 
@@ -31,17 +25,17 @@ const QString gameboy = TestInstall::gameboyDb();
 const QString playFailed = QStringLiteral(
     "Have you choose an emulator for this console? go to 'Plug-In' -> Emuset !!");
 
-void play(FrmMain *main)
+void play(const QObject *window)
 {
-    main->ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(main->ui.Command1, Qt::LeftButton);
+    QVERIFY(showTab(window, QStringLiteral("Games")));
+    clickOn(window, QStringLiteral("Command1"));
 }
 
-int starsShown(FrmMain *main)
+int starsShown(const QObject *window)
 {
     int shown = 0;
     for (int i = 0; i < 5; ++i)
-        shown += main->findChild<QWidget *>(QStringLiteral("ImgStar2_%1").arg(i))->isHidden() ? 0 : 1;
+        shown += child(window, QStringLiteral("ImgStar2_%1").arg(i))->isHidden() ? 0 : 1;
     return shown;
 }
 
@@ -53,7 +47,7 @@ private slots:
     void cleanup()
     {
         closeFrontEnd();
-        closeAll();
+        closeEmuset();
     }
     void nullGameColumns();
     void nullEmulatorAndSetColumns();
@@ -84,38 +78,35 @@ void TestBadValues::nullGameColumns()
         install.exec(gameboy,
                      QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa) VALUES ('', 'Orphan', '-o')")));
     m_dialogs = ScriptedDialogs();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    const FrmMainUi &ui = main->ui;
-    QCOMPARE(listedGames(main), QStringList{"Empty"});
-    QCOMPARE(ui.StatusBar1->text(2), QStringLiteral("All Games : 1  "));
-    QCOMPARE(ui.StatusBar1->text(6), QStringLiteral("Total Times Played : 0  "));
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QCOMPARE(listedGames(window), QStringList{"Empty"});
+    QCOMPARE(panelText(window, 2), QStringLiteral("All Games : 1  "));
+    QCOMPARE(panelText(window, 6), QStringLiteral("Total Times Played : 0  "));
     for (const char *option :
          {"OptIcon1", "OptIcon2", "OptIcon3", "Option4", "OptFavorite", "OptPlayable", "OptNotPlay", "OptAll"})
-        QTest::mouseClick(main->findChild<QRadioButton *>(QLatin1String(option)), Qt::LeftButton);
-    QCOMPARE(listedGames(main), QStringList{"Empty"});
-    QCOMPARE(listedGames(main, GameListModel::PictureRole), QStringList{"2"}); // playable icons: not playable
+        clickOn(window, QLatin1String(option));
+    QCOMPARE(listedGames(window), QStringList{"Empty"});
+    QCOMPARE(listedGames(window, GameListModel::PictureRole), QStringList{"2"}); // playable icons: not playable
 
-    clickGame(main, 0);
-    QCOMPARE(ui.LabGame->text(), QStringLiteral("Empty"));
-    for (QComboBox *box : {ui.TxtYear, ui.CmbGenre, ui.CmbLanguage, ui.CmbProducer, ui.TxtRating, ui.CmbEmulatore})
-        QCOMPARE(box->currentText(), QString());
-    for (QLabel *label : {static_cast<QLabel *>(ui.TxtRom), static_cast<QLabel *>(ui.Label19), ui.TxtTimes,
-                          ui.TxtLastPlay, ui.Label15})
-        QCOMPARE(label->text(), QString());
-    for (QCheckBox *box : {ui.ChkPlayable, ui.ChkFavorite, ui.ChkColour, ui.ChkSound})
-        QVERIFY(!box->isChecked());
-    QCOMPARE(starsShown(main), 0);
-    QVERIFY(main->findChild<QWidget *>(QStringLiteral("Line2"))->isHidden()); // empty is not "not playable"
-    QCOMPARE(entries(ui.LstSetting), QStringList{"Orphan"});
-    ui.TabGeneral->setCurrentIndex(2); // "Setting"
-    clickEntry(ui.LstSetting, 0);
+    clickGame(window, 0);
+    QCOMPARE(shownText(window, QStringLiteral("LabGame")), QStringLiteral("Empty"));
+    for (const char *name : {"TxtYear", "CmbGenre", "CmbLanguage", "CmbProducer", "TxtRating", "CmbEmulatore",
+                             "TxtRom", "Label19", "TxtTimes", "TxtLastPlay", "Label15"})
+        QVERIFY2(shownText(window, QLatin1String(name)).isEmpty(), name);
+    for (const char *name : {"ChkPlayable", "ChkFavorite", "ChkColour", "ChkSound"})
+        QVERIFY2(!child<QCheckBox>(window, name)->isChecked(), name);
+    QCOMPARE(starsShown(window), 0);
+    QVERIFY(child(window, "Line2")->isHidden()); // empty is not "not playable"
+    QCOMPARE(entries(window, QStringLiteral("LstSetting")), QStringList{"Orphan"});
+    QVERIFY(showTab(window, QStringLiteral("Setting")));
+    clickEntry(window, QStringLiteral("LstSetting"), 0);
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Attivo FROM setting")), QVariant(1));
-    QCOMPARE(errorLine(main), QString());
-    ui.TabGeneral->setCurrentIndex(0);
+    QCOMPARE(errorLine(window), QString());
 
-    replaceText(ui.TxtGameHelp, QStringLiteral("typed"));
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);
+    replaceText(child(window, "TxtGameHelp"), QStringLiteral("typed"));
+    QVERIFY(showTab(window, QStringLiteral("Info")));
+    clickOn(window, QStringLiteral("Command8"));
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(install.scalar(gameboy,
                             QStringLiteral("SELECT count(*) FROM giochi WHERE Gioco = 'Empty' AND Notes = 'typed' "
@@ -124,12 +115,13 @@ void TestBadValues::nullGameColumns()
              QVariant(1));
 
     // Playing it stops, uncounted: there is no emulator without a name.
-    play(main);
+    play(window);
     QVERIFY(install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi WHERE Gioco = 'Empty'")).isNull());
     QCOMPARE(m_launcher.started.size(), 0);
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].text, playFailed);
-    QCOMPARE(errorLine(main), QStringLiteral("No emulator named  in ") + Globale::state().ConsoleDb);
+    QCOMPARE(errorLine(window),
+             QStringLiteral("No emulator named  in ") + install.path(QStringLiteral("database/gameboy.mdb")));
     QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT count(*) FROM giochi")), QVariant(2));
 }
 
@@ -141,7 +133,7 @@ void TestBadValues::nullEmulatorAndSetColumns()
     TestInstall install;
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori DEFAULT VALUES")));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES ('Bare')")));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO setting (ID_Emula, Attivo) VALUES ('Bare', NULL)")));
@@ -151,49 +143,48 @@ void TestBadValues::nullEmulatorAndSetColumns()
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
 
-    Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
+    QWidget *emuset = startEmuset(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    QCOMPARE(entries(emuset->ui.LstEmu), QStringList{"Bare"});
-    clickEntry(emuset->ui.LstEmu, 0);
-    QCOMPARE(emuset->ui.TxtEmu1->text(), QStringLiteral("Bare"));
-    QCOMPARE(emuset->ui.TxtFileEmu1->text(), QString());
-    QCOMPARE(emuset->ui.TxtSetmode->text(), QString());
-    QCOMPARE(entries(emuset->ui.LstSetting), QStringList{QString()});
-    QVERIFY(!emuset->ui.LstSetting->isMarked(0));
-    QCOMPARE(emuset->ui.TxtSettName->text(), QString());
-    QCOMPARE(emuset->ui.TxtParameter->text(), QString());
+    const QString sets = QStringLiteral("LstSetting");
+    QCOMPARE(entries(emuset, QStringLiteral("LstEmu")), QStringList{"Bare"});
+    clickEntry(emuset, QStringLiteral("LstEmu"), 0);
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtEmu1")), QStringLiteral("Bare"));
+    for (const char *name : {"TxtFileEmu1", "TxtSetmode", "TxtSettName", "TxtParameter"})
+        QVERIFY2(shownText(emuset, QLatin1String(name)).isEmpty(), name);
+    QCOMPARE(entries(emuset, sets), QStringList{QString()});
+    QVERIFY(!entryMarked(emuset, sets, 0));
     // The nameless set's mark is stored on its row, not on the row without an emulator.
-    clickEntry(emuset->ui.LstSetting, 0);
-    QCOMPARE(emuset->ui.StatusBar1->text(1), QString());
+    clickEntry(emuset, sets, 0);
+    QCOMPARE(panelText(emuset, 1), QString());
     const QString marks = QStringLiteral("SELECT Attivo FROM setting ORDER BY rowid");
     QCOMPARE(install.column(gameboy, marks), QVariantList({1, 0}));
     // An edit of the bare emulator stores what was typed and leaves the rest empty.
-    QTest::mouseClick(emuset->ui.CmdEditEmu, Qt::LeftButton);
-    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/bare"));
-    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
+    clickOn(emuset, QStringLiteral("CmdEditEmu"));
+    typeText(child(emuset, "TxtFileEmu1"), QStringLiteral("/opt/bare"));
+    clickOn(emuset, QStringLiteral("CmdSaveEmu"));
     QVERIFY(m_dialogs.shown.isEmpty());
     QCOMPARE(install.column(gameboy, QStringLiteral(
                                          "SELECT coalesce(Emu_Link, 'null') || '/' || coalesce(Emu_Type, 'null') "
                                          "FROM emulatori ORDER BY rowid")),
              QVariantList({"null/null", "/opt/bare/null"}));
-    closeAll();
+    closeEmuset();
 
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    QCOMPARE(main->ui.CmbEmulatore->count(), 1);
-    clickGame(main, 0);
-    QCOMPARE(main->ui.LabEmu->text(), QStringLiteral("Bare"));
-    QCOMPARE(main->ui.TxtSetmode->text(), QString());
-    QCOMPARE(entries(main->ui.LstSetting), QStringList{QString()});
-    QVERIFY(main->ui.LstSetting->isMarked(0));
-    main->ui.TabGeneral->setCurrentIndex(2); // "Setting"
-    clickEntry(main->ui.LstSetting, 0);
-    QVERIFY(!main->ui.LstSetting->isMarked(0));
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QCOMPARE(child<QComboBox>(window, "CmbEmulatore")->count(), 1);
+    clickGame(window, 0);
+    QCOMPARE(shownText(window, QStringLiteral("LabEmu")), QStringLiteral("Bare"));
+    QCOMPARE(shownText(window, QStringLiteral("TxtSetmode")), QString());
+    QCOMPARE(entries(window, sets), QStringList{QString()});
+    QVERIFY(entryMarked(window, sets, 0));
+    QVERIFY(showTab(window, QStringLiteral("Setting")));
+    clickEntry(window, sets, 0);
+    QVERIFY(!entryMarked(window, sets, 0));
     QCOMPARE(install.column(gameboy, marks), QVariantList({0, 0}));
-    play(main);
+    play(window);
     QCOMPARE(m_launcher.started.size(), 0);
     QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(errorLine(main), QStringLiteral("Setting mode \"\" is not a number"));
+    QCOMPARE(errorLine(window), QStringLiteral("Setting mode \"\" is not a number"));
 }
 
 // Empty configuration values: the front-end starts, says what is wrong, and shows the
@@ -223,27 +214,36 @@ void TestBadValues::nullConfiguration()
     QFETCH(QString, message);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Tetris')")));
+    QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link, Screen, EmuName) "
+                                                 "VALUES ('Tetris', 'Tetris.gb', 'Tetris.gif', 'Emu')")));
+    QVERIFY(install.addEmulator(QStringLiteral("Emu"), QStringLiteral("/bin/true")));
+    QImage shot(7, 7, QImage::Format_RGB32);
+    shot.fill(Qt::darkGreen);
+    QVERIFY(shot.save(install.path(QStringLiteral("console/gameboy/screen/Tetris.gif")), "PNG"));
     QVERIFY(install.exec(file, sql));
     m_dialogs = ScriptedDialogs();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    QVERIFY(main->isVisible());
-    for (int i = 0; i < main->ui.CmbProducer->count(); ++i)
-        QVERIFY(!main->ui.CmbProducer->itemText(i).isEmpty());
+    m_launcher = RecordingLauncher();
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    const auto *producers = child<QComboBox>(window, "CmbProducer");
+    for (int i = 0; i < producers->count(); ++i)
+        QVERIFY(!producers->itemText(i).isEmpty());
 
-    // What the user sees and what the program works on, in one comparison.
-    const QString root = install.root();
-    QStringList seen = {Globale::state().ConsoleDb.mid(root.size()), Globale::state().ScreenDir.mid(root.size()),
-                        Globale::state().GamesDir.mid(root.size()), listedGames(main).join(QLatin1Char(',')),
-                        errorLine(main)};
+    // The Gameboy's games listed, its screenshot shown, its rom played.
+    QStringList seen = {listedGames(window).join(QLatin1Char(',')), errorLine(window)};
     for (const auto &shown : std::as_const(m_dialogs.shown))
         seen.append(!message.isEmpty() && shown.text.contains(message) ? message : shown.text);
-    QStringList expected = {QStringLiteral("/database/gameboy.mdb"), QStringLiteral("/console/gameboy/screen/"),
-                            QStringLiteral("/console/gameboy/games/"), QStringLiteral("Tetris"), QString()};
+    QStringList expected = {QStringLiteral("Tetris"), QString()};
     if (!message.isEmpty())
         expected.append(message);
     QCOMPARE(seen, expected);
+    clickGame(window, 0);
+    QCOMPARE(child<QLabel>(window, "ImgSnap1")->pixmap().size(), QSize(7, 7));
+    play(window);
+    QCOMPARE(m_launcher.started.size(), 1);
+    QCOMPARE(m_launcher.started[0].arguments.last(),
+             install.path(QStringLiteral("console/gameboy/games/Tetris.gb")));
 }
 
 // Ratings outside 0 to 5 or no number, play counts that are no number, whether found in
@@ -253,26 +253,17 @@ void TestBadValues::ratingsAndCounts_data()
     QTest::addColumn<QVariant>("rating"); // stored before the start
     QTest::addColumn<QVariant>("times");
     QTest::addColumn<QString>("typedRating"); // typed into the box before the save; null: none
-    QTest::addColumn<QString>("shownRating");
-    QTest::addColumn<int>("stars");
-    QTest::addColumn<QString>("listPicture"); // rating icons: stars + 1, 1 for no rating
+    QTest::addColumn<int>("stars");           // the list's rating icon shows stars + 1
     QTest::addColumn<QString>("totalPlayed");
-    QTest::addColumn<QVariant>("storedRating");
-    QTest::addColumn<QVariant>("storedTimes"); // after the save and one failed play (not counted)
-    QTest::newRow("rating -1") << QVariant(-1) << QVariant(4) << QString() << "-1" << 0 << "1"
-                               << "4" << QVariant(-1) << QVariant(4);
-    QTest::newRow("rating 6") << QVariant(6) << QVariant(4) << QString() << "6" << 0 << "1"
-                              << "4" << QVariant(6) << QVariant(4);
-    QTest::newRow("rating abc") << QVariant("abc") << QVariant(4) << QString() << "abc" << 0 << "1"
-                                << "4" << QVariant("abc") << QVariant(4);
-    QTest::newRow("times abc") << QVariant(3) << QVariant("abc") << QString() << "3" << 3 << "4"
-                               << "0" << QVariant(3) << QVariant("abc");
-    QTest::newRow("typed -1") << QVariant(2) << QVariant(4) << QStringLiteral("-1") << "-1" << 0 << "1"
-                              << "4" << QVariant(-1) << QVariant(4);
-    QTest::newRow("typed 6") << QVariant(2) << QVariant(4) << QStringLiteral("6") << "6" << 0 << "1"
-                             << "4" << QVariant(6) << QVariant(4);
-    QTest::newRow("typed abc") << QVariant(2) << QVariant(4) << QStringLiteral("abc") << "abc" << 0 << "1"
-                               << "4" << QVariant("abc") << QVariant(4);
+    QTest::addColumn<QVariant>("storedRating"); // after the save and one failed play (not counted)
+    QTest::newRow("rating -1") << QVariant(-1) << QVariant(4) << QString() << 0 << "4" << QVariant(-1);
+    QTest::newRow("rating 6") << QVariant(6) << QVariant(4) << QString() << 0 << "4" << QVariant(6);
+    QTest::newRow("rating abc") << QVariant("abc") << QVariant(4) << QString() << 0 << "4" << QVariant("abc");
+    QTest::newRow("times abc") << QVariant(3) << QVariant("abc") << QString() << 3 << "0" << QVariant(3);
+    QTest::newRow("typed -1") << QVariant(2) << QVariant(4) << QStringLiteral("-1") << 0 << "4" << QVariant(-1);
+    QTest::newRow("typed 6") << QVariant(2) << QVariant(4) << QStringLiteral("6") << 0 << "4" << QVariant(6);
+    QTest::newRow("typed abc") << QVariant(2) << QVariant(4) << QStringLiteral("abc") << 0 << "4"
+                               << QVariant("abc");
 }
 
 void TestBadValues::ratingsAndCounts()
@@ -280,43 +271,40 @@ void TestBadValues::ratingsAndCounts()
     QFETCH(QVariant, rating);
     QFETCH(QVariant, times);
     QFETCH(QString, typedRating);
-    QFETCH(QString, shownRating);
     QFETCH(int, stars);
-    QFETCH(QString, listPicture);
     QFETCH(QString, totalPlayed);
     QFETCH(QVariant, storedRating);
-    QFETCH(QVariant, storedTimes);
     TestInstall install;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(install.exec(
         gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Rating, Times, EmuName) VALUES ('Odd', ?, ?, 'None')"),
         {rating, times}));
     m_dialogs = ScriptedDialogs();
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    const FrmMainUi &ui = main->ui;
-    QTest::mouseClick(ui.OptIcon2, Qt::LeftButton);
-    clickGame(main, 0);
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    clickOn(window, QStringLiteral("OptIcon2"));
+    clickGame(window, 0);
     if (!typedRating.isNull()) {
-        replaceText(ui.TxtRating, typedRating);
-        QTest::mouseClick(ui.Command8, Qt::LeftButton); // the list is read again
-        clickGame(main, 0);
+        replaceText(child(window, "TxtRating"), typedRating);
+        clickOn(window, QStringLiteral("Command8")); // the list is read again
+        clickGame(window, 0);
     }
-    QCOMPARE(listedGames(main, GameListModel::PictureRole), QStringList{listPicture});
-    QCOMPARE(ui.StatusBar1->text(6), QStringLiteral("Total Times Played : ") + totalPlayed + QStringLiteral("  "));
-    QCOMPARE(ui.TxtRating->currentText(), shownRating);
-    QCOMPARE(ui.TxtTimes->text(), times.toString());
-    QCOMPARE(starsShown(main), stars);
+    QCOMPARE(listedGames(window, GameListModel::PictureRole), QStringList{QString::number(stars + 1)});
+    QCOMPARE(panelText(window, 6), QStringLiteral("Total Times Played : ") + totalPlayed + QStringLiteral("  "));
+    QCOMPARE(shownText(window, QStringLiteral("TxtRating")),
+             typedRating.isNull() ? rating.toString() : typedRating);
+    QCOMPARE(shownText(window, QStringLiteral("TxtTimes")), times.toString());
+    QCOMPARE(starsShown(window), stars);
 
-    replaceText(ui.TxtGameHelp, QStringLiteral("saved"));
-    QTest::mouseClick(ui.Command8, Qt::LeftButton);
-    play(main); // stops uncounted: the emulator does not exist
+    replaceText(child(window, "TxtGameHelp"), QStringLiteral("saved"));
+    clickOn(window, QStringLiteral("Command8"));
+    play(window); // stops uncounted: the emulator does not exist
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].text, playFailed);
     const QVariantList row = {install.scalar(gameboy, QStringLiteral("SELECT Rating FROM giochi")),
                               install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi")),
                               install.scalar(gameboy, QStringLiteral("SELECT Notes FROM giochi"))};
-    QCOMPARE(row, QVariantList({storedRating, storedTimes, QStringLiteral("saved")}));
+    QCOMPARE(row, QVariantList({storedRating, times, QStringLiteral("saved")}));
 }
 
 // Emu_Type typed in Emuset, then the game played in the front-end. The placement is read
@@ -325,30 +313,24 @@ void TestBadValues::ratingsAndCounts()
 void TestBadValues::placementTypes_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<QStringList>("arguments"); // started with these; empty: nothing started
-    QTest::addColumn<QString>("error");         // the error line; empty: none
-    const QStringList before = {QStringLiteral("-p"), QStringLiteral("ROM")};
-    QTest::newRow("empty") << QString() << QVariant() << QStringList()
-                           << QStringLiteral("Setting mode \"\" is not a number");
-    QTest::newRow("blank 2") << QStringLiteral(" 2") << QVariant(" 2") << before << QString();
-    QTest::newRow("2.0") << QStringLiteral("2.0") << QVariant("2.0") << before << QString();
-    QTest::newRow("x") << QStringLiteral("x") << QVariant("x") << QStringList()
-                       << QStringLiteral("Setting mode \"x\" is not a number");
-    QTest::newRow("99999999999") << QStringLiteral("99999999999") << QVariant("99999999999") << QStringList()
-                                 << QString();
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("error"); // the error line; empty: none
+    QTest::newRow("empty") << QString() << false << QStringLiteral("Setting mode \"\" is not a number");
+    QTest::newRow("blank 2") << QStringLiteral(" 2") << true << QString();
+    QTest::newRow("2.0") << QStringLiteral("2.0") << true << QString();
+    QTest::newRow("x") << QStringLiteral("x") << false << QStringLiteral("Setting mode \"x\" is not a number");
+    QTest::newRow("99999999999") << QStringLiteral("99999999999") << false << QString();
 }
 
 void TestBadValues::placementTypes()
 {
     QFETCH(QString, typed);
-    QFETCH(QVariant, stored);
-    QFETCH(QStringList, arguments);
+    QFETCH(bool, started);
     QFETCH(QString, error);
     TestInstall install;
     QTemporaryDir own;
     QVERIFY2(install.isValid(), qPrintable(install.error()));
-    QVERIFY(writeIni(own.path(), iniLine(install.root())));
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
     QVERIFY(install.exec(
         gameboy,
         QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', 'Typed')")));
@@ -357,38 +339,38 @@ void TestBadValues::placementTypes()
         QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES ('Typed', 'P', '-p', 1)")));
     m_dialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
-    Emuset::FrmEmuset *emuset = start(own.path(), m_dialogs, m_launcher);
+    QWidget *emuset = startEmuset(own.path(), m_dialogs, m_launcher);
     QVERIFY(emuset);
-    QTest::mouseClick(emuset->ui.CmdNewEmu, Qt::LeftButton);
-    typeText(emuset->ui.TxtEmu1, QStringLiteral("Typed"));
-    typeText(emuset->ui.TxtFileEmu1, QStringLiteral("/opt/typed"));
-    typeText(emuset->ui.TxtSetmode, typed);
-    QTest::mouseClick(emuset->ui.CmdSaveEmu, Qt::LeftButton);
-    clickEntry(emuset->ui.LstEmu, 0);
-    QCOMPARE(emuset->ui.TxtSetmode->text(), typed);
+    clickOn(emuset, QStringLiteral("CmdNewEmu"));
+    typeText(child(emuset, "TxtEmu1"), QStringLiteral("Typed"));
+    typeText(child(emuset, "TxtFileEmu1"), QStringLiteral("/opt/typed"));
+    typeText(child(emuset, "TxtSetmode"), typed);
+    clickOn(emuset, QStringLiteral("CmdSaveEmu"));
+    clickEntry(emuset, QStringLiteral("LstEmu"), 0);
+    QCOMPARE(shownText(emuset, QStringLiteral("TxtSetmode")), typed);
+    // Stored as typed, nothing typed as empty (Null).
     const QVariant type = install.scalar(gameboy, QStringLiteral("SELECT Emu_Type FROM emulatori"));
-    QCOMPARE(type.isNull(), stored.isNull());
-    QCOMPARE(type.toString(), stored.toString());
-    closeAll();
+    QCOMPARE(type.isNull(), typed.isEmpty());
+    QCOMPARE(type.toString(), typed);
+    closeEmuset();
 
-    FrmMain *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
-    QVERIFY(main);
-    clickGame(main, 0);
-    QCOMPARE(main->ui.TxtSetmode->text(), typed);
-    play(main);
-    const QVariant times = install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi"));
-    QCOMPARE(times.toString(),
-             arguments.isEmpty() ? QStringLiteral("0") : QStringLiteral("1")); // counted once started
-    QCOMPARE(errorLine(main), error);
+    QMainWindow *window = startFrontEnd(install.root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    clickGame(window, 0);
+    QCOMPARE(shownText(window, QStringLiteral("TxtSetmode")), typed);
+    play(window);
+    // Counted once started.
+    QCOMPARE(install.scalar(gameboy, QStringLiteral("SELECT Times FROM giochi")).toString(),
+             QString::number(started ? 1 : 0));
+    QCOMPARE(errorLine(window), error);
     QCOMPARE(m_dialogs.shown.size(), error.isEmpty() ? 0 : 1);
-    if (arguments.isEmpty()) {
-        QCOMPARE(m_launcher.started.size(), 0);
-        return;
+    QCOMPARE(m_launcher.started.size(), started ? 1 : 0);
+    if (started) {
+        QCOMPARE(m_launcher.started[0].program, QStringLiteral("/opt/typed"));
+        QCOMPARE(m_launcher.started[0].arguments,
+                 QStringList(
+                     {QStringLiteral("-p"), install.path(QStringLiteral("console/gameboy/games/Tetris.gb"))}));
     }
-    QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].program, QStringLiteral("/opt/typed"));
-    arguments.replaceInStrings(QStringLiteral("ROM"), Globale::state().GamesDir + QStringLiteral("Tetris.gb"));
-    QCOMPARE(m_launcher.started[0].arguments, arguments);
 }
 
 QTEST_MAIN(TestBadValues)

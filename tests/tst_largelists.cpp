@@ -2,7 +2,7 @@
 // filtered record sets in the query's order, the game list of every filter and icon type
 // on a generated catalogue, reading again after any commit, and values read straight
 // from SQLite as Qt's driver gives them.
-#include "frontend/gamelistmodel.h"
+#include "frontend/games/gamelistmodel.h"
 #include "shared/datasource.h"
 #include "shared/sqlitestatement.h"
 #include "shared/sqltail.h"

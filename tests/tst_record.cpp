@@ -1,7 +1,7 @@
 // The record view on the real main window: the pictures that follow a record, and the
 // editing commands (save, delete, add a game through the chooser, add a producer, reset),
 // checked against what the console database holds afterwards.
-#include "frontend/gamelistmodel.h"
+#include "frontend/games/gamelistmodel.h"
 #include "shared/gamedates.h"
 #include "tests/support/chooserfolders.h"
 #include "tests/support/fakes.h"

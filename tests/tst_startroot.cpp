@@ -1,9 +1,9 @@
 // Where the front-end's installation lives: its command line, the choice between the
 // executable's directory and the user's data directory, and the first start that makes
 // an installation there (and never touches one that is already there).
-#include "frontend/dataroot.h"
+#include "frontend/app/dataroot.h"
 #include "frontend/globale.h"
-#include "frontend/startoptions.h"
+#include "frontend/app/startoptions.h"
 #include "shared/consoles.h"
 #include "shared/datasource.h"
 #include "shared/paths.h"

@@ -30,3 +30,18 @@ bool enterFolder(const QString &path, const QString &formName)
     }
     return true;
 }
+
+bool enterDirectory(const QString &directory, const QString &formName)
+{
+    const QString parent = QStringLiteral("..");
+    for (int up = 0; up < 256; ++up) {
+        QWidget *chooser = openChooser(formName);
+        const int row = int(entries(chooser, QStringLiteral("Dir1")).indexOf(parent));
+        if (row < 0)
+            break;
+        clickEntry(chooser, QStringLiteral("Dir1"), row);
+    }
+    if (entries(openChooser(formName), QStringLiteral("Dir1")).contains(parent))
+        return false;
+    return enterFolder(QDir(directory).canonicalPath(), formName);
+}

@@ -10,3 +10,6 @@ bool chooserShowsFolder(const QString &folder, const QString &formName = QString
 // Enters folders of the open chooser by clicking its directory list "Dir1", one entry per
 // part of a path written with '/' (".." goes up); false when a part is not listed.
 bool enterFolder(const QString &path, const QString &formName = QStringLiteral("FrmBrowser"));
+// Walks to a directory as a person does: ".." up to the root, then each directory of its
+// path in turn. False when an entry is missing.
+bool enterDirectory(const QString &directory, const QString &formName = QStringLiteral("FrmBrowser"));
