@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     QString note;
     QString error;
     if (!DataRoot::prepare(root, &note, &error)) {
-        dialogs.message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"), error);
+        dialogs.critical(QStringLiteral("ERROR!"), error);
         return 1;
     }
     SystemLauncher launcher;

@@ -22,6 +22,12 @@ inline QString escape(const QString &text)
 //   "[gioco] =" + Sql::quoted(name)
 inline QString quoted(const QString &text) { return QLatin1Char('\'') + escape(text) + QLatin1Char('\''); }
 
+// A name (table, column) as an SQL identifier: between double quotes, its own doubled.
+inline QString quotedName(const QString &name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
 // A yes/no column's value: a non-zero number or the text "true" (any case, blanks
 // around it ignored); Null and anything else is no.
 bool isYes(const QVariant &value);

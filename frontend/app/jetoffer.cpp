@@ -25,7 +25,7 @@ void offerJetConversion(const QString &rootDir, Dialogs &dialogs)
                        "cannot read as they are:\n\n")
         + names.join(QLatin1Char('\n'))
         + QStringLiteral("\n\nConvert them now? Each original is kept beside it as NAME.mdb.jet.");
-    if (!dialogs.message(Dialogs::Icon::Question, Dialogs::Buttons::OkCancel, title, question))
+    if (!dialogs.question(title, question))
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -40,9 +40,9 @@ void offerJetConversion(const QString &rootDir, Dialogs &dialogs)
         allConverted = allConverted && Convert::succeeded(result);
     }
     if (allConverted)
-        dialogs.message(Dialogs::Icon::Information, Dialogs::Buttons::Ok, title, lines.join(QLatin1Char('\n')));
+        dialogs.information(title, lines.join(QLatin1Char('\n')));
     else
-        dialogs.message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("ERROR!"),
+        dialogs.critical(QStringLiteral("ERROR!"),
                         lines.join(QLatin1Char('\n')));
 }
 

@@ -8,6 +8,7 @@
 #include "shared/widgets/filelists.h"
 
 #include <QDir>
+#include <QScreen>
 
 FileChooser::FileChooser(QWidget *window, Session &session) : QObject(window), m_window(window), m_session(session)
 {
@@ -24,6 +25,7 @@ FrmBrowser *FileChooser::show(const QString &caption)
     if (!m_browser) {
         m_browser = new FrmBrowser(m_window);
         connect(m_browser, &FrmBrowser::fileClicked, this, &FileChooser::fileClicked);
+        placeOverWindow(m_browser);
         if (Paths::probe(m_session.pluginRegistry()).isEmpty())
             m_session.dialogs().critical(InstallationPaths::notFoundMessage(m_session.pluginRegistry()));
     }
@@ -31,6 +33,19 @@ FrmBrowser *FileChooser::show(const QString &caption)
     m_browser->show();
     m_browser->raise();
     return m_browser;
+}
+
+// Centred over the main window, and wholly on the window's screen.
+void FileChooser::placeOverWindow(QWidget *chooser) const
+{
+    QRect frame(QPoint(), chooser->size());
+    frame.moveCenter(m_window->frameGeometry().center());
+    if (const QScreen *screen = m_window->screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveLeft(qBound(room.left(), frame.left(), qMax(room.left(), room.right() - frame.width())));
+        frame.moveTop(qBound(room.top(), frame.top(), qMax(room.top(), room.bottom() - frame.height())));
+    }
+    chooser->move(frame.topLeft());
 }
 
 void FileChooser::open(const QString &caption, const QString &directory, const QString &pattern, Picked picked)

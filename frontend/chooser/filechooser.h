@@ -30,6 +30,7 @@ public:
 
 private:
     FrmBrowser *show(const QString &caption);
+    void placeOverWindow(QWidget *chooser) const;
     void fileClicked(const QString &directory, const QString &fileName);
 
     QWidget *m_window;

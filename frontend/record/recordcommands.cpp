@@ -63,7 +63,7 @@ void RecordPage::addRom()
 void RecordPage::saveRecord()
 {
     if (DatGames.editMode() == DataSource::EditMode::AddNew && LabGame->text().trimmed().isEmpty()) {
-        m_session.dialogs().message(Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"),
+        m_session.dialogs().warning(QStringLiteral("Warning!"),
                                     QStringLiteral("The new game has no name yet: choose its rom file first."));
         return;
     }

@@ -36,11 +36,11 @@ void RecordPage::scanRoms()
     QList<RomScan::Rom> roms;
     QString error;
     if (!RomScan::findNew(m_session.console().gamesDir, database, &roms, &error)) {
-        dialogs.message(Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"), error);
+        dialogs.warning(QStringLiteral("Warning!"), error);
         return;
     }
     if (roms.isEmpty()) {
-        dialogs.message(Dialogs::Icon::Information, Dialogs::Buttons::Ok, title,
+        dialogs.information(title,
                         QStringLiteral("No new roms: every file of the games folder is already in the ") + console
                             + QStringLiteral(" catalogue."));
         return;

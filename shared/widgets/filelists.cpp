@@ -39,6 +39,7 @@ FileLists::FileLists(QWidget *parent) : QWidget(parent)
     Label1 = new QLabel(QStringLiteral("Click To Select ..."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     m_pathLabel = new QLabel(this);
+    m_pathLabel->setObjectName(QStringLiteral("LabPath"));
     m_pathLabel->setWordWrap(true);
     PlainText::applyTo(this);
 

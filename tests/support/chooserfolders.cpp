@@ -3,19 +3,12 @@
 #include "tests/support/windowcontrols.h"
 
 #include <QDir>
-#include <QLabel>
+#include <QWidget>
 
 bool chooserShowsFolder(const QString &folder, const QString &formName)
 {
-    const QWidget *chooser = openChooser(formName);
     const QString shown = QDir::toNativeSeparators(QDir(folder).canonicalPath());
-    // The path label has no name of its own: any label of the chooser showing it will do.
-    const auto labels = chooser ? chooser->findChildren<QLabel *>() : QList<QLabel *>();
-    for (const QLabel *label : labels) {
-        if (!shown.isEmpty() && label->text() == shown)
-            return true;
-    }
-    return false;
+    return !shown.isEmpty() && shownText(openChooser(formName), QStringLiteral("LabPath")) == shown;
 }
 
 bool enterFolder(const QString &path, const QString &formName)
