@@ -1,32 +1,39 @@
 #pragma once
 // Running Emuset inside a test: its start procedure on a directory of its own, its
-// windows found by name, its lists clicked as a person clicks them.
+// windows found by name, its controls by the names its forms give them.
 
-#include "emuset/frmemuset.h"
 #include "emuset/generale.h"
 #include "shared/datasource.h"
+#include "shared/paths.h"
 #include "tests/support/fakes.h"
+#include "tests/support/windowcontrols.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QTest>
 
 namespace EmusetRun {
 
-inline bool touch(const QString &path, const QByteArray &content = {})
+inline bool touch(const QString &path, const QByteArray &content = {}) { return writeFile(path, content); }
+
+inline QByteArray readAll(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+// A program's file name on this platform ("ludora4", "emuset").
+inline QString exe(const char *name) { return Paths::executableName(QLatin1String(name)); }
 
 // Writes emuset.ini in dir with exactly these bytes.
 inline bool writeIni(const QString &dir, const QByteArray &content)
 {
-    QFile file(dir + QStringLiteral("/emuset.ini"));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+    return writeFile(dir + QStringLiteral("/emuset.ini"), content);
 }
 
 // The stored line of a front-end directory: the directory, a separator, CR LF.
@@ -35,22 +42,17 @@ inline QByteArray iniLine(const QString &frontEndDir)
     return (QDir::toNativeSeparators(frontEndDir) + QDir::separator()).toUtf8() + "\r\n";
 }
 
-inline Emuset::FrmEmuset *start(const QString &ownDir, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
+// A visible top-level window of the given form name, or nullptr.
+template <class W = QWidget> W *window(const QString &name) { return qobject_cast<W *>(openChooser(name)); }
+
+// Emuset's main window while it is shown, or nullptr.
+inline QMainWindow *mainWindow() { return window<QMainWindow>(QStringLiteral("FrmEmuset")); }
+
+inline QMainWindow *start(const QString &ownDir, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
 {
     Generale::startProcedure(ownDir, dialogs, launcher);
     QApplication::processEvents();
-    return qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
-}
-
-// A visible top-level window of the given form name, or nullptr.
-template <class W = QWidget> W *window(const QString &name)
-{
-    const auto widgets = QApplication::topLevelWidgets();
-    for (QWidget *widget : widgets) {
-        if (widget->objectName() == name && widget->isVisible())
-            return qobject_cast<W *>(widget);
-    }
-    return nullptr;
+    return mainWindow();
 }
 
 // Closes every window of the program and removes its database connections.
@@ -90,5 +92,37 @@ inline void chooseConsole(QComboBox *combo, const QString &name)
     combo->setFocus();
     QTest::keyClicks(combo, name);
 }
+
+// The marks of a list's entries, one letter each: 'x' marked, '-' not.
+inline QString marks(const QObject *window, const QString &name = QStringLiteral("LstSetting"))
+{
+    QString letters;
+    const auto *view = child<QAbstractItemView>(window, name);
+    for (int row = 0; view && row < view->model()->rowCount(); ++row)
+        letters += view->model()->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked ? u'x' : u'-';
+    return letters;
+}
+
+// Every message box shown, one line each: "icon|title|text" ("?" marks OK/Cancel boxes).
+inline QStringList said(const ScriptedDialogs &dialogs)
+{
+    static const char *const icons[] = {"none", "critical", "question", "warning", "information"};
+    QStringList lines;
+    for (const ScriptedDialogs::Shown &box : dialogs.shown)
+        lines.append(QLatin1String(icons[int(box.icon)])
+                     + QLatin1String(box.buttons == Dialogs::Buttons::OkCancel ? "?" : "") + u'|' + box.title
+                     + u'|' + box.text);
+    return lines;
+}
+
+// Runs its scope in another working directory: a chooser made meanwhile opens there.
+class WorkingDir {
+public:
+    explicit WorkingDir(const QString &dir) : m_old(QDir::currentPath()) { QDir::setCurrent(dir); }
+    ~WorkingDir() { QDir::setCurrent(m_old); }
+
+private:
+    QString m_old;
+};
 
 } // namespace EmusetRun
