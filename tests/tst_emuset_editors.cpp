@@ -3,6 +3,7 @@
 // chooser, the test launch, the set list's marks, names with quotes, refused stores.
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QLineEdit>

@@ -4,6 +4,7 @@
 #include "install/installation.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QTemporaryDir>

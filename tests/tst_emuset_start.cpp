@@ -5,6 +5,7 @@
 #include "shared/twips.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QAction>

@@ -6,7 +6,6 @@
 #include "shared/datasource.h"
 #include "shared/paths.h"
 #include "tests/support/fakes.h"
-#include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,7 +18,11 @@
 
 namespace EmusetRun {
 
-inline bool touch(const QString &path, const QByteArray &content = {}) { return writeFile(path, content); }
+inline bool touch(const QString &path, const QByteArray &content = {})
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
 
 inline QByteArray readAll(const QString &path)
 {
@@ -33,7 +36,7 @@ inline QString exe(const char *name) { return Paths::executableName(QLatin1Strin
 // Writes emuset.ini in dir with exactly these bytes.
 inline bool writeIni(const QString &dir, const QByteArray &content)
 {
-    return writeFile(dir + QStringLiteral("/emuset.ini"), content);
+    return touch(dir + QStringLiteral("/emuset.ini"), content);
 }
 
 // The stored line of a front-end directory: the directory, a separator, CR LF.
@@ -43,7 +46,15 @@ inline QByteArray iniLine(const QString &frontEndDir)
 }
 
 // A visible top-level window of the given form name, or nullptr.
-template <class W = QWidget> W *window(const QString &name) { return qobject_cast<W *>(openChooser(name)); }
+template <class W = QWidget> W *window(const QString &name)
+{
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        if (widget->objectName() == name && widget->isVisible())
+            return qobject_cast<W *>(widget);
+    }
+    return nullptr;
+}
 
 // Emuset's main window while it is shown, or nullptr.
 inline QMainWindow *mainWindow() { return window<QMainWindow>(QStringLiteral("FrmEmuset")); }
@@ -97,7 +108,7 @@ inline void chooseConsole(QComboBox *combo, const QString &name)
 inline QString marks(const QObject *window, const QString &name = QStringLiteral("LstSetting"))
 {
     QString letters;
-    const auto *view = child<QAbstractItemView>(window, name);
+    const auto *view = window ? window->findChild<QAbstractItemView *>(name) : nullptr;
     for (int row = 0; view && row < view->model()->rowCount(); ++row)
         letters += view->model()->index(row, 0).data(Qt::CheckStateRole) == Qt::Checked ? u'x' : u'-';
     return letters;

@@ -4,6 +4,7 @@
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QSemaphore>
