@@ -1,18 +1,13 @@
-// Emuset's two editors on the real main window: Browse and Pending with their enabled
-// commands and colours, what New/Edit/Save/Cancel/Delete store, the executable chooser,
-// the test launch, the set list's marks, names with quotes, and refused stores reported.
-#include "emuset/frmbrowsercons.h"
-#include "shared/paths.h"
-#include "shared/widgets/filelists.h"
-#include "shared/widgets/marklist.h"
-#include "shared/widgets/statuspanels.h"
+// Emuset's two editors driven as a person drives them: Browse and Pending with their
+// enabled commands and colours, what New/Edit/Save/Cancel/Delete store, the executable
+// chooser, the test launch, the set list's marks, names with quotes, refused stores.
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -21,40 +16,21 @@ using namespace EmusetRun;
 
 namespace {
 
-const QVariant null;
+const QString lockedTip = "Save or Cancel the record first";
+// The controls the editors' states enable, and the boxes they make editable.
+const QStringList controls = {"CmbEmu",       "LstEmu",         "LstSetting",   "CmdNewEmu",  "CmdEditEmu",
+                              "CmdSaveEmu",   "CmdCancelEmu",   "CmdDeleteEmu", "CmdAddSett", "CmdEditSett",
+                              "CmdSalvaSett", "CmdAnnullaSett", "CmdDelete",    "CmdLaunch",  "CmdEmu1"};
+const QStringList boxes = {"TxtEmu1",      "TxtSetmode", "TxtFileEmu1",    "TxtValue", "TxtSettName",
+                           "TxtParameter", "TxtPassed",  "TxtOptAvaiable", "TxtDescri"};
 
-// Rows of one console database, read and written as another program would.
-struct Rows {
-    TestInstall &install;
-    QString db = TestInstall::gameboyDb();
-
-    bool emulator(const QString &name, const QString &link = QStringLiteral("/emu/run"), const QString &type = "1")
-    {
-        return install.exec(db,
-                            QStringLiteral(
-                                "INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
-                            {name, link, type});
-    }
-    bool set(const QString &emulator, const QString &name, const QVariant &attivo = 0,
-             const QString &stringa = QStringLiteral("-p"))
-    {
-        return install.exec(db,
-                            QStringLiteral(
-                                "INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES (?, ?, ?, ?)"),
-                            {emulator, name, stringa, attivo});
-    }
-    QVariantList emulators(const QString &column = QStringLiteral("Emu_Name"))
-    {
-        return install.column(db, QStringLiteral("SELECT ") + column
-                                      + QStringLiteral(" FROM emulatori ORDER BY rowid"));
-    }
-    QVariantList sets(const QString &emulator, const QString &column)
-    {
-        return install.column(db, QStringLiteral("SELECT ") + column
-                                      + QStringLiteral(" FROM setting WHERE ID_Emula = '") + emulator
-                                      + QStringLiteral("' ORDER BY rowid"));
-    }
-};
+bool editable(QWidget *box)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        return !line->isReadOnly();
+    auto *area = qobject_cast<QPlainTextEdit *>(box);
+    return area && !area->isReadOnly();
+}
 
 bool white(QWidget *box) { return box->palette().color(QPalette::Base) == QColor(Qt::white); }
 
@@ -66,14 +42,16 @@ private slots:
     void init();
     void cleanup() { closeAll(); }
 
+    void pendingLocks_data();
+    void pendingLocks();
     void cancelAfterNewLeavesNoRow();
     void saveSelectsAndShowsTheNewEmulator();
     void incompleteRecordsAreRefused_data();
     void incompleteRecordsAreRefused();
     void superNintendoOpensSnesAndItsFolder();
-    void chooserInBrowseDoesNothing();
-    void deleteEmulatorAsks_data();
-    void deleteEmulatorAsks();
+    void chooserOnlyWhilePending();
+    void deleteAsks_data();
+    void deleteAsks();
     void pendingKeepsTheRowItWasTypedFor();
     void refusedSaveIsReportedAndKeepsTheTyping();
     void launch_data();
@@ -85,23 +63,43 @@ private slots:
     void deletedEmulatorsSetsComeBack();
     void newSetBelongsToSelectedEmulator();
     void newSetWithoutEmulatorIsListedWithoutOne();
-    void deleteSettingAsks_data();
-    void deleteSettingAsks();
     void namesWithQuotesWork();
 
 private:
-    Emuset::FrmEmuset *open();
+    bool open() { return (m_main = start(m_own->path(), m_dialogs, m_launcher)) != nullptr; }
+    void click(const QString &name) { clickOn(m_main, name); }
+    void type(const QString &name, const QString &text) { replaceText(child(m_main, name), text); }
+    QString text(const QString &name) const { return shownText(m_main, name); }
+    QStringList listed(const QString &name) const { return entries(m_main, name); }
+    bool isEditable(const QString &name) const { return editable(child(m_main, name)); }
     void selectEmulator(const QString &name);
-    void clickSet(int row) { clickEntry(m_main->ui.LstSetting, row); }
-    void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void type(QWidget *box, const QString &text);
+    void clickSet(int row) { clickEntry(m_main, "LstSetting", row); }
     void addEmulator(const QString &name, const QString &link, const QString &mode);
+
+    bool addSet(const QString &emulator, const QString &name, const QVariant &attivo = 0,
+                const QString &stringa = "-p")
+    {
+        return m_install->exec(TestInstall::gameboyDb(),
+                               QStringLiteral(
+                                   "INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES (?, ?, ?, ?)"),
+                               {emulator, name, stringa, attivo});
+    }
+    QVariantList emulators(const QString &column = "Emu_Name", const QString &db = TestInstall::gameboyDb())
+    {
+        return m_install->column(db, QStringLiteral("SELECT %1 FROM emulatori ORDER BY rowid").arg(column));
+    }
+    QVariantList sets(const QString &emulator, const QString &column)
+    {
+        return m_install->column(
+            TestInstall::gameboyDb(),
+            QStringLiteral("SELECT %1 FROM setting WHERE ID_Emula = '%2' ORDER BY rowid").arg(column, emulator));
+    }
 
     std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<QTemporaryDir> m_own;
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
-    Emuset::FrmEmuset *m_main = nullptr;
+    QMainWindow *m_main = nullptr;
 };
 
 void TestEmusetEditors::init()
@@ -115,87 +113,122 @@ void TestEmusetEditors::init()
     m_main = nullptr;
 }
 
-Emuset::FrmEmuset *TestEmusetEditors::open()
-{
-    m_main = start(m_own->path(), m_dialogs, m_launcher);
-    return m_main;
-}
-
 void TestEmusetEditors::selectEmulator(const QString &name)
 {
-    const int row = rowOf(m_main->ui.LstEmu, name);
+    const int row = int(listed("LstEmu").indexOf(name));
     QVERIFY2(row >= 0, qPrintable(name));
-    clickEntry(m_main->ui.LstEmu, row);
-}
-
-void TestEmusetEditors::type(QWidget *box, const QString &text)
-{
-    if (auto *line = qobject_cast<QLineEdit *>(box))
-        line->clear();
-    QTest::keyClicks(box, text);
+    clickEntry(m_main, "LstEmu", row);
 }
 
 void TestEmusetEditors::addEmulator(const QString &name, const QString &link, const QString &mode)
 {
-    click(m_main->ui.CmdNewEmu);
-    type(m_main->ui.TxtEmu1, name);
-    type(m_main->ui.TxtFileEmu1, link);
-    type(m_main->ui.TxtSetmode, mode);
-    click(m_main->ui.CmdSaveEmu);
+    click("CmdNewEmu");
+    type("TxtEmu1", name);
+    type("TxtFileEmu1", link);
+    type("TxtSetmode", mode);
+    click("CmdSaveEmu");
+}
+
+// Each state of the two editors: the controls enabled, the boxes editable (white, the
+// others grey), the lists locked with their tip. "set" clicks the first set's entry.
+void TestEmusetEditors::pendingLocks_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("enabled");
+    QTest::addColumn<QStringList>("editable");
+    QTest::addColumn<QStringList>("tipped");
+    const QStringList browse = {"CmbEmu",     "LstEmu",       "LstSetting", "CmdNewEmu",
+                                "CmdEditEmu", "CmdDeleteEmu", "CmdAddSett", "CmdEditSett",
+                                "CmdDelete",  "CmdLaunch",    "CmdEmu1"};
+    const QStringList emulator = {"LstSetting", "CmdSaveEmu", "CmdCancelEmu", "CmdLaunch", "CmdEmu1"};
+    const QStringList emulatorBoxes = {"TxtEmu1", "TxtSetmode", "TxtFileEmu1"};
+    const QStringList set = {"CmdSalvaSett", "CmdAnnullaSett", "CmdLaunch", "CmdEmu1"};
+    const QStringList setBoxes = {"TxtSettName", "TxtParameter", "TxtPassed", "TxtOptAvaiable", "TxtDescri"};
+    const QStringList lists = {"CmbEmu", "LstEmu"};
+    QTest::newRow("browse") << QStringList() << browse << QStringList() << QStringList();
+    QTest::newRow("new emulator") << QStringList{"CmdNewEmu"} << emulator << emulatorBoxes << lists;
+    QTest::newRow("edited emulator") << QStringList{"CmdEditEmu"} << emulator << emulatorBoxes << lists;
+    QTest::newRow("new set") << QStringList{"CmdAddSett"} << set << setBoxes << lists + QStringList{"LstSetting"};
+    QTest::newRow("edited set") << QStringList{"set", "set", "CmdEditSett"} << set << setBoxes
+                                << lists + QStringList{"LstSetting"};
+    QTest::newRow("emulator cancelled")
+        << QStringList{"CmdNewEmu", "CmdCancelEmu"} << browse << QStringList() << QStringList();
+    QTest::newRow("set cancelled") << QStringList{"CmdAddSett", "CmdAnnullaSett"} << browse << QStringList()
+                                   << QStringList();
+}
+
+void TestEmusetEditors::pendingLocks()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, enabled);
+    QFETCH(QStringList, editable);
+    QFETCH(QStringList, tipped);
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
+    QVERIFY(addSet("Alpha", "Screen"));
+    QVERIFY(open());
+    selectEmulator("Alpha");
+    for (const QString &name : clicks)
+        name == "set" ? clickSet(0) : click(name);
+
+    QStringList shownEnabled, shownEditable, shownTipped, grey;
+    for (const QString &name : controls) {
+        QWidget *control = child(m_main, name);
+        QVERIFY2(control, qPrintable(name));
+        if (control->isEnabled())
+            shownEnabled.append(name);
+        if (control->toolTip() == lockedTip)
+            shownTipped.append(name);
+    }
+    for (const QString &name : boxes) {
+        QWidget *box = child(m_main, name);
+        QVERIFY2(box, qPrintable(name));
+        if (::editable(box))
+            shownEditable.append(name);
+        QVERIFY2(white(box) == ::editable(box) || name == "TxtValue", qPrintable(name));
+    }
+    QCOMPARE(shownEnabled, enabled);
+    QCOMPARE(shownEditable, editable);
+    QCOMPARE(shownTipped, tipped);
 }
 
 void TestEmusetEditors::cancelAfterNewLeavesNoRow()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
     QVERIFY(open());
-    click(m_main->ui.CmdNewEmu);
-    for (QLineEdit *box : {m_main->ui.TxtEmu1, m_main->ui.TxtFileEmu1, m_main->ui.TxtSetmode}) {
-        QVERIFY(!box->isReadOnly());
-        QVERIFY(white(box));
-        QCOMPARE(box->text(), QString());
-    }
-    QVERIFY(!m_main->ui.CmdNewEmu->isEnabled() && !m_main->ui.CmdEditEmu->isEnabled()
-            && !m_main->ui.CmdDeleteEmu->isEnabled());
-    QVERIFY(m_main->ui.CmdSaveEmu->isEnabled() && m_main->ui.CmdCancelEmu->isEnabled());
-    type(m_main->ui.TxtEmu1, QStringLiteral("Never"));
-    click(m_main->ui.CmdCancelEmu);
-
-    QCOMPARE(rows.emulators(), QVariantList{"Alpha"});
-    QVERIFY(m_main->ui.TxtEmu1->isReadOnly());
-    QVERIFY(!white(m_main->ui.TxtEmu1));
-    QVERIFY(m_main->ui.CmdNewEmu->isEnabled() && !m_main->ui.CmdSaveEmu->isEnabled());
-    QCOMPARE(entries(m_main->ui.LstEmu), QStringList{"Alpha"});
+    selectEmulator("Alpha");
+    click("CmdNewEmu");
+    for (const char *box : {"TxtEmu1", "TxtFileEmu1", "TxtSetmode"})
+        QCOMPARE(text(QLatin1String(box)), QString());
+    type("TxtEmu1", "Never");
+    click("CmdCancelEmu");
+    QCOMPARE(emulators(), QVariantList{"Alpha"});
+    QCOMPARE(listed("LstEmu"), QStringList{"Alpha"});
 }
 
 void TestEmusetEditors::saveSelectsAndShowsTheNewEmulator()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Screen")));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
+    QVERIFY(addSet("Alpha", "Screen"));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Screen"});
+    selectEmulator("Alpha");
+    QCOMPARE(listed("LstSetting"), QStringList{"Screen"});
 
-    addEmulator(QStringLiteral("Beta"), QStringLiteral("/emu/beta"), QStringLiteral("2"));
-    QCOMPARE(rows.emulators(), QVariantList({"Alpha", "Beta"}));
-    QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList({"/emu/run", "/emu/beta"}));
-    QCOMPARE(rows.emulators(QStringLiteral("Emu_Type")), QVariantList({"1", "2"}));
-    QCOMPARE(entries(m_main->ui.LstEmu), QStringList({"Alpha", "Beta"}));
-    const QList<QListWidgetItem *> selected = m_main->ui.LstEmu->selectedItems(); // selected and shown
+    addEmulator("Beta", "/emu/beta", "2");
+    QCOMPARE(emulators("Emu_Name || '|' || Emu_Link || '|' || Emu_Type"),
+             QVariantList({"Alpha|/emu/run|1", "Beta|/emu/beta|2"}));
+    QCOMPARE(listed("LstEmu"), QStringList({"Alpha", "Beta"}));
+    const QList<QListWidgetItem *> selected = child<QListWidget>(m_main, "LstEmu")->selectedItems();
     QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first()->text(), QStringLiteral("Beta"));
-    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Beta"));
-    QCOMPARE(m_main->ui.LstSetting->count(), 0);
-    QVERIFY(m_main->ui.TxtEmu1->isReadOnly() && m_main->ui.CmdNewEmu->isEnabled());
+    QCOMPARE(selected.first()->text(), "Beta");
+    QCOMPARE(text("TxtEmu1"), "Beta");
+    QCOMPARE(listed("LstSetting"), QStringList());
     QVERIFY(m_dialogs.shown.isEmpty());
 
     // Edit works on the saved emulator without another click in the list.
-    click(m_main->ui.CmdEditEmu);
-    QVERIFY(!m_main->ui.TxtEmu1->isReadOnly());
-    type(m_main->ui.TxtSetmode, QStringLiteral("3"));
-    click(m_main->ui.CmdSaveEmu);
-    QCOMPARE(rows.emulators(QStringLiteral("Emu_Type")), QVariantList({"1", "3"}));
+    click("CmdEditEmu");
+    type("TxtSetmode", "3");
+    click("CmdSaveEmu");
+    QCOMPARE(emulators("Emu_Type"), QVariantList({"1", "3"}));
 }
 
 // A record that could never be listed or put on a command line is refused on Save with a
@@ -222,122 +255,122 @@ void TestEmusetEditors::incompleteRecordsAreRefused()
     QFETCH(bool, set);
     QFETCH(QString, name);
     QFETCH(QString, parameter);
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
-    QPushButton *save = set ? m_main->ui.CmdSalvaSett : m_main->ui.CmdSaveEmu;
-    QLineEdit *nameBox = set ? m_main->ui.TxtSettName : m_main->ui.TxtEmu1;
-    click(set ? m_main->ui.CmdAddSett : m_main->ui.CmdNewEmu);
+    selectEmulator("Alpha");
+    const QString save = set ? "CmdSalvaSett" : "CmdSaveEmu";
+    const QString nameBox = set ? "TxtSettName" : "TxtEmu1";
+    click(set ? "CmdAddSett" : "CmdNewEmu");
     type(nameBox, name);
-    if (set)
-        type(m_main->ui.TxtParameter, parameter);
-    else
-        type(m_main->ui.TxtFileEmu1, QStringLiteral("/emu/nameless"));
+    type(set ? "TxtParameter" : "TxtFileEmu1", set ? parameter : "/emu/nameless");
     click(save);
 
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Warning);
-    QCOMPARE(rows.emulators(), QVariantList{"Alpha"});
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome")), QVariantList());
-    QVERIFY(save->isEnabled() && !nameBox->isReadOnly());
-    QCOMPARE(nameBox->text(), name);
+    const QString why = set ? "The set needs a name and a parameter." : "The emulator needs a name.";
+    QCOMPARE(said(m_dialogs), QStringList{"warning|Warning!|" + why + " Nothing was saved."});
+    QCOMPARE(emulators(), QVariantList{"Alpha"});
+    QCOMPARE(sets("Alpha", "Nome"), QVariantList());
+    QVERIFY(child(m_main, save)->isEnabled() && isEditable(nameBox));
+    QCOMPARE(text(nameBox), name);
 }
 
 void TestEmusetEditors::superNintendoOpensSnesAndItsFolder()
 {
-    Rows snes{*m_install, QStringLiteral("\\database\\snes.mdb")};
-    QVERIFY(snes.emulator(QStringLiteral("Snes9x")));
-    QVERIFY(touch(m_install->path(QStringLiteral("console/snes/zsnes"))));
+    const QString snes = "\\database\\snes.mdb";
+    QVERIFY(m_install->addEmulator("Snes9x", "/emu/run", "1", snes));
+    QVERIFY(touch(m_install->path("console/snes/zsnes")));
     QVERIFY(open());
-    chooseConsole(m_main->ui.CmbEmu, QStringLiteral("SuperNintendo"));
-    QCOMPARE(m_main->ui.CmbEmu->currentText(), QStringLiteral("SuperNintendo"));
-    QCOMPARE(Generale::state().ConsoleDb, m_install->path(QStringLiteral("database/snes.mdb")));
-    QCOMPARE(entries(m_main->ui.LstEmu), QStringList{"Snes9x"});
+    chooseConsole(child<QComboBox>(m_main, "CmbEmu"), "SuperNintendo");
+    QCOMPARE(text("CmbEmu"), "SuperNintendo");
+    QCOMPARE(listed("LstEmu"), QStringList{"Snes9x"});
 
-    click(m_main->ui.CmdNewEmu);
-    type(m_main->ui.TxtEmu1, QStringLiteral("ZSnes"));
-    click(m_main->ui.CmdEmu1);
-    Emuset::FrmBrowserCons *chooser = m_main->chooser();
-    QVERIFY(chooser && chooser->isVisible());
-    QCOMPARE(chooser->windowTitle(), QStringLiteral("Choose Executable File For : ZSnes"));
-    QCOMPARE(chooser->lists()->path(), m_install->path(QStringLiteral("console/snes")));
-    const int row = rowOf(chooser->lists()->File1, QStringLiteral("zsnes"));
-    QVERIFY(row >= 0);
-    clickEntry(chooser->lists()->File1, row);
-    QCOMPARE(m_main->ui.TxtFileEmu1->text(), m_install->path(QStringLiteral("console/snes/zsnes")));
-    QVERIFY(!m_main->chooser() || !m_main->chooser()->isVisible());
-    click(m_main->ui.CmdSaveEmu);
-    QCOMPARE(snes.emulators(QStringLiteral("Emu_Link")),
-             QVariantList({"/emu/run", m_install->path(QStringLiteral("console/snes/zsnes"))}));
-    QCOMPARE(Rows{*m_install}.emulators(), QVariantList());
+    click("CmdNewEmu");
+    type("TxtEmu1", "ZSnes");
+    click("CmdEmu1");
+    QWidget *chooser = openChooser("FrmBrowserCons");
+    QVERIFY(chooser);
+    QCOMPARE(chooser->windowTitle(), "Choose Executable File For : ZSnes");
+    QVERIFY(clickFile("zsnes", "FrmBrowserCons"));
+    QCOMPARE(text("TxtFileEmu1"), m_install->path("console/snes/zsnes"));
+    QVERIFY(!openChooser("FrmBrowserCons"));
+    click("CmdSaveEmu");
+    QCOMPARE(emulators("Emu_Link", snes), QVariantList({"/emu/run", m_install->path("console/snes/zsnes")}));
+    QCOMPARE(emulators(), QVariantList());
 }
 
-void TestEmusetEditors::chooserInBrowseDoesNothing()
+// The chooser opens for a pending emulator only, and goes with its Cancel: a path chosen
+// afterwards would show without being stored.
+void TestEmusetEditors::chooserOnlyWhilePending()
 {
     QVERIFY(open());
-    click(m_main->ui.CmdEmu1);
-    QVERIFY(!m_main->chooser());
-    QVERIFY(!window(QStringLiteral("FrmBrowserCons")));
+    click("CmdEmu1");
+    QVERIFY(!openChooser("FrmBrowserCons"));
+    click("CmdNewEmu");
+    click("CmdEmu1");
+    QVERIFY(openChooser("FrmBrowserCons"));
+    click("CmdCancelEmu");
+    QVERIFY(!openChooser("FrmBrowserCons"));
 }
 
-void TestEmusetEditors::deleteEmulatorAsks_data()
+void TestEmusetEditors::deleteAsks_data()
 {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("answer");
-    QTest::addColumn<QVariantList>("left");
-    QTest::newRow("OK") << true << QVariantList{"Beta"};
-    QTest::newRow("Cancel") << false << QVariantList({"Alpha", "Beta"});
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("left"); // listed and stored
+    const QString emulator = "question?|Alpha|Delete This Emulator?";
+    const QString set = "question?|First|Delete This Setting?";
+    QTest::newRow("emulator, OK") << "CmdDeleteEmu" << true << emulator << "LstEmu" << QStringList{"Beta"};
+    QTest::newRow("emulator, Cancel") << "CmdDeleteEmu" << false << emulator << "LstEmu"
+                                      << QStringList({"Alpha", "Beta"});
+    QTest::newRow("set, OK") << "CmdDelete" << true << set << "LstSetting" << QStringList{"Second"};
+    QTest::newRow("set, Cancel") << "CmdDelete" << false << set << "LstSetting"
+                                 << QStringList({"First", "Second"});
 }
 
-void TestEmusetEditors::deleteEmulatorAsks()
+void TestEmusetEditors::deleteAsks()
 {
+    QFETCH(QString, command);
     QFETCH(bool, answer);
-    QFETCH(QVariantList, left);
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
-    QVERIFY(rows.emulator(QStringLiteral("Beta")));
+    QFETCH(QString, question);
+    QFETCH(QString, list);
+    QFETCH(QStringList, left);
+    for (const char *name : {"Alpha", "Beta"})
+        QVERIFY(m_install->addEmulator(QLatin1String(name), "/emu/run"));
+    QVERIFY(addSet("Alpha", "First"));
+    QVERIFY(addSet("Alpha", "Second"));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
+    selectEmulator("Alpha");
     m_dialogs.queueAnswers({answer});
-    click(m_main->ui.CmdDeleteEmu);
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
-    QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Alpha"));
-    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Delete This Emulator?"));
-    QCOMPARE(rows.emulators(), left);
-    QCOMPARE(entries(m_main->ui.LstEmu).size(), left.size());
+    click(command);
+    QCOMPARE(said(m_dialogs), QStringList{question});
+    QCOMPARE(listed(list), left);
+    const QVariantList stored = list == "LstEmu" ? emulators() : sets("Alpha", "Nome");
+    QCOMPARE(stored, QVariant(left).toList());
 }
 
 // While a record is pending, nothing can move the editors to another row or console.
 void TestEmusetEditors::pendingKeepsTheRowItWasTypedFor()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
-    QVERIFY(rows.emulator(QStringLiteral("Beta")));
+    for (const char *name : {"Alpha", "Beta"})
+        QVERIFY(m_install->addEmulator(QLatin1String(name), "/emu/run"));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
-    click(m_main->ui.CmdEditEmu);
-    for (QWidget *locked :
-         std::initializer_list<QWidget *>{m_main->ui.CmbEmu, m_main->ui.LstEmu, m_main->ui.CmdAddSett,
-                                          m_main->ui.CmdEditSett, m_main->ui.CmdDelete})
-        QVERIFY2(!locked->isEnabled(), qPrintable(locked->objectName()));
-    clickEntry(m_main->ui.LstEmu, rowOf(m_main->ui.LstEmu, QStringLiteral("Beta")));
-    chooseConsole(m_main->ui.CmbEmu, QStringLiteral("MSX"));
-    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Alpha"));
-    type(m_main->ui.TxtFileEmu1, QStringLiteral("/emu/alpha2"));
-    click(m_main->ui.CmdSaveEmu);
-    QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList({"/emu/alpha2", "/emu/run"}));
+    selectEmulator("Alpha");
+    click("CmdEditEmu");
+    selectEmulator("Beta");
+    chooseConsole(child<QComboBox>(m_main, "CmbEmu"), "MSX");
+    QCOMPARE(text("TxtEmu1"), "Alpha");
+    type("TxtFileEmu1", "/emu/alpha2");
+    click("CmdSaveEmu");
+    QCOMPARE(emulators("Emu_Link"), QVariantList({"/emu/alpha2", "/emu/run"}));
 
-    selectEmulator(QStringLiteral("Beta"));
-    click(m_main->ui.CmdAddSett);
-    QVERIFY(!m_main->ui.LstSetting->isEnabled() && !m_main->ui.LstEmu->isEnabled()
-            && !m_main->ui.CmdNewEmu->isEnabled());
-    type(m_main->ui.TxtParameter, QStringLiteral("-x"));
-    click(m_main->ui.CmdSalvaSett);
-    QCOMPARE(rows.sets(QStringLiteral("Beta"), QStringLiteral("Stringa")), QVariantList{"-x"});
-    QVERIFY(m_main->ui.LstSetting->isEnabled() && m_main->ui.LstEmu->isEnabled()
-            && m_main->ui.CmdNewEmu->isEnabled());
+    selectEmulator("Beta");
+    click("CmdAddSett");
+    selectEmulator("Alpha");
+    type("TxtParameter", "-x");
+    click("CmdSalvaSett");
+    QCOMPARE(sets("Beta", "Stringa"), QVariantList{"-x"});
+    QCOMPARE(sets("Alpha", "Stringa"), QVariantList());
 }
 
 void TestEmusetEditors::refusedSaveIsReportedAndKeepsTheTyping()
@@ -346,48 +379,43 @@ void TestEmusetEditors::refusedSaveIsReportedAndKeepsTheTyping()
                             QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON emulatori "
                                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")));
     QVERIFY(open());
-    addEmulator(QStringLiteral("Gamma"), QStringLiteral("/emu/gamma"), QStringLiteral("1"));
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Error"));
-    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("refused by the test")),
-             qPrintable(m_dialogs.shown[0].text));
-    QVERIFY(m_main->ui.StatusBar1->text(1).contains(QStringLiteral("refused by the test")));
-    QVERIFY(m_main->ui.CmdSaveEmu->isEnabled() && !m_main->ui.TxtEmu1->isReadOnly());
-    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Gamma"));
+    addEmulator("Gamma", "/emu/gamma", "1");
+    const QString error = panelText(m_main, 1);
+    QVERIFY2(error.contains("refused by the test"), qPrintable(error));
+    QCOMPARE(said(m_dialogs),
+             QStringList{"critical|Error|The emulator was not saved; the editor keeps what you typed.\n" + error});
+    QVERIFY(child(m_main, "CmdSaveEmu")->isEnabled() && isEditable("TxtEmu1"));
+    QCOMPARE(text("TxtEmu1"), "Gamma");
 
-    QVERIFY(m_install->exec(TestInstall::gameboyDb(), QStringLiteral("DROP TRIGGER refuse")));
-    click(m_main->ui.CmdSaveEmu);
-    QCOMPARE(Rows{*m_install}.emulators(), QVariantList{"Gamma"});
+    QVERIFY(m_install->exec(TestInstall::gameboyDb(), "DROP TRIGGER refuse"));
+    click("CmdSaveEmu");
+    QCOMPARE(emulators(), QVariantList{"Gamma"});
 }
 
 void TestEmusetEditors::launch_data()
 {
     QTest::addColumn<QString>("typed"); // FILE: an existing file, in other letter case
     QTest::addColumn<bool>("found");
-    QTest::newRow("missing") << QStringLiteral("/no/such/emulator") << false;
+    QTest::newRow("missing") << "/no/such/emulator" << false;
     QTest::newRow("empty") << QString() << false;
-    QTest::newRow("a directory") << QStringLiteral("DIR") << false;
-    QTest::newRow("existing, other case") << QStringLiteral("FILE") << true;
+    QTest::newRow("a directory") << "DIR" << false;
+    QTest::newRow("existing, other case") << "FILE" << true;
 }
 
 void TestEmusetEditors::launch()
 {
     QFETCH(QString, typed);
     QFETCH(bool, found);
-    const QString file = m_install->path(QStringLiteral("console/gameboy/games/Gambatte Emu"));
+    const QString file = m_install->path("console/gameboy/games/Gambatte Emu");
     QVERIFY(touch(file));
-    typed.replace(QStringLiteral("FILE"), m_install->path(QStringLiteral("console/GAMEBOY/games/gambatte emu")));
-    typed.replace(QStringLiteral("DIR"), m_install->path(QStringLiteral("console")));
-    QVERIFY(Rows{*m_install}.emulator(QStringLiteral("Gambatte"), typed));
+    typed.replace("FILE", m_install->path("console/GAMEBOY/games/gambatte emu"));
+    typed.replace("DIR", m_install->path("console"));
+    QVERIFY(m_install->addEmulator("Gambatte", typed));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Gambatte"));
-    click(m_main->ui.CmdLaunch);
+    selectEmulator("Gambatte");
+    click("CmdLaunch");
     if (!found) {
-        QCOMPARE(m_dialogs.shown.size(), 1);
-        QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
-        QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Error"));
-        QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Emulator not found!"));
+        QCOMPARE(said(m_dialogs), QStringList{"critical|Error|Emulator not found!"});
         QVERIFY(m_launcher.started.isEmpty());
         return;
     }
@@ -397,184 +425,134 @@ void TestEmusetEditors::launch()
     QCOMPARE(m_launcher.started[0].arguments, QStringList());
 
     m_launcher.succeed = false;
-    click(m_main->ui.CmdLaunch);
-    QVERIFY(m_main->ui.StatusBar1->text(1).contains(file));
+    click("CmdLaunch");
+    QCOMPARE(panelText(m_main, 1), "Can't start " + file);
 }
 
 void TestEmusetEditors::marksTwoThenUnmarksOne()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
     for (const char *name : {"One", "Two", "Three"})
-        QVERIFY(rows.set(QStringLiteral("Alpha"), QLatin1String(name)));
+        QVERIFY(addSet("Alpha", QLatin1String(name)));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
+    selectEmulator("Alpha");
     clickSet(0);
     clickSet(2);
     clickSet(0);
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Attivo")), QVariantList({0, 0, 1}));
-    QVERIFY(!m_main->ui.LstSetting->isMarked(0) && m_main->ui.LstSetting->isMarked(2));
-    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("One")); // the clicked set is shown
+    QCOMPARE(sets("Alpha", "Attivo"), QVariantList({0, 0, 1}));
+    QCOMPARE(marks(m_main), "--x");
+    QCOMPARE(text("TxtSettName"), "One"); // the clicked set is shown
 }
 
 void TestEmusetEditors::loadingMarksOnlyActiveAndWritesNothing()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("On"), 1));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Off"), 0));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Empty"), null));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("YesNo"), -1));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
+    QVERIFY(addSet("Alpha", "On", 1));
+    QVERIFY(addSet("Alpha", "Off", 0));
+    QVERIFY(addSet("Alpha", "Empty", QVariant()));
+    QVERIFY(addSet("Alpha", "YesNo", -1));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList({"On", "Off", "Empty", "YesNo"}));
-    QList<bool> marks;
-    for (int row = 0; row < 4; ++row)
-        marks.append(m_main->ui.LstSetting->isMarked(row));
-    QCOMPARE(marks, QList<bool>({true, false, false, false}));
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("ifnull(Attivo, 'null')")),
-             QVariantList({1, 0, "null", -1}));
-    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("On"));
-    QCOMPARE(m_main->ui.LabEmu->text(), QStringLiteral("Alpha"));
+    selectEmulator("Alpha");
+    QCOMPARE(listed("LstSetting"), QStringList({"On", "Off", "Empty", "YesNo"}));
+    QCOMPARE(marks(m_main), "x---");
+    QCOMPARE(sets("Alpha", "ifnull(Attivo, 'null')"), QVariantList({1, 0, "null", -1}));
+    QCOMPARE(text("TxtSettName"), "On");
+    QCOMPARE(text("LabEmu"), "Alpha");
 }
 
 void TestEmusetEditors::editLeavesOtherEmulatorsSetAlone()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
-    QVERIFY(rows.emulator(QStringLiteral("Beta")));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Screen"), 1, QStringLiteral("-a")));
-    QVERIFY(rows.set(QStringLiteral("Beta"), QStringLiteral("Screen"), 1, QStringLiteral("-b")));
+    for (const char *name : {"Alpha", "Beta"})
+        QVERIFY(m_install->addEmulator(QLatin1String(name), "/emu/run"));
+    QVERIFY(addSet("Alpha", "Screen", 1, "-a"));
+    QVERIFY(addSet("Beta", "Screen", 1, "-b"));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Beta"));
+    selectEmulator("Beta");
     clickSet(0);
     clickSet(0);
-    click(m_main->ui.CmdEditSett);
-    for (QWidget *box :
-         std::initializer_list<QWidget *>{m_main->ui.TxtSettName, m_main->ui.TxtParameter, m_main->ui.TxtPassed,
-                                          m_main->ui.TxtOptAvaiable, m_main->ui.TxtDescri})
-        QVERIFY2(white(box), qPrintable(box->objectName()));
-    type(m_main->ui.TxtSettName, QStringLiteral("Screen 2"));
-    type(m_main->ui.TxtParameter, QStringLiteral("-display"));
-    type(m_main->ui.TxtPassed, QStringLiteral("2"));
-    click(m_main->ui.CmdSalvaSett);
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Screen 2"}); // renamed at once
-    QCOMPARE(rows.sets(QStringLiteral("Beta"), QStringLiteral("Stringa || ' ' || Scelta")),
-             QVariantList{"-display 2"});
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome || Stringa || Attivo")),
-             QVariantList{"Screen-a1"});
+    click("CmdEditSett");
+    type("TxtSettName", "Screen 2");
+    type("TxtParameter", "-display");
+    type("TxtPassed", "2");
+    click("CmdSalvaSett");
+    QCOMPARE(listed("LstSetting"), QStringList{"Screen 2"}); // renamed at once
+    QCOMPARE(sets("Beta", "Stringa || ' ' || Scelta"), QVariantList{"-display 2"});
+    QCOMPARE(sets("Alpha", "Nome || Stringa || Attivo"), QVariantList{"Screen-a1"});
 }
 
 void TestEmusetEditors::deletedEmulatorsSetsComeBack()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Kept on"), 1));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Kept off"), 0));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
+    QVERIFY(addSet("Alpha", "Kept on", 1));
+    QVERIFY(addSet("Alpha", "Kept off", 0));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
-    click(m_main->ui.CmdDeleteEmu);
-    QCOMPARE(rows.emulators(), QVariantList());
-    QCOMPARE(m_main->ui.LstEmu->count(), 0);
+    selectEmulator("Alpha");
+    click("CmdDeleteEmu");
+    QCOMPARE(emulators(), QVariantList());
+    QCOMPARE(listed("LstEmu"), QStringList());
 
-    addEmulator(QStringLiteral("Alpha"), QStringLiteral("/emu/new"), QStringLiteral("1"));
-    selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList({"Kept on", "Kept off"}));
-    QVERIFY(m_main->ui.LstSetting->isMarked(0) && !m_main->ui.LstSetting->isMarked(1));
+    addEmulator("Alpha", "/emu/new", "1");
+    selectEmulator("Alpha");
+    QCOMPARE(listed("LstSetting"), QStringList({"Kept on", "Kept off"}));
+    QCOMPARE(marks(m_main), "x-");
 }
 
 void TestEmusetEditors::newSetBelongsToSelectedEmulator()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
     QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
-    click(m_main->ui.CmdAddSett);
-    QCOMPARE(m_main->ui.TxtSettName->text(), QStringLiteral("sett.name"));
-    QCOMPARE(m_main->ui.LabEmu->text(), QStringLiteral("Alpha"));
-    QVERIFY(m_main->ui.CmdSalvaSett->isEnabled() && !m_main->ui.CmdAddSett->isEnabled());
-    type(m_main->ui.TxtParameter, QStringLiteral("-display"));
-    type(m_main->ui.TxtPassed, QStringLiteral("1"));
-    type(m_main->ui.TxtDescri, QStringLiteral("Screen size"));
-    click(m_main->ui.CmdSalvaSett);
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"),
-                       QStringLiteral("Nome || '|' || Stringa || '|' || Scelta || '|' || Descri")),
-             QVariantList{"sett.name|-display|1|Screen size"});
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Attivo")), QVariantList{0});
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"sett.name"});
-    QVERIFY(!m_main->ui.LstSetting->isMarked(0));
-    QVERIFY(m_main->ui.TxtSettName->isReadOnly());
+    selectEmulator("Alpha");
+    click("CmdAddSett");
+    QCOMPARE(text("TxtSettName"), "sett.name");
+    QCOMPARE(text("LabEmu"), "Alpha");
+    type("TxtParameter", "-display");
+    type("TxtPassed", "1");
+    type("TxtDescri", "Screen size");
+    click("CmdSalvaSett");
+    QCOMPARE(sets("Alpha", "Nome || '|' || Stringa || '|' || Scelta || '|' || Descri || '|' || Attivo"),
+             QVariantList{"sett.name|-display|1|Screen size|0"});
+    QCOMPARE(listed("LstSetting"), QStringList{"sett.name"});
+    QCOMPARE(marks(m_main), "-");
 }
 
 void TestEmusetEditors::newSetWithoutEmulatorIsListedWithoutOne()
 {
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
     QVERIFY(open());
-    click(m_main->ui.CmdAddSett);
-    type(m_main->ui.TxtParameter, QStringLiteral("-x"));
-    click(m_main->ui.CmdSalvaSett);
-    QCOMPARE(rows.sets(QString(), QStringLiteral("Nome")), QVariantList{"sett.name"});
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"sett.name"});
+    click("CmdAddSett");
+    type("TxtParameter", "-x");
+    click("CmdSalvaSett");
+    QCOMPARE(sets(QString(), "Nome"), QVariantList{"sett.name"});
+    QCOMPARE(listed("LstSetting"), QStringList{"sett.name"});
     // Selected and shown: Edit works on it at once.
-    QCOMPARE(m_main->ui.TxtParameter->text(), QStringLiteral("-x"));
-    click(m_main->ui.CmdEditSett);
-    QVERIFY(!m_main->ui.TxtParameter->isReadOnly());
-    click(m_main->ui.CmdAnnullaSett);
-    selectEmulator(QStringLiteral("Alpha"));
-    QCOMPARE(m_main->ui.LstSetting->count(), 0);
-}
-
-void TestEmusetEditors::deleteSettingAsks_data()
-{
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QVariantList>("left");
-    QTest::newRow("OK") << true << QVariantList{"Second"};
-    QTest::newRow("Cancel") << false << QVariantList({"First", "Second"});
-}
-
-void TestEmusetEditors::deleteSettingAsks()
-{
-    QFETCH(bool, answer);
-    QFETCH(QVariantList, left);
-    Rows rows{*m_install};
-    QVERIFY(rows.emulator(QStringLiteral("Alpha")));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("First")));
-    QVERIFY(rows.set(QStringLiteral("Alpha"), QStringLiteral("Second")));
-    QVERIFY(open());
-    selectEmulator(QStringLiteral("Alpha"));
-    m_dialogs.queueAnswers({answer});
-    click(m_main->ui.CmdDelete);
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
-    QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("First"));
-    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Delete This Setting?"));
-    QCOMPARE(rows.sets(QStringLiteral("Alpha"), QStringLiteral("Nome")), left);
-    QCOMPARE(m_main->ui.LstSetting->count(), left.size());
+    QCOMPARE(text("TxtParameter"), "-x");
+    click("CmdEditSett");
+    QVERIFY(isEditable("TxtParameter"));
+    click("CmdAnnullaSett");
+    selectEmulator("Alpha");
+    QCOMPARE(listed("LstSetting"), QStringList());
 }
 
 void TestEmusetEditors::namesWithQuotesWork()
 {
-    Rows rows{*m_install};
     QVERIFY(open());
-    addEmulator(QStringLiteral("Pac'Emu"), QStringLiteral("/emu/pac"), QStringLiteral("1"));
-    selectEmulator(QStringLiteral("Pac'Emu"));
-    click(m_main->ui.CmdAddSett);
-    type(m_main->ui.TxtSettName, QStringLiteral("Bob's"));
-    type(m_main->ui.TxtParameter, QStringLiteral("-o"));
-    click(m_main->ui.CmdSalvaSett);
-    QCOMPARE(entries(m_main->ui.LstSetting), QStringList{"Bob's"});
+    addEmulator("Pac'Emu", "/emu/pac", "1");
+    selectEmulator("Pac'Emu");
+    click("CmdAddSett");
+    type("TxtSettName", "Bob's");
+    type("TxtParameter", "-o");
+    click("CmdSalvaSett");
+    QCOMPARE(listed("LstSetting"), QStringList{"Bob's"});
     clickSet(0);
-    QCOMPARE(rows.sets(QStringLiteral("Pac''Emu"), QStringLiteral("Attivo")), QVariantList{1});
+    QCOMPARE(sets("Pac''Emu", "Attivo"), QVariantList{1});
 
-    click(m_main->ui.CmdEditEmu);
-    QCOMPARE(m_main->ui.TxtEmu1->text(), QStringLiteral("Pac'Emu"));
-    type(m_main->ui.TxtFileEmu1, QStringLiteral("/emu/pac2"));
-    click(m_main->ui.CmdSaveEmu);
-    QCOMPARE(rows.emulators(QStringLiteral("Emu_Link")), QVariantList{"/emu/pac2"});
+    click("CmdEditEmu");
+    QCOMPARE(text("TxtEmu1"), "Pac'Emu");
+    type("TxtFileEmu1", "/emu/pac2");
+    click("CmdSaveEmu");
+    QCOMPARE(emulators("Emu_Link"), QVariantList{"/emu/pac2"});
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(m_main->ui.StatusBar1->text(1), QString());
+    QCOMPARE(panelText(m_main, 1), QString());
 }
 
 QTEST_MAIN(TestEmusetEditors)

@@ -1,15 +1,10 @@
 // An installed Emuset (its directory not writable, no emuset.ini beside it): the settings
 // file in the user's configuration directory, the user's own installation used without
 // the first-run question, and the choosers accepting an installation without ludora4.
-#include "emuset/frmbrowser.h"
-#include "emuset/frmbrowserplug.h"
-#include "emuset/frontendchoice.h"
-#include "emuset/settingsplace.h"
 #include "install/installation.h"
-#include "shared/paths.h"
-#include "shared/widgets/filelists.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QTemporaryDir>
@@ -18,35 +13,39 @@ using namespace EmusetRun;
 using Emuset::SettingsPlace::Place;
 
 namespace {
-
-QString exe(const char *name) { return Paths::executableName(QLatin1String(name)); }
-
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
+// The emulator of the test's installation: a main window showing it is open on it.
+const QStringList marker = {"Marker"};
 } // namespace
 
 class TestEmusetInstalled : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(m_install.isValid() && m_install.addEmulator(marker[0], "/m")); }
     void cleanup() { closeAll(); }
     void place_data();
     void place();
     void installedStart_data();
     void installedStart();
-    void installationDir_data();
-    void installationDir();
+    void pluginChooserPicks_data();
+    void pluginChooserPicks();
     void chooserStoresInConfiguration();
     void pluginChooserTakesMasterDatabase();
 
 private:
-    Place installedPlace() const;
-    void startInstalled();
+    // Starts as installed: the settings in the test's home, its data directory the
+    // user's own installation.
+    void startInstalled()
+    {
+        m_dialogs.shown.clear();
+        Generale::startProcedure(m_own.path(),
+                                 Emuset::SettingsPlace::choose(m_own.path(), false, m_home.filePath("config"),
+                                                               m_home.filePath("data")),
+                                 m_dialogs, m_launcher);
+        QApplication::processEvents();
+    }
+    // Installed, on the test's installation, with the plug-in chooser open in dir.
+    QWidget *openPluginChooser(const QString &dir);
 
     TestInstall m_install;
     QTemporaryDir m_own;
@@ -55,17 +54,14 @@ private:
     RecordingLauncher m_launcher;
 };
 
-Place TestEmusetInstalled::installedPlace() const
+QWidget *TestEmusetInstalled::openPluginChooser(const QString &dir)
 {
-    return Emuset::SettingsPlace::choose(m_own.path(), false, m_home.filePath(QStringLiteral("config")),
-                                         m_home.filePath(QStringLiteral("data")));
-}
-
-void TestEmusetInstalled::startInstalled()
-{
-    m_dialogs.shown.clear();
-    Generale::startProcedure(m_own.path(), installedPlace(), m_dialogs, m_launcher);
-    QApplication::processEvents();
+    if (!writeIni(m_home.path(), iniLine(m_install.root())))
+        return nullptr;
+    Generale::startProcedure(m_own.path(), Place{true, m_home.filePath("emuset.ini"), {}}, m_dialogs, m_launcher);
+    const WorkingDir there(dir);
+    trigger(mainWindow(), "ludora4");
+    return window("FrmBrowserPlug");
 }
 
 void TestEmusetInstalled::place_data()
@@ -86,20 +82,20 @@ void TestEmusetInstalled::place()
     QTemporaryDir own;
     if (iniBeside)
         QVERIFY(writeIni(own.path(), "x\r\n"));
-    const Place place = Emuset::SettingsPlace::choose(own.path(), writable, QStringLiteral("/home/u/.config"),
-                                                      QStringLiteral("/home/u/.local/share"));
+    const Place place = Emuset::SettingsPlace::choose(own.path(), writable, "/home/u/.config",
+                                                      "/home/u/.local/share");
     QCOMPARE(place.installed, installed);
-    QCOMPARE(place.settingsFile, installed ? native(QStringLiteral("/home/u/.config/ludora4/emuset.ini"))
-                                           : native(own.filePath(QStringLiteral("emuset.ini"))));
-    QCOMPARE(place.dataRoot, installed ? native(QStringLiteral("/home/u/.local/share/ludora4")) : QString());
+    QCOMPARE(place.settingsFile,
+             installed ? native("/home/u/.config/ludora4/emuset.ini") : native(own.filePath("emuset.ini")));
+    QCOMPARE(place.dataRoot, installed ? native("/home/u/.local/share/ludora4") : QString());
 }
 
-// DATA: the user's data directory holds the installation; OTHER: emuset.ini in the
-// configuration directory names another one, which wins.
+// DATA: the user's data directory holds a fresh installation (no emulator); OTHER:
+// emuset.ini in the configuration directory names the test's installation, which wins.
 void TestEmusetInstalled::installedStart_data()
 {
     QTest::addColumn<QString>("setup");
-    QTest::addColumn<QString>("opened"); // the front-end directory used, "" for the chooser
+    QTest::addColumn<QString>("opened"); // the installation used, "" for the chooser
     QTest::newRow("own installation, no settings") << "DATA"
                                                    << "DATA";
     QTest::newRow("settings name another installation") << "DATA OTHER"
@@ -114,66 +110,73 @@ void TestEmusetInstalled::installedStart()
 {
     QFETCH(QString, setup);
     QFETCH(QString, opened);
-    QVERIFY(m_install.isValid());
-    const QString data = m_home.filePath(QStringLiteral("data/ludora4"));
+    const QString data = m_home.filePath("data/ludora4");
     QDir(data).removeRecursively();
-    QDir(m_home.filePath(QStringLiteral("config"))).removeRecursively();
+    QDir(m_home.filePath("config")).removeRecursively();
     QString error;
-    if (setup.contains(QLatin1String("DATA")))
+    if (setup.contains("DATA"))
         QVERIFY2(Installation::create(data, BuiltPrograms::options(), &error), qPrintable(error));
-    if (setup.contains(QLatin1String("OTHER"))) {
-        QVERIFY(QDir().mkpath(m_home.filePath(QStringLiteral("config/ludora4"))));
-        QVERIFY(writeIni(m_home.filePath(QStringLiteral("config/ludora4")), iniLine(m_install.root())));
+    if (setup.contains("OTHER")) {
+        QVERIFY(QDir().mkpath(m_home.filePath("config/ludora4")));
+        QVERIFY(writeIni(m_home.filePath("config/ludora4"), iniLine(m_install.root())));
     }
     startInstalled();
 
-    QVERIFY(!QFile::exists(m_own.filePath(QStringLiteral("emuset.ini"))));
-    if (opened.isEmpty()) {
-        auto *chooser = window<Emuset::FrmBrowser>(QStringLiteral("FrmBrowser"));
-        QVERIFY(chooser);
-        QCOMPARE(chooser->lists()->pattern(), exe("ludora4") + QStringLiteral(";ludora.mdb"));
-        return;
-    }
-    const QString root = opened == QLatin1String("DATA") ? native(data) : m_install.root();
-    QCOMPARE(Generale::state().FrontEndDir, root + QDir::separator());
-    QVERIFY(Generale::mainWindow());
-    QCOMPARE(Generale::state().ConsoleDb, Paths::join(root, QStringLiteral("\\database\\gameboy.mdb")));
-    QVERIFY(!window(QStringLiteral("FrmBrowser")));
+    QVERIFY(!QFile::exists(m_own.filePath("emuset.ini")));
+    QCOMPARE(window("FrmBrowser") != nullptr, opened.isEmpty());
+    QCOMPARE(mainWindow() != nullptr, !opened.isEmpty());
     QVERIFY(m_dialogs.shown.isEmpty());
+    if (!opened.isEmpty())
+        QCOMPARE(entries(mainWindow(), "LstEmu"), opened == "DATA" ? QStringList() : marker);
 }
 
-void TestEmusetInstalled::installationDir_data()
+// The installation a click in the plug-in chooser picks, told by the registry it then
+// looks for; a click that picks none is refused with a warning.
+void TestEmusetInstalled::pluginChooserPicks_data()
 {
-    QTest::addColumn<QString>("directory"); // below a fresh tree: root/ with root/pack/ludora.mdb
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("withExecutable"); // root holds the front-end's executable
-    QTest::addColumn<QString>("picked");      // relative to the tree, "-" for none
-    QTest::newRow("executable") << "root" << exe("ludora4") << true << "root";
-    QTest::newRow("executable, other case") << "root" << exe("LUDORA4") << true << "root";
-    QTest::newRow("master database in pack") << "root/pack"
-                                             << "ludora.mdb" << false << "root";
-    QTest::newRow("master database, other case") << "root/PACK"
-                                                 << "LUDORA.MDB" << false << "root";
-    QTest::newRow("master database beside an executable") << "root/pack"
-                                                          << "ludora.mdb" << true << "-";
-    QTest::newRow("master database outside pack") << "root"
-                                                  << "ludora.mdb" << false << "-";
-    QTest::newRow("another file") << "root/pack"
-                                  << "plugins.mdb" << false << "-";
+    QTest::addColumn<QStringList>("files"); // made below a fresh tree
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("picked"); // relative to the tree, "-" for none, "" when not listed
+    const QString ludora4 = exe("ludora4");
+    QTest::newRow("executable") << QStringList{"root/" + ludora4} << "root/" + ludora4 << "root";
+    QTest::newRow("executable, other case")
+        << QStringList{"root/" + ludora4.toUpper()} << "root/" + ludora4.toUpper() << "root";
+    QTest::newRow("master database in pack") << QStringList{"root/pack/ludora.mdb"} << "root/pack/ludora.mdb"
+                                             << "root";
+    QTest::newRow("master database, other case") << QStringList{"root/PACK/LUDORA.MDB"} << "root/PACK/LUDORA.MDB"
+                                                 << "root";
+    QTest::newRow("master database beside an executable")
+        << QStringList{"root/" + ludora4, "root/pack/ludora.mdb"} << "root/pack/ludora.mdb"
+        << "-";
+    QTest::newRow("master database outside pack") << QStringList{"root/ludora.mdb"} << "root/ludora.mdb"
+                                                  << "-";
+    QTest::newRow("another file") << QStringList{"root/pack/plugins.mdb"} << "root/pack/plugins.mdb"
+                                  << "";
 }
 
-void TestEmusetInstalled::installationDir()
+void TestEmusetInstalled::pluginChooserPicks()
 {
-    QFETCH(QString, directory);
-    QFETCH(QString, file);
-    QFETCH(bool, withExecutable);
+    QFETCH(QStringList, files);
+    QFETCH(QString, clicked);
     QFETCH(QString, picked);
     QTemporaryDir tree;
-    QVERIFY(QDir(tree.path()).mkpath(directory));
-    if (withExecutable)
-        QVERIFY(touch(tree.filePath(QStringLiteral("root/") + exe("ludora4"))));
-    const QString result = Emuset::FrontEndChoice::installationDir(tree.filePath(directory), file);
-    QCOMPARE(result, picked == QLatin1String("-") ? QString() : native(tree.filePath(picked)));
+    for (const QString &file : files)
+        QVERIFY(QDir(tree.path()).mkpath(QFileInfo(file).path()) && touch(tree.filePath(file)));
+    const QFileInfo click(tree.filePath(clicked));
+    QVERIFY(openPluginChooser(click.path()));
+    m_dialogs.shown.clear();
+    QCOMPARE(clickFile(click.fileName(), "FrmBrowserPlug"), !picked.isEmpty());
+    if (picked.isEmpty())
+        return;
+    const QStringList boxes = said(m_dialogs);
+    QCOMPARE(boxes.size(), 1);
+    if (picked == "-")
+        QVERIFY2(boxes[0].startsWith("warning|Warning!|" + native(click.filePath())
+                                     + " is not the master database of a Ludora4 installation without "),
+                 qPrintable(boxes[0]));
+    else
+        QCOMPARE(boxes[0], "critical|ERROR!|File " + native(tree.filePath(picked) + "/pack/plugins.mdb")
+                               + " Not Found !? Can't Install Plug-In");
 }
 
 // The first-run chooser of an installed Emuset: the master database of the user's
@@ -181,52 +184,38 @@ void TestEmusetInstalled::installationDir()
 // that did not exist yet.
 void TestEmusetInstalled::chooserStoresInConfiguration()
 {
-    QVERIFY(m_install.isValid());
-    QDir(m_home.filePath(QStringLiteral("config"))).removeRecursively();
-    QDir(m_home.filePath(QStringLiteral("data"))).removeRecursively();
-    startInstalled();
-    auto *chooser = window<Emuset::FrmBrowser>(QStringLiteral("FrmBrowser"));
-    QVERIFY(chooser);
-    QVERIFY(chooser->lists()->setPath(m_install.path(QStringLiteral("pack"))));
-    QCOMPARE(entries(chooser->lists()->File1), QStringList{QStringLiteral("ludora.mdb")});
-    clickEntry(chooser->lists()->File1, 0);
+    QDir(m_home.filePath("config")).removeRecursively();
+    QDir(m_home.filePath("data")).removeRecursively();
+    {
+        const WorkingDir there(m_install.path("pack"));
+        startInstalled();
+    }
+    QCOMPARE(entries(window("FrmBrowser"), "File1"), QStringList{"ludora.mdb"});
+    QVERIFY(clickFile("ludora.mdb"));
 
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(readAll(m_home.filePath(QStringLiteral("config/ludora4/emuset.ini"))), iniLine(m_install.root()));
-    QVERIFY(!QFile::exists(m_own.filePath(QStringLiteral("emuset.ini"))));
-    QVERIFY(Generale::mainWindow());
-    QCOMPARE(Generale::state().ConsoleDb, m_install.path(QStringLiteral("database/gameboy.mdb")));
+    QCOMPARE(readAll(m_home.filePath("config/ludora4/emuset.ini")), iniLine(m_install.root()));
+    QVERIFY(!QFile::exists(m_own.filePath("emuset.ini")));
+    QCOMPARE(entries(mainWindow(), "LstEmu"), marker);
 }
 
 // Installing into the front-end from an installed Emuset: a click on the master database
 // registers the program's own path; a master database beside an executable is refused.
 void TestEmusetInstalled::pluginChooserTakesMasterDatabase()
 {
-    QVERIFY(m_install.isValid());
-    QVERIFY(writeIni(m_own.path(), iniLine(m_install.root())));
-    Generale::startProcedure(m_own.path(), Place{true, m_own.filePath(QStringLiteral("emuset.ini")), {}},
-                             m_dialogs, m_launcher);
-    Generale::showBrowserPlug();
-    auto *chooser = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
-    QVERIFY(chooser);
-    QVERIFY(chooser->lists()->setPath(m_install.path(QStringLiteral("pack"))));
+    const QString query = "SELECT Path FROM plugins WHERE plug = 'emuset'";
+    QVERIFY(openPluginChooser(m_install.path("pack")));
     m_dialogs.shown.clear();
     QVERIFY(touch(m_install.path(exe("ludora4"))));
-    clickEntry(chooser->lists()->File1, 0);
+    QVERIFY(clickFile("ludora.mdb", "FrmBrowserPlug"));
     QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Warning!"));
-    QVERIFY(
-        m_install
-            .scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'"))
-            .isNull());
+    QCOMPARE(m_dialogs.shown[0].title, "Warning!");
+    QVERIFY(m_install.scalar(TestInstall::registryDb(), query).isNull());
 
     QVERIFY(QFile::remove(m_install.path(exe("ludora4"))));
-    clickEntry(chooser->lists()->File1, 0);
-    QCOMPARE(m_dialogs.shown.size(), 2);
-    QCOMPARE(m_dialogs.shown[1].text, QStringLiteral("Plug In Installed !"));
-    QCOMPARE(m_install.scalar(TestInstall::registryDb(),
-                              QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
-             QVariant(native(m_own.filePath(exe("emuset")))));
+    QVERIFY(clickFile("ludora.mdb", "FrmBrowserPlug"));
+    QCOMPARE(said(m_dialogs).value(1), "none|Installation Complete!|Plug In Installed !");
+    QCOMPARE(m_install.scalar(TestInstall::registryDb(), query), QVariant(native(m_own.filePath(exe("emuset")))));
 }
 
 QTEST_MAIN(TestEmusetInstalled)

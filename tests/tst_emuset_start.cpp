@@ -1,39 +1,23 @@
 // Emuset's start: emuset.ini in every shape a file can take, the first-run chooser, the
 // load check with its message, the main window's menus and console list, and installing
 // Emuset into a front-end's plug-in registry (from its menu and by the installation maker).
-#include "emuset/frmbrowser.h"
-#include "emuset/frmbrowserplug.h"
-#include "install/installation.h"
 #include "install/installemuset.h"
-#include "shared/consoles.h"
-#include "shared/paths.h"
 #include "shared/twips.h"
-#include "shared/widgets/filelists.h"
-#include "shared/widgets/marklist.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 using namespace EmusetRun;
 
 namespace {
-
 enum class Outcome { Chooser, MainWindow, LoadCheckFails };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QString exe(const char *name) { return Paths::executableName(QLatin1String(name)); }
-
+// The emulator every test's installation lists: a main window showing it is open on it.
+const QStringList marker = {"Marker"};
 } // namespace
 
 Q_DECLARE_METATYPE(Outcome)
@@ -41,12 +25,13 @@ Q_DECLARE_METATYPE(Outcome)
 class TestEmusetStart : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(m_install.isValid() && m_install.addEmulator(marker[0], "/m")); }
     void cleanup() { closeAll(); }
     void settingsFile_data();
     void settingsFile();
     void missingGameboyDatabaseEndsAndForgets();
+    void chooserStoresTheDirectory_data();
     void chooserStoresTheDirectory();
-    void unwritableSettingsAreReported();
     void mainWindowMenusAndConsoles();
     void exitEndsTheProgram();
     void installWithoutRegistryWritesNothing();
@@ -55,18 +40,20 @@ private slots:
     void demoInstallationCarriesEmuset();
 
 private:
-    void startOn(const QString &ownDir);
+    QMainWindow *startOn(const QString &ownDir)
+    {
+        m_dialogs.shown.clear();
+        return start(ownDir, m_dialogs, m_launcher);
+    }
+    QMainWindow *startOnInstallation(QTemporaryDir &own)
+    {
+        return writeIni(own.path(), iniLine(m_install.root())) ? startOn(own.path()) : nullptr;
+    }
 
     TestInstall m_install;
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
 };
-
-void TestEmusetStart::startOn(const QString &ownDir)
-{
-    m_dialogs.shown.clear();
-    start(ownDir, m_dialogs, m_launcher);
-}
 
 // ROOT in a content stands for the installation's directory.
 void TestEmusetStart::settingsFile_data()
@@ -99,178 +86,154 @@ void TestEmusetStart::settingsFile()
 {
     QFETCH(QByteArray, content);
     QFETCH(Outcome, outcome);
-    QVERIFY(m_install.isValid());
     QTemporaryDir own;
     if (content != "<none>")
         QVERIFY(writeIni(own.path(), QByteArray(content).replace("ROOT", m_install.root().toUtf8())));
-    startOn(own.path());
+    QMainWindow *main = startOn(own.path());
 
-    QCOMPARE(window(QStringLiteral("FrmBrowser")) != nullptr, outcome == Outcome::Chooser);
-    QCOMPARE(Generale::mainWindow() != nullptr, outcome == Outcome::MainWindow);
+    QCOMPARE(window("FrmBrowser") != nullptr, outcome == Outcome::Chooser);
+    QCOMPARE(main != nullptr, outcome == Outcome::MainWindow);
     QCOMPARE(m_dialogs.shown.size(), outcome == Outcome::LoadCheckFails ? 1 : 0);
-    if (outcome == Outcome::MainWindow) {
-        QCOMPARE(Generale::state().FrontEndDir, m_install.root() + QDir::separator());
-        QCOMPARE(Generale::state().ConsoleDb, m_install.path(QStringLiteral("database/gameboy.mdb")));
-    }
+    if (main)
+        QCOMPARE(entries(main, "LstEmu"), marker);
     if (outcome == Outcome::LoadCheckFails)
-        QVERIFY(!QFile::exists(own.filePath(QStringLiteral("emuset.ini"))));
+        QVERIFY(!QFile::exists(own.filePath("emuset.ini")));
 }
 
 void TestEmusetStart::missingGameboyDatabaseEndsAndForgets()
 {
     QTemporaryDir own;
     QTemporaryDir elsewhere;
-    const QString comma = elsewhere.path() + QStringLiteral("/fe,2");
-    QVERIFY(writeIni(own.path(), iniLine(comma)));
+    QVERIFY(writeIni(own.path(), iniLine(elsewhere.path())));
     startOn(own.path());
-    QCOMPARE(Generale::state().FrontEndDir, elsewhere.path() + QStringLiteral("/fe/"));
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
-    QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::Ok);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Error"));
-    QCOMPARE(m_dialogs.shown[0].text,
-             QStringLiteral("Ludora4.exe Not Found! Please RESTART Emuset and select Ludora4.exe Again "));
-    QVERIFY(!QFile::exists(own.filePath(QStringLiteral("emuset.ini"))));
-    QVERIFY(!Generale::mainWindow());
+    QCOMPARE(said(m_dialogs),
+             QStringList{
+                 "critical|Error|Ludora4.exe Not Found! Please RESTART Emuset and select Ludora4.exe Again "});
+    QVERIFY(!QFile::exists(own.filePath("emuset.ini")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget *widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
 
     // The next run starts as a first run.
     startOn(own.path());
-    QVERIFY(window(QStringLiteral("FrmBrowser")));
+    QVERIFY(window("FrmBrowser"));
+}
+
+// The first-run chooser lists the front-end's executable only; a click on it stores the
+// directory and opens the main window. A settings file that cannot be written (a
+// directory in its place) is reported, and the chosen directory serves this run.
+void TestEmusetStart::chooserStoresTheDirectory_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("written") << true;
+    QTest::newRow("not writable") << false;
 }
 
 void TestEmusetStart::chooserStoresTheDirectory()
 {
-    QVERIFY(m_install.isValid());
+    QFETCH(bool, writable);
     QVERIFY(touch(m_install.path(exe("ludora4"))));
-    QVERIFY(touch(m_install.path(QStringLiteral("readme.txt"))));
+    QVERIFY(touch(m_install.path("readme.txt")));
     QTemporaryDir own;
-    startOn(own.path());
-    auto *chooser = window<Emuset::FrmBrowser>(QStringLiteral("FrmBrowser"));
+    const QString ini = own.filePath("emuset.ini");
+    QVERIFY(writable || QDir(own.path()).mkdir("emuset.ini"));
+    {
+        const WorkingDir there(m_install.root());
+        startOn(own.path());
+    }
+    QWidget *chooser = window("FrmBrowser");
     QVERIFY(chooser);
-    QCOMPARE(chooser->windowTitle(), QStringLiteral("Select LUDORA4.EXE on your computer"));
-    QCOMPARE(chooser->lists()->path(), QDir::toNativeSeparators(QDir::currentPath()));
-    QVERIFY(chooser->lists()->setPath(m_install.root()));
-    QCOMPARE(entries(chooser->lists()->File1), QStringList{exe("ludora4")});
+    QCOMPARE(chooser->windowTitle(), "Select LUDORA4.EXE on your computer");
+    QCOMPARE(entries(chooser, "File1"), QStringList{exe("ludora4")});
+    QVERIFY(clickFile(exe("ludora4")));
 
-    clickEntry(chooser->lists()->File1, 0);
-    QCOMPARE(readAll(own.filePath(QStringLiteral("emuset.ini"))), iniLine(m_install.root()));
-    QCOMPARE(Generale::state().FrontEndDir, m_install.root() + QDir::separator());
-    QVERIFY(Generale::mainWindow() && Generale::mainWindow()->isVisible());
-    QVERIFY(!window(QStringLiteral("FrmBrowser")));
-    QVERIFY(m_dialogs.shown.isEmpty());
-}
-
-// A settings file that cannot be written (here a directory stands in its place, which
-// no user can replace with a file) is reported, and the chosen directory serves this run.
-void TestEmusetStart::unwritableSettingsAreReported()
-{
-    QVERIFY(m_install.isValid());
-    QVERIFY(touch(m_install.path(exe("ludora4"))));
-    QTemporaryDir own;
-    QVERIFY(QDir(own.path()).mkdir(QStringLiteral("emuset.ini")));
-    startOn(own.path());
-    auto *chooser = window<Emuset::FrmBrowser>(QStringLiteral("FrmBrowser"));
-    QVERIFY(chooser);
-    QVERIFY(chooser->lists()->setPath(m_install.root()));
-    clickEntry(chooser->lists()->File1, 0);
-
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Warning);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Warning!"));
-    QVERIFY2(m_dialogs.shown[0].text.contains(own.filePath(QStringLiteral("emuset.ini"))),
-             qPrintable(m_dialogs.shown[0].text));
-    QVERIFY(Generale::mainWindow());
-    QCOMPARE(Generale::state().FrontEndDir, m_install.root() + QDir::separator());
+    QVERIFY(!window("FrmBrowser"));
+    QVERIFY(mainWindow());
+    QCOMPARE(entries(mainWindow(), "LstEmu"), marker);
+    if (writable) {
+        QCOMPARE(readAll(ini), iniLine(m_install.root()));
+        QVERIFY(m_dialogs.shown.isEmpty());
+        return;
+    }
+    const QStringList boxes = said(m_dialogs);
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes[0].startsWith("warning|Warning!|Can't store the Ludora4 directory: ") && boxes[0].contains(ini),
+             qPrintable(boxes[0]));
 }
 
 void TestEmusetStart::mainWindowMenusAndConsoles()
 {
-    QVERIFY(m_install.isValid());
     QTemporaryDir own;
-    QVERIFY(writeIni(own.path(), iniLine(m_install.root())));
-    startOn(own.path());
-    auto *main = qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
+    QMainWindow *main = startOnInstallation(own);
     QVERIFY(main);
-    QCOMPARE(main->objectName(), QStringLiteral("FrmEmuset"));
-    QCOMPARE(main->windowTitle(), QStringLiteral("Emuset"));
+    QCOMPARE(main->windowTitle(), "Emuset");
     QCOMPARE(main->height(), Twips::toPixels(6675));
+    QCOMPARE(child<QMenu>(main, "file")->title(), "&File");
+    QCOMPARE(child<QMenu>(main, "help")->title(), "&Help");
     const std::pair<const char *, const char *> items[] = {{"database", "Choose Ludora4 Directory"},
                                                            {"ludora4", "Install Plug-In Into Ludora4"},
                                                            {"exit", "Exit"},
                                                            {"help1", "Help"},
                                                            {"about", "About"}};
     for (const auto &[name, caption] : items) {
-        auto *action = main->findChild<QAction *>(QLatin1String(name));
+        auto *action = child<QAction>(main, name);
         QVERIFY2(action, name);
         QCOMPARE(action->text(), QLatin1String(caption));
     }
-    QVERIFY(main->findChild<QAction *>(QStringLiteral("linea"))->isSeparator());
-    QStringList consoles;
-    for (const char *name : {"Gameboy", "Nintendo", "SuperNintendo", "Atari Lynx", "Sega Master System",
-                             "Sega Megadrive", "Sega GameGear", "PcEngine", "MSX", "Commodore Amiga"})
-        consoles.append(QLatin1String(name));
+    QVERIFY(child<QAction>(main, "linea")->isSeparator());
     QStringList shown;
-    for (int i = 0; i < main->ui.CmbEmu->count(); ++i)
-        shown.append(main->ui.CmbEmu->itemText(i));
-    QCOMPARE(shown, consoles);
-    QCOMPARE(main->ui.CmbEmu->currentText(), QStringLiteral("Gameboy"));
-    QVERIFY(main->ui.TxtEmu1->isReadOnly());
-    QVERIFY(main->ui.CmdNewEmu->isEnabled() && !main->ui.CmdSaveEmu->isEnabled());
-    QCOMPARE(main->ui.LstSetting->count(), 0);
+    auto *consoles = child<QComboBox>(main, "CmbEmu");
+    for (int i = 0; i < consoles->count(); ++i)
+        shown.append(consoles->itemText(i));
+    QCOMPARE(shown, QStringList({"Gameboy", "Nintendo", "SuperNintendo", "Atari Lynx", "Sega Master System",
+                                 "Sega Megadrive", "Sega GameGear", "PcEngine", "MSX", "Commodore Amiga"}));
+    QCOMPARE(consoles->currentText(), "Gameboy");
 
-    main->ui.about->trigger();
-    auto *about = window(QStringLiteral("FrmAbout"));
+    trigger(main, "about");
+    QWidget *about = window("FrmAbout");
     QVERIFY(about);
-    QCOMPARE(about->windowTitle(), QStringLiteral("About..."));
+    QCOMPARE(about->windowTitle(), "About...");
 }
 
+// Exit closes every window; what was typed and not saved is not stored.
 void TestEmusetStart::exitEndsTheProgram()
 {
-    QVERIFY(m_install.isValid());
     QTemporaryDir own;
-    QVERIFY(writeIni(own.path(), iniLine(m_install.root())));
-    startOn(own.path());
-    auto *main = qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
+    QMainWindow *main = startOnInstallation(own);
     QVERIFY(main);
-    main->ui.help1->trigger();
-    QTest::mouseClick(main->ui.CmdNewEmu, Qt::LeftButton);
-    QTest::keyClicks(main->ui.TxtEmu1, QStringLiteral("Unsaved"));
-    main->ui.exit->trigger();
+    trigger(main, "help1");
+    QVERIFY(window("FrmHelp"));
+    clickOn(main, "CmdNewEmu");
+    QTest::keyClicks(child(main, "TxtEmu1"), "Unsaved");
+    trigger(main, "exit");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Generale::mainWindow());
-    QVERIFY(!window(QStringLiteral("FrmHelp")));
-    QCOMPARE(m_install.scalar(TestInstall::gameboyDb(), QStringLiteral("SELECT count(*) FROM emulatori")).toInt(),
-             0);
-    QVERIFY(QFile::exists(own.filePath(QStringLiteral("emuset.ini"))));
+    QVERIFY(!mainWindow());
+    QVERIFY(!window("FrmHelp"));
+    QCOMPARE(m_install.column(TestInstall::gameboyDb(), "SELECT Emu_Name FROM emulatori"),
+             QVariantList{marker[0]});
+    QVERIFY(QFile::exists(own.filePath("emuset.ini")));
 }
 
 void TestEmusetStart::installWithoutRegistryWritesNothing()
 {
-    QVERIFY(m_install.isValid());
     QTemporaryDir own;
     QTemporaryDir bare;
     QVERIFY(touch(bare.filePath(exe("ludora4"))));
-    QVERIFY(writeIni(own.path(), iniLine(m_install.root())));
-    startOn(own.path());
-    auto *main = qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
+    QMainWindow *main = startOnInstallation(own);
     QVERIFY(main);
-    main->ui.ludora4->trigger();
-    auto *plug = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
+    {
+        const WorkingDir there(bare.path());
+        trigger(main, "ludora4");
+    }
+    QWidget *plug = window("FrmBrowserPlug");
     QVERIFY(plug);
-    QCOMPARE(plug->windowTitle(), QStringLiteral("Select LUDORA4.EXE !"));
-    QVERIFY(plug->lists()->setPath(bare.path()));
-    clickEntry(plug->lists()->File1, 0);
+    QCOMPARE(plug->windowTitle(), "Select LUDORA4.EXE !");
+    QVERIFY(clickFile(exe("ludora4"), "FrmBrowserPlug"));
 
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
-    QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("File ") + bare.path() + QDir::separator()
-                                          + QStringLiteral("pack") + QDir::separator()
-                                          + QStringLiteral("plugins.mdb Not Found !? Can't Install Plug-In"));
-    QVERIFY(window(QStringLiteral("FrmBrowserPlug")));
+    const QString registry = QDir::toNativeSeparators(bare.path() + "/pack/plugins.mdb");
+    QCOMPARE(said(m_dialogs),
+             QStringList{"critical|ERROR!|File " + registry + " Not Found !? Can't Install Plug-In"});
+    QVERIFY(window("FrmBrowserPlug"));
     QCOMPARE(QDir(bare.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{exe("ludora4")});
 }
 
@@ -278,40 +241,31 @@ void TestEmusetStart::installWithoutRegistryWritesNothing()
 // the running file is called; installing twice writes the same record again.
 void TestEmusetStart::installStoresOwnPath()
 {
-    QVERIFY(m_install.isValid());
     QVERIFY(touch(m_install.path(exe("ludora4"))));
     QTemporaryDir own;
-    QVERIFY(writeIni(own.path(), iniLine(m_install.root())));
     const QString expected = QDir::toNativeSeparators(own.path()) + QDir::separator() + exe("emuset");
     for (int round = 0; round < 2; ++round) {
-        startOn(own.path());
-        auto *main = qobject_cast<Emuset::FrmEmuset *>(Generale::mainWindow());
+        QMainWindow *main = startOnInstallation(own);
         QVERIFY(main);
-        main->ui.ludora4->trigger();
-        auto *plug = window<Emuset::FrmBrowserPlug>(QStringLiteral("FrmBrowserPlug"));
-        QVERIFY(plug);
-        QVERIFY(plug->lists()->setPath(m_install.root()));
-        clickEntry(plug->lists()->File1, 0);
-        QCOMPARE(m_dialogs.shown.size(), 1);
-        QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::None);
-        QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("Installation Complete!"));
-        QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Plug In Installed !"));
-        QVERIFY(!window(QStringLiteral("FrmBrowserPlug")));
+        {
+            const WorkingDir there(m_install.root());
+            trigger(main, "ludora4");
+        }
+        QVERIFY(clickFile(exe("ludora4"), "FrmBrowserPlug"));
+        QCOMPARE(said(m_dialogs), QStringList{"none|Installation Complete!|Plug In Installed !"});
+        QVERIFY(!window("FrmBrowserPlug"));
         QVERIFY(main->isVisible());
         closeAll();
     }
-    QCOMPARE(m_install.column(TestInstall::registryDb(),
-                              QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+    QCOMPARE(m_install.column(TestInstall::registryDb(), "SELECT Path FROM plugins WHERE plug = 'emuset'"),
              QVariantList{expected});
-    QCOMPARE(m_install.scalar(TestInstall::registryDb(), QStringLiteral("SELECT count(*) FROM plugins")).toInt(),
-             4);
+    QCOMPARE(m_install.scalar(TestInstall::registryDb(), "SELECT count(*) FROM plugins").toInt(), 4);
 }
 
 // The maker copies a built executable into plugins/emuset/ with an emuset.ini that opens
 // the installation, and registers the copy.
 void TestEmusetStart::installationMakerLaysEmusetIn()
 {
-    QVERIFY(m_install.isValid());
     QTemporaryDir build;
     const QString binary = build.filePath(exe("emuset"));
     QVERIFY(touch(binary, "#!/bin/sh\n"));
@@ -319,26 +273,23 @@ void TestEmusetStart::installationMakerLaysEmusetIn()
     QString error;
     QVERIFY2(InstallEmuset::layIn(m_install.root(), binary, &error), qPrintable(error));
 
-    const QString dir = m_install.path(QStringLiteral("plugins/emuset"));
+    const QString dir = m_install.path("plugins/emuset");
     const QString copy = dir + QDir::separator() + exe("emuset");
     QCOMPARE(readAll(copy), QByteArray("#!/bin/sh\n"));
     QVERIFY(QFileInfo(copy).isExecutable());
-    QCOMPARE(readAll(dir + QStringLiteral("/emuset.ini")), iniLine(m_install.root()));
-    QCOMPARE(m_install.scalar(TestInstall::registryDb(),
-                              QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+    QCOMPARE(readAll(dir + "/emuset.ini"), iniLine(m_install.root()));
+    QCOMPARE(m_install.scalar(TestInstall::registryDb(), "SELECT Path FROM plugins WHERE plug = 'emuset'"),
              QVariant(copy));
-    startOn(dir);
-    QVERIFY(Generale::mainWindow());
-    QCOMPARE(Generale::state().ConsoleDb, m_install.path(QStringLiteral("database/gameboy.mdb")));
+    QMainWindow *main = startOn(dir);
+    QVERIFY(main);
+    QCOMPARE(entries(main, "LstEmu"), marker);
 
     // A copy that fails registers nothing.
     TestInstall other;
     QVERIFY(other.isValid());
-    QVERIFY(!InstallEmuset::layIn(other.root(), build.filePath(QStringLiteral("not-built")), &error));
+    QVERIFY(!InstallEmuset::layIn(other.root(), build.filePath("not-built"), &error));
     QVERIFY(!error.isEmpty());
-    QVERIFY(
-        other.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'"))
-            .isNull());
+    QVERIFY(other.scalar(TestInstall::registryDb(), "SELECT Path FROM plugins WHERE plug = 'emuset'").isNull());
 }
 
 // The demo (an installation with the sample content) gets the built program; a plain
@@ -349,17 +300,14 @@ void TestEmusetStart::demoInstallationCarriesEmuset()
         QSKIP("The emuset program is not built");
     TestInstall demo(true);
     QVERIFY2(demo.isValid(), qPrintable(demo.error()));
-    const QString copy = demo.path(QStringLiteral("plugins/emuset/") + exe("emuset"));
+    const QString copy = demo.path("plugins/emuset/" + exe("emuset"));
     QVERIFY(QFileInfo(copy).isExecutable());
-    QCOMPARE(demo.scalar(TestInstall::registryDb(),
-                         QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'")),
+    QCOMPARE(demo.scalar(TestInstall::registryDb(), "SELECT Path FROM plugins WHERE plug = 'emuset'"),
              QVariant(copy));
     TestInstall plain;
     QVERIFY(plain.isValid());
-    QVERIFY(!QFileInfo::exists(plain.path(QStringLiteral("plugins"))));
-    QVERIFY(
-        plain.scalar(TestInstall::registryDb(), QStringLiteral("SELECT Path FROM plugins WHERE plug = 'emuset'"))
-            .isNull());
+    QVERIFY(!QFileInfo::exists(plain.path("plugins")));
+    QVERIFY(plain.scalar(TestInstall::registryDb(), "SELECT Path FROM plugins WHERE plug = 'emuset'").isNull());
 }
 
 QTEST_MAIN(TestEmusetStart)

@@ -1,21 +1,18 @@
 // Emuset and the front-end on one installation: what Emuset stores is what the front-end
 // plays, both programs edit one console database at once without losing an edit, and a
 // lock held by another program makes Emuset wait instead of fail.
-#include "frontend/frmmain.h"
-#include "frontend/globale.h"
-#include "shared/widgets/marklist.h"
-#include "shared/widgets/statuspanels.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
+#include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSemaphore>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <thread>
 
 using namespace EmusetRun;
@@ -23,6 +20,7 @@ using namespace EmusetRun;
 class TestEmusetTogether : public QObject {
     Q_OBJECT
 private slots:
+    void init();
     void cleanup()
     {
         closeFrontEnd();
@@ -34,158 +32,138 @@ private slots:
     void emusetWaitsForAnotherProgramsLock();
 
 private:
-    bool prepare(TestInstall &install, QTemporaryDir &own);
+    void type(const char *name, const QString &text) { replaceText(child(m_emuset, name), text); }
     void addEmulator(const QString &name, const QString &link, const QString &mode);
     void addSet(const QString &name, const QString &parameter, const QString &passed);
-    void editSetValue(const QString &passed);
-    void selectEmulator(const QString &name) { clickEntry(m_emuset->ui.LstEmu, rowOf(m_emuset->ui.LstEmu, name)); }
-    void showGame(const QString &game);
+    void selectEmulator(const QString &name)
+    {
+        clickEntry(m_emuset, "LstEmu", int(entries(m_emuset, "LstEmu").indexOf(name)));
+    }
     void play();
-    void clickFrontEndSet(int row);
+    // The front-end's arguments for Tetris: ROM stands for the rom's path.
+    QStringList withRom(QStringList arguments) const
+    {
+        return arguments.replaceInStrings("ROM", m_install->path("console/gameboy/games/Tetris.gb"));
+    }
 
+    std::unique_ptr<TestInstall> m_install;
+    std::unique_ptr<QTemporaryDir> m_own;
     ScriptedDialogs m_emusetDialogs;
     ScriptedDialogs m_frontDialogs;
     RecordingLauncher m_launcher;
-    Emuset::FrmEmuset *m_emuset = nullptr;
-    FrmMain *m_front = nullptr;
+    QMainWindow *m_emuset = nullptr;
+    QMainWindow *m_front = nullptr;
 };
 
-bool TestEmusetTogether::prepare(TestInstall &install, QTemporaryDir &own)
+void TestEmusetTogether::init()
 {
+    m_install = std::make_unique<TestInstall>();
+    m_own = std::make_unique<QTemporaryDir>();
     m_emusetDialogs = ScriptedDialogs();
     m_frontDialogs = ScriptedDialogs();
     m_launcher = RecordingLauncher();
-    return install.isValid() && writeIni(own.path(), iniLine(install.root()))
-           && install.exec(
-               TestInstall::gameboyDb(),
-               QStringLiteral(
-                   "INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', 'Gambatte')"));
+    m_emuset = m_front = nullptr;
+    QVERIFY(m_install->isValid() && writeIni(m_own->path(), iniLine(m_install->root())));
+    QVERIFY(m_install->addGame("Tetris", {{"Link", "Tetris.gb"}, {"EmuName", "Gambatte"}}));
 }
 
 void TestEmusetTogether::addEmulator(const QString &name, const QString &link, const QString &mode)
 {
-    QTest::mouseClick(m_emuset->ui.CmdNewEmu, Qt::LeftButton);
-    QTest::keyClicks(m_emuset->ui.TxtEmu1, name);
-    QTest::keyClicks(m_emuset->ui.TxtFileEmu1, link);
-    QTest::keyClicks(m_emuset->ui.TxtSetmode, mode);
-    QTest::mouseClick(m_emuset->ui.CmdSaveEmu, Qt::LeftButton);
+    clickOn(m_emuset, "CmdNewEmu");
+    type("TxtEmu1", name);
+    type("TxtFileEmu1", link);
+    type("TxtSetmode", mode);
+    clickOn(m_emuset, "CmdSaveEmu");
 }
 
 void TestEmusetTogether::addSet(const QString &name, const QString &parameter, const QString &passed)
 {
-    QTest::mouseClick(m_emuset->ui.CmdAddSett, Qt::LeftButton);
-    m_emuset->ui.TxtSettName->clear();
-    QTest::keyClicks(m_emuset->ui.TxtSettName, name);
-    QTest::keyClicks(m_emuset->ui.TxtParameter, parameter);
-    QTest::keyClicks(m_emuset->ui.TxtPassed, passed);
-    QTest::mouseClick(m_emuset->ui.CmdSalvaSett, Qt::LeftButton);
-}
-
-void TestEmusetTogether::editSetValue(const QString &passed)
-{
-    QTest::mouseClick(m_emuset->ui.CmdEditSett, Qt::LeftButton);
-    m_emuset->ui.TxtPassed->clear();
-    QTest::keyClicks(m_emuset->ui.TxtPassed, passed);
-    QTest::mouseClick(m_emuset->ui.CmdSalvaSett, Qt::LeftButton);
-}
-
-void TestEmusetTogether::showGame(const QString &game)
-{
-    Globale::state().CurrentGame = game;
-    m_front->ShowGameRecord();
+    clickOn(m_emuset, "CmdAddSett");
+    type("TxtSettName", name);
+    type("TxtParameter", parameter);
+    type("TxtPassed", passed);
+    clickOn(m_emuset, "CmdSalvaSett");
 }
 
 void TestEmusetTogether::play()
 {
-    m_front->ui.TabGames->setCurrentIndex(0);
-    QTest::mouseClick(m_front->ui.Command1, Qt::LeftButton);
-}
-
-void TestEmusetTogether::clickFrontEndSet(int row)
-{
-    m_front->ui.TabGeneral->setCurrentIndex(2); // "Setting"
-    clickEntry(m_front->ui.LstSetting, row);
+    child<QTabWidget>(m_front, "TabGames")->setCurrentIndex(0);
+    clickOn(m_front, "Command1");
 }
 
 void TestEmusetTogether::madeInEmusetPlaysInTheFrontEnd_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QStringList>("arguments"); // ROM: the game's rom path
-    QTest::newRow("after the rom") << QStringLiteral("1") << QStringList({"ROM", "-display", "1", "-full"});
-    QTest::newRow("before the rom") << QStringLiteral("2") << QStringList({"-display", "1", "-full", "ROM"});
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("after the rom") << "1" << QStringList({"ROM", "-display", "1", "-full"});
+    QTest::newRow("before the rom") << "2" << QStringList({"-display", "1", "-full", "ROM"});
 }
 
 void TestEmusetTogether::madeInEmusetPlaysInTheFrontEnd()
 {
     QFETCH(QString, mode);
     QFETCH(QStringList, arguments);
-    TestInstall install;
-    QTemporaryDir own;
-    QVERIFY(prepare(install, own));
-    m_emuset = start(own.path(), m_emusetDialogs, m_launcher);
+    m_emuset = start(m_own->path(), m_emusetDialogs, m_launcher);
     QVERIFY(m_emuset);
-    addEmulator(QStringLiteral("Gambatte"), QStringLiteral("/opt/my emus/gambatte"), mode);
-    selectEmulator(QStringLiteral("Gambatte"));
-    addSet(QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"));
-    addSet(QStringLiteral("Sound"), QStringLiteral("-nosound"), QString());
-    addSet(QStringLiteral("Full"), QStringLiteral("-full"), QString());
-    clickEntry(m_emuset->ui.LstSetting, 0);
-    clickEntry(m_emuset->ui.LstSetting, 2);
+    addEmulator("Gambatte", "/opt/my emus/gambatte", mode);
+    selectEmulator("Gambatte");
+    addSet("Screen", "-display", "1");
+    addSet("Sound", "-nosound", QString());
+    addSet("Full", "-full", QString());
+    clickEntry(m_emuset, "LstSetting", 0);
+    clickEntry(m_emuset, "LstSetting", 2);
     QVERIFY(m_emusetDialogs.shown.isEmpty());
     closeAll();
 
-    m_front = startFrontEnd(install.root(), m_frontDialogs, m_launcher);
+    m_front = startFrontEnd(m_install->root(), m_frontDialogs, m_launcher);
     QVERIFY(m_front);
-    showGame(QStringLiteral("Tetris"));
+    QVERIFY(showGame(m_front, "Tetris"));
     play();
     QVERIFY(m_frontDialogs.shown.isEmpty());
     QCOMPARE(m_launcher.started.size(), 1);
-    QCOMPARE(m_launcher.started[0].program, QStringLiteral("/opt/my emus/gambatte"));
-    arguments.replaceInStrings(QStringLiteral("ROM"), Globale::state().GamesDir + QStringLiteral("Tetris.gb"));
-    QCOMPARE(m_launcher.started[0].arguments, arguments);
+    QCOMPARE(m_launcher.started[0].program, "/opt/my emus/gambatte");
+    QCOMPARE(m_launcher.started[0].arguments, withRom(arguments));
 }
 
 // Both main windows open on the Gameboy database, edits taking turns: each one is stored
 // and each program reads the other's.
 void TestEmusetTogether::bothProgramsOnOneDatabase()
 {
-    TestInstall install;
-    QTemporaryDir own;
-    QVERIFY(prepare(install, own));
-    m_front = startFrontEnd(install.root(), m_frontDialogs, m_launcher);
-    m_emuset = start(own.path(), m_emusetDialogs, m_launcher);
+    m_front = startFrontEnd(m_install->root(), m_frontDialogs, m_launcher);
+    m_emuset = start(m_own->path(), m_emusetDialogs, m_launcher);
     QVERIFY(m_front && m_emuset);
 
-    addEmulator(QStringLiteral("Gambatte"), QStringLiteral("/opt/gambatte"), QStringLiteral("2"));
-    selectEmulator(QStringLiteral("Gambatte"));
-    addSet(QStringLiteral("Screen"), QStringLiteral("-display"), QStringLiteral("1"));
+    addEmulator("Gambatte", "/opt/gambatte", "2");
+    selectEmulator("Gambatte");
+    addSet("Screen", "-display", "1");
 
-    showGame(QStringLiteral("Tetris"));
-    QCOMPARE(m_front->ui.LstSetting->count(), 1);
-    clickFrontEndSet(0);
-    m_front->ui.TxtYear->setEditText(QStringLiteral("1989"));
+    QVERIFY(showGame(m_front, "Tetris"));
+    child<QTabWidget>(m_front, "TabGeneral")->setCurrentIndex(2); // "Setting"
+    QCOMPARE(entries(m_front, "LstSetting"), QStringList{"Screen"});
+    clickEntry(m_front, "LstSetting", 0);
+    replaceText(child(m_front, "TxtYear"), "1989");
     play();
-    QCOMPARE(m_launcher.started.last().arguments,
-             QStringList({"-display", "1", Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
+    QCOMPARE(m_launcher.started.last().arguments, withRom({"-display", "1", "ROM"}));
 
-    selectEmulator(QStringLiteral("Gambatte"));
-    QVERIFY(m_emuset->ui.LstSetting->isMarked(0)); // the front-end's mark
-    clickEntry(m_emuset->ui.LstSetting, 0);
-    clickEntry(m_emuset->ui.LstSetting, 0);
-    editSetValue(QStringLiteral("2"));
+    selectEmulator("Gambatte");
+    QCOMPARE(marks(m_emuset), "x"); // the front-end's mark
+    clickEntry(m_emuset, "LstSetting", 0);
+    clickEntry(m_emuset, "LstSetting", 0);
+    clickOn(m_emuset, "CmdEditSett");
+    type("TxtPassed", "2");
+    clickOn(m_emuset, "CmdSalvaSett");
     play();
-    QCOMPARE(m_launcher.started.last().arguments,
-             QStringList({"-display", "2", Globale::state().GamesDir + QStringLiteral("Tetris.gb")}));
-    addEmulator(QStringLiteral("Mednafen"), QStringLiteral("/opt/mednafen"), QStringLiteral("1"));
+    QCOMPARE(m_launcher.started.last().arguments, withRom({"-display", "2", "ROM"}));
+    addEmulator("Mednafen", "/opt/mednafen", "1");
 
     QVERIFY(m_frontDialogs.shown.isEmpty());
     QVERIFY(m_emusetDialogs.shown.isEmpty());
-    QCOMPARE(m_emuset->ui.StatusBar1->text(1), QString());
+    QCOMPARE(panelText(m_emuset, 1), QString());
     const QString db = TestInstall::gameboyDb();
-    QCOMPARE(install.column(db, QStringLiteral("SELECT Emu_Name FROM emulatori ORDER BY rowid")),
+    QCOMPARE(m_install->column(db, "SELECT Emu_Name FROM emulatori ORDER BY rowid"),
              QVariantList({"Gambatte", "Mednafen"}));
-    QCOMPARE(install.column(db, QStringLiteral("SELECT Scelta || Attivo FROM setting")), QVariantList{"21"});
-    QCOMPARE(install.column(db, QStringLiteral("SELECT Anno || '/' || Times FROM giochi WHERE Gioco = 'Tetris'")),
+    QCOMPARE(m_install->column(db, "SELECT Scelta || Attivo FROM setting"), QVariantList{"21"});
+    QCOMPARE(m_install->column(db, "SELECT Anno || '/' || Times FROM giochi WHERE Gioco = 'Tetris'"),
              QVariantList{"1989/2"});
 }
 
@@ -193,44 +171,40 @@ void TestEmusetTogether::bothProgramsOnOneDatabase()
 // for it and then stores, and the other program's row stays too.
 void TestEmusetTogether::emusetWaitsForAnotherProgramsLock()
 {
-    TestInstall install;
-    QTemporaryDir own;
-    QVERIFY(prepare(install, own));
-    m_emuset = start(own.path(), m_emusetDialogs, m_launcher);
+    m_emuset = start(m_own->path(), m_emusetDialogs, m_launcher);
     QVERIFY(m_emuset);
-    QTest::mouseClick(m_emuset->ui.CmdNewEmu, Qt::LeftButton);
-    QTest::keyClicks(m_emuset->ui.TxtEmu1, QStringLiteral("Waiting"));
+    clickOn(m_emuset, "CmdNewEmu");
+    type("TxtEmu1", "Waiting");
 
     QSemaphore locked;
     QSemaphore never;
     bool committed = false;
     std::thread other([&] {
-        const QString name = QStringLiteral("another-program");
+        const QString name = "another-program";
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(install.path(QStringLiteral("database/gameboy.mdb")));
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+            db.setDatabaseName(m_install->path("database/gameboy.mdb"));
             db.open();
             QSqlQuery query(db);
-            query.exec(QStringLiteral("BEGIN IMMEDIATE"));
-            query.exec(QStringLiteral("INSERT INTO emulatori (Emu_Name) VALUES ('Other')"));
+            query.exec("BEGIN IMMEDIATE");
+            query.exec("INSERT INTO emulatori (Emu_Name) VALUES ('Other')");
             locked.release();
             never.tryAcquire(1, 300); // the lock is held while Emuset saves
-            committed = query.exec(QStringLiteral("COMMIT"));
+            committed = query.exec("COMMIT");
             query.finish();
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
     });
     locked.acquire();
-    QTest::mouseClick(m_emuset->ui.CmdSaveEmu, Qt::LeftButton);
+    clickOn(m_emuset, "CmdSaveEmu");
     other.join();
 
     QVERIFY(committed);
     QVERIFY(m_emusetDialogs.shown.isEmpty());
-    QCOMPARE(install.column(TestInstall::gameboyDb(),
-                            QStringLiteral("SELECT Emu_Name FROM emulatori ORDER BY rowid")),
+    QCOMPARE(m_install->column(TestInstall::gameboyDb(), "SELECT Emu_Name FROM emulatori ORDER BY rowid"),
              QVariantList({"Other", "Waiting"}));
-    QCOMPARE(entries(m_emuset->ui.LstEmu), QStringList({"Other", "Waiting"}));
+    QCOMPARE(entries(m_emuset, "LstEmu"), QStringList({"Other", "Waiting"}));
 }
 
 QTEST_MAIN(TestEmusetTogether)

@@ -1,18 +1,19 @@
 // The parameter-set editor: the set list with its marks and the setting rows of the
 // emulator selected in the emulator list.
-#include "emuset/frmemuset.h"
+#include "emuset/sets/seteditor.h"
 
 #include "shared/commandline.h"
 #include "shared/dialogs.h"
 #include "shared/queries.h"
 #include "shared/schema.h"
 #include "shared/setmarks.h"
-#include "shared/sql.h"
+#include "shared/widgets/boundwidget.h"
 #include "shared/widgets/marklist.h"
 #include "shared/widgets/rowentries.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace Emuset {
@@ -27,30 +28,51 @@ QString storedText(const QString &text) { return text.isNull() ? QStringLiteral(
 
 } // namespace
 
-void FrmEmuset::connectSettingEditor()
+SetEditor::SetEditor(Generale::State &state)
+    : Editor(state, QStringLiteral("Frame3"), QStringLiteral("Command Line Passed"))
 {
-    connect(ui.LstSetting, &MarkList::entryClicked, this, &FrmEmuset::ApplySetMarks);
-    connect(ui.CmdAddSett, &QPushButton::clicked, this, &FrmEmuset::newSetting);
-    connect(ui.CmdEditSett, &QPushButton::clicked, this, &FrmEmuset::editSetting);
-    connect(ui.CmdSalvaSett, &QPushButton::clicked, this, &FrmEmuset::saveSetting);
-    connect(ui.CmdAnnullaSett, &QPushButton::clicked, this, &FrmEmuset::cancelSetting);
-    connect(ui.CmdDelete, &QPushButton::clicked, this, &FrmEmuset::deleteSetting);
+    ui.setupUi(this);
+    // TxtValue first: both show Scelta, and the value stored is the one typed in TxtPassed.
+    const std::pair<QWidget *, const char *> columns[] = {
+        {ui.TxtValue, "Scelta"},      {ui.LabEmu, "ID_Emula"},  {ui.TxtSettName, "Nome"},
+        {ui.TxtParameter, "Stringa"}, {ui.TxtPassed, "Scelta"}, {ui.TxtOptAvaiable, "Opzioni"},
+        {ui.TxtDescri, "Descri"},
+    };
+    for (const auto &[control, column] : columns)
+        bindWidget(DatSett, control, QLatin1String(column));
+    setControls({{ui.CmdAddSett, ui.CmdEditSett, ui.CmdDelete},
+                 ui.CmdSalvaSett,
+                 ui.CmdAnnullaSett,
+                 ui.LstSetting,
+                 {ui.TxtSettName, ui.TxtParameter, ui.TxtPassed, ui.TxtOptAvaiable, ui.TxtDescri}});
+    connectControls();
+    setPending(false);
+}
+
+void SetEditor::connectControls()
+{
+    connect(ui.LstSetting, &MarkList::entryClicked, this, &SetEditor::ApplySetMarks);
+    connect(ui.CmdAddSett, &QPushButton::clicked, this, &SetEditor::newSetting);
+    connect(ui.CmdEditSett, &QPushButton::clicked, this, &SetEditor::editSetting);
+    connect(ui.CmdSalvaSett, &QPushButton::clicked, this, &SetEditor::saveSetting);
+    connect(ui.CmdAnnullaSett, &QPushButton::clicked, this, &SetEditor::cancelSetting);
+    connect(ui.CmdDelete, &QPushButton::clicked, this, &SetEditor::deleteSetting);
 }
 
 // Lists the sets of the selected emulator with their marks (only Attivo = 1 is marked),
 // then shows the first set. Filling writes no mark.
-void FrmEmuset::LoadSettingList()
+void SetEditor::LoadSettingList()
 {
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(Queries::setsOf(selectedEmulator()));
+    DatSett.setRecordSource(Queries::setsOf(m_emulator));
     const bool opened = DatSett.open();
     ui.LstSetting->clear();
-    m_state.SettingListReady = false;
+    m_listReady = false;
     for (; opened && !DatSett.atEnd(); DatSett.moveNext())
         ui.LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
                                 CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)),
                                 *DatSett.currentRowId());
-    m_state.SettingListReady = true;
+    m_listReady = true;
     if (!opened) {
         recordError(DatSett.lastError());
         return;
@@ -61,9 +83,9 @@ void FrmEmuset::LoadSettingList()
 // The marks in the list are what is stored: every listed set's Attivo is written, in one
 // transaction, then the clicked set is shown. A refused store changes no mark: the
 // clicked entry shows its stored mark again and the error line says why.
-void FrmEmuset::ApplySetMarks(int clickedRow)
+void SetEditor::ApplySetMarks(int clickedRow)
 {
-    if (!m_state.SettingListReady)
+    if (!m_listReady)
         return;
     QList<SetMarks::Mark> marks;
     for (int row = 0; row < ui.LstSetting->count(); ++row) {
@@ -80,10 +102,10 @@ void FrmEmuset::ApplySetMarks(int clickedRow)
 }
 
 // Opens the selected emulator's sets on the row of a list entry.
-bool FrmEmuset::showSet(const QListWidgetItem *entry, QString *error)
+bool SetEditor::showSet(const QListWidgetItem *entry, QString *error)
 {
     DatSett.setDatabaseName(m_state.ConsoleDb);
-    DatSett.setRecordSource(Queries::setsOf(selectedEmulator()));
+    DatSett.setRecordSource(Queries::setsOf(m_emulator));
     if (!DatSett.open()) {
         *error = DatSett.lastError();
         return false;
@@ -92,22 +114,21 @@ bool FrmEmuset::showSet(const QListWidgetItem *entry, QString *error)
 }
 
 // As for a new emulator, a table that could not be opened is tried once more.
-void FrmEmuset::newSetting()
+void SetEditor::newSetting()
 {
     if (!DatSett.addNew() && !(DatSett.open() && DatSett.addNew())) {
         recordError(DatSett.lastError());
         return;
     }
-    const QString emulator = selectedEmulator();
-    ui.LabEmu->setText(emulator);
-    DatSett.setValue(QStringLiteral("ID_Emula"), storedText(emulator));
+    ui.LabEmu->setText(m_emulator);
+    DatSett.setValue(QStringLiteral("ID_Emula"), storedText(m_emulator));
     ui.TxtSettName->setText(newSetName);
-    setSettingPending(true);
+    setPending(true);
 }
 
 // Edits the set selected in the list; with none selected (or its row gone) the button
 // does nothing.
-void FrmEmuset::editSetting()
+void SetEditor::editSetting()
 {
     const QList<QListWidgetItem *> selected = ui.LstSetting->selectedItems();
     if (selected.isEmpty())
@@ -117,12 +138,12 @@ void FrmEmuset::editSetting()
         recordError(error.isEmpty() ? DatSett.lastError() : error);
         return;
     }
-    setSettingPending(true);
+    setPending(true);
 }
 
 // A set needs a name to be picked and a parameter to be put on a command line: refused
 // without them. A saved set is selected and shown, so that Edit works on it at once.
-void FrmEmuset::saveSetting()
+void SetEditor::saveSetting()
 {
     const QString name = ui.TxtSettName->text();
     if (name.trimmed().isEmpty() || ui.TxtParameter->text().trimmed().isEmpty()) {
@@ -133,7 +154,7 @@ void FrmEmuset::saveSetting()
         report(QStringLiteral("The setting was not saved; the editor keeps what you typed."), DatSett.lastError());
         return;
     }
-    setSettingPending(false);
+    setPending(false);
     LoadSettingList();
     if (selectEntry(ui.LstSetting, name)) {
         QString error;
@@ -141,13 +162,13 @@ void FrmEmuset::saveSetting()
     }
 }
 
-void FrmEmuset::cancelSetting()
+void SetEditor::cancelSetting()
 {
     DatSett.cancelUpdate();
-    setSettingPending(false);
+    setPending(false);
 }
 
-void FrmEmuset::deleteSetting()
+void SetEditor::deleteSetting()
 {
     if (!m_state.dialogs->question(ui.TxtSettName->text(), QStringLiteral("Delete This Setting?")))
         return;

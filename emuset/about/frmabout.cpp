@@ -1,6 +1,6 @@
-#include "emuset/frmabout.h"
+#include "emuset/about/frmabout.h"
 
-#include "emuset/emusetpictures.h"
+#include "emuset/about/emusetpictures.h"
 
 #include <QGridLayout>
 #include <QLabel>

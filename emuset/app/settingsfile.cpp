@@ -1,4 +1,4 @@
-#include "emuset/settingsfile.h"
+#include "emuset/app/settingsfile.h"
 
 #include "shared/paths.h"
 #include "shared/regularfile.h"

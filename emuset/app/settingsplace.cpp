@@ -1,6 +1,6 @@
-#include "emuset/settingsplace.h"
+#include "emuset/app/settingsplace.h"
 
-#include "emuset/settingsfile.h"
+#include "emuset/app/settingsfile.h"
 #include "shared/paths.h"
 
 #include <QFileInfo>

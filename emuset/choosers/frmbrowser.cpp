@@ -1,6 +1,6 @@
-#include "emuset/frmbrowser.h"
+#include "emuset/choosers/frmbrowser.h"
 
-#include "emuset/frontendchoice.h"
+#include "emuset/app/frontendchoice.h"
 #include "shared/twips.h"
 #include "shared/widgets/filelists.h"
 

@@ -1,10 +1,10 @@
-#include "emuset/generale.h"
+#include "emuset/app/generale.h"
 
-#include "emuset/frmabout.h"
-#include "emuset/frmbrowser.h"
-#include "emuset/frmbrowserplug.h"
-#include "emuset/frmemuset.h"
-#include "emuset/settingsfile.h"
+#include "emuset/about/frmabout.h"
+#include "emuset/app/settingsfile.h"
+#include "emuset/choosers/frmbrowser.h"
+#include "emuset/choosers/frmbrowserplug.h"
+#include "emuset/window/frmemuset.h"
 #include "help/frmhelp.h"
 #include "help/helpbooks.h"
 #include "shared/dialogs.h"
@@ -95,7 +95,6 @@ void startProcedure(const QString &ownDir, const Emuset::SettingsPlace::Place &p
 {
     State &s = state();
     s = State{};
-    s.SettingListReady = true;
     s.OwnDir = Paths::native(ownDir);
     while (s.OwnDir.size() > 1 && s.OwnDir.endsWith(QDir::separator()))
         s.OwnDir.chop(1);

@@ -1,4 +1,4 @@
-#include "emuset/emusetpictures.h"
+#include "emuset/about/emusetpictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,17 +1,18 @@
-// The emulator editor: the console list, the emulator list and the emulatori rows.
-#include "emuset/frmemuset.h"
+// The emulator editor: the emulator list and the emulatori rows of the open console.
+#include "emuset/emulators/emulatoreditor.h"
 
-#include "emuset/frmbrowsercons.h"
+#include "emuset/choosers/frmbrowsercons.h"
 #include "shared/commandline.h"
+#include "shared/consoles.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
 #include "shared/paths.h"
 #include "shared/queries.h"
 #include "shared/schema.h"
+#include "shared/widgets/boundwidget.h"
 #include "shared/widgets/filelists.h"
 #include "shared/widgets/rowentries.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -21,48 +22,69 @@
 
 namespace Emuset {
 
-void FrmEmuset::connectEmulatorEditor()
+EmulatorEditor::EmulatorEditor(Generale::State &state, QComboBox *consoles)
+    : Editor(state, QStringLiteral("Frame1"), QStringLiteral("Emulators"))
 {
-    connect(ui.CmbEmu, &QComboBox::activated, this, &FrmEmuset::consoleChosen);
-    connect(ui.LstEmu, &QListWidget::itemSelectionChanged, this, &FrmEmuset::emulatorSelected);
-    connect(ui.LstEmu, &QListWidget::itemClicked, this, &FrmEmuset::emulatorClicked);
-    connect(ui.CmdNewEmu, &QPushButton::clicked, this, &FrmEmuset::newEmulator);
-    connect(ui.CmdEditEmu, &QPushButton::clicked, this, &FrmEmuset::editEmulator);
-    connect(ui.CmdSaveEmu, &QPushButton::clicked, this, &FrmEmuset::saveEmulator);
-    connect(ui.CmdCancelEmu, &QPushButton::clicked, this, &FrmEmuset::cancelEmulator);
-    connect(ui.CmdDeleteEmu, &QPushButton::clicked, this, &FrmEmuset::deleteEmulator);
-    connect(ui.CmdEmu1, &QPushButton::clicked, this, &FrmEmuset::chooseExecutable);
-    connect(ui.CmdLaunch, &QPushButton::clicked, this, &FrmEmuset::launchEmulator);
+    ui.setupUi(this, consoles);
+    bindWidget(DatEmu, ui.TxtEmu1, QStringLiteral("Emu_Name"));
+    bindWidget(DatEmu, ui.TxtSetmode, QStringLiteral("Emu_Type"));
+    bindWidget(DatEmu, ui.TxtFileEmu1, QStringLiteral("Emu_Link"));
+    setControls({{ui.CmdNewEmu, ui.CmdEditEmu, ui.CmdDeleteEmu},
+                 ui.CmdSaveEmu,
+                 ui.CmdCancelEmu,
+                 ui.LstEmu,
+                 {ui.TxtEmu1, ui.TxtFileEmu1, ui.TxtSetmode}});
+    connectControls();
+    setEmulatorPending(false);
+}
+
+EmulatorEditor::~EmulatorEditor() = default;
+
+void EmulatorEditor::connectControls()
+{
+    connect(ui.LstEmu, &QListWidget::itemSelectionChanged, this, &EmulatorEditor::emulatorSelected);
+    connect(ui.LstEmu, &QListWidget::itemClicked, this, &EmulatorEditor::emulatorClicked);
+    connect(ui.CmdNewEmu, &QPushButton::clicked, this, &EmulatorEditor::newEmulator);
+    connect(ui.CmdEditEmu, &QPushButton::clicked, this, &EmulatorEditor::editEmulator);
+    connect(ui.CmdSaveEmu, &QPushButton::clicked, this, &EmulatorEditor::saveEmulator);
+    connect(ui.CmdCancelEmu, &QPushButton::clicked, this, &EmulatorEditor::cancelEmulator);
+    connect(ui.CmdDeleteEmu, &QPushButton::clicked, this, &EmulatorEditor::deleteEmulator);
+    connect(ui.CmdEmu1, &QPushButton::clicked, this, &EmulatorEditor::chooseExecutable);
+    connect(ui.CmdLaunch, &QPushButton::clicked, this, &EmulatorEditor::launchEmulator);
 }
 
 // The selected entry, not merely the current one: a list that gets the focus makes its
 // first entry current without selecting it.
-QListWidgetItem *FrmEmuset::selectedEmulatorEntry() const
+QListWidgetItem *EmulatorEditor::selectedEmulatorEntry() const
 {
     const QList<QListWidgetItem *> selected = ui.LstEmu->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-QString FrmEmuset::selectedEmulator() const
+QString EmulatorEditor::selectedEmulator() const
 {
     const QListWidgetItem *entry = selectedEmulatorEntry();
     return entry ? entry->text() : QString();
 }
 
-void FrmEmuset::consoleChosen(int)
+void EmulatorEditor::openConsole(const Consoles::Console &console)
 {
-    if (const Consoles::Console *console = Consoles::byEmusetName(ui.CmbEmu->currentText()))
-        OpenConsole(*console);
+    m_console = &console;
+    LoadEmulatorList();
+    emit emulatorShown();
 }
 
 // Lists the console's emulators; none is selected, and the boxes show no emulator.
-void FrmEmuset::LoadEmulatorList()
+void EmulatorEditor::LoadEmulatorList()
 {
     QList<RowEntries::Entry> emulators;
     const bool opened = RowEntries::read(DatEmu, m_state.ConsoleDb, Queries::allEmulators(),
                                          Schema::Emulators::Name, &emulators);
-    const QSignalBlocker blocker(ui.LstEmu);
-    RowEntries::fill(ui.LstEmu, emulators);
+    {
+        const QSignalBlocker blocker(ui.LstEmu);
+        RowEntries::fill(ui.LstEmu, emulators);
+    }
+    emit selectionChanged(selectedEmulator());
     if (!opened) {
         recordError(DatEmu.lastError());
         return;
@@ -72,13 +94,14 @@ void FrmEmuset::LoadEmulatorList()
 
 // A click selects (the emulator is shown then) or clicks the selected entry again (it is
 // read again then); the keyboard moves the selection.
-void FrmEmuset::emulatorSelected()
+void EmulatorEditor::emulatorSelected()
 {
     m_selectionMoved = true;
+    emit selectionChanged(selectedEmulator());
     showEmulator(selectedEmulatorEntry());
 }
 
-void FrmEmuset::emulatorClicked(QListWidgetItem *entry)
+void EmulatorEditor::emulatorClicked(QListWidgetItem *entry)
 {
     if (!std::exchange(m_selectionMoved, false) && entry->isSelected())
         showEmulator(entry);
@@ -87,7 +110,7 @@ void FrmEmuset::emulatorClicked(QListWidgetItem *entry)
 // Shows the entry's emulator and lists its sets. No entry (the selection was cleared)
 // shows no emulator; a row gone since the list was filled shows none either, never
 // another one, and the error line says so.
-void FrmEmuset::showEmulator(const QListWidgetItem *entry)
+void EmulatorEditor::showEmulator(const QListWidgetItem *entry)
 {
     if (!DatEmu.open()) {
         recordError(DatEmu.lastError());
@@ -96,12 +119,12 @@ void FrmEmuset::showEmulator(const QListWidgetItem *entry)
     QString error;
     if (!RowEntries::positionOn(DatEmu, entry, &error) && entry)
         recordError(error);
-    LoadSettingList();
+    emit emulatorShown();
 }
 
 // A table that could not be opened is tried once more, so that the error line says why
 // it cannot be (not merely that nothing is open).
-void FrmEmuset::newEmulator()
+void EmulatorEditor::newEmulator()
 {
     if (!DatEmu.addNew() && !(DatEmu.open() && DatEmu.addNew())) {
         recordError(DatEmu.lastError());
@@ -112,7 +135,7 @@ void FrmEmuset::newEmulator()
 
 // Edits the emulator selected in the list; with none selected (or its row gone) the
 // button does nothing.
-void FrmEmuset::editEmulator()
+void EmulatorEditor::editEmulator()
 {
     if (!DatEmu.open()) {
         recordError(DatEmu.lastError());
@@ -131,7 +154,7 @@ void FrmEmuset::editEmulator()
 
 // An emulator without a name is never listed by either program: refused. A saved one is
 // selected and shown, so that Edit works on it at once.
-void FrmEmuset::saveEmulator()
+void EmulatorEditor::saveEmulator()
 {
     const QString name = ui.TxtEmu1->text();
     if (name.trimmed().isEmpty()) {
@@ -145,16 +168,16 @@ void FrmEmuset::saveEmulator()
     setEmulatorPending(false);
     LoadEmulatorList();
     if (!selectEntry(ui.LstEmu, name))
-        LoadSettingList();
+        emit emulatorShown();
 }
 
-void FrmEmuset::cancelEmulator()
+void EmulatorEditor::cancelEmulator()
 {
     DatEmu.cancelUpdate();
     setEmulatorPending(false);
 }
 
-void FrmEmuset::deleteEmulator()
+void EmulatorEditor::deleteEmulator()
 {
     if (!m_state.dialogs->question(ui.TxtEmu1->text(), QStringLiteral("Delete This Emulator?")))
         return;
@@ -165,29 +188,35 @@ void FrmEmuset::deleteEmulator()
         return;
     }
     LoadEmulatorList();
-    LoadSettingList();
+    emit emulatorShown();
 }
 
-void FrmEmuset::chooseExecutable()
+// A path chosen after Save or Cancel would show without being stored: the chooser goes.
+void EmulatorEditor::setEmulatorPending(bool pending)
+{
+    if (!pending && m_chooser)
+        m_chooser->close();
+    setPending(pending);
+}
+
+void EmulatorEditor::chooseExecutable()
 {
     if (ui.TxtFileEmu1->isReadOnly())
         return;
     if (!m_chooser) {
-        m_chooser = new FrmBrowserCons(this);
+        m_chooser = new FrmBrowserCons(window());
         m_chooser->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_chooser, &FrmBrowserCons::fileChosen, this, &FrmEmuset::executableChosen);
+        connect(m_chooser, &FrmBrowserCons::fileChosen, ui.TxtFileEmu1, &QLineEdit::setText);
     }
     m_chooser->show();
     m_chooser->raise();
     m_chooser->setWindowTitle(QStringLiteral("Choose Executable File For : ") + ui.TxtEmu1->text());
     // A console folder that does not exist leaves the chooser where it is.
-    if (const Consoles::Console *console = Consoles::byEmusetName(ui.CmbEmu->currentText()))
-        m_chooser->lists()->setPath(Paths::resolve(Paths::join(m_state.FrontEndDir, console->emusetFolder)));
+    if (m_console)
+        m_chooser->lists()->setPath(Paths::resolve(Paths::join(m_state.FrontEndDir, m_console->emusetFolder)));
 }
 
-void FrmEmuset::executableChosen(const QString &path) { ui.TxtFileEmu1->setText(path); }
-
-void FrmEmuset::launchEmulator()
+void EmulatorEditor::launchEmulator()
 {
     const QString path = ui.TxtFileEmu1->text();
     if (Paths::probe(path).isEmpty()) {

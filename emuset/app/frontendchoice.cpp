@@ -1,6 +1,6 @@
-#include "emuset/frontendchoice.h"
+#include "emuset/app/frontendchoice.h"
 
-#include "emuset/generale.h"
+#include "emuset/app/generale.h"
 #include "shared/dialogs.h"
 #include "shared/paths.h"
 

@@ -1,7 +1,7 @@
-#include "emuset/frmbrowserplug.h"
+#include "emuset/choosers/frmbrowserplug.h"
 
-#include "emuset/frontendchoice.h"
-#include "emuset/generale.h"
+#include "emuset/app/frontendchoice.h"
+#include "emuset/app/generale.h"
 #include "shared/dialogs.h"
 #include "shared/installationpaths.h"
 #include "shared/paths.h"

@@ -1,4 +1,4 @@
-#include "emuset/frmbrowsercons.h"
+#include "emuset/choosers/frmbrowsercons.h"
 
 #include "shared/paths.h"
 #include "shared/twips.h"
