@@ -1,7 +1,7 @@
 // Smaller holes hostile data could use: a front-end folder whose name holds a comma or a
 // line break, a rom name that climbs out of the screenshot directory, a NUL in what an
 // emulator is started with, and a games table that cannot be written.
-#include "emuset/settingsfile.h"
+#include "emuset/app/settingsfile.h"
 #include "shared/commandline.h"
 #include "shared/launcher.h"
 #include "shared/snapshotconversion.h"

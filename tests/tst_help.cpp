@@ -165,7 +165,7 @@ void TestHelp::emusetMenuOpensItsHelp()
     QVERIFY(EmusetRun::writeIni(own.path(), EmusetRun::iniLine(install.root())));
     ScriptedDialogs dialogs;
     RecordingLauncher launcher;
-    Emuset::FrmEmuset *main = EmusetRun::start(own.path(), dialogs, launcher);
+    QMainWindow *main = EmusetRun::start(own.path(), dialogs, launcher);
     QVERIFY(main);
     trigger(main, QStringLiteral("help1"));
     auto *help = EmusetRun::window<FrmHelp>(QStringLiteral("FrmHelp"));

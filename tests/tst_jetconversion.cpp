@@ -574,7 +574,7 @@ void TestJetConversion::emusetNamesTheWayOut()
     QVERIFY(QFile::remove(gameboy));
     QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), gameboy));
     m_dialogs = ScriptedDialogs();
-    Emuset::FrmEmuset *window = EmusetRun::start(own.path(), m_dialogs, m_launcher);
+    QMainWindow *window = EmusetRun::start(own.path(), m_dialogs, m_launcher);
     QVERIFY(window);
     QCOMPARE(m_dialogs.shown.size(), 1);
     const QString text = m_dialogs.shown[0].text;
