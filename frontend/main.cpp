@@ -1,7 +1,7 @@
 #include "frontend/app/dataroot.h"
-#include "frontend/globale.h"
 #include "frontend/app/startcheck.h"
 #include "frontend/app/startoptions.h"
+#include "frontend/globale.h"
 #include "ludora4version.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"

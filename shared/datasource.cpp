@@ -1,8 +1,8 @@
 #include "shared/datasource.h"
 
-#include "shared/sql.h"
 #include "shared/paths.h"
 #include "shared/rowidindex.h"
+#include "shared/sql.h"
 #include "shared/sqlitestatement.h"
 #include "shared/sqltail.h"
 #include "shared/transaction.h"

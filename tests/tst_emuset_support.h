@@ -5,6 +5,7 @@
 #include "emuset/generale.h"
 #include "shared/datasource.h"
 #include "shared/paths.h"
+#include "tests/support/emusetwindow.h"
 #include "tests/support/fakes.h"
 
 #include <QAbstractItemView>
@@ -61,21 +62,11 @@ inline QMainWindow *mainWindow() { return window<QMainWindow>(QStringLiteral("Fr
 
 inline QMainWindow *start(const QString &ownDir, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
 {
-    Generale::startProcedure(ownDir, dialogs, launcher);
-    QApplication::processEvents();
-    return mainWindow();
+    return qobject_cast<QMainWindow *>(startEmuset(ownDir, dialogs, launcher));
 }
 
 // Closes every window of the program and removes its database connections.
-inline void closeAll()
-{
-    const auto widgets = QApplication::topLevelWidgets();
-    for (QWidget *widget : widgets)
-        widget->close();
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    DataSource::closeAllConnections();
-}
+inline void closeAll() { closeEmuset(); }
 
 inline void clickEntry(QListWidget *list, int row)
 {

@@ -1,8 +1,8 @@
 // The "Games" page on fresh installations: what each filter lists and counts, the
 // pictures of each icon type, re-reading on option clicks, and selecting games by
 // click and by keys, names with quotes, accents and Japanese included.
-#include "frontend/games/gamelistmodel.h"
 #include "frontend/common/pictures.h"
+#include "frontend/games/gamelistmodel.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/gameselection.h"

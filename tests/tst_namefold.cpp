@@ -1,8 +1,8 @@
 // The folded form of names that searching compares: case and accents ignored, the
 // letters of other scripts kept as they are. And the set of case-folded file names the rom
 // folder scan looks files up in.
-#include "frontend/record/foldednameset.h"
 #include "frontend/games/namefold.h"
+#include "frontend/record/foldednameset.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 // executable's directory and the user's data directory, and the first start that makes
 // an installation there (and never touches one that is already there).
 #include "frontend/app/dataroot.h"
-#include "frontend/globale.h"
 #include "frontend/app/startoptions.h"
+#include "frontend/globale.h"
 #include "shared/consoles.h"
 #include "shared/datasource.h"
 #include "shared/paths.h"

@@ -197,8 +197,12 @@ void TestWindow::statusPanelsShowWholeTexts()
     const QSize before = m_window->size();
     m_window->resize(1008, 700);
     QTRY_COMPARE(m_window->width(), 1008);
-    const QString texts[] = {"SuperNintendo",           "All Games : 12345  ",         "Favorite Games : 12345  ",
-                             "Playable Games : 12345  ", "Not Working Games : 12345  ", "Total Times Played : 12345  "};
+    const QString texts[] = {"SuperNintendo",
+                             "All Games : 12345  ",
+                             "Favorite Games : 12345  ",
+                             "Playable Games : 12345  ",
+                             "Not Working Games : 12345  ",
+                             "Total Times Played : 12345  "};
     for (int panel = 1; panel <= 6; ++panel) {
         auto *label = child<QLabel>(m_window, QStringLiteral("Panel%1").arg(panel));
         QVERIFY(label);

@@ -37,7 +37,7 @@ QString installationDir(const QString &directory, const QString &fileName)
 
 void reportNoInstallation(const QString &directory, const QString &fileName)
 {
-    Generale::state().dialogs->message(Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"),
+    Generale::state().dialogs->warning(QStringLiteral("Warning!"),
                                        Paths::join(directory, QLatin1Char('\\') + fileName)
                                            + QStringLiteral(
                                                " is not the master database of a Ludora4 installation without ")

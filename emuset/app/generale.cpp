@@ -45,18 +45,13 @@ template <class W, class... Args> W *showWindow(QPointer<W> &window, Args &&...a
     return window;
 }
 
-void report(Dialogs::Icon icon, const QString &title, const QString &text)
-{
-    state().dialogs->message(icon, Dialogs::Buttons::Ok, title, text);
-}
-
 // The settings file goes, so that the next run starts as a first run.
 void removeSettingsFile()
 {
     QFile file(Paths::resolve(settingsPath()));
     if (file.exists() && !file.remove())
-        report(Dialogs::Icon::Critical, QStringLiteral("Error"),
-               QStringLiteral("Can't delete ") + file.fileName() + QStringLiteral(": ") + file.errorString());
+        state().dialogs->critical(QStringLiteral("Error"), QStringLiteral("Can't delete ") + file.fileName()
+                                                               + QStringLiteral(": ") + file.errorString());
 }
 
 bool holdsInstallation(const QString &dir)
@@ -109,7 +104,7 @@ void startProcedure(const QString &ownDir, const Emuset::SettingsPlace::Place &p
     const auto read = Emuset::SettingsFile::read(settingsPath(), &item, &error);
     if (read == Emuset::SettingsFile::Read::Unreadable) {
         showBrowser();
-        report(Dialogs::Icon::Warning, QStringLiteral("Warning!"), QStringLiteral("Can't read ") + error);
+        state().dialogs->warning(QStringLiteral("Warning!"), QStringLiteral("Can't read ") + error);
         return;
     }
     // An installed Emuset without a chosen directory uses the user's own installation.
@@ -167,16 +162,18 @@ bool setFrontEndDir(const QString &directory)
     State &s = state();
     QString error;
     if (!Emuset::SettingsFile::canStore(directory)) {
-        report(Dialogs::Icon::Critical, QStringLiteral("Error"),
-               QStringLiteral("The folder ") + directory
-                   + QStringLiteral(" cannot be used: its name holds a line break or both a comma and a double "
-                                    "quote. Rename it, or choose another one."));
+        state().dialogs->critical(
+            QStringLiteral("Error"),
+            QStringLiteral("The folder ") + directory
+                + QStringLiteral(" cannot be used: its name holds a line break or both a comma and a double "
+                                 "quote. Rename it, or choose another one."));
         return false;
     }
     if (!makeSettingsDir(&error) || !Emuset::SettingsFile::write(settingsPath(), directory, &error))
-        report(Dialogs::Icon::Warning, QStringLiteral("Warning!"),
-               QStringLiteral("Can't store the Ludora4 directory: ") + error
-                   + QStringLiteral(". It is used until Emuset ends; choose it again at the next start."));
+        state().dialogs->warning(QStringLiteral("Warning!"),
+                                 QStringLiteral("Can't store the Ludora4 directory: ") + error
+                                     + QStringLiteral(
+                                         ". It is used until Emuset ends; choose it again at the next start."));
     s.FrontEndDir = Emuset::SettingsFile::withTrailingSeparator(directory);
     return true;
 }

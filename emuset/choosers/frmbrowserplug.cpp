@@ -52,9 +52,8 @@ void FrmBrowserPlug::fileClicked(const QString &directory, const QString &fileNa
         error(QStringLiteral("Can't Install Plug-In: ") + why);
         return;
     }
-    Generale::state().dialogs->message(Dialogs::Icon::None, Dialogs::Buttons::Ok,
-                                       QStringLiteral("Installation Complete!"),
-                                       QStringLiteral("Plug In Installed !"));
+    Generale::state().dialogs->plain(QStringLiteral("Installation Complete!"),
+                                     QStringLiteral("Plug In Installed !"));
     Generale::showMainWindow();
     close();
 }

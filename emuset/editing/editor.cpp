@@ -68,8 +68,7 @@ void Editor::report(const QString &what, const QString &error)
 
 void Editor::refuseIncomplete(const QString &what)
 {
-    m_state.dialogs->message(Dialogs::Icon::Warning, Dialogs::Buttons::Ok, QStringLiteral("Warning!"),
-                             what + QStringLiteral(" Nothing was saved."));
+    m_state.dialogs->warning(QStringLiteral("Warning!"), what + QStringLiteral(" Nothing was saved."));
 }
 
 bool Editor::selectEntry(QListWidget *list, const QString &text)

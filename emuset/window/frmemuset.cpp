@@ -139,7 +139,7 @@ void FrmEmuset::reportJetDatabase()
                              "to convert the databases, or run: ludora4-convert ")
                          + Paths::native(m_state.FrontEndDir);
     recordError(text);
-    m_state.dialogs->message(Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QStringLiteral("Error"), text);
+    m_state.dialogs->critical(QStringLiteral("Error"), text);
 }
 
 void FrmEmuset::recordError(const QString &text) { m_status->setText(1, text); }

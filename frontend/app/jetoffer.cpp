@@ -42,8 +42,7 @@ void offerJetConversion(const QString &rootDir, Dialogs &dialogs)
     if (allConverted)
         dialogs.information(title, lines.join(QLatin1Char('\n')));
     else
-        dialogs.critical(QStringLiteral("ERROR!"),
-                        lines.join(QLatin1Char('\n')));
+        dialogs.critical(QStringLiteral("ERROR!"), lines.join(QLatin1Char('\n')));
 }
 
 } // namespace Globale

@@ -11,8 +11,7 @@
 #include <QScreen>
 
 FileChooser::FileChooser(QWidget *window, Session &session) : QObject(window), m_window(window), m_session(session)
-{
-}
+{}
 
 // The open chooser is reused; one closed a moment ago only waits for its deletion. A new
 // one checks for the plug-in registry, as its load always has.

@@ -43,8 +43,9 @@ void DocumentsPage::LoadDocumentList()
 {
     setDocumentEditing(false);
     QList<RowEntries::Entry> documents;
-    const bool opened = RowEntries::read(DatDoc, m_session.console().database, QStringLiteral("select * from documents"),
-                                         Schema::Documents::Name, &documents);
+    const bool opened = RowEntries::read(DatDoc, m_session.console().database,
+                                         QStringLiteral("select * from documents"), Schema::Documents::Name,
+                                         &documents);
     RowEntries::fill(LstDoc, documents);
     if (!opened)
         m_session.reportError(DatDoc.lastError());

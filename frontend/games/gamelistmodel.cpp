@@ -284,7 +284,8 @@ QStringList GameListModel::longestNames(int count) const
         const qint32 length = m_rows.entries[i].length;
         if (int(longest.size()) == count && length <= longest.back().first)
             continue;
-        const auto at = std::find_if(longest.begin(), longest.end(), [length](const auto &l) { return l.first < length; });
+        const auto at = std::find_if(longest.begin(), longest.end(),
+                                     [length](const auto &l) { return l.first < length; });
         longest.insert(at, {length, i});
         if (int(longest.size()) > count)
             longest.pop_back();

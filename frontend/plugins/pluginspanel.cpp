@@ -94,7 +94,8 @@ QGroupBox *PluginsPanel::buildPluginFrame(int row)
     start->setFixedWidth(72);
     QLabel *description = FormParts::wrapped(QString::fromLatin1(plugin.descriptionText),
                                              QString::fromLatin1(plugin.descriptionName));
-    ClickableLabel *path = m_rows[row].path = Form::named(new ClickableLabel(QStringLiteral("Plug In Not Installed")),
+    ClickableLabel *path = m_rows[row].path = Form::named(new ClickableLabel(
+                                                              QStringLiteral("Plug In Not Installed")),
                                                           QString::fromLatin1(plugin.pathName));
     path->setCursor(Qt::PointingHandCursor);
     // A long path is cut at the frame's edge instead of widening the panel.
@@ -159,8 +160,8 @@ void PluginsPanel::registerExecutable(const Plugin &plugin, const QString &path)
 {
     QString error;
     if (!PluginRegistry::writePath(DatPlug, m_session.pluginRegistry(), QLatin1String(plugin.key), path, &error)) {
-        m_session.dialogs().critical(QStringLiteral("The plug-in ") + path + QStringLiteral(" was not registered: ")
-                                     + error);
+        m_session.dialogs().critical(QStringLiteral("The plug-in ") + path
+                                     + QStringLiteral(" was not registered: ") + error);
         return;
     }
     Controls &controls = controlsOf(plugin);

@@ -68,11 +68,12 @@ RecordPage::RecordPage(Session &session, QObject *parent) : QObject(parent), m_s
 void RecordPage::bindControls()
 {
     const std::pair<QWidget *, const char *> bindings[] = {
-        {LabGame, "Gioco"},        {TxtYear, "Anno"},          {CmbGenre, "Genre"},     {CmbLanguage, "Language"},
-        {CmbProducer, "Producer"}, {TxtRating, "Rating"},      {CmbEmulatore, "EmuName"}, {Label19, "Screen"},
-        {TxtRom, "Link"},          {ChkPlayable, "Playable"},  {ChkFavorite, "Favorites"}, {ChkColour, "Colour"},
-        {ChkSound, "Sound"},       {TxtTimes, "Times"},        {TxtLastPlay, "Data"},   {Label15, "DataAdd"},
-        {TxtGameHelp, "Notes"},
+        {LabGame, "Gioco"},        {TxtYear, "Anno"},          {CmbGenre, "Genre"},
+        {CmbLanguage, "Language"}, {CmbProducer, "Producer"},  {TxtRating, "Rating"},
+        {CmbEmulatore, "EmuName"}, {Label19, "Screen"},        {TxtRom, "Link"},
+        {ChkPlayable, "Playable"}, {ChkFavorite, "Favorites"}, {ChkColour, "Colour"},
+        {ChkSound, "Sound"},       {TxtTimes, "Times"},        {TxtLastPlay, "Data"},
+        {Label15, "DataAdd"},      {TxtGameHelp, "Notes"},
     };
     for (const auto &[control, column] : bindings)
         bindWidget(DatGames, control, QLatin1String(column));

@@ -40,9 +40,8 @@ void RecordPage::scanRoms()
         return;
     }
     if (roms.isEmpty()) {
-        dialogs.information(title,
-                        QStringLiteral("No new roms: every file of the games folder is already in the ") + console
-                            + QStringLiteral(" catalogue."));
+        dialogs.information(title, QStringLiteral("No new roms: every file of the games folder is already in the ")
+                                       + console + QStringLiteral(" catalogue."));
         return;
     }
     const QString question = QStringLiteral("Add ") + countText(roms.size()) + QStringLiteral(" new roms to the ")

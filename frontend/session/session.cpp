@@ -5,8 +5,7 @@
 
 Session::Session(const QString &rootDir, Dialogs &dialogs, Launcher &launcher, QObject *parent)
     : QObject(parent), m_rootDir(rootDir), m_dialogs(dialogs), m_launcher(launcher)
-{
-}
+{}
 
 QString Session::masterDatabase() const { return Paths::join(m_rootDir, InstallationPaths::masterDatabase()); }
 

@@ -75,7 +75,8 @@ void SettingPage::LoadSettingList()
     SettingListReady = false;
     for (; !DatSett.atEnd(); DatSett.moveNext()) {
         LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
-                             CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)), *DatSett.currentRowId());
+                             CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)),
+                             *DatSett.currentRowId());
     }
     SettingListReady = true;
     LabEmu->setText(emulator);

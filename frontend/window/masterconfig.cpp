@@ -105,14 +105,13 @@ void readConsoleFolders(Session &session)
     const bool unreadable = !config.lastError().isEmpty();
     active.screenDir = directory(QString(), screen);
     active.gamesDir = directory(QString(), games);
-    const QString message = unreadable
-                                ? config.lastError() + QStringLiteral(". The games of this console cannot be shown.")
-                                : QStringLiteral("File ") + active.database
-                                      + QStringLiteral(
-                                          " has no configuration record. Its games are shown; their screenshots "
-                                          "are looked for in ")
-                                      + active.screenDir + QStringLiteral(" and their roms in ") + active.gamesDir
-                                      + QLatin1Char('.');
+    const QString message =
+        unreadable
+            ? config.lastError() + QStringLiteral(". The games of this console cannot be shown.")
+            : QStringLiteral("File ") + active.database
+                  + QStringLiteral(" has no configuration record. Its games are shown; their screenshots "
+                                   "are looked for in ")
+                  + active.screenDir + QStringLiteral(" and their roms in ") + active.gamesDir + QLatin1Char('.');
     session.dialogs().critical(message);
 }
 

@@ -35,7 +35,8 @@ const QString splitterKey = QStringLiteral("Window/splitter");
 
 bool keepsChoices() { return !QCoreApplication::organizationName().isEmpty(); }
 
-void addPages(QTabWidget *tabs, const char *name, const std::initializer_list<std::pair<QWidget *, const char *>> &pages)
+void addPages(QTabWidget *tabs, const char *name,
+              const std::initializer_list<std::pair<QWidget *, const char *>> &pages)
 {
     int index = 0;
     for (const auto &[page, text] : pages) {
@@ -79,12 +80,8 @@ void FrmMain::createStatusBar()
     StatusBar1 = Form::named(new StatusPanels(7, 7, this), QStringLiteral("StatusBar1"));
     // Each panel keeps room for the longest console name or a five-digit count; longer
     // texts, errors above all, are cut short, whole in the panel's tooltip.
-    const char *samples[] = {"SuperNintendo",
-                             "All Games : 00000",
-                             "Favorite Games : 00000",
-                             "Playable Games : 00000",
-                             "Not Working Games : 00000",
-                             "Total Times Played : 00000"};
+    const char *samples[] = {"SuperNintendo",          "All Games : 00000",         "Favorite Games : 00000",
+                             "Playable Games : 00000", "Not Working Games : 00000", "Total Times Played : 00000"};
     for (int panel = 1; panel <= 6; ++panel)
         StatusBar1->setSample(panel, QLatin1String(samples[panel - 1]));
     setStatusBar(StatusBar1);

@@ -21,7 +21,7 @@ QWidget *startEmuset(const QString &ownDir, ScriptedDialogs &dialogs, RecordingL
 {
     Generale::startProcedure(ownDir, dialogs, launcher);
     QApplication::processEvents();
-    return openChooser(QStringLiteral("FrmEmuset"));
+    return openChooser(QStringLiteral("FrmEmuset")); // its visible top-level window
 }
 
 void closeEmuset()

@@ -49,4 +49,3 @@ void closeFrontEnd()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     DataSource::closeAllConnections();
 }
-

@@ -69,7 +69,8 @@ bool TestInstall::addGame(const QString &name, const QVariantMap &fields, const 
 bool TestInstall::addEmulator(const QString &name, const QString &link, const QString &mode,
                               const QString &relativeFile)
 {
-    return exec(relativeFile, QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
+    return exec(relativeFile,
+                QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
                 {name, link, mode});
 }
 
