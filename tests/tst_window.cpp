@@ -42,6 +42,8 @@ private slots:
     void line2LiesOverImgFavorites();
     void gameListTakesWhatTheWindowGrowsBy();
     void statusPanelsShowWholeTexts();
+    void listAndReportShowWholeNames_data();
+    void listAndReportShowWholeNames();
 
     void markListClickTogglesAndReports();
     void markListIgnoresEmptySpaceAndProgramMarks();
@@ -57,6 +59,11 @@ private slots:
     void splash();
 
 private:
+    static QString longName()
+    {
+        return QStringLiteral(
+            "The Longest Quest of All Times and Places - Director's Special Collector's Edition 2");
+    }
     MarkList *filledMarkList();
 
     std::unique_ptr<TestInstall> m_install;
@@ -72,6 +79,8 @@ void TestWindow::initTestCase()
 {
     m_install = std::make_unique<TestInstall>();
     QVERIFY2(m_install->isValid(), qPrintable(m_install->error()));
+    QVERIFY(m_install->addGame(QStringLiteral("Abc")));
+    QVERIFY(m_install->addGame(longName()));
     m_window = startFrontEnd(m_install->root(), m_dialogs, m_launcher);
     QVERIFY(m_window);
 }
@@ -222,6 +231,28 @@ MarkList *TestWindow::filledMarkList()
     list->resize(200, 120);
     list->show();
     return list;
+}
+
+void TestWindow::listAndReportShowWholeNames_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("List") << "Option3";
+    QTest::newRow("Report") << "Option4";
+}
+
+// Narrower than the name, the list scrolls sideways instead of cutting it.
+void TestWindow::listAndReportShowWholeNames()
+{
+    QFETCH(QString, option);
+    clickOn(m_window, option);
+    QAbstractItemView *view = gameView(m_window);
+    QVERIFY(view && view->isVisible());
+    const QModelIndex game = view->model()->index(1, 0);
+    QCOMPARE(game.data().toString(), longName());
+    const int needed = view->fontMetrics().horizontalAdvance(longName()) + view->iconSize().width();
+    QVERIFY2(view->visualRect(game).width() >= needed,
+             qPrintable(QString::number(view->visualRect(game).width())));
+    clickOn(m_window, QStringLiteral("Option1"));
 }
 
 void TestWindow::markListClickTogglesAndReports()
