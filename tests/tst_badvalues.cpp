@@ -199,6 +199,12 @@ void TestBadValues::nullConfiguration_data()
         << QStringLiteral(
                "UPDATE config SET Database = NULL, Game = NULL, Picture = NULL, WinTop = NULL, WinLeft = NULL")
         << QStringLiteral("names no console database in its configuration record");
+    // A database outside the installation is never opened (nor made).
+    for (const char *name : {"../../outside.mdb", "..\\gameboy.mdb", ".."}) {
+        QTest::newRow(name) << TestInstall::masterDb()
+                            << QStringLiteral("UPDATE config SET Database = '%1'").arg(QLatin1String(name))
+                            << QStringLiteral("names a console database outside the database folder");
+    }
     QTest::newRow("console directories empty")
         << gameboy << QStringLiteral("UPDATE config SET GamesDir = NULL, ScreenDir = NULL") << QString();
     QTest::newRow("lookup texts empty")

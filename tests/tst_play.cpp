@@ -107,6 +107,7 @@ private slots:
     void sameSetNameUnderTwoEmulatorsKeepsMarksApart();
     void namesWithQuotesWork();
     void refusedMarkStoreChangesNoMark();
+    void unnamedNewGameIsNotPlayed();
 
 private:
     bool show(const QString &game);
@@ -467,6 +468,22 @@ void TestPlay::refusedMarkStoreChangesNoMark()
     QCOMPARE(m_console->marks(gambatte), QStringList({"1", "1"}));
     QCOMPARE(shownMarks(), QStringList({"1", "1"}));
     QVERIFY2(errorLine(m_main).contains(QStringLiteral("Full is locked")), qPrintable(errorLine(m_main)));
+}
+
+// "Add Rom", then Play before a file is chosen: refused as Save refuses it, nothing stored.
+void TestPlay::unnamedNewGameIsNotPlayed()
+{
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->game(tetris, gambatte, 4));
+    QVERIFY(show(tetris));
+    clickOn(m_main, QStringLiteral("Command9"));
+    QVERIFY(openChooser());
+    play();
+    QCOMPARE(m_launcher.started.size(), 0);
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Warning);
+    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("The new game has no name yet: choose its rom file first."));
+    QCOMPARE(m_install->scalar(m_console->db, QStringLiteral("SELECT count(*) FROM giochi")).toInt(), 1);
 }
 
 QTEST_MAIN(TestPlay)

@@ -21,6 +21,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pwd.h>
+#include <unistd.h>
+
 using StartOptions::Action;
 
 namespace {
@@ -51,6 +54,8 @@ private slots:
     void options();
     void choice_data();
     void choice();
+    void userDataDirFollowsTheXdgRules_data();
+    void userDataDirFollowsTheXdgRules();
     void firstStartMakesTheUserInstallation();
     void unusableDataDirectoryIsReported();
 
@@ -127,6 +132,54 @@ void TestStartRoot::choice_data()
     QTest::newRow("master database in the wrong place") << "ludora.mdb" << false << "USER";
     QTest::newRow("explicit wins over portable") << "pack/ludora.mdb" << true << "EXPLICIT";
     QTest::newRow("explicit wins over installed") << "" << true << "EXPLICIT";
+}
+
+// HOME and XDG_DATA_HOME as given ("-" unset); the expected folder with HOME for the
+// home (an absolute one) and PW for the password database's home.
+void TestStartRoot::userDataDirFollowsTheXdgRules_data()
+{
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("data home") << "/home/me"
+                               << "/srv/data"
+                               << "/srv/data/ludora4";
+    QTest::newRow("no data home") << "/home/me"
+                                  << "-"
+                                  << "/home/me/.local/share/ludora4";
+    QTest::newRow("empty data home") << "/home/me"
+                                     << ""
+                                     << "/home/me/.local/share/ludora4";
+    QTest::newRow("relative data home") << "/home/me"
+                                        << "data"
+                                        << "/home/me/.local/share/ludora4";
+    QTest::newRow("no home") << "-"
+                             << "-"
+                             << "PW/.local/share/ludora4";
+    QTest::newRow("relative home") << "me"
+                                   << "-"
+                                   << "PW/.local/share/ludora4";
+}
+
+void TestStartRoot::userDataDirFollowsTheXdgRules()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, data);
+    QFETCH(QString, expected);
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto set = [](const char *name, const QString &value) {
+        if (value == QLatin1String("-"))
+            qunsetenv(name);
+        else
+            qputenv(name, QFile::encodeName(value));
+    };
+    set("HOME", home);
+    set("XDG_DATA_HOME", data);
+    const QString found = DataRoot::userDataDir();
+    qputenv("HOME", oldHome);
+    const passwd *entry = getpwuid(getuid());
+    QVERIFY(entry);
+    QCOMPARE(found, QDir::cleanPath(expected.replace(QStringLiteral("PW"), QFile::decodeName(entry->pw_dir))));
 }
 
 void TestStartRoot::choice()

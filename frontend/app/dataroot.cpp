@@ -7,8 +7,11 @@
 #include "shared/pluginregistry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace DataRoot {
 
@@ -37,9 +40,21 @@ bool holdsInstallation(const QString &dir)
     return Paths::fileExists(Paths::join(dir, InstallationPaths::masterDatabase()));
 }
 
+// The user's home: HOME when it is an absolute path, else the password database's entry.
+QString homeDir()
+{
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return home;
+    const passwd *entry = getpwuid(getuid());
+    return entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QDir::rootPath();
+}
+
+// XDG_DATA_HOME when it is an absolute path (a relative one is ignored), else ~/.local/share.
 QString userDataDir()
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString base = QDir::isAbsolutePath(data) ? data : homeDir() + QStringLiteral("/.local/share");
     return QDir::cleanPath(base + QStringLiteral("/ludora4"));
 }
 

@@ -12,7 +12,8 @@ namespace DataRoot {
 // True when dir holds an installation: pack/ludora.mdb, whatever the case of its names.
 bool holdsInstallation(const QString &dir);
 
-// $XDG_DATA_HOME/ludora4 (~/.local/share/ludora4 when the variable is not set).
+// $XDG_DATA_HOME/ludora4, or ~/.local/share/ludora4 when the variable is unset or relative;
+// the home is HOME when absolute, else the password database's.
 QString userDataDir();
 
 struct Choice {

@@ -2,6 +2,7 @@
 // play count, choose the rom and screen files, convert a picture into a screenshot.
 #include "frontend/chooser/filechooser.h"
 #include "frontend/record/recordpage.h"
+#include "shared/consoles.h"
 #include "shared/dialogs.h"
 #include "shared/gamedates.h"
 #include "shared/launcher.h"
@@ -57,16 +58,12 @@ void RecordPage::addRom()
                              });
 }
 
-// "Save Modify": a refused store leaves the row unchanged and the controls as typed. A
-// new game without a name could never be listed nor deleted: it is refused, and the new
-// row stays pending for a file to be chosen. The saved game is then selected and shown.
+// "Save Modify": a refused store leaves the row unchanged and the controls as typed. The
+// saved game is then selected and shown.
 void RecordPage::saveRecord()
 {
-    if (DatGames.editMode() == DataSource::EditMode::AddNew && LabGame->text().trimmed().isEmpty()) {
-        m_session.dialogs().warning(QStringLiteral("Warning!"),
-                                    QStringLiteral("The new game has no name yet: choose its rom file first."));
+    if (refuseUnnamedNewGame())
         return;
-    }
     if (!DatGames.update()) {
         reportStoreError(QStringLiteral("The game \"") + LabGame->text() + QStringLiteral("\" was not saved: ")
                          + DatGames.lastError());
@@ -74,6 +71,17 @@ void RecordPage::saveRecord()
     }
     m_session.setCurrentGame(LabGame->text());
     m_session.requestFill();
+}
+
+// A new game without a name could never be listed nor deleted: neither Save nor Play
+// stores it, and the new row stays pending for a file to be chosen.
+bool RecordPage::refuseUnnamedNewGame()
+{
+    if (DatGames.editMode() != DataSource::EditMode::AddNew || !LabGame->text().trimmed().isEmpty())
+        return false;
+    m_session.dialogs().warning(QStringLiteral("Warning!"),
+                                QStringLiteral("The new game has no name yet: choose its rom file first."));
+    return true;
 }
 
 // The list then shows the game that took the deleted one's place.
@@ -151,7 +159,10 @@ void RecordPage::chooseSnapshotToConvert()
 // shown change the next time the record is shown.
 void RecordPage::convertSnapshot(const QString &source)
 {
-    const SnapshotConversion::Request request{source, TxtRom->text(), m_session.console().title,
+    // The name's cut follows the active console, whatever its status panel still says.
+    const Consoles::Console *console = m_session.activeConsole();
+    const SnapshotConversion::Request request{source, TxtRom->text(),
+                                              console ? console->statusFinal : m_session.console().title,
                                               m_session.console().screenDir, m_session.rootDir()};
     SnapshotConversion::Plan plan;
     QString error;

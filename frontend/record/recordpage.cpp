@@ -222,6 +222,8 @@ void RecordPage::showFirstScreenshot()
 // Stores the bound controls into the shown row, which then stays in edit mode.
 bool RecordPage::storeForPlay(QString *error)
 {
+    if (refuseUnnamedNewGame())
+        return false;
     if (!DatGames.update()) {
         *error = DatGames.lastError();
         return false;

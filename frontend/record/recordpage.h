@@ -57,6 +57,7 @@ private:
     void reportDisplayError(const QString &text);
     void reportStoreError(const QString &text);
 
+    bool refuseUnnamedNewGame();
     bool storeForPlay(QString *error);
     bool countPlay(QString *error);
 

@@ -1,7 +1,10 @@
 #include "frontend/session/session.h"
 
+#include "shared/consoles.h"
 #include "shared/installationpaths.h"
 #include "shared/paths.h"
+
+#include <QFileInfo>
 
 Session::Session(const QString &rootDir, Dialogs &dialogs, Launcher &launcher, QObject *parent)
     : QObject(parent), m_rootDir(rootDir), m_dialogs(dialogs), m_launcher(launcher)
@@ -12,6 +15,11 @@ QString Session::masterDatabase() const { return Paths::join(m_rootDir, Installa
 QString Session::pluginRegistry() const { return Paths::join(m_rootDir, InstallationPaths::pluginRegistry()); }
 
 QString Session::noPicture() const { return Paths::join(m_rootDir, InstallationPaths::noPicture()); }
+
+const Consoles::Console *Session::activeConsole() const
+{
+    return Consoles::byDatabaseFile(QFileInfo(m_console.database).fileName());
+}
 
 bool Session::isAmigaActive() const { return m_console.title == QLatin1String("Amiga"); }
 

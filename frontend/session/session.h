@@ -9,6 +9,9 @@
 class Dialogs;
 class FileChooser;
 class Launcher;
+namespace Consoles {
+struct Console;
+}
 
 // What the pages of the main window share: the installation and its services, the active
 // console and its paths, the current game, and the shown record's few fields that other
@@ -40,6 +43,8 @@ public:
     const Console &console() const { return m_console; }
     Console &editConsole() { return m_console; }
     bool isAmigaActive() const;
+    // The console whose database is active, or nullptr for a database of no console.
+    const Consoles::Console *activeConsole() const;
     QString noPicture() const;
 
     // The game query of the chosen filter: the record and the list read the same rows.

@@ -46,11 +46,12 @@ QString startError(const Launcher &launcher, const QString &program)
 
 } // namespace
 
-// A failing step ends the play; the steps before it stay done.
+// A failing step ends the play; the steps before it stay done. A step that said why
+// itself (the unnamed new game) leaves no error.
 void SettingPage::playGame()
 {
     QString error;
-    if (playSteps(&error))
+    if (playSteps(&error) || error.isEmpty())
         return;
     m_session.reportError(error);
     m_session.dialogs().critical(playFailed);

@@ -100,10 +100,13 @@ bool FrmMain::load()
     return true;
 }
 
+// The position stored is the contents' top-left corner, and so is the one restored: a
+// window frame (known only once the window manager has framed the window) never adds to it,
+// so the window stays where it was, restart after restart.
 void FrmMain::applyStoredPosition()
 {
     if (m_storedPosition)
-        move(WindowPlacement::visiblePosition(*m_storedPosition, size()));
+        setGeometry(QRect(WindowPlacement::visiblePosition(*m_storedPosition, size()), size()));
 }
 
 // Panel 1 names the active console; the session keeps the same text.
@@ -159,7 +162,7 @@ void FrmMain::reportMissingConsoleDatabase()
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    MasterConfig::storeWindowPosition(*m_session, pos());
+    MasterConfig::storeWindowPosition(*m_session, geometry().topLeft());
     storeSplitter();
     event->accept();
 }

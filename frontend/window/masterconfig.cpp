@@ -20,6 +20,13 @@ const QString configQuery = QStringLiteral("select * from config");
 // What the front-end assumes when the master configuration record cannot be read.
 const Consoles::Console &fallbackConsole() { return Consoles::toolbarOrder().front(); }
 
+// A name that stays inside its folder: no separator of either kind, not "." or "..".
+bool isPlainFileName(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
+           && name != QLatin1String("..");
+}
+
 void openConfig(DataSource &config, const QString &database)
 {
     config.setDatabaseName(database);
@@ -58,6 +65,10 @@ std::optional<QPoint> read(Session &session)
     else if (last.value(Schema::MasterConfig::Database).toString().trimmed().isEmpty())
         problem = QStringLiteral("File ") + master
                   + QStringLiteral(" names no console database in its configuration record");
+    else if (!isPlainFileName(last.value(Schema::MasterConfig::Database).toString()))
+        problem = QStringLiteral("File ") + master + QStringLiteral(" names a console database outside the ")
+                  + QStringLiteral("database folder in its configuration record: ")
+                  + last.value(Schema::MasterConfig::Database).toString();
 
     QString database = fallbackConsole().databaseFile;
     QString picture = fallbackConsole().pictureFile;
