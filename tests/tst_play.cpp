@@ -108,6 +108,7 @@ private slots:
     void namesWithQuotesWork();
     void refusedMarkStoreChangesNoMark();
     void unnamedNewGameIsNotPlayed();
+    void marksOfAnotherProgramAreKept();
 
 private:
     bool show(const QString &game);
@@ -386,7 +387,7 @@ void TestPlay::fillingWritesNoMark()
     QCOMPARE(m_launcher.started[0].arguments, QStringList{m_console->rom(QStringLiteral("Tetris.gb"))});
 
     clickSetting(2);
-    QCOMPARE(m_console->marks(gambatte), QStringList({"0", "0", "1"}));
+    QCOMPARE(m_console->marks(gambatte), QStringList({"-1", "2", "1"})); // only the clicked mark
 }
 
 void TestPlay::unmarkedSetLeavesTheCommandLine()
@@ -452,22 +453,23 @@ void TestPlay::namesWithQuotesWork()
     QCOMPARE(m_launcher.started[0].arguments.first(), QStringLiteral("-kid"));
 }
 
-// One refused row refuses the whole store: no mark changes, the list shows what is stored.
+// A refused store changes no mark: the list shows what is stored.
 void TestPlay::refusedMarkStoreChangesNoMark()
 {
     QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
     QVERIFY(m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-display"), null, 1));
     QVERIFY(m_console->set(gambatte, QStringLiteral("Full"), QStringLiteral("-full"), null, 1));
-    QVERIFY(m_install->exec(m_console->db,
-                            QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Full' "
-                                           "BEGIN SELECT RAISE(ABORT, 'Full is locked'); END")));
+    QVERIFY(
+        m_install->exec(m_console->db,
+                        QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON setting WHEN old.Nome = 'Screen' "
+                                       "BEGIN SELECT RAISE(ABORT, 'Screen is locked'); END")));
     QVERIFY(m_console->game(tetris, gambatte));
     QVERIFY(show(tetris));
 
     clickSetting(0);
     QCOMPARE(m_console->marks(gambatte), QStringList({"1", "1"}));
     QCOMPARE(shownMarks(), QStringList({"1", "1"}));
-    QVERIFY2(errorLine(m_main).contains(QStringLiteral("Full is locked")), qPrintable(errorLine(m_main)));
+    QVERIFY2(errorLine(m_main).contains(QStringLiteral("Screen is locked")), qPrintable(errorLine(m_main)));
 }
 
 // "Add Rom", then Play before a file is chosen: refused as Save refuses it, nothing stored.
@@ -484,6 +486,24 @@ void TestPlay::unnamedNewGameIsNotPlayed()
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Warning);
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("The new game has no name yet: choose its rom file first."));
     QCOMPARE(m_install->scalar(m_console->db, QStringLiteral("SELECT count(*) FROM giochi")).toInt(), 1);
+}
+
+// Another program (Emuset) marks a set while the list shows it unmarked: a click on
+// another set stores that set's mark only, and the list then shows what the file holds.
+void TestPlay::marksOfAnotherProgramAreKept()
+{
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Screen"), QStringLiteral("-s"), null, 0));
+    QVERIFY(m_console->set(gambatte, QStringLiteral("Sound"), QStringLiteral("-a"), null, 0));
+    QVERIFY(m_console->game(tetris, gambatte));
+    QVERIFY(show(tetris));
+    QVERIFY(m_install->exec(m_console->db, QStringLiteral("UPDATE setting SET Attivo = 1 WHERE Nome = 'Sound'")));
+    clickSetting(0);
+    QCOMPARE(m_console->marks(gambatte), QStringList({"1", "1"}));
+    QCOMPARE(shownMarks(), QStringList({"1", "1"}));
+    play();
+    QCOMPARE(m_launcher.started.size(), 1);
+    QCOMPARE(m_launcher.started[0].arguments.mid(1), QStringList({"-s", "-a"})); // after the rom
 }
 
 QTEST_MAIN(TestPlay)

@@ -50,6 +50,7 @@ private slots:
     void addsNothing_data();
     void addsNothing();
     void storesWhatAddRomStores();
+    void romsStoredMeanwhileAreNotAddedTwice();
     void thousandsShownUnderAnyFilter();
 
 private:
@@ -204,6 +205,21 @@ void TestScanRoms::addsNothing()
 
 // A game made by "Add Rom", a file and "Save Modify" and one made by the scan differ
 // only in their name and file.
+// Another front-end's scan stores a rom while this one asks: it is not added a second time.
+void TestScanRoms::romsStoredMeanwhileAreNotAddedTwice()
+{
+    for (const char *file : {"alpha.gb", "beta.gb"})
+        QVERIFY(writeFile(gamesDir(*m_install) + QLatin1Char('/') + QLatin1String(file)));
+    QMainWindow *window = startFrontEnd(m_install->root(), m_dialogs, m_launcher);
+    QVERIFY(window);
+    m_dialogs.onNextMessage([this] {
+        QVERIFY(m_install->addGame(QStringLiteral("beta"), {{"Link", "beta.gb"}}));
+    });
+    clickOn(window, QStringLiteral("CmdScanRoms"));
+    QCOMPARE(storedNames(*m_install), QStringList({"beta", "alpha"}));
+    QCOMPARE(listedGames(window), QStringList({"alpha", "beta"}));
+}
+
 void TestScanRoms::storesWhatAddRomStores()
 {
     QMainWindow *main = start();

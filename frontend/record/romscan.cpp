@@ -209,10 +209,13 @@ bool store(const QString &databasePath, const QList<Rom> &roms, const NewGame &g
     // The fields "Add Rom" and "Save Modify" store for a new game: its check boxes
     // unticked; Times and Rating take their default 0. Through SQLite itself, on the same
     // connection: tens of thousands of rows, each without the cost of Qt's values.
+    // A file another program stored meanwhile (a scan of its own) is not added again: the
+    // check runs inside this transaction, under its write lock.
     SqliteStatement insert(SqliteStatement::handle(db),
                            QStringLiteral(
                                "INSERT INTO giochi (Gioco, Link, DataAdd, EmuName, Playable, Favorites, "
-                               "Colour, Sound, Times, Rating) VALUES (?, ?, ?, ?, 0, 0, 0, 0, 0, 0)"));
+                               "Colour, Sound, Times, Rating) SELECT ?1, ?2, ?3, ?4, 0, 0, 0, 0, 0, 0 "
+                               "WHERE NOT EXISTS (SELECT 1 FROM giochi WHERE Link = ?2)"));
     if (!insert.error().isEmpty() || !insert.bind(3, game.added)
         || !insert.bind(4, game.emulator.isEmpty() ? QString() : game.emulator)) {
         *error = insert.error();

@@ -10,6 +10,7 @@
 #include "shared/widgets/rowentries.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -105,9 +106,10 @@ bool SettingPage::openOneSet(const QString &emulator, const QListWidgetItem *ent
     return RowEntries::positionOn(DatSett, entry, error);
 }
 
-// Stores the marks of all listed sets after a click, then shows the clicked set. A
-// store the database refuses changes no mark; the clicked entry shows its stored mark
-// again and the error goes to the error line.
+// Stores the clicked entry's mark, and only that one: marks another program changed since
+// the list was filled are not undone, and the list shows them as the file now holds them.
+// A store the database refuses changes no mark; the clicked entry shows its stored mark
+// again and the error goes to the error line. Then the clicked set is shown.
 void SettingPage::ApplySetMarks()
 {
     const int clicked = LstSetting->currentRow();
@@ -115,24 +117,32 @@ void SettingPage::ApplySetMarks()
         return;
     const QString emulator = m_session.shownGame().emulator;
     const QListWidgetItem *entry = LstSetting->item(clicked);
+    const SetMarks::Mark mark{RowEntries::rowId(entry).value_or(0), LstSetting->isMarked(clicked), entry->text()};
     QString error;
-    if (!openOneSet(emulator, entry, &error) || !storeSetMarks(&error)) {
+    if (!openOneSet(emulator, entry, &error) || !SetMarks::store(m_session.console().database, {mark}, &error)) {
         LstSetting->setMarked(clicked, !LstSetting->isMarked(clicked));
         m_session.reportError(error);
         return;
     }
     const QVariant value = DatSett.value(Schema::Settings::Scelta);
     TxtValue->setText(value.isNull() ? QStringLiteral(" ") : value.toString());
+    showStoredMarks(emulator);
     openOneSet(emulator, entry, &error);
 }
 
-// Every entry's mark into Attivo of its set's row, all in one transaction.
-bool SettingPage::storeSetMarks(QString *error)
+// Every listed set's mark as the file holds it.
+void SettingPage::showStoredMarks(const QString &emulator)
 {
-    QList<SetMarks::Mark> marks;
+    DatSett.setDatabaseName(m_session.console().database);
+    DatSett.setRecordSource(Queries::setsOf(emulator));
+    if (!DatSett.open())
+        return;
+    QHash<qint64, bool> stored;
+    for (; !DatSett.atEnd(); DatSett.moveNext())
+        stored.insert(*DatSett.currentRowId(), CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)));
     for (int row = 0; row < LstSetting->count(); ++row) {
-        const QListWidgetItem *entry = LstSetting->item(row);
-        marks.append({RowEntries::rowId(entry).value_or(0), LstSetting->isMarked(row), entry->text()});
+        const auto found = stored.constFind(RowEntries::rowId(LstSetting->item(row)).value_or(0));
+        if (found != stored.constEnd())
+            LstSetting->setMarked(row, *found);
     }
-    return SetMarks::store(m_session.console().database, marks, error);
 }

@@ -33,7 +33,7 @@ private:
     void settingEntryClicked(int row);
     void ApplySetMarks();
     bool openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error);
-    bool storeSetMarks(QString *error);
+    void showStoredMarks(const QString &emulator);
     bool positionOnGameEmulator(QString *error);
 
     // The play (play.cpp)
