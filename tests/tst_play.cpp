@@ -109,6 +109,8 @@ private slots:
     void refusedMarkStoreChangesNoMark();
     void unnamedNewGameIsNotPlayed();
     void marksOfAnotherProgramAreKept();
+    void enterAndDoubleClickPlay_data();
+    void enterAndDoubleClickPlay();
 
 private:
     bool show(const QString &game);
@@ -504,6 +506,28 @@ void TestPlay::marksOfAnotherProgramAreKept()
     play();
     QCOMPARE(m_launcher.started.size(), 1);
     QCOMPARE(m_launcher.started[0].arguments.mid(1), QStringList({"-s", "-a"})); // after the rom
+}
+
+void TestPlay::enterAndDoubleClickPlay_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Enter in the list") << "enter";
+    QTest::newRow("double click") << "double";
+}
+
+// Each way starts the emulator once and counts one play, as the button does.
+void TestPlay::enterAndDoubleClickPlay()
+{
+    QFETCH(QString, how);
+    QVERIFY(m_console->emulator(gambatte, QStringLiteral("1")));
+    QVERIFY(m_console->game(tetris, gambatte, 4));
+    QVERIFY(show(tetris));
+    if (how == QLatin1String("enter"))
+        QTest::keyClick(gameView(m_main), Qt::Key_Return);
+    else
+        doubleClickEntry(m_main, QStringLiteral("LstGames"), 0);
+    QCOMPARE(m_launcher.started.size(), 1);
+    QCOMPARE(m_console->gameValue(tetris, QStringLiteral("Times")).toInt(), 5);
 }
 
 QTEST_MAIN(TestPlay)

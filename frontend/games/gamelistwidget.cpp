@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QListView>
 #include <QStackedLayout>
 #include <QStyledItemDelegate>
@@ -57,6 +58,7 @@ GameListWidget::GameListWidget(QWidget *parent)
         view->installEventFilter(this);
         view->viewport()->installEventFilter(this);
         connect(view, &QAbstractItemView::clicked, this, &GameListWidget::selectionRequested);
+        connect(view, &QAbstractItemView::doubleClicked, this, &GameListWidget::playRequested);
     }
 
     m_stack->setContentsMargins(0, 0, 0, 0);
@@ -169,6 +171,14 @@ bool GameListWidget::eventFilter(QObject *watched, QEvent *event)
     const bool isView = watched == m_list || watched == m_tree;
     if (event->type() == QEvent::KeyRelease && isView)
         emit selectionRequested();
+    // Enter plays the game shown (the key that moved to it, let go, showed it).
+    if (event->type() == QEvent::KeyPress && isView) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit playRequested();
+            return true;
+        }
+    }
     // A click on a list without entries asks too, as a key does (and is told that no
     // game is selected); on a list with entries, only a click on an entry asks.
     if (event->type() == QEvent::MouseButtonRelease && !isView && m_list->model()

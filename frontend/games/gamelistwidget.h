@@ -47,6 +47,8 @@ public:
 
 signals:
     void selectionRequested();
+    // A double click on an entry, or Enter in a view: play the game shown.
+    void playRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -119,6 +119,7 @@ GamesPage::GamesPage(Session &session, StatusPanels *counts, QObject *parent)
     LstGames->setModel(m_gameList);
     connect(LstGames, &GameListWidget::selectionRequested, this, &GamesPage::selectGame);
     connect(Command1, &QPushButton::clicked, &m_session, &Session::requestPlay);
+    connect(LstGames, &GameListWidget::playRequested, &m_session, &Session::requestPlay);
     connectOptions();
     connectSearch();
     connect(&m_session, &Session::fillRequested, this, &GamesPage::FillGameList);
