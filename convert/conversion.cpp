@@ -228,8 +228,13 @@ FileResult convertFile(const DatabaseFile &file, TableSource *given, Stop stopAt
     QLockFile lock(lockPath(file.path));
     lock.setStaleLockTime(0); // stale only when the run that made it is gone
     if (!lock.lock()) {
-        result.error = QStringLiteral(
-            "no file can be made beside it: its lock against another run cannot be made");
+        // A directory no one may write to: nothing can be converted there, and an SQLite
+        // file there is already converted.
+        if (JetFile::format(file.path) == JetFile::Format::Sqlite)
+            result.outcome = Outcome::AlreadyConverted;
+        else
+            result.error = QStringLiteral(
+                "no file can be made beside it: its lock against another run cannot be made");
         return result;
     }
     repairLeftovers(file.path);
