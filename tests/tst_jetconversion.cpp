@@ -647,15 +647,18 @@ void TestJetConversion::fileWithoutOurTablesIsRefused()
 void TestJetConversion::killedRunIsRepaired_data()
 {
     QTest::addColumn<int>("killed");
-    QTest::newRow("after the temporary file is written") << 0;
-    QTest::newRow("after the backup name is made") << 1;
-    QTest::newRow("between the two renames of the earlier procedure") << 2;
-    QTest::newRow("backup made by copy, then killed") << 3;
+    QTest::addColumn<Outcome>("outcome");
+    QTest::newRow("after the temporary file is written") << 0 << Outcome::Converted;
+    QTest::newRow("after the backup name is made") << 1 << Outcome::Converted;
+    QTest::newRow("between the two renames of the earlier procedure") << 2 << Outcome::Converted;
+    QTest::newRow("backup made by copy, then killed") << 3 << Outcome::Converted;
+    QTest::newRow("converted, a temporary of another run left") << 4 << Outcome::AlreadyConverted;
 }
 
 void TestJetConversion::killedRunIsRepaired()
 {
     QFETCH(int, killed);
+    QFETCH(Outcome, outcome);
     QTemporaryDir root;
     QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("pack"))));
     const QString path = root.filePath(QStringLiteral("pack/plugins.mdb"));
@@ -678,13 +681,17 @@ void TestJetConversion::killedRunIsRepaired()
         QVERIFY(writeFile(root.filePath(QStringLiteral("pack/.plugins.mdb.Ab12Cd")), "half an SQLite file"));
         break;
     case 3: QVERIFY(QFile::copy(path, backup)); break;
+    case 4:
+        QCOMPARE(convertFile(file).outcome, Outcome::Converted);
+        QVERIFY(writeFile(root.filePath(QStringLiteral("pack/.plugins.mdb.x1Y2z3")), "half an SQLite file"));
+        break;
     }
     QVERIFY(namesIn(root.filePath(QStringLiteral("pack"))).size() > 1);
-    QCOMPARE(jetFiles(root.path()).size(), 1);
+    QCOMPARE(jetFiles(root.path()).size(), outcome == Outcome::Converted ? 1 : 0);
 
     const QList<FileResult> results = convertInstallation(root.path());
     QCOMPARE(results.size(), 1);
-    QVERIFY2(results[0].outcome == Outcome::Converted, qPrintable(describe(results[0], root.path())));
+    QVERIFY2(results[0].outcome == outcome, qPrintable(describe(results[0], root.path())));
     QCOMPARE(JetFile::format(path), JetFile::Format::Sqlite);
     QCOMPARE(Connection(path).scalar(QStringLiteral("SELECT count(*) FROM plugins")), QVariant(1));
     QCOMPARE(contents(backup), original);
