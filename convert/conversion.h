@@ -33,13 +33,20 @@ QList<DatabaseFile> databaseFiles(const QString &root);
 // Those of them that are Jet files (told by their header, not their name).
 QList<DatabaseFile> jetFiles(const QString &root);
 
-// Converts one file in place: an SQLite file is left alone, a Jet file is written to a
-// temporary file beside it, checked, and then the original becomes NAME.mdb.jet and the
-// new file takes its name. A backup already there stops it. On any failure the original
-// is untouched and the result says why.
+// Converts one file in place: an SQLite file is left alone, a Jet file is read, checked
+// (its list of tables whole, at least one table, the tables the programs read for its
+// kind), written to a temporary file beside it and checked again; then the original gets
+// the second name NAME.mdb.jet and the new file replaces it in one rename, so that the
+// path always holds a usable file. A run that was killed half-way is finished or undone
+// first, and one run at a time works on a file. A backup already there that is not the
+// original stops it. On any failure the original is untouched and the result says why.
 FileResult convertFile(const DatabaseFile &file);
 // The same with the tables read from the given source instead of the file itself.
 FileResult convertFile(const DatabaseFile &file, TableSource &source);
+// Where a run stops early, as a kill would stop it (for tests): after the temporary file is
+// written, or after the backup name is made as well.
+enum class Stop { Never, BeforeBackup, BeforeReplace };
+FileResult convertFile(const DatabaseFile &file, TableSource *source, Stop stopAt = Stop::Never);
 // Every database file of the installation.
 QList<FileResult> convertInstallation(const QString &root);
 

@@ -95,7 +95,7 @@ namespace {
 // The objects of the file, read from its system table MSysObjects as libmdb's own catalog
 // reader does, but without the objects' property blocks: a damaged file can hold one
 // that sends libmdb's parser into an endless loop, and the conversion needs none of them.
-bool readCatalog(MdbHandle *mdb, std::vector<std::unique_ptr<MdbCatalogEntry>> *catalog)
+bool readCatalog(MdbHandle *mdb, std::vector<std::unique_ptr<MdbCatalogEntry>> *catalog, qint64 *declared)
 {
     MdbCatalogEntry objects{};
     objects.mdb = mdb;
@@ -118,6 +118,7 @@ bool readCatalog(MdbHandle *mdb, std::vector<std::unique_ptr<MdbCatalogEntry>> *
             return false;
     }
     mdb_rewind_table(table.get());
+    catalog->clear();
     while (mdb_fetch_row(table.get())) {
         auto entry = std::make_unique<MdbCatalogEntry>();
         *entry = MdbCatalogEntry{};
@@ -128,6 +129,9 @@ bool readCatalog(MdbHandle *mdb, std::vector<std::unique_ptr<MdbCatalogEntry>> *
         qstrncpy(entry->object_name, name, sizeof entry->object_name);
         catalog->push_back(std::move(entry));
     }
+    // A damaged data page of the catalogue is skipped by libmdb without a word; the
+    // count kept in the table's definition shows the entries lost with it.
+    *declared = qint64(table->num_rows);
     return true;
 }
 
@@ -157,9 +161,16 @@ bool JetReader::open()
 bool JetReader::tables(QList<Table> *tables)
 {
     MdbHandle *mdb = m_handle ? m_handle->mdb : nullptr;
-    if (!mdb || !readCatalog(mdb, &m_handle->catalog))
+    qint64 declared = 0;
+    if (!mdb || !readCatalog(mdb, &m_handle->catalog, &declared))
         return fail(QStringLiteral("its list of tables cannot be read (the file is damaged)"));
+    if (qint64(m_handle->catalog.size()) != declared)
+        return fail(
+            QStringLiteral("only %1 of the %2 entries of its list of tables could be read (the file is damaged)")
+                .arg(m_handle->catalog.size())
+                .arg(declared));
     tables->clear();
+    m_handle->entries.clear();
     for (const auto &entry : m_handle->catalog) {
         if (entry->object_type != MDB_TABLE || mdb_is_system_table(entry.get()))
             continue;

@@ -1,4 +1,5 @@
 #include "convert/conversion.h"
+#include "convert/jetreader.h"
 #include "convert/sqlitewriter.h"
 #include "shared/gamedates.h"
 #include "shared/jetfile.h"
@@ -14,6 +15,7 @@
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
+#include <QLockFile>
 #include <QMainWindow>
 #include <QProcess>
 #include <QSqlDatabase>
@@ -225,6 +227,53 @@ bool sameValue(const QVariant &stored, const QString &type, const Field &exporte
     return stored.toString() == exported.text;
 }
 
+// A real Jet 4 file that is a plug-in registry: the fixture's one table renamed in the
+// catalogue to "plugins" (the name padded with NULs to the old name's length).
+QByteArray registryJet()
+{
+    QByteArray bytes = contents(fixtures + QStringLiteral("/test2V2000.mdb"));
+    const QString old = QStringLiteral("MSP_PROJECTS");
+    const QByteArray from(reinterpret_cast<const char *>(old.utf16()), old.size() * 2);
+    QString name = QStringLiteral("plugins");
+    name.resize(old.size(), QChar(0));
+    const qsizetype at = bytes.indexOf(from, 14 * 4096); // the catalogue's data page
+    if (at < 0 || at >= 15 * 4096)
+        return {};
+    bytes.replace(at, from.size(), QByteArray(reinterpret_cast<const char *>(name.utf16()), name.size() * 2));
+    return bytes;
+}
+
+// A fixture's tables as the Jet reader reads them, with our schema's tables it lacks added
+// empty, so that the fixture passes as a file of that kind.
+class WithOurTables final : public TableSource {
+public:
+    WithOurTables(const QString &path, Schema::File file) : m_reader(path), m_file(file) {}
+    bool open() { return m_reader.open(); }
+    bool tables(QList<Table> *tables) override
+    {
+        if (!m_reader.tables(tables))
+            return false;
+        for (const Table &table : schemaTables(m_file)) {
+            if (!std::any_of(tables->cbegin(), tables->cend(),
+                             [&](const Table &t) { return t.name == table.name; })) {
+                tables->append(table);
+                m_added.append(table.name);
+            }
+        }
+        return true;
+    }
+    bool readRows(const Table &table, const RowSink &sink) override
+    {
+        return m_added.contains(table.name) || m_reader.readRows(table, sink);
+    }
+    QString error() const override { return m_reader.error(); }
+
+private:
+    JetReader m_reader;
+    Schema::File m_file;
+    QStringList m_added;
+};
+
 } // namespace
 
 class TestJetConversion : public QObject {
@@ -242,7 +291,16 @@ private slots:
     void secondRunChangesNothing();
     void damagedFileIsReported_data();
     void damagedFileIsReported();
+    void damagedCatalogueIsRefused_data();
+    void damagedCatalogueIsRefused();
+    void fileWithoutOurTablesIsRefused_data();
+    void fileWithoutOurTablesIsRefused();
+    void killedRunIsRepaired_data();
+    void killedRunIsRepaired();
+    void twoRunsAtOnce();
     void commandConvertsAnInstallation();
+    void commandUsageErrors_data();
+    void commandUsageErrors();
     void frontEndOffersTheConversion_data();
     void frontEndOffersTheConversion();
     void emusetNamesTheWayOut();
@@ -277,7 +335,9 @@ void TestJetConversion::fixtureConvertsAsMdbExportReadsIt()
                                                QStringLiteral("%Y-%m-%dT%H:%M:%S"), QStringLiteral("-T"),
                                                QStringLiteral("%Y-%m-%dT%H:%M:%S"), path, table})));
 
-    const FileResult result = convertFile({path, Schema::File::Console});
+    WithOurTables source(path, Schema::File::Console);
+    QVERIFY(source.open());
+    const FileResult result = convertFile({path, Schema::File::Console}, source);
     QVERIFY2(result.outcome == Outcome::Converted, qPrintable(describe(result, dir.path())));
     QCOMPARE(contents(path + QStringLiteral(".jet")), original);
     QCOMPARE(JetFile::format(path), JetFile::Format::Sqlite);
@@ -287,7 +347,7 @@ void TestJetConversion::fixtureConvertsAsMdbExportReadsIt()
     for (const QVariantList &row :
          converted.rows(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
         names.append(row[0].toString());
-    QCOMPARE(names, tables);
+    QCOMPARE(names.mid(0, tables.size()), tables);
     qint64 rows = 0;
     for (int t = 0; t < tables.size(); ++t) {
         const QList<QVariantList> columns = converted.rows(
@@ -315,7 +375,7 @@ void TestJetConversion::fixtureConvertsAsMdbExportReadsIt()
         }
         rows += stored.size();
     }
-    QCOMPARE(result.tables, tables.size());
+    QCOMPARE(result.tables, names.size());
     QCOMPARE(result.rows, rows);
 }
 
@@ -420,8 +480,10 @@ void TestJetConversion::failureInTheMiddleLeavesTheOriginal()
     QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), path));
     const QByteArray original = contents(path);
     ModelSource source;
-    const Table table{QStringLiteral("giochi"), {{QStringLiteral("Gioco")}}, -1};
-    source.model.append({table, {{QStringLiteral("A")}, {QStringLiteral("B")}, {QStringLiteral("C")}}});
+    for (const Table &table : schemaTables(Schema::File::Console))
+        source.model.append({table, {}});
+    source.model[0] = {{QStringLiteral("giochi"), {{QStringLiteral("Gioco")}}, -1},
+                       {{QStringLiteral("A")}, {QStringLiteral("B")}, {QStringLiteral("C")}}};
     source.failAfterRows = 2;
     const FileResult result = convertFile({path, Schema::File::Console}, source);
     QCOMPARE(result.outcome, Outcome::Failed);
@@ -451,9 +513,8 @@ void TestJetConversion::secondRunChangesNothing()
 {
     TestInstall install;
     QVERIFY(install.isValid());
-    const QString lynx = install.path(QStringLiteral("database/lynx.mdb"));
-    QVERIFY(QFile::remove(lynx));
-    QVERIFY(QFile::copy(fixtures + QStringLiteral("/test2V2000.mdb"), lynx));
+    const QString lynx = install.path(QStringLiteral("pack/plugins.mdb"));
+    QVERIFY(writeFile(lynx, registryJet()));
     QCOMPARE(jetFiles(install.root()).size(), 1);
     const QList<FileResult> first = convertInstallation(install.root());
     QCOMPARE(std::count_if(first.begin(), first.end(),
@@ -474,7 +535,7 @@ void TestJetConversion::damagedFileIsReported_data()
     QTest::addColumn<QString>("cause");
     const QByteArray jet = contents(fixtures + QStringLiteral("/test2V2000.mdb"));
     QTest::newRow("truncated after the header page") << jet.first(4096) << "the file is damaged";
-    QTest::newRow("truncated in the middle") << jet.first(jet.size() / 2) << "the file is damaged";
+    QTest::newRow("truncated in the middle") << jet.first(jet.size() / 2) << "it lacks the tables";
     QTest::newRow("zero bytes") << QByteArray() << "the file is empty";
     QTest::newRow("garbage header") << QByteArray("Standard Jet DB\nnot a database at all")
                                     << "neither a Jet nor an SQLite database";
@@ -494,6 +555,200 @@ void TestJetConversion::damagedFileIsReported()
     QCOMPARE(namesIn(dir.path()), QStringList{QStringLiteral("mega.mdb")});
 }
 
+// A damaged data page of the catalogue: libmdb skips it, or some of its rows, without a
+// word, and the file would come out with tables missing. It is refused, untouched.
+void TestJetConversion::damagedCatalogueIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("cause");
+    const QByteArray jet4 = registryJet();
+    const int jet4Page = 14 * 4096; // the catalogue's one data page in each fixture
+    const QByteArray jet3 = contents(fixtures + QStringLiteral("/testV1997.mdb"));
+    const int jet3Page = 18 * 2048;
+    const QString lost = QStringLiteral("entries of its list of tables could be read (the file is damaged)");
+    const auto damaged = [](QByteArray bytes, int at, QByteArray noise) {
+        bytes.replace(at, noise.size(), noise);
+        return bytes;
+    };
+    QTest::newRow("Jet 4, noise in the page type") << damaged(jet4, jet4Page, "\x5a") << lost;
+    QTest::newRow("Jet 4, page points at another table")
+        << damaged(jet4, jet4Page + 4, QByteArray("\x01\x00\x00\x00", 4)) << lost;
+    QTest::newRow("Jet 4, a row marked deleted") << damaged(jet4, jet4Page + 14 + 2, "\xff") << lost;
+    QTest::newRow("Jet 3, noise in the page type") << damaged(jet3, jet3Page, "\xa7") << lost;
+    QTest::newRow("Jet 3, page points at another table")
+        << damaged(jet3, jet3Page + 4, QByteArray("\x01\x00\x00\x00", 4)) << lost;
+    QTest::newRow("Jet 3, rows marked deleted") << damaged(jet3, jet3Page + 10 + 1, "\xc0\x0f") << lost;
+}
+
+void TestJetConversion::damagedCatalogueIsRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, cause);
+    TestInstall install;
+    QVERIFY(install.isValid());
+    const QString path = install.path(QStringLiteral("pack/plugins.mdb"));
+    QVERIFY(writeFile(path, bytes));
+    int exitCode = 0;
+    const QStringList lines =
+        run(BuiltPrograms::convert(), {install.root()}, &exitCode).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(exitCode, 1);
+    const QStringList line = lines.filter(QStringLiteral("pack/plugins.mdb: "));
+    QCOMPARE(line.size(), 1);
+    QVERIFY2(line[0].startsWith(QStringLiteral("pack/plugins.mdb: not converted, ")) && line[0].contains(cause)
+                 && line[0].endsWith(QStringLiteral("; the file is unchanged")),
+             qPrintable(line[0]));
+    QCOMPARE(contents(path), bytes);
+    QCOMPARE(namesIn(install.path(QStringLiteral("pack"))).filter(QStringLiteral("plugins")),
+             QStringList{QStringLiteral("plugins.mdb")});
+}
+
+// A file with no table, or without a table the programs read for its kind, would start
+// the programs on "no such table": it is refused and says which tables are missing.
+void TestJetConversion::fileWithoutOurTablesIsRefused_data()
+{
+    QTest::addColumn<Schema::File>("file");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("no table at all") << Schema::File::Console << QStringList() << "it holds no table";
+    QTest::newRow("console without config")
+        << Schema::File::Console << QStringList{"giochi", "emulatori", "setting", "documents"}
+        << "it lacks the table config that the programs read";
+    QTest::newRow("console with other tables only")
+        << Schema::File::Console << QStringList{"Table1"}
+        << "it lacks the tables giochi, emulatori, setting, documents, config that the programs read";
+    QTest::newRow("master without the lookups")
+        << Schema::File::Master << QStringList{"config"} << "it lacks the tables langu, genres, publisher";
+    QTest::newRow("registry without plugins")
+        << Schema::File::Registry << QStringList{"config"} << "it lacks the table plugins that the programs read";
+}
+
+void TestJetConversion::fileWithoutOurTablesIsRefused()
+{
+    QFETCH(Schema::File, file);
+    QFETCH(QStringList, left);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("file.mdb"));
+    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), path));
+    const QByteArray original = contents(path);
+    ModelSource source;
+    for (const QString &name : left)
+        source.model.append(
+            ModelSource::ModelTable{{name, {{QStringLiteral("Name")}}, -1}, {{QStringLiteral("x")}}});
+    const FileResult result = convertFile({path, file}, source);
+    QCOMPARE(result.outcome, Outcome::Failed);
+    QVERIFY2(result.error.startsWith(cause), qPrintable(result.error));
+    QCOMPARE(contents(path), original);
+    QCOMPARE(namesIn(dir.path()), QStringList{QStringLiteral("file.mdb")});
+}
+
+// A run killed at each point of the procedure: the path still holds a usable file, and
+// the next run finishes the conversion and clears what the killed run left.
+void TestJetConversion::killedRunIsRepaired_data()
+{
+    QTest::addColumn<int>("killed");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::newRow("after the temporary file is written") << 0 << Outcome::Converted;
+    QTest::newRow("after the backup name is made") << 1 << Outcome::Converted;
+    QTest::newRow("between the two renames of the earlier procedure") << 2 << Outcome::Converted;
+    QTest::newRow("backup made by copy, then killed") << 3 << Outcome::Converted;
+    QTest::newRow("converted, a temporary of another run left") << 4 << Outcome::AlreadyConverted;
+}
+
+void TestJetConversion::killedRunIsRepaired()
+{
+    QFETCH(int, killed);
+    QFETCH(Outcome, outcome);
+    QTemporaryDir root;
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("pack"))));
+    const QString path = root.filePath(QStringLiteral("pack/plugins.mdb"));
+    const QString backup = path + QStringLiteral(".jet");
+    const QByteArray original = registryJet();
+    QVERIFY(writeFile(path, original));
+    const DatabaseFile file{path, Schema::File::Registry};
+    switch (killed) {
+    case 0:
+        QCOMPARE(convertFile(file, nullptr, Stop::BeforeBackup).outcome, Outcome::Failed);
+        QCOMPARE(contents(path), original);
+        break;
+    case 1:
+        QCOMPARE(convertFile(file, nullptr, Stop::BeforeReplace).outcome, Outcome::Failed);
+        QCOMPARE(contents(path), original);
+        QCOMPARE(contents(backup), original);
+        break;
+    case 2:
+        QVERIFY(QFile::rename(path, backup));
+        QVERIFY(writeFile(root.filePath(QStringLiteral("pack/.plugins.mdb.Ab12Cd")), "half an SQLite file"));
+        break;
+    case 3: QVERIFY(QFile::copy(path, backup)); break;
+    case 4:
+        QCOMPARE(convertFile(file).outcome, Outcome::Converted);
+        QVERIFY(writeFile(root.filePath(QStringLiteral("pack/.plugins.mdb.x1Y2z3")), "half an SQLite file"));
+        break;
+    }
+    QVERIFY(namesIn(root.filePath(QStringLiteral("pack"))).size() > 1);
+    QCOMPARE(jetFiles(root.path()).size(), outcome == Outcome::Converted ? 1 : 0);
+
+    const QList<FileResult> results = convertInstallation(root.path());
+    QCOMPARE(results.size(), 1);
+    QVERIFY2(results[0].outcome == outcome, qPrintable(describe(results[0], root.path())));
+    QCOMPARE(JetFile::format(path), JetFile::Format::Sqlite);
+    QCOMPARE(Connection(path).scalar(QStringLiteral("SELECT count(*) FROM plugins")), QVariant(1));
+    QCOMPARE(contents(backup), original);
+    QCOMPARE(namesIn(root.filePath(QStringLiteral("pack"))),
+             (QStringList{QStringLiteral("plugins.mdb"), QStringLiteral("plugins.mdb.jet")}));
+}
+
+// Two runs at once: while one run holds a file, another waits for it, and a file the
+// first converted meanwhile is "already converted" to the second, not a failure.
+void TestJetConversion::twoRunsAtOnce()
+{
+    TestInstall install;
+    QVERIFY(install.isValid());
+    const QString path = install.path(QStringLiteral("pack/plugins.mdb"));
+    const QByteArray original = registryJet();
+    QVERIFY(writeFile(path, original));
+    QTemporaryDir elsewhere; // where this "first run" makes its file
+    const QString made = elsewhere.filePath(QStringLiteral("plugins.mdb"));
+    QVERIFY(writeFile(made, original));
+    QCOMPARE(convertFile({made, Schema::File::Registry}).outcome, Outcome::Converted);
+
+    QLockFile first(install.path(QStringLiteral("pack/.plugins.mdb.lock")));
+    QVERIFY(first.lock());
+    QProcess second;
+    second.start(BuiltPrograms::convert(), {install.root()});
+    QVERIFY(second.waitForStarted());
+    QVERIFY(!second.waitForFinished(300)); // it waits for the file
+    QVERIFY(QFile::copy(made + QStringLiteral(".jet"), path + QStringLiteral(".jet")));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QFile::copy(made, path));
+    first.unlock();
+    QVERIFY(second.waitForFinished(60000));
+    const QString lines = QString::fromUtf8(second.readAllStandardOutput());
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY2(lines.contains(QStringLiteral("pack/plugins.mdb: already converted\n")), qPrintable(lines));
+    QCOMPARE(contents(path), contents(made));
+
+    // Two whole runs started together: one converts, the other finds it done.
+    QVERIFY(QFile::remove(path + QStringLiteral(".jet")));
+    QVERIFY(writeFile(path, original));
+    QProcess runs[2];
+    for (QProcess &run : runs)
+        run.start(BuiltPrograms::convert(), {install.root()});
+    QStringList outcomes;
+    for (QProcess &run : runs) {
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        const QString output = QString::fromUtf8(run.readAllStandardOutput());
+        outcomes.append(output.contains(QStringLiteral("pack/plugins.mdb: converted")) ? "converted" : "already");
+    }
+    outcomes.sort();
+    QCOMPARE(outcomes, (QStringList{"already", "converted"}));
+    QCOMPARE(contents(path + QStringLiteral(".jet")), original);
+    QCOMPARE(namesIn(install.path(QStringLiteral("pack"))).filter(QStringLiteral("plugins")),
+             (QStringList{QStringLiteral("plugins.mdb"), QStringLiteral("plugins.mdb.jet")}));
+}
+
 void TestJetConversion::commandConvertsAnInstallation()
 {
     TestInstall install;
@@ -501,6 +756,8 @@ void TestJetConversion::commandConvertsAnInstallation()
     QVERIFY(QFile::remove(install.path(QStringLiteral("database/lynx.mdb"))));
     QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"),
                         install.path(QStringLiteral("database/Lynx.mdb"))));
+    const QByteArray lynx = contents(install.path(QStringLiteral("database/Lynx.mdb")));
+    QVERIFY(writeFile(install.path(QStringLiteral("pack/plugins.mdb")), registryJet()));
     QVERIFY(writeFile(install.path(QStringLiteral("database/mega.mdb")), "garbage"));
     int exitCode = 0;
     const QString command = BuiltPrograms::convert();
@@ -511,16 +768,51 @@ void TestJetConversion::commandConvertsAnInstallation()
     QVERIFY2(lines.contains(QStringLiteral("pack/ludora.mdb: already converted")), qPrintable(lines.join('\n')));
     QVERIFY(lines
                 .filter(QRegularExpression(
-                    QStringLiteral("^database/Lynx.mdb: converted, 4 tables, 2 rows, \\d+\\.\\d\\d s$")))
+                    QStringLiteral("^pack/plugins.mdb: converted, 1 tables, 1 rows, \\d+\\.\\d\\d s$")))
                 .size()
             == 1);
+    // A Jet file without the tables a console database needs would convert into a file
+    // the front-end cannot open: it is refused and left as it is.
+    QVERIFY(lines.contains(
+        QStringLiteral("database/Lynx.mdb: not converted, it lacks the tables giochi, emulatori, "
+                       "setting, documents, config that the programs read; the file is unchanged")));
+    QCOMPARE(contents(install.path(QStringLiteral("database/Lynx.mdb"))), lynx);
     QVERIFY(lines.contains(QStringLiteral(
         "database/mega.mdb: not converted, it is neither a Jet nor an SQLite database; the file is unchanged")));
     run(command, {install.root()}, &exitCode);
-    QCOMPARE(exitCode, 1); // the damaged file is still there
+    QCOMPARE(exitCode, 1); // the damaged files are still there
     QVERIFY(QFile::remove(install.path(QStringLiteral("database/mega.mdb"))));
+    QVERIFY(QFile::remove(install.path(QStringLiteral("database/Lynx.mdb"))));
     run(command, {install.root()}, &exitCode);
     QCOMPARE(exitCode, 0);
+}
+
+// A command line without exactly one installation directory is a usage error, an empty
+// argument too (it would otherwise convert the working directory).
+void TestJetConversion::commandUsageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("empty argument") << QStringList{QString()};
+    QTest::newRow("no argument") << QStringList();
+    QTest::newRow("two arguments") << QStringList{"a", "b"};
+    QTest::newRow("option") << QStringList{"--help"};
+}
+
+void TestJetConversion::commandUsageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir cwd;
+    QVERIFY(QDir().mkpath(cwd.filePath(QStringLiteral("pack"))));
+    QVERIFY(writeFile(cwd.filePath(QStringLiteral("pack/plugins.mdb")), registryJet()));
+    QProcess process;
+    process.setWorkingDirectory(cwd.path());
+    process.start(BuiltPrograms::convert(), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+             QStringLiteral("usage: ludora4-convert INSTALLATION_DIR\n"));
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    QVERIFY(JetFile::isJet(cwd.filePath(QStringLiteral("pack/plugins.mdb"))));
 }
 
 // The front-end, meeting a Jet console database, asks; OK converts it and goes on,
@@ -537,9 +829,8 @@ void TestJetConversion::frontEndOffersTheConversion()
     QFETCH(bool, accept);
     TestInstall install;
     QVERIFY(install.isValid());
-    const QString lynx = install.path(QStringLiteral("database/lynx.mdb"));
-    QVERIFY(QFile::remove(lynx));
-    QVERIFY(QFile::copy(fixtures + QStringLiteral("/testV1997.mdb"), lynx));
+    const QString lynx = install.path(QStringLiteral("pack/plugins.mdb"));
+    QVERIFY(writeFile(lynx, registryJet()));
     m_dialogs = ScriptedDialogs();
     m_dialogs.queueAnswers({accept});
     QMainWindow *main = startFrontEnd(install.root(), m_dialogs, m_launcher);
@@ -548,7 +839,7 @@ void TestJetConversion::frontEndOffersTheConversion()
     QVERIFY(!m_dialogs.shown.isEmpty());
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Question);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
-    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("\ndatabase/lynx.mdb\n")),
+    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("\npack/plugins.mdb\n")),
              qPrintable(m_dialogs.shown[0].text));
     QCOMPARE(JetFile::isJet(lynx), !accept);
     QCOMPARE(QFileInfo::exists(lynx + QStringLiteral(".jet")), accept);
@@ -556,7 +847,7 @@ void TestJetConversion::frontEndOffersTheConversion()
         QCOMPARE(m_dialogs.shown.size(), 2);
         QCOMPARE(m_dialogs.shown[1].icon, Dialogs::Icon::Information);
         QVERIFY2(m_dialogs.shown[1].text.startsWith(
-                     QStringLiteral("database/lynx.mdb: converted, 4 tables, 2 rows")),
+                     QStringLiteral("pack/plugins.mdb: converted, 1 tables, 1 rows")),
                  qPrintable(m_dialogs.shown[1].text));
     } else {
         QCOMPARE(m_dialogs.shown.size(), 1);

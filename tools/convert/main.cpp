@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = app.arguments().mid(1);
-    if (arguments.size() != 1 || arguments[0].startsWith(QLatin1Char('-'))) {
+    if (arguments.size() != 1 || arguments[0].isEmpty() || arguments[0].startsWith(QLatin1Char('-'))) {
         err << "usage: ludora4-convert INSTALLATION_DIR\n";
         return 2;
     }
