@@ -27,6 +27,8 @@ namespace {
 
 const QString backupSuffix = QStringLiteral(".jet");
 
+constexpr int lockWaitMilliseconds = 120000;
+
 QString lockPath(const QString &path)
 {
     const QFileInfo info(path);
@@ -224,14 +226,17 @@ FileResult convertFile(const DatabaseFile &file, TableSource *given, Stop stopAt
     QElapsedTimer clock;
     clock.start();
     FileResult result = failed(file, QString());
-    // One run at a time on a file: another run waits here and then finds the file converted.
+    // One run at a time on a file: another run waits here and then finds the file
+    // converted. A run that holds the lock for minutes is stuck: the file is left to it.
     QLockFile lock(lockPath(file.path));
     lock.setStaleLockTime(0); // stale only when the run that made it is gone
-    if (!lock.lock()) {
+    if (!lock.tryLock(lockWaitMilliseconds)) {
         // A directory no one may write to: nothing can be converted there, and an SQLite
         // file there is already converted.
         if (JetFile::format(file.path) == JetFile::Format::Sqlite)
             result.outcome = Outcome::AlreadyConverted;
+        else if (lock.error() == QLockFile::LockFailedError)
+            result.error = QStringLiteral("another run has been converting it for two minutes");
         else
             result.error = QStringLiteral(
                 "no file can be made beside it: its lock against another run cannot be made");
