@@ -48,6 +48,8 @@ private slots:
     void saveSelectsAndShowsTheNewEmulator();
     void incompleteRecordsAreRefused_data();
     void incompleteRecordsAreRefused();
+    void setParameterIsStoredAsTyped_data();
+    void setParameterIsStoredAsTyped();
     void superNintendoOpensSnesAndItsFolder();
     void chooserOnlyWhilePending();
     void deleteAsks_data();
@@ -244,10 +246,6 @@ void TestEmusetEditors::incompleteRecordsAreRefused_data()
                                                 << "";
     QTest::newRow("set without name") << true << ""
                                       << "-x";
-    QTest::newRow("set without parameter") << true << "Screen"
-                                           << "";
-    QTest::newRow("set with a blank parameter") << true << "Screen"
-                                                << " ";
 }
 
 void TestEmusetEditors::incompleteRecordsAreRefused()
@@ -271,6 +269,49 @@ void TestEmusetEditors::incompleteRecordsAreRefused()
     QCOMPARE(sets("Alpha", "Nome"), QVariantList());
     QVERIFY(child(m_main, save)->isEnabled() && isEditable(nameBox));
     QCOMPARE(text(nameBox), name);
+}
+
+// A set needs only a name: its parameter is stored as typed, an empty one as an empty
+// text (a Null one would fail the front-end's play), and the editor returns to Browse.
+void TestEmusetEditors::setParameterIsStoredAsTyped_data()
+{
+    QTest::addColumn<bool>("edited"); // the stored set "Screen" (-p) edited, or a new one
+    QTest::addColumn<QString>("parameter");
+    QTest::addColumn<QString>("stored"); // typeof(Stringa):Stringa
+    QTest::newRow("new, empty") << false << ""
+                                << "text:";
+    QTest::newRow("new, blanks") << false << "  "
+                                 << "text:  ";
+    QTest::newRow("edited, emptied") << true << ""
+                                     << "text:";
+    QTest::newRow("edited, blank") << true << " "
+                                   << "text: ";
+}
+
+void TestEmusetEditors::setParameterIsStoredAsTyped()
+{
+    QFETCH(bool, edited);
+    QFETCH(QString, parameter);
+    QFETCH(QString, stored);
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
+    if (edited)
+        QVERIFY(addSet("Alpha", "Screen"));
+    QVERIFY(open());
+    selectEmulator("Alpha");
+    if (edited) {
+        clickSet(0);
+        click("CmdEditSett");
+    } else {
+        click("CmdAddSett");
+        type("TxtSettName", "Screen");
+    }
+    type("TxtParameter", parameter);
+    click("CmdSalvaSett");
+    QCOMPARE(said(m_dialogs), QStringList());
+    QCOMPARE(sets("Alpha", "Nome || '|' || typeof(Stringa) || ':' || ifnull(Stringa, '')"),
+             QVariantList{"Screen|" + stored});
+    QVERIFY(!isEditable("TxtParameter"));
+    QCOMPARE(listed("LstSetting"), QStringList{"Screen"});
 }
 
 void TestEmusetEditors::superNintendoOpensSnesAndItsFolder()

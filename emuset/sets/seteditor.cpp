@@ -141,15 +141,19 @@ void SetEditor::editSetting()
     setPending(true);
 }
 
-// A set needs a name to be picked and a parameter to be put on a command line: refused
-// without them. A saved set is selected and shown, so that Edit works on it at once.
+// A set needs a name to be picked: refused without one. An empty parameter is stored as
+// an empty text, never Null: a command line takes it as a parameter that adds only its
+// blanks, while a Null one fails the play. A saved set is selected and shown, so that
+// Edit works on it at once.
 void SetEditor::saveSetting()
 {
     const QString name = ui.TxtSettName->text();
-    if (name.trimmed().isEmpty() || ui.TxtParameter->text().trimmed().isEmpty()) {
+    if (name.trimmed().isEmpty()) {
         refuseIncomplete(QStringLiteral("The set needs a name and a parameter."));
         return;
     }
+    if (ui.TxtParameter->text().isEmpty())
+        DatSett.setValue(QStringLiteral("Stringa"), QStringLiteral(""));
     if (!DatSett.update()) {
         report(QStringLiteral("The setting was not saved; the editor keeps what you typed."), DatSett.lastError());
         return;
