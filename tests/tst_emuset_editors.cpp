@@ -59,6 +59,11 @@ private slots:
     void launch_data();
     void launch();
 
+    void listsFollowTheCurrentEntry_data();
+    void listsFollowTheCurrentEntry();
+    void saveSelectsTheSavedRow_data();
+    void saveSelectsTheSavedRow();
+
     void marksTwoThenUnmarksOne();
     void loadingMarksOnlyActiveAndWritesNothing();
     void editLeavesOtherEmulatorsSetAlone();
@@ -76,6 +81,8 @@ private:
     bool isEditable(const QString &name) const { return editable(child(m_main, name)); }
     void selectEmulator(const QString &name);
     void clickSet(int row) { clickEntry(m_main, "LstSetting", row); }
+    void press(const QString &list, const QList<QKeyCombination> &keys);
+    QString selected(const QString &list) const;
     void addEmulator(const QString &name, const QString &link, const QString &mode);
 
     bool addSet(const QString &emulator, const QString &name, const QVariant &attivo = 0,
@@ -468,6 +475,116 @@ void TestEmusetEditors::launch()
     m_launcher.succeed = false;
     click("CmdLaunch");
     QCOMPARE(panelText(m_main, 1), "Can't start " + file);
+}
+
+void TestEmusetEditors::press(const QString &list, const QList<QKeyCombination> &keys)
+{
+    QWidget *view = child(m_main, list);
+    view->setFocus();
+    for (const QKeyCombination key : keys)
+        QTest::keyClick(view, key.key(), key.keyboardModifiers());
+}
+
+// The highlighted entries' texts, joined by '|'.
+QString TestEmusetEditors::selected(const QString &list) const
+{
+    QStringList texts;
+    const auto items = child<QListWidget>(m_main, list)->selectedItems();
+    for (const QListWidgetItem *item : items)
+        texts.append(item->text());
+    return texts.join(u'|');
+}
+
+// Keyboard or mouse, the entry moved to is highlighted and shown, and Edit and Delete act
+// on it: Edit stores into its row, Delete names it and removes it.
+void TestEmusetEditors::listsFollowTheCurrentEntry_data()
+{
+    QTest::addColumn<bool>("sets"); // LstSetting of Alpha's sets, or LstEmu
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<QString>("shown");
+    const QKeyCombination down(Qt::Key_Down), up(Qt::Key_Up), end(Qt::Key_End);
+    QTest::newRow("sets, as loaded") << true << QList<QKeyCombination>{} << "One";
+    QTest::newRow("sets, Down") << true << QList<QKeyCombination>{down} << "Two";
+    QTest::newRow("sets, End then Up") << true << QList<QKeyCombination>{end, up} << "Two";
+    QTest::newRow("sets, Ctrl+Down") << true << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_Down}
+                                     << "Two";
+    QTest::newRow("emulators, Down") << false << QList<QKeyCombination>{down} << "Beta";
+    QTest::newRow("emulators, End") << false << QList<QKeyCombination>{end} << "Gamma";
+    QTest::newRow("emulators, Ctrl+Down")
+        << false << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_Down} << "Beta";
+}
+
+void TestEmusetEditors::listsFollowTheCurrentEntry()
+{
+    QFETCH(bool, sets);
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(QString, shown);
+    for (const char *name : {"Alpha", "Beta", "Gamma"})
+        QVERIFY(m_install->addEmulator(QLatin1String(name), "/emu/run"));
+    for (const char *name : {"One", "Two", "Three"})
+        QVERIFY(addSet("Alpha", QLatin1String(name)));
+    QVERIFY(open());
+    selectEmulator("Alpha");
+    const QString list = sets ? "LstSetting" : "LstEmu";
+    const QString nameBox = sets ? "TxtSettName" : "TxtEmu1";
+    const QString valueBox = sets ? "TxtParameter" : "TxtFileEmu1";
+    press(list, keys);
+    QCOMPARE(text(nameBox), shown);
+    QCOMPARE(selected(list), shown);
+
+    click(sets ? "CmdEditSett" : "CmdEditEmu");
+    QVERIFY(isEditable(nameBox));
+    QCOMPARE(text(nameBox), shown);
+    type(valueBox, "-edited");
+    click(sets ? "CmdSalvaSett" : "CmdSaveEmu");
+    const QString stored = sets ? "Nome || Stringa" : "Emu_Name || Emu_Link";
+    const QVariantList rows = sets ? this->sets("Alpha", stored) : emulators(stored);
+    QVERIFY2(rows.contains(shown + "-edited"), qPrintable(QVariant(rows).toStringList().join(u',')));
+    QCOMPARE(text(nameBox), shown);
+
+    m_dialogs.queueAnswers({true});
+    click(sets ? "CmdDelete" : "CmdDeleteEmu");
+    QCOMPARE(said(m_dialogs),
+             QStringList{"question?|" + shown + "|Delete This " + (sets ? "Setting?" : "Emulator?")});
+    QVERIFY(!listed(list).contains(shown));
+    QCOMPARE(listed(list).size(), 2);
+}
+
+// Names may repeat: after Save the saved row itself is selected and shown, not the first
+// entry of its name, so that Edit goes on with that row.
+void TestEmusetEditors::saveSelectsTheSavedRow_data()
+{
+    QTest::addColumn<bool>("sets");
+    QTest::newRow("set") << true;
+    QTest::newRow("emulator") << false;
+}
+
+void TestEmusetEditors::saveSelectsTheSavedRow()
+{
+    QFETCH(bool, sets);
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/first"));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/second"));
+    QVERIFY(addSet("Alpha", "Screen", 0, "-first"));
+    QVERIFY(addSet("Alpha", "Screen", 0, "-second"));
+    QVERIFY(open());
+    const QString list = sets ? "LstSetting" : "LstEmu";
+    const QString valueBox = sets ? "TxtParameter" : "TxtFileEmu1";
+    clickEntry(m_main, "LstEmu", sets ? 0 : 1);
+    if (sets)
+        press(list, {QKeyCombination(Qt::Key_Down)});
+    QCOMPARE(text(valueBox), sets ? "-second" : "/emu/second");
+    click(sets ? "CmdEditSett" : "CmdEditEmu");
+    type(valueBox, "-saved");
+    click(sets ? "CmdSalvaSett" : "CmdSaveEmu");
+    QCOMPARE(text(valueBox), "-saved");
+    QCOMPARE(child<QListWidget>(m_main, list)->currentRow(), 1);
+    QCOMPARE(selected(list), sets ? "Screen" : "Alpha");
+
+    click(sets ? "CmdEditSett" : "CmdEditEmu");
+    type(valueBox, "-again");
+    click(sets ? "CmdSalvaSett" : "CmdSaveEmu");
+    const QVariantList stored = sets ? this->sets("Alpha", "Stringa") : emulators("Emu_Link");
+    QCOMPARE(stored, QVariantList({sets ? "-first" : "/emu/first", "-again"}));
 }
 
 void TestEmusetEditors::marksTwoThenUnmarksOne()
