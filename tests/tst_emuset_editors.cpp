@@ -52,6 +52,8 @@ private slots:
     void setParameterIsStoredAsTyped();
     void superNintendoOpensSnesAndItsFolder();
     void chooserOnlyWhilePending();
+    void chooserTakesATypedPath_data();
+    void chooserTakesATypedPath();
     void deleteAsks_data();
     void deleteAsks();
     void pendingKeepsTheRowItWasTypedFor();
@@ -357,6 +359,83 @@ void TestEmusetEditors::chooserOnlyWhilePending()
     QVERIFY(openChooser("FrmBrowserCons"));
     click("CmdCancelEmu");
     QVERIFY(!openChooser("FrmBrowserCons"));
+}
+
+// The executable chooser's path box, hidden folders, Cancel and Esc. A step "type:TEXT"
+// types TEXT into the path box and presses Enter; ROOT stands for the installation.
+void TestEmusetEditors::chooserTakesATypedPath_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("link");    // TxtFileEmu1 afterwards
+    QTest::addColumn<bool>("open");       // the chooser still shown
+    QTest::addColumn<QString>("folders"); // Dir1 afterwards, '|' between entries; "*" for any
+    QTest::addColumn<QString>("error");   // LabPathError while shown
+    const QString emus = "type:ROOT/emus";
+    QTest::newRow("a file") << QStringList{"type:ROOT/emus/run me"} << "ROOT/emus/run me" << false << "*"
+                            << "";
+    QTest::newRow("a file, blanks around")
+        << QStringList{"type: ROOT/emus/run me "} << "ROOT/emus/run me" << false << "*"
+        << "";
+    QTest::newRow("a folder opens, hidden ones left out") << QStringList{emus} << "" << true << "..|sub"
+                                                          << "";
+    QTest::newRow("a folder relative to the shown one") << QStringList{emus, "type:sub"} << "" << true << ".."
+                                                        << "";
+    QTest::newRow("a file relative to the shown one")
+        << QStringList{emus, "type:run me"} << "ROOT/emus/run me" << false << "*"
+        << "";
+    QTest::newRow("hidden folders shown") << QStringList{emus, "hidden"} << "" << true << "..|.hidden|sub"
+                                          << "";
+    QTest::newRow("hidden folders shown, then left out again")
+        << QStringList{emus, "hidden", "hidden"} << "" << true << "..|sub"
+        << "";
+    QTest::newRow("nothing there") << QStringList{"type:ROOT/none"} << "" << true << "*"
+                                   << "No such file or folder: ROOT/none";
+    QTest::newRow("the error goes with the next path")
+        << QStringList{"type:ROOT/none", emus} << "" << true << "..|sub"
+        << "";
+    QTest::newRow("Cancel") << QStringList{emus, "CmdCancel"} << "" << false << "*"
+                            << "";
+    QTest::newRow("Esc") << QStringList{emus, "esc"} << "" << false << "*"
+                         << "";
+}
+
+void TestEmusetEditors::chooserTakesATypedPath()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, link);
+    QFETCH(bool, open);
+    QFETCH(QString, folders);
+    QFETCH(QString, error);
+    const QString root = m_install->root();
+    QVERIFY(QDir().mkpath(m_install->path("emus/sub")) && QDir().mkpath(m_install->path("emus/.hidden")));
+    QVERIFY(touch(m_install->path("emus/run me")));
+    QVERIFY(this->open());
+    click("CmdNewEmu");
+    click("CmdEmu1");
+    QWidget *chooser = openChooser("FrmBrowserCons");
+    QVERIFY(chooser);
+    for (QString step : steps) {
+        step.replace("ROOT", root);
+        if (step.startsWith("type:")) {
+            replaceText(child(chooser, "TxtPath"), step.mid(5));
+            QTest::keyClick(child(chooser, "TxtPath"), Qt::Key_Return);
+        } else if (step == "hidden") {
+            clickOn(chooser, "ChkHidden");
+        } else if (step == "esc") {
+            QTest::keyClick(child(chooser, "TxtPath"), Qt::Key_Escape);
+        } else {
+            clickOn(chooser, step);
+        }
+    }
+    QCOMPARE(text("TxtFileEmu1"), QString(link).replace("ROOT", root));
+    QCOMPARE(openChooser("FrmBrowserCons") != nullptr, open);
+    if (!open)
+        return;
+    if (folders != "*")
+        QCOMPARE(entries(chooser, "Dir1").join(u'|'), folders);
+    QWidget *shownError = child(chooser, "LabPathError");
+    QCOMPARE(shownError->isVisible() ? shownText(chooser, "LabPathError") : QString(),
+             QString(error).replace("ROOT", root));
 }
 
 void TestEmusetEditors::deleteAsks_data()

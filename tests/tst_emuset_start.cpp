@@ -6,6 +6,7 @@
 #include "shared/twips.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
 #include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
@@ -178,13 +179,16 @@ void TestEmusetStart::missingGameboyDatabaseEndsAndForgets()
 void TestEmusetStart::chooserStoresTheDirectory_data()
 {
     QTest::addColumn<bool>("writable");
-    QTest::newRow("written") << true;
-    QTest::newRow("not writable") << false;
+    QTest::addColumn<bool>("typed"); // the executable's path typed into the path box, not clicked
+    QTest::newRow("written") << true << false;
+    QTest::newRow("not writable") << false << false;
+    QTest::newRow("written, path typed") << true << true;
 }
 
 void TestEmusetStart::chooserStoresTheDirectory()
 {
     QFETCH(bool, writable);
+    QFETCH(bool, typed);
     QVERIFY(touch(m_install.path(exe("ludora4"))));
     QVERIFY(touch(m_install.path("readme.txt")));
     QTemporaryDir own;
@@ -198,7 +202,12 @@ void TestEmusetStart::chooserStoresTheDirectory()
     QVERIFY(chooser);
     QCOMPARE(chooser->windowTitle(), "Select LUDORA4.EXE on your computer");
     QCOMPARE(entries(chooser, "File1"), QStringList{exe("ludora4")});
-    QVERIFY(clickFile(exe("ludora4")));
+    if (typed) {
+        replaceText(child(chooser, "TxtPath"), m_install.path(exe("ludora4")));
+        QTest::keyClick(child(chooser, "TxtPath"), Qt::Key_Return);
+    } else {
+        QVERIFY(clickFile(exe("ludora4")));
+    }
 
     QVERIFY(!window("FrmBrowser"));
     QVERIFY(mainWindow());
