@@ -413,7 +413,7 @@ void TestEmusetEditors::chooserTakesATypedPath()
     click("CmdNewEmu");
     click("CmdEmu1");
     QWidget *chooser = openChooser("FrmBrowserCons");
-    QVERIFY(chooser);
+    QVERIFY(chooser && child(chooser, "TxtPath") && child(chooser, "ChkHidden") && child(chooser, "CmdCancel"));
     for (QString step : steps) {
         step.replace("ROOT", root);
         if (step.startsWith("type:")) {
@@ -679,6 +679,15 @@ void TestEmusetEditors::marksTwoThenUnmarksOne()
     QCOMPARE(sets("Alpha", "Attivo"), QVariantList({0, 0, 1}));
     QCOMPARE(marks(m_main), "--x");
     QCOMPARE(text("TxtSettName"), "One"); // the clicked set is shown
+    QCOMPARE(selected("LstSetting"), "One");
+
+    // Ctrl+click on the highlighted set marks it and keeps it highlighted, as it is shown.
+    auto *list = child<QListWidget>(m_main, "LstSetting");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(0)).center());
+    QCOMPARE(marks(m_main), "x-x");
+    QCOMPARE(text("TxtSettName"), "One");
+    QCOMPARE(selected("LstSetting"), "One");
 }
 
 void TestEmusetEditors::loadingMarksOnlyActiveAndWritesNothing()

@@ -100,8 +100,11 @@ void SetEditor::ApplySetMarks(int clickedRow)
         ui.LstSetting->setMarked(clickedRow, !ui.LstSetting->isMarked(clickedRow));
         recordError(error);
     }
-    if (QListWidgetItem *clicked = ui.LstSetting->item(clickedRow))
+    // A Ctrl+click may have cleared the highlight: the clicked set is shown, so highlighted.
+    if (QListWidgetItem *clicked = ui.LstSetting->item(clickedRow)) {
+        ui.LstSetting->setCurrentItem(clicked, QItemSelectionModel::ClearAndSelect);
         showSet(clicked, &error);
+    }
 }
 
 // The current entry, moved to by the keyboard or the mouse, is the one highlighted and
