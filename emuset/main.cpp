@@ -1,3 +1,4 @@
+#include "emuset/app/startoptions.h"
 #include "emuset/generale.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
@@ -7,8 +8,30 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
+
+namespace {
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list.append(QString::fromLocal8Bit(argv[i]));
+    return list;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // The command line is read first, so that --help and --version need no display.
+    const Emuset::StartOptions::Result options = Emuset::StartOptions::parse(arguments(argc, argv));
+    if (options.action != Emuset::StartOptions::Action::Start) {
+        const bool failed = options.action == Emuset::StartOptions::Action::Fail;
+        std::fputs(qPrintable(options.text), failed ? stderr : stdout);
+        return failed ? 2 : 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Emuset"));
     // The desktop entry and the theme's icon of an installed program (the id of both).

@@ -8,8 +8,6 @@ namespace {
 
 const QChar blank = QLatin1Char(' ');
 
-bool hasText(const QVariant &value) { return !value.isNull() && !value.toString().isEmpty(); }
-
 QString setName(const ParameterSet &set) { return set.name.isEmpty() ? QStringLiteral("(no name)") : set.name; }
 
 // The parameter pieces as separate arguments: split on blanks, empty pieces dropped.
@@ -70,9 +68,9 @@ bool parameterString(const QList<ParameterSet> &sets, bool amiga, QString *param
     for (const ParameterSet &set : sets) {
         if (!isActive(set.attivo))
             continue;
-        // An active set without a parameter cannot be put on the command line; an empty
-        // text is refused like Null, since both show as an empty field to the user.
-        if (!hasText(set.stringa)) {
+        // An active set without a parameter (Null) cannot be put on the command line; an
+        // empty text is a parameter like any other and adds only its blanks.
+        if (set.stringa.isNull()) {
             *error = QStringLiteral("Parameter set ") + setName(set)
                      + QStringLiteral(" is active but has no parameter");
             return false;

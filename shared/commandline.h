@@ -17,7 +17,7 @@ namespace CommandLine {
 
 // One row of `setting`, as the command line reads it.
 struct ParameterSet {
-    QVariant stringa; // the parameter; an active set needs one (neither Null nor empty)
+    QVariant stringa; // the parameter; an active set needs one (not Null; an empty text counts)
     QVariant scelta;  // its value; Null means none, an empty text still counts as a value
     QVariant attivo;  // the set is active when this equals the number 1
     QString name;     // Nome, to name the set in an error
@@ -50,8 +50,8 @@ struct Result {
 
 bool isActive(const QVariant &attivo);
 
-// The parameter string of the active sets. False, with *error set, when an active set
-// has no parameter text.
+// The parameter string of the active sets. False, with *error set, when an active set's
+// parameter is Null.
 bool parameterString(const QList<ParameterSet> &sets, bool amiga, QString *parameters, QString *error);
 
 // Emu_Type as a placement. False when the text is not a number.

@@ -79,6 +79,15 @@ void TestCommandLine::build_data()
     QTest::newRow("empty value counts: two blanks after the parameter")
         << QList<ParameterSet>{set(text("-x"), text(""))} << false << text("1") << exe + " " + romPath + "  -x  "
         << QStringList{romPath, "-x"};
+    QTest::newRow("empty parameter adds only its blanks, type 2")
+        << QList<ParameterSet>{set(text(""), text("1"))} << false << text("2") << exe + "   1  " + romPath
+        << QStringList{"1", romPath};
+    QTest::newRow("empty parameter without value, type 1")
+        << QList<ParameterSet>{set(text(""), null), a1} << false << text("1") << exe + " " + romPath + "   A 1 "
+        << QStringList{romPath, "A", "1"};
+    QTest::newRow("Amiga, empty parameter adds nothing")
+        << QList<ParameterSet>{set(text(""), null), bNoValue} << true << text("3") << exe + " B" + romPath
+        << QStringList{"B" + romPath};
     QTest::newRow("a value with a blank splits into two arguments")
         << QList<ParameterSet>{set(text("-o"), text("a b"))} << false << text("2") << exe + "  -o a b  " + romPath
         << QStringList{"-o", "a", "b", romPath};
@@ -137,7 +146,6 @@ void TestCommandLine::failures_data()
 
     const QList<ParameterSet> none;
     const QList<ParameterSet> nullParameter{set(text("A"), null), set(null, text("1"), 1, text("Joypad"))};
-    const QList<ParameterSet> emptyParameter{set(text(""), text("1"), 1, text("Joypad"))};
 
     QTest::newRow("type 0 starts nothing") << none << exe << text("0") << Outcome::Nothing << QString();
     QTest::newRow("type 4 starts nothing") << none << exe << text("4") << Outcome::Nothing << QString();
@@ -150,8 +158,6 @@ void TestCommandLine::failures_data()
     QTest::newRow("letters") << none << exe << text("abc") << Outcome::Error << text("\"abc\"");
     QTest::newRow("active set with Null parameter")
         << nullParameter << exe << text("1") << Outcome::Error << text("Joypad");
-    QTest::newRow("active set with empty parameter")
-        << emptyParameter << exe << text("2") << Outcome::Error << text("Joypad");
     QTest::newRow("missing parameter fails before the type is looked at")
         << nullParameter << exe << text("0") << Outcome::Error << text("Joypad");
     QTest::newRow("empty executable") << none << QString() << text("1") << Outcome::Error << text("executable");

@@ -48,14 +48,23 @@ private slots:
     void saveSelectsAndShowsTheNewEmulator();
     void incompleteRecordsAreRefused_data();
     void incompleteRecordsAreRefused();
+    void setParameterIsStoredAsTyped_data();
+    void setParameterIsStoredAsTyped();
     void superNintendoOpensSnesAndItsFolder();
     void chooserOnlyWhilePending();
+    void chooserTakesATypedPath_data();
+    void chooserTakesATypedPath();
     void deleteAsks_data();
     void deleteAsks();
     void pendingKeepsTheRowItWasTypedFor();
     void refusedSaveIsReportedAndKeepsTheTyping();
     void launch_data();
     void launch();
+
+    void listsFollowTheCurrentEntry_data();
+    void listsFollowTheCurrentEntry();
+    void saveSelectsTheSavedRow_data();
+    void saveSelectsTheSavedRow();
 
     void marksTwoThenUnmarksOne();
     void loadingMarksOnlyActiveAndWritesNothing();
@@ -74,6 +83,8 @@ private:
     bool isEditable(const QString &name) const { return editable(child(m_main, name)); }
     void selectEmulator(const QString &name);
     void clickSet(int row) { clickEntry(m_main, "LstSetting", row); }
+    void press(const QString &list, const QList<QKeyCombination> &keys);
+    QString selected(const QString &list) const;
     void addEmulator(const QString &name, const QString &link, const QString &mode);
 
     bool addSet(const QString &emulator, const QString &name, const QVariant &attivo = 0,
@@ -244,10 +255,6 @@ void TestEmusetEditors::incompleteRecordsAreRefused_data()
                                                 << "";
     QTest::newRow("set without name") << true << ""
                                       << "-x";
-    QTest::newRow("set without parameter") << true << "Screen"
-                                           << "";
-    QTest::newRow("set with a blank parameter") << true << "Screen"
-                                                << " ";
 }
 
 void TestEmusetEditors::incompleteRecordsAreRefused()
@@ -271,6 +278,49 @@ void TestEmusetEditors::incompleteRecordsAreRefused()
     QCOMPARE(sets("Alpha", "Nome"), QVariantList());
     QVERIFY(child(m_main, save)->isEnabled() && isEditable(nameBox));
     QCOMPARE(text(nameBox), name);
+}
+
+// A set needs only a name: its parameter is stored as typed, an empty one as an empty
+// text (a Null one would fail the front-end's play), and the editor returns to Browse.
+void TestEmusetEditors::setParameterIsStoredAsTyped_data()
+{
+    QTest::addColumn<bool>("edited"); // the stored set "Screen" (-p) edited, or a new one
+    QTest::addColumn<QString>("parameter");
+    QTest::addColumn<QString>("stored"); // typeof(Stringa):Stringa
+    QTest::newRow("new, empty") << false << ""
+                                << "text:";
+    QTest::newRow("new, blanks") << false << "  "
+                                 << "text:  ";
+    QTest::newRow("edited, emptied") << true << ""
+                                     << "text:";
+    QTest::newRow("edited, blank") << true << " "
+                                   << "text: ";
+}
+
+void TestEmusetEditors::setParameterIsStoredAsTyped()
+{
+    QFETCH(bool, edited);
+    QFETCH(QString, parameter);
+    QFETCH(QString, stored);
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
+    if (edited)
+        QVERIFY(addSet("Alpha", "Screen"));
+    QVERIFY(open());
+    selectEmulator("Alpha");
+    if (edited) {
+        clickSet(0);
+        click("CmdEditSett");
+    } else {
+        click("CmdAddSett");
+        type("TxtSettName", "Screen");
+    }
+    type("TxtParameter", parameter);
+    click("CmdSalvaSett");
+    QCOMPARE(said(m_dialogs), QStringList());
+    QCOMPARE(sets("Alpha", "Nome || '|' || typeof(Stringa) || ':' || ifnull(Stringa, '')"),
+             QVariantList{"Screen|" + stored});
+    QVERIFY(!isEditable("TxtParameter"));
+    QCOMPARE(listed("LstSetting"), QStringList{"Screen"});
 }
 
 void TestEmusetEditors::superNintendoOpensSnesAndItsFolder()
@@ -309,6 +359,83 @@ void TestEmusetEditors::chooserOnlyWhilePending()
     QVERIFY(openChooser("FrmBrowserCons"));
     click("CmdCancelEmu");
     QVERIFY(!openChooser("FrmBrowserCons"));
+}
+
+// The executable chooser's path box, hidden folders, Cancel and Esc. A step "type:TEXT"
+// types TEXT into the path box and presses Enter; ROOT stands for the installation.
+void TestEmusetEditors::chooserTakesATypedPath_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("link");    // TxtFileEmu1 afterwards
+    QTest::addColumn<bool>("open");       // the chooser still shown
+    QTest::addColumn<QString>("folders"); // Dir1 afterwards, '|' between entries; "*" for any
+    QTest::addColumn<QString>("error");   // LabPathError while shown
+    const QString emus = "type:ROOT/emus";
+    QTest::newRow("a file") << QStringList{"type:ROOT/emus/run me"} << "ROOT/emus/run me" << false << "*"
+                            << "";
+    QTest::newRow("a file, blanks around")
+        << QStringList{"type: ROOT/emus/run me "} << "ROOT/emus/run me" << false << "*"
+        << "";
+    QTest::newRow("a folder opens, hidden ones left out") << QStringList{emus} << "" << true << "..|sub"
+                                                          << "";
+    QTest::newRow("a folder relative to the shown one") << QStringList{emus, "type:sub"} << "" << true << ".."
+                                                        << "";
+    QTest::newRow("a file relative to the shown one")
+        << QStringList{emus, "type:run me"} << "ROOT/emus/run me" << false << "*"
+        << "";
+    QTest::newRow("hidden folders shown") << QStringList{emus, "hidden"} << "" << true << "..|.hidden|sub"
+                                          << "";
+    QTest::newRow("hidden folders shown, then left out again")
+        << QStringList{emus, "hidden", "hidden"} << "" << true << "..|sub"
+        << "";
+    QTest::newRow("nothing there") << QStringList{"type:ROOT/none"} << "" << true << "*"
+                                   << "No such file or folder: ROOT/none";
+    QTest::newRow("the error goes with the next path")
+        << QStringList{"type:ROOT/none", emus} << "" << true << "..|sub"
+        << "";
+    QTest::newRow("Cancel") << QStringList{emus, "CmdCancel"} << "" << false << "*"
+                            << "";
+    QTest::newRow("Esc") << QStringList{emus, "esc"} << "" << false << "*"
+                         << "";
+}
+
+void TestEmusetEditors::chooserTakesATypedPath()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, link);
+    QFETCH(bool, open);
+    QFETCH(QString, folders);
+    QFETCH(QString, error);
+    const QString root = m_install->root();
+    QVERIFY(QDir().mkpath(m_install->path("emus/sub")) && QDir().mkpath(m_install->path("emus/.hidden")));
+    QVERIFY(touch(m_install->path("emus/run me")));
+    QVERIFY(this->open());
+    click("CmdNewEmu");
+    click("CmdEmu1");
+    QWidget *chooser = openChooser("FrmBrowserCons");
+    QVERIFY(chooser && child(chooser, "TxtPath") && child(chooser, "ChkHidden") && child(chooser, "CmdCancel"));
+    for (QString step : steps) {
+        step.replace("ROOT", root);
+        if (step.startsWith("type:")) {
+            replaceText(child(chooser, "TxtPath"), step.mid(5));
+            QTest::keyClick(child(chooser, "TxtPath"), Qt::Key_Return);
+        } else if (step == "hidden") {
+            clickOn(chooser, "ChkHidden");
+        } else if (step == "esc") {
+            QTest::keyClick(child(chooser, "TxtPath"), Qt::Key_Escape);
+        } else {
+            clickOn(chooser, step);
+        }
+    }
+    QCOMPARE(text("TxtFileEmu1"), QString(link).replace("ROOT", root));
+    QCOMPARE(openChooser("FrmBrowserCons") != nullptr, open);
+    if (!open)
+        return;
+    if (folders != "*")
+        QCOMPARE(entries(chooser, "Dir1").join(u'|'), folders);
+    QWidget *shownError = child(chooser, "LabPathError");
+    QCOMPARE(shownError->isVisible() ? shownText(chooser, "LabPathError") : QString(),
+             QString(error).replace("ROOT", root));
 }
 
 void TestEmusetEditors::deleteAsks_data()
@@ -429,6 +556,116 @@ void TestEmusetEditors::launch()
     QCOMPARE(panelText(m_main, 1), "Can't start " + file);
 }
 
+void TestEmusetEditors::press(const QString &list, const QList<QKeyCombination> &keys)
+{
+    QWidget *view = child(m_main, list);
+    view->setFocus();
+    for (const QKeyCombination key : keys)
+        QTest::keyClick(view, key.key(), key.keyboardModifiers());
+}
+
+// The highlighted entries' texts, joined by '|'.
+QString TestEmusetEditors::selected(const QString &list) const
+{
+    QStringList texts;
+    const auto items = child<QListWidget>(m_main, list)->selectedItems();
+    for (const QListWidgetItem *item : items)
+        texts.append(item->text());
+    return texts.join(u'|');
+}
+
+// Keyboard or mouse, the entry moved to is highlighted and shown, and Edit and Delete act
+// on it: Edit stores into its row, Delete names it and removes it.
+void TestEmusetEditors::listsFollowTheCurrentEntry_data()
+{
+    QTest::addColumn<bool>("sets"); // LstSetting of Alpha's sets, or LstEmu
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<QString>("shown");
+    const QKeyCombination down(Qt::Key_Down), up(Qt::Key_Up), end(Qt::Key_End);
+    QTest::newRow("sets, as loaded") << true << QList<QKeyCombination>{} << "One";
+    QTest::newRow("sets, Down") << true << QList<QKeyCombination>{down} << "Two";
+    QTest::newRow("sets, End then Up") << true << QList<QKeyCombination>{end, up} << "Two";
+    QTest::newRow("sets, Ctrl+Down") << true << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_Down}
+                                     << "Two";
+    QTest::newRow("emulators, Down") << false << QList<QKeyCombination>{down} << "Beta";
+    QTest::newRow("emulators, End") << false << QList<QKeyCombination>{end} << "Gamma";
+    QTest::newRow("emulators, Ctrl+Down")
+        << false << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_Down} << "Beta";
+}
+
+void TestEmusetEditors::listsFollowTheCurrentEntry()
+{
+    QFETCH(bool, sets);
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(QString, shown);
+    for (const char *name : {"Alpha", "Beta", "Gamma"})
+        QVERIFY(m_install->addEmulator(QLatin1String(name), "/emu/run"));
+    for (const char *name : {"One", "Two", "Three"})
+        QVERIFY(addSet("Alpha", QLatin1String(name)));
+    QVERIFY(open());
+    selectEmulator("Alpha");
+    const QString list = sets ? "LstSetting" : "LstEmu";
+    const QString nameBox = sets ? "TxtSettName" : "TxtEmu1";
+    const QString valueBox = sets ? "TxtParameter" : "TxtFileEmu1";
+    press(list, keys);
+    QCOMPARE(text(nameBox), shown);
+    QCOMPARE(selected(list), shown);
+
+    click(sets ? "CmdEditSett" : "CmdEditEmu");
+    QVERIFY(isEditable(nameBox));
+    QCOMPARE(text(nameBox), shown);
+    type(valueBox, "-edited");
+    click(sets ? "CmdSalvaSett" : "CmdSaveEmu");
+    const QString stored = sets ? "Nome || Stringa" : "Emu_Name || Emu_Link";
+    const QVariantList rows = sets ? this->sets("Alpha", stored) : emulators(stored);
+    QVERIFY2(rows.contains(shown + "-edited"), qPrintable(QVariant(rows).toStringList().join(u',')));
+    QCOMPARE(text(nameBox), shown);
+
+    m_dialogs.queueAnswers({true});
+    click(sets ? "CmdDelete" : "CmdDeleteEmu");
+    QCOMPARE(said(m_dialogs),
+             QStringList{"question?|" + shown + "|Delete This " + (sets ? "Setting?" : "Emulator?")});
+    QVERIFY(!listed(list).contains(shown));
+    QCOMPARE(listed(list).size(), 2);
+}
+
+// Names may repeat: after Save the saved row itself is selected and shown, not the first
+// entry of its name, so that Edit goes on with that row.
+void TestEmusetEditors::saveSelectsTheSavedRow_data()
+{
+    QTest::addColumn<bool>("sets");
+    QTest::newRow("set") << true;
+    QTest::newRow("emulator") << false;
+}
+
+void TestEmusetEditors::saveSelectsTheSavedRow()
+{
+    QFETCH(bool, sets);
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/first"));
+    QVERIFY(m_install->addEmulator("Alpha", "/emu/second"));
+    QVERIFY(addSet("Alpha", "Screen", 0, "-first"));
+    QVERIFY(addSet("Alpha", "Screen", 0, "-second"));
+    QVERIFY(open());
+    const QString list = sets ? "LstSetting" : "LstEmu";
+    const QString valueBox = sets ? "TxtParameter" : "TxtFileEmu1";
+    clickEntry(m_main, "LstEmu", sets ? 0 : 1);
+    if (sets)
+        press(list, {QKeyCombination(Qt::Key_Down)});
+    QCOMPARE(text(valueBox), sets ? "-second" : "/emu/second");
+    click(sets ? "CmdEditSett" : "CmdEditEmu");
+    type(valueBox, "-saved");
+    click(sets ? "CmdSalvaSett" : "CmdSaveEmu");
+    QCOMPARE(text(valueBox), "-saved");
+    QCOMPARE(child<QListWidget>(m_main, list)->currentRow(), 1);
+    QCOMPARE(selected(list), sets ? "Screen" : "Alpha");
+
+    click(sets ? "CmdEditSett" : "CmdEditEmu");
+    type(valueBox, "-again");
+    click(sets ? "CmdSalvaSett" : "CmdSaveEmu");
+    const QVariantList stored = sets ? this->sets("Alpha", "Stringa") : emulators("Emu_Link");
+    QCOMPARE(stored, QVariantList({sets ? "-first" : "/emu/first", "-again"}));
+}
+
 void TestEmusetEditors::marksTwoThenUnmarksOne()
 {
     QVERIFY(m_install->addEmulator("Alpha", "/emu/run"));
@@ -442,6 +679,15 @@ void TestEmusetEditors::marksTwoThenUnmarksOne()
     QCOMPARE(sets("Alpha", "Attivo"), QVariantList({0, 0, 1}));
     QCOMPARE(marks(m_main), "--x");
     QCOMPARE(text("TxtSettName"), "One"); // the clicked set is shown
+    QCOMPARE(selected("LstSetting"), "One");
+
+    // Ctrl+click on the highlighted set marks it and keeps it highlighted, as it is shown.
+    auto *list = child<QListWidget>(m_main, "LstSetting");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(0)).center());
+    QCOMPARE(marks(m_main), "x-x");
+    QCOMPARE(text("TxtSettName"), "One");
+    QCOMPARE(selected("LstSetting"), "One");
 }
 
 void TestEmusetEditors::loadingMarksOnlyActiveAndWritesNothing()

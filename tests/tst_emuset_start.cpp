@@ -1,15 +1,19 @@
 // Emuset's start: emuset.ini in every shape a file can take, the first-run chooser, the
 // load check with its message, the main window's menus and console list, and installing
 // Emuset into a front-end's plug-in registry (from its menu and by the installation maker).
+#include "emuset/app/startoptions.h"
 #include "install/installemuset.h"
 #include "shared/twips.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
 #include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace EmusetRun;
@@ -21,12 +25,15 @@ const QStringList marker = {"Marker"};
 } // namespace
 
 Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(Emuset::StartOptions::Action)
 
 class TestEmusetStart : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(m_install.isValid() && m_install.addEmulator(marker[0], "/m")); }
     void cleanup() { closeAll(); }
+    void startOptions_data();
+    void startOptions();
     void settingsFile_data();
     void settingsFile();
     void missingGameboyDatabaseEndsAndForgets();
@@ -54,6 +61,53 @@ private:
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
 };
+
+// What the command line asks, and what the built program prints and how it ends, on a
+// platform that cannot show a window: --help and --version need no display.
+void TestEmusetStart::startOptions_data()
+{
+    using Emuset::StartOptions::Action;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("text"); // a pattern the printed text matches
+    QTest::newRow("nothing") << QStringList{} << Action::Start << "^$";
+    QTest::newRow("help") << QStringList{"--help"} << Action::Print
+                          << "^Usage: emuset \\[options\\]\n(.|\n)*emuset\\.ini(.|\n)*--help(.|\n)*--version";
+    QTest::newRow("-h wins over a stray argument") << QStringList{"-h", "stray"} << Action::Print << "^Usage:";
+    QTest::newRow("version") << QStringList{"--version"} << Action::Print << "^Emuset \\d+\\.\\d+\\.\\d+\n$";
+    QTest::newRow("-v") << QStringList{"-v"} << Action::Print << "^Emuset \\d";
+    QTest::newRow("unknown option") << QStringList{"--root"} << Action::Fail
+                                    << "^emuset: Unknown option 'root'\\.?\nTry 'emuset --help'";
+    QTest::newRow("stray argument") << QStringList{"stray"} << Action::Fail
+                                    << "^emuset: unexpected argument 'stray'\nTry 'emuset --help'";
+}
+
+void TestEmusetStart::startOptions()
+{
+    using Emuset::StartOptions::Action;
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(QString, text);
+    const QRegularExpression pattern(text);
+    const Emuset::StartOptions::Result result = Emuset::StartOptions::parse(QStringList{"/usr/bin/emuset"}
+                                                                            + arguments);
+    QCOMPARE(result.action, action);
+    QVERIFY2(pattern.match(result.text).hasMatch(), qPrintable(result.text));
+    if (action == Action::Start)
+        return;
+
+    QProcess emuset;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+    emuset.setProcessEnvironment(environment);
+    emuset.start(BuiltPrograms::emuset(), arguments);
+    QVERIFY(emuset.waitForFinished(30000));
+    QCOMPARE(emuset.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(emuset.exitCode(), action == Action::Print ? 0 : 2);
+    const QString printed = QString::fromLocal8Bit(action == Action::Print ? emuset.readAllStandardOutput()
+                                                                           : emuset.readAllStandardError());
+    QCOMPARE(printed, result.text);
+}
 
 // ROOT in a content stands for the installation's directory.
 void TestEmusetStart::settingsFile_data()
@@ -125,13 +179,16 @@ void TestEmusetStart::missingGameboyDatabaseEndsAndForgets()
 void TestEmusetStart::chooserStoresTheDirectory_data()
 {
     QTest::addColumn<bool>("writable");
-    QTest::newRow("written") << true;
-    QTest::newRow("not writable") << false;
+    QTest::addColumn<bool>("typed"); // the executable's path typed into the path box, not clicked
+    QTest::newRow("written") << true << false;
+    QTest::newRow("not writable") << false << false;
+    QTest::newRow("written, path typed") << true << true;
 }
 
 void TestEmusetStart::chooserStoresTheDirectory()
 {
     QFETCH(bool, writable);
+    QFETCH(bool, typed);
     QVERIFY(touch(m_install.path(exe("ludora4"))));
     QVERIFY(touch(m_install.path("readme.txt")));
     QTemporaryDir own;
@@ -145,7 +202,12 @@ void TestEmusetStart::chooserStoresTheDirectory()
     QVERIFY(chooser);
     QCOMPARE(chooser->windowTitle(), "Select LUDORA4.EXE on your computer");
     QCOMPARE(entries(chooser, "File1"), QStringList{exe("ludora4")});
-    QVERIFY(clickFile(exe("ludora4")));
+    if (typed) {
+        replaceText(child(chooser, "TxtPath"), m_install.path(exe("ludora4")));
+        QTest::keyClick(child(chooser, "TxtPath"), Qt::Key_Return);
+    } else {
+        QVERIFY(clickFile(exe("ludora4")));
+    }
 
     QVERIFY(!window("FrmBrowser"));
     QVERIFY(mainWindow());

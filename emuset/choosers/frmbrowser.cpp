@@ -1,6 +1,7 @@
 #include "emuset/choosers/frmbrowser.h"
 
 #include "emuset/app/frontendchoice.h"
+#include "emuset/choosers/chooserparts.h"
 #include "shared/twips.h"
 #include "shared/widgets/filelists.h"
 
@@ -16,6 +17,9 @@ FrmBrowser::FrmBrowser(bool installed, QWidget *parent) : QWidget(parent, Qt::Wi
     m_lists->setPattern(FrontEndChoice::pattern(installed));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
+    ChooserParts::addTo(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
+        fileClicked(directory, fileName);
+    });
     resize(Twips::toPixels(6600), Twips::toPixels(5400));
     connect(m_lists, &FileLists::fileClicked, this, &FrmBrowser::fileClicked);
 }

@@ -1,5 +1,6 @@
 #include "emuset/choosers/frmbrowsercons.h"
 
+#include "emuset/choosers/chooserparts.h"
 #include "shared/paths.h"
 #include "shared/twips.h"
 #include "shared/widgets/filelists.h"
@@ -16,6 +17,9 @@ FrmBrowserCons::FrmBrowserCons(QWidget *parent) : QWidget(parent, Qt::Window)
     m_lists->setPattern(QStringLiteral("*.*"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
+    ChooserParts::addTo(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
+        fileClicked(directory, fileName);
+    });
     resize(Twips::toPixels(6000), Twips::toPixels(6200));
     connect(m_lists, &FileLists::fileClicked, this, &FrmBrowserCons::fileClicked);
 }

@@ -2,6 +2,7 @@
 
 #include "emuset/app/frontendchoice.h"
 #include "emuset/app/generale.h"
+#include "emuset/choosers/chooserparts.h"
 #include "shared/dialogs.h"
 #include "shared/installationpaths.h"
 #include "shared/paths.h"
@@ -27,6 +28,9 @@ FrmBrowserPlug::FrmBrowserPlug(QWidget *parent) : QWidget(parent, Qt::Window)
     m_lists->setPattern(FrontEndChoice::pattern(Generale::state().Installed));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
+    ChooserParts::addTo(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
+        fileClicked(directory, fileName);
+    });
     resize(Twips::toPixels(6600), Twips::toPixels(5400));
     connect(m_lists, &FileLists::fileClicked, this, &FrmBrowserPlug::fileClicked);
 }

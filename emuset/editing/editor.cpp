@@ -1,6 +1,7 @@
 #include "emuset/editing/editor.h"
 
 #include "shared/dialogs.h"
+#include "shared/widgets/rowentries.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -71,10 +72,10 @@ void Editor::refuseIncomplete(const QString &what)
     m_state.dialogs->warning(QStringLiteral("Warning!"), what + QStringLiteral(" Nothing was saved."));
 }
 
-bool Editor::selectEntry(QListWidget *list, const QString &text)
+bool Editor::selectRow(QListWidget *list, std::optional<qint64> rowId)
 {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == text) {
+    for (int row = 0; rowId && row < list->count(); ++row) {
+        if (RowEntries::rowId(list->item(row)) == rowId) {
             list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
             return true;
         }

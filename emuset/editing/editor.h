@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QList>
 
+#include <optional>
+
 class QListWidget;
 class QPushButton;
 
@@ -50,8 +52,8 @@ protected:
     void report(const QString &what, const QString &error);
     // A record the editor will not store as it stands: said, and the editor stays pending.
     void refuseIncomplete(const QString &what);
-    // Selects the first entry showing exactly this text; false when there is none.
-    static bool selectEntry(QListWidget *list, const QString &text);
+    // Makes the entry of this row current and selected; false when none shows it.
+    static bool selectRow(QListWidget *list, std::optional<qint64> rowId);
 
     Generale::State &m_state;
 

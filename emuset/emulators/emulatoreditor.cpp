@@ -152,8 +152,8 @@ void EmulatorEditor::editEmulator()
     setEmulatorPending(true);
 }
 
-// An emulator without a name is never listed by either program: refused. A saved one is
-// selected and shown, so that Edit works on it at once.
+// An emulator without a name is never listed by either program: refused. The saved row
+// (by its id: names may repeat) is selected and shown, so that Edit works on it at once.
 void EmulatorEditor::saveEmulator()
 {
     const QString name = ui.TxtEmu1->text();
@@ -165,9 +165,10 @@ void EmulatorEditor::saveEmulator()
         report(QStringLiteral("The emulator was not saved; the editor keeps what you typed."), DatEmu.lastError());
         return;
     }
+    const std::optional<qint64> saved = DatEmu.currentRowId();
     setEmulatorPending(false);
     LoadEmulatorList();
-    if (!selectEntry(ui.LstEmu, name))
+    if (!selectRow(ui.LstEmu, saved))
         emit emulatorShown();
 }
 

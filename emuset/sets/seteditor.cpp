@@ -52,6 +52,7 @@ SetEditor::SetEditor(Generale::State &state)
 void SetEditor::connectControls()
 {
     connect(ui.LstSetting, &MarkList::entryClicked, this, &SetEditor::ApplySetMarks);
+    connect(ui.LstSetting, &QListWidget::currentItemChanged, this, &SetEditor::setMovedTo);
     connect(ui.CmdAddSett, &QPushButton::clicked, this, &SetEditor::newSetting);
     connect(ui.CmdEditSett, &QPushButton::clicked, this, &SetEditor::editSetting);
     connect(ui.CmdSalvaSett, &QPushButton::clicked, this, &SetEditor::saveSetting);
@@ -60,7 +61,7 @@ void SetEditor::connectControls()
 }
 
 // Lists the sets of the selected emulator with their marks (only Attivo = 1 is marked),
-// then shows the first set. Filling writes no mark.
+// then shows the first set, current and selected. Filling writes no mark.
 void SetEditor::LoadSettingList()
 {
     DatSett.setDatabaseName(m_state.ConsoleDb);
@@ -72,6 +73,8 @@ void SetEditor::LoadSettingList()
         ui.LstSetting->addEntry(DatSett.value(Schema::Settings::Nome).toString(),
                                 CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)),
                                 *DatSett.currentRowId());
+    if (ui.LstSetting->count() > 0)
+        ui.LstSetting->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     m_listReady = true;
     if (!opened) {
         recordError(DatSett.lastError());
@@ -97,8 +100,24 @@ void SetEditor::ApplySetMarks(int clickedRow)
         ui.LstSetting->setMarked(clickedRow, !ui.LstSetting->isMarked(clickedRow));
         recordError(error);
     }
-    if (QListWidgetItem *clicked = ui.LstSetting->item(clickedRow))
+    // A Ctrl+click may have cleared the highlight: the clicked set is shown, so highlighted.
+    if (QListWidgetItem *clicked = ui.LstSetting->item(clickedRow)) {
+        ui.LstSetting->setCurrentItem(clicked, QItemSelectionModel::ClearAndSelect);
         showSet(clicked, &error);
+    }
+}
+
+// The current entry, moved to by the keyboard or the mouse, is the one highlighted and
+// shown, so that Edit and Delete act on what the boxes show.
+void SetEditor::setMovedTo(QListWidgetItem *entry)
+{
+    if (!m_listReady || !entry)
+        return;
+    if (!entry->isSelected())
+        ui.LstSetting->setCurrentItem(entry, QItemSelectionModel::ClearAndSelect);
+    QString error;
+    if (!showSet(entry, &error))
+        recordError(error);
 }
 
 // Opens the selected emulator's sets on the row of a list entry.
@@ -126,39 +145,44 @@ void SetEditor::newSetting()
     setPending(true);
 }
 
-// Edits the set selected in the list; with none selected (or its row gone) the button
-// does nothing.
+// Edits the current set, the one shown; with none (or its row gone) the button does
+// nothing.
 void SetEditor::editSetting()
 {
-    const QList<QListWidgetItem *> selected = ui.LstSetting->selectedItems();
-    if (selected.isEmpty())
+    const QListWidgetItem *current = ui.LstSetting->currentItem();
+    if (!current)
         return;
     QString error;
-    if (!showSet(selected.first(), &error) || !DatSett.edit()) {
+    if (!showSet(current, &error) || !DatSett.edit()) {
         recordError(error.isEmpty() ? DatSett.lastError() : error);
         return;
     }
     setPending(true);
 }
 
-// A set needs a name to be picked and a parameter to be put on a command line: refused
-// without them. A saved set is selected and shown, so that Edit works on it at once.
+// A set needs a name to be picked: refused without one. An empty parameter is stored as
+// an empty text, never Null: a command line takes it as a parameter that adds only its
+// blanks, while a Null one fails the play. The saved row (by its id: names may repeat) is
+// selected and shown, so that Edit works on it at once.
 void SetEditor::saveSetting()
 {
     const QString name = ui.TxtSettName->text();
-    if (name.trimmed().isEmpty() || ui.TxtParameter->text().trimmed().isEmpty()) {
+    if (name.trimmed().isEmpty()) {
         refuseIncomplete(QStringLiteral("The set needs a name and a parameter."));
         return;
     }
+    if (ui.TxtParameter->text().isEmpty())
+        DatSett.setValue(QStringLiteral("Stringa"), QStringLiteral(""));
     if (!DatSett.update()) {
         report(QStringLiteral("The setting was not saved; the editor keeps what you typed."), DatSett.lastError());
         return;
     }
+    const std::optional<qint64> saved = DatSett.currentRowId();
     setPending(false);
     LoadSettingList();
-    if (selectEntry(ui.LstSetting, name)) {
+    if (selectRow(ui.LstSetting, saved)) {
         QString error;
-        showSet(ui.LstSetting->selectedItems().value(0), &error);
+        showSet(ui.LstSetting->currentItem(), &error);
     }
 }
 

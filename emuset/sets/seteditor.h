@@ -24,6 +24,7 @@ public:
 private:
     void connectControls();
     void ApplySetMarks(int clickedRow);
+    void setMovedTo(QListWidgetItem *entry);
     bool showSet(const QListWidgetItem *entry, QString *error);
     void newSetting();
     void editSetting();

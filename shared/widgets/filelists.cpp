@@ -95,10 +95,19 @@ void FileLists::setPattern(const QString &pattern)
     fillFiles();
 }
 
+void FileLists::setShowHidden(bool show)
+{
+    m_showHidden = show;
+    if (!m_path.isEmpty())
+        fillDirectories();
+}
+
 void FileLists::fillDirectories()
 {
     QDir dir(m_path);
-    QStringList entries = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QDir::Filters filter = QDir::Dirs | QDir::NoDotAndDotDot
+                                 | (m_showHidden ? QDir::Hidden : QDir::Filters());
+    QStringList entries = dir.entryList(filter, QDir::Name | QDir::IgnoreCase);
     if (!dir.isRoot())
         entries.prepend(parentEntry);
     Dir1->clear();

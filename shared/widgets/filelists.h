@@ -23,6 +23,8 @@ public:
     // Patterns separated by ';', e.g. "*.*" or "ludora4".
     void setPattern(const QString &pattern);
     QString pattern() const { return m_pattern; }
+    // Lists hidden directories too (none by default); the lists are filled again.
+    void setShowHidden(bool show);
 
     QComboBox *Drive1 = nullptr;
     QListWidget *Dir1 = nullptr;
@@ -43,5 +45,6 @@ private:
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
+    bool m_showHidden = false;
     QLabel *m_pathLabel = nullptr;
 };
