@@ -1,5 +1,6 @@
 #include "shared/setmarks.h"
 
+#include "shared/commandline.h"
 #include "shared/datasource.h"
 #include "shared/transaction.h"
 
@@ -47,6 +48,23 @@ bool store(const QString &database, const QList<Mark> &marks, QString *error)
         return false;
     }
     return true;
+}
+
+QHash<qint64, bool> stored(const QString &database, const QString &emulator)
+{
+    QHash<qint64, bool> marks;
+    QString error;
+    QSqlDatabase db = DataSource::connection(database, &error);
+    if (!db.isValid())
+        return marks;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT rowid, Attivo FROM setting WHERE ID_Emula = ?"));
+    query.addBindValue(emulator);
+    if (!query.exec())
+        return marks;
+    while (query.next())
+        marks.insert(query.value(0).toLongLong(), CommandLine::isActive(query.value(1)));
+    return marks;
 }
 
 } // namespace SetMarks

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
-// The store of the on/off marks of an emulator's listed parameter sets: each mark into
-// Attivo of the row its list entry shows, all of them in one transaction, so that a
-// crash or a refusal leaves either every mark of the click or none.
+// The store of the on/off marks of an emulator's parameter sets: each mark into Attivo of
+// the row its list entry shows, in one transaction. The programs store only the mark a
+// person changed, so that neither undoes the other's marks, and then show what is stored.
 namespace SetMarks {
 
 struct Mark {
@@ -17,5 +18,8 @@ struct Mark {
 // False, with *error naming the file and the cause, when the database refuses or a
 // listed set is no longer there; no mark is changed then.
 bool store(const QString &database, const QList<Mark> &marks, QString *error);
+
+// Every set's mark of an emulator as the file holds it, by row id; empty when unreadable.
+QHash<qint64, bool> stored(const QString &database, const QString &emulator);
 
 } // namespace SetMarks

@@ -30,6 +30,7 @@ private slots:
     void madeInEmusetPlaysInTheFrontEnd();
     void bothProgramsOnOneDatabase();
     void emusetWaitsForAnotherProgramsLock();
+    void neitherUndoesTheOthersMarks();
 
 private:
     void type(const char *name, const QString &text) { replaceText(child(m_emuset, name), text); }
@@ -165,6 +166,33 @@ void TestEmusetTogether::bothProgramsOnOneDatabase()
     QCOMPARE(m_install->column(db, "SELECT Scelta || Attivo FROM setting"), QVariantList{"21"});
     QCOMPARE(m_install->column(db, "SELECT Anno || '/' || Times FROM giochi WHERE Gioco = 'Tetris'"),
              QVariantList{"1989/2"});
+}
+
+// Both show the same two sets unmarked; each marks one in turn, from a list that does not
+// know of the other's mark: both marks stay, and each list then shows both.
+void TestEmusetTogether::neitherUndoesTheOthersMarks()
+{
+    m_front = startFrontEnd(m_install->root(), m_frontDialogs, m_launcher);
+    m_emuset = start(m_own->path(), m_emusetDialogs, m_launcher);
+    QVERIFY(m_front && m_emuset);
+    addEmulator("Gambatte", "/opt/gambatte", "1");
+    selectEmulator("Gambatte");
+    addSet("Screen", "-display", "1");
+    addSet("Sound", "-sound", "1");
+    selectEmulator("Gambatte");
+    QCOMPARE(marks(m_emuset), "--");
+    QVERIFY(showGame(m_front, "Tetris"));
+    child<QTabWidget>(m_front, "TabGeneral")->setCurrentIndex(2); // "Setting"
+
+    clickEntry(m_front, "LstSetting", 0);
+    clickEntry(m_emuset, "LstSetting", 1);
+    QCOMPARE(m_install->column(TestInstall::gameboyDb(), "SELECT Attivo FROM setting ORDER BY rowid"),
+             QVariantList({1, 1}));
+    QCOMPARE(marks(m_emuset), "xx");
+    clickEntry(m_front, "LstSetting", 0);
+    QCOMPARE(marks(m_front), "-x");
+    QCOMPARE(m_install->column(TestInstall::gameboyDb(), "SELECT Attivo FROM setting ORDER BY rowid"),
+             QVariantList({0, 1}));
 }
 
 // Another program holds a write lock on the database for a moment; Emuset's save waits

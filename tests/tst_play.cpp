@@ -232,8 +232,6 @@ void TestPlay::playsThatStartNothingAreNotCounted_data()
         << true << one << QStringLiteral("Other Emu") << ok << true << QStringLiteral("Other Emu");
     QTest::newRow("active set with Null parameter")
         << true << one << gambatte << null << true << QStringLiteral("Joypad");
-    QTest::newRow("active set with empty parameter")
-        << true << one << gambatte << QVariant(QStringLiteral("")) << true << QStringLiteral("Joypad");
     QTest::newRow("start fails") << true << one << gambatte << ok << false << emuPath;
     QTest::newRow("placement 0") << true << QVariant(QStringLiteral("0")) << gambatte << ok << true << QString();
     QTest::newRow("placement 4") << true << QVariant(QStringLiteral("4")) << gambatte << ok << true << QString();

@@ -83,23 +83,25 @@ void SetEditor::LoadSettingList()
     DatSett.open();
 }
 
-// The marks in the list are what is stored: every listed set's Attivo is written, in one
-// transaction, then the clicked set is shown. A refused store changes no mark: the
-// clicked entry shows its stored mark again and the error line says why.
+// Only the clicked set's mark is stored, so that marks another program (the front-end)
+// changed meanwhile are not undone; the list then shows every mark as the file holds it.
+// A refused store changes no mark: the clicked entry shows its stored mark again and the
+// error line says why. Then the clicked set is shown.
 void SetEditor::ApplySetMarks(int clickedRow)
 {
     if (!m_listReady)
         return;
-    QList<SetMarks::Mark> marks;
-    for (int row = 0; row < ui.LstSetting->count(); ++row) {
-        const QListWidgetItem *entry = ui.LstSetting->item(row);
-        marks.append({RowEntries::rowId(entry).value_or(0), ui.LstSetting->isMarked(row), entry->text()});
-    }
+    const QListWidgetItem *entry = ui.LstSetting->item(clickedRow);
+    if (!entry)
+        return;
     QString error;
-    if (!SetMarks::store(m_state.ConsoleDb, marks, &error)) {
+    const SetMarks::Mark mark{RowEntries::rowId(entry).value_or(0), ui.LstSetting->isMarked(clickedRow),
+                              entry->text()};
+    if (!SetMarks::store(m_state.ConsoleDb, {mark}, &error)) {
         ui.LstSetting->setMarked(clickedRow, !ui.LstSetting->isMarked(clickedRow));
         recordError(error);
     }
+    ui.LstSetting->setMarks(SetMarks::stored(m_state.ConsoleDb, m_emulator));
     // A Ctrl+click may have cleared the highlight: the clicked set is shown, so highlighted.
     if (QListWidgetItem *clicked = ui.LstSetting->item(clickedRow)) {
         ui.LstSetting->setCurrentItem(clicked, QItemSelectionModel::ClearAndSelect);

@@ -10,7 +10,6 @@
 #include "shared/widgets/rowentries.h"
 
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -126,23 +125,6 @@ void SettingPage::ApplySetMarks()
     }
     const QVariant value = DatSett.value(Schema::Settings::Scelta);
     TxtValue->setText(value.isNull() ? QStringLiteral(" ") : value.toString());
-    showStoredMarks(emulator);
+    LstSetting->setMarks(SetMarks::stored(m_session.console().database, emulator));
     openOneSet(emulator, entry, &error);
-}
-
-// Every listed set's mark as the file holds it.
-void SettingPage::showStoredMarks(const QString &emulator)
-{
-    DatSett.setDatabaseName(m_session.console().database);
-    DatSett.setRecordSource(Queries::setsOf(emulator));
-    if (!DatSett.open())
-        return;
-    QHash<qint64, bool> stored;
-    for (; !DatSett.atEnd(); DatSett.moveNext())
-        stored.insert(*DatSett.currentRowId(), CommandLine::isActive(DatSett.value(Schema::Settings::Attivo)));
-    for (int row = 0; row < LstSetting->count(); ++row) {
-        const auto found = stored.constFind(RowEntries::rowId(LstSetting->item(row)).value_or(0));
-        if (found != stored.constEnd())
-            LstSetting->setMarked(row, *found);
-    }
 }

@@ -33,7 +33,6 @@ private:
     void settingEntryClicked(int row);
     void ApplySetMarks();
     bool openOneSet(const QString &emulator, const QListWidgetItem *entry, QString *error);
-    void showStoredMarks(const QString &emulator);
     bool positionOnGameEmulator(QString *error);
 
     // The play (play.cpp)

@@ -72,3 +72,12 @@ void MarkList::keyPressEvent(QKeyEvent *event)
     }
     QListWidget::keyPressEvent(event);
 }
+
+void MarkList::setMarks(const QHash<qint64, bool> &byRowId)
+{
+    for (int row = 0; row < count(); ++row) {
+        const auto found = byRowId.constFind(RowEntries::rowId(item(row)).value_or(0));
+        if (found != byRowId.constEnd())
+            setMarked(row, *found);
+    }
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QListWidget>
 
 // A list whose entries carry their own on/off mark. A left click anywhere on an entry
@@ -14,6 +15,8 @@ public:
     void addEntry(const QString &text, bool marked, qint64 rowId = 0);
     bool isMarked(int row) const;
     void setMarked(int row, bool marked);
+    // Each entry whose row id is among these takes its mark from them.
+    void setMarks(const QHash<qint64, bool> &byRowId);
 
 signals:
     void entryClicked(int row);
