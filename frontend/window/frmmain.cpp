@@ -11,7 +11,6 @@
 #include "frontend/snapshots/snapshotspage.h"
 #include "frontend/window/masterconfig.h"
 #include "shared/consoles.h"
-#include "shared/datasource.h"
 #include "shared/dialogs.h"
 #include "shared/installationpaths.h"
 #include "shared/paths.h"
@@ -58,15 +57,12 @@ FrmMain::FrmMain(const QString &rootDir, Dialogs &dialogs, Launcher &launcher, Q
     m_plugins = new PluginsPanel(*m_session, this, this);
     createToolbar();
     createTabStrips();
-    createShortcuts();
     resize(defaultSize(this));
     PlainText::applyTo(this);
     showConsoleTitle(QStringLiteral("Console"));
     connect(m_session, &Session::errorReported, this, &FrmMain::showError);
     connect(this, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
 }
-
-FrmMain::~FrmMain() = default;
 
 void FrmMain::showError(const QString &text) { StatusBar1->setText(6, text); }
 
@@ -92,7 +88,7 @@ bool FrmMain::load()
     MasterConfig::readConsoleFolders(session);
     m_record->FillEmulatorList();
     m_games->restoreGameListChoices();
-    restoreSplitter();
+    keepSplitter(false);
     m_games->FillGameList();
     m_plugins->ReadPluginRegistry();
 
@@ -143,26 +139,16 @@ void FrmMain::switchConsole(const Consoles::Console &console)
     active.screenDir = Paths::join(root, directory + QStringLiteral("\\screen\\"));
     active.gamesDir = Paths::join(root, directory + QStringLiteral("\\games\\"));
 
-    reportMissingConsoleDatabase();
+    MasterConfig::reportMissingConsoleDatabase(*m_session);
     m_documents->LoadDocumentList();
     m_record->FillEmulatorList();
     m_games->clearSearch();
     m_games->FillGameList();
 }
 
-// A console database that is missing or is no database: said once, by name; the lists
-// then stay empty.
-void FrmMain::reportMissingConsoleDatabase()
-{
-    QString error;
-    if (DataSource::connection(m_session->console().database, &error).isValid())
-        return;
-    m_session->dialogs().critical(error + QStringLiteral(". The games of this console cannot be shown."));
-}
-
 void FrmMain::closeEvent(QCloseEvent *event)
 {
     MasterConfig::storeWindowPosition(*m_session, geometry().topLeft());
-    storeSplitter();
+    keepSplitter(true);
     event->accept();
 }

@@ -28,7 +28,6 @@ class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     FrmMain(const QString &rootDir, Dialogs &dialogs, Launcher &launcher, QWidget *parent = nullptr);
-    ~FrmMain() override;
 
     // The main-window load; false when the program must end (no master database).
     bool load();
@@ -42,18 +41,13 @@ protected:
 
 private:
     void createToolbar();
-    QWidget *createActiveConsole();
     void createStatusBar();
     void createTabStrips();
-    QWidget *createAboutPage();
-    void createShortcuts();
-    void restoreSplitter();
-    void storeSplitter();
+    void keepSplitter(bool store);
 
     void switchConsole(const Consoles::Console &console);
     void showConsoleTitle(const QString &text);
     void showConsolePicture();
-    void reportMissingConsoleDatabase();
 
     Session *m_session = nullptr;
     GamesPage *m_games = nullptr;

@@ -126,6 +126,14 @@ void readConsoleFolders(Session &session)
     session.dialogs().critical(message);
 }
 
+void reportMissingConsoleDatabase(Session &session)
+{
+    QString error;
+    if (DataSource::connection(session.console().database, &error).isValid())
+        return;
+    session.dialogs().critical(error + QStringLiteral(". The games of this console cannot be shown."));
+}
+
 void storeConsoleChoice(Session &session, const Consoles::Console &console)
 {
     DataSource last(QStringLiteral("DatLast"));

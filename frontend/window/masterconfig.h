@@ -23,6 +23,8 @@ std::optional<QPoint> read(Session &session);
 // The active console's own folders. Without a readable configuration record, or where a
 // field of it is empty, they are taken from the console table, as a console switch sets them.
 void readConsoleFolders(Session &session);
+// A console database that is missing or is no database: said once, by name.
+void reportMissingConsoleDatabase(Session &session);
 // Keeps the console for the next start; the other fields stay as they are.
 void storeConsoleChoice(Session &session, const Consoles::Console &console);
 void storeWindowPosition(Session &session, QPoint position);

@@ -45,104 +45,7 @@ void addPages(QTabWidget *tabs, const char *name,
     }
 }
 
-} // namespace
-
-void FrmMain::createToolbar()
-{
-    auto *toolbar = Form::named(new QToolBar(this), QStringLiteral("Toolbar1"));
-    toolbar->setMovable(false);
-    toolbar->setFloatable(false);
-    toolbar->setIconSize(QSize(32, 32));
-    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    toolbar->toggleViewAction()->setEnabled(false);
-    for (const Consoles::Console &console : Consoles::toolbarOrder()) {
-        auto *action = new QAction(QIcon(Pictures::console(console.key)), QString(), toolbar);
-        action->setObjectName(console.key);
-        action->setToolTip(console.statusFinal);
-        toolbar->addAction(action);
-        connect(action, &QAction::triggered, this, [this, &console] { switchConsole(console); });
-    }
-    addToolBar(Qt::TopToolBarArea, toolbar);
-}
-
-QWidget *FrmMain::createActiveConsole()
-{
-    QGroupBox *frame = Form::frame(QStringLiteral("FrmConsoleattiva"), QStringLiteral("Active Console"));
-    ImgConsole = FormParts::picture(QStringLiteral("ImgConsole"), QSize(112, 56), {});
-    auto *layout = new QHBoxLayout(frame);
-    layout->setContentsMargins(6, 0, 6, 4);
-    layout->addWidget(ImgConsole, 0, Qt::AlignCenter);
-    return frame;
-}
-
-void FrmMain::createStatusBar()
-{
-    StatusBar1 = Form::named(new StatusPanels(7, 7, this), QStringLiteral("StatusBar1"));
-    // Each panel keeps room for the longest console name or a five-digit count; longer
-    // texts, errors above all, are cut short, whole in the panel's tooltip.
-    const char *samples[] = {"SuperNintendo",          "All Games : 00000",         "Favorite Games : 00000",
-                             "Playable Games : 00000", "Not Working Games : 00000", "Total Times Played : 00000"};
-    for (int panel = 1; panel <= 6; ++panel)
-        StatusBar1->setSample(panel, QLatin1String(samples[panel - 1]));
-    setStatusBar(StatusBar1);
-}
-
-// The list side and the record side, split: the list side takes what the window grows by.
-void FrmMain::createTabStrips()
-{
-    setWindowTitle(QStringLiteral("Ludora4 Rel. ") + QLatin1String(Version::text));
-    TabGames = Form::named(new QTabWidget, QStringLiteral("TabGames"));
-    addPages(TabGames, "FrmGames",
-             {{m_games->page(), "Games"}, {createAboutPage(), "About"}, {m_plugins->page(), "Plug-Ins"}});
-    TabGeneral = Form::named(new QTabWidget, QStringLiteral("TabGeneral"));
-    addPages(TabGeneral, "FrmGeneral",
-             {{m_record->page(), "Info"},
-              {m_snapshots->page(), "Multi Snap"},
-              {m_setting->page(), "Setting"},
-              {m_documents->page(), "Docs"},
-              {m_games->filtersPage(), "Filters"}});
-
-    auto *listSide = new QWidget;
-    auto *left = new QVBoxLayout(listSide);
-    left->setContentsMargins(0, 0, 0, 0);
-    left->addWidget(createActiveConsole());
-    left->addWidget(TabGames, 1);
-    m_splitter = Form::named(new QSplitter(Qt::Horizontal), QStringLiteral("SplitGames"));
-    m_splitter->setChildrenCollapsible(false);
-    m_splitter->addWidget(listSide);
-    m_splitter->addWidget(TabGeneral);
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 0);
-
-    auto *central = new QWidget(this);
-    auto *columns = new QHBoxLayout(central);
-    columns->setContentsMargins(4, 2, 4, 2);
-    columns->addWidget(m_splitter);
-    setCentralWidget(central);
-}
-
-void FrmMain::restoreSplitter()
-{
-    if (keepsChoices())
-        m_splitter->restoreState(QSettings().value(splitterKey).toByteArray());
-}
-
-void FrmMain::storeSplitter()
-{
-    if (keepsChoices())
-        QSettings().setValue(splitterKey, m_splitter->saveState());
-}
-
-void FrmMain::createShortcuts()
-{
-    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
-    connect(find, &QShortcut::activated, this, [this] {
-        TabGames->setCurrentWidget(m_games->page());
-        m_games->focusSearch();
-    });
-}
-
-QWidget *FrmMain::createAboutPage()
+QWidget *createAboutPage()
 {
     QGroupBox *page = Form::frame({}, {});
     auto *layout = new QVBoxLayout(page);
@@ -173,4 +76,93 @@ QWidget *FrmMain::createAboutPage()
     layout->insertSpacing(layout->indexOf(home), 8);
     layout->addStretch(2);
     return page;
+}
+
+} // namespace
+
+void FrmMain::createToolbar()
+{
+    auto *toolbar = Form::named(new QToolBar(this), QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(32, 32));
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar->toggleViewAction()->setEnabled(false);
+    for (const Consoles::Console &console : Consoles::toolbarOrder()) {
+        auto *action = new QAction(QIcon(Pictures::console(console.key)), QString(), toolbar);
+        action->setObjectName(console.key);
+        action->setToolTip(console.statusFinal);
+        toolbar->addAction(action);
+        connect(action, &QAction::triggered, this, [this, &console] { switchConsole(console); });
+    }
+    addToolBar(Qt::TopToolBarArea, toolbar);
+}
+
+void FrmMain::createStatusBar()
+{
+    StatusBar1 = Form::named(new StatusPanels(7, 7, this), QStringLiteral("StatusBar1"));
+    // Each panel keeps room for the longest console name or a five-digit count; longer
+    // texts, errors above all, are cut short, whole in the panel's tooltip.
+    const char *samples[] = {"SuperNintendo",          "All Games : 00000",         "Favorite Games : 00000",
+                             "Playable Games : 00000", "Not Working Games : 00000", "Total Times Played : 00000"};
+    for (int panel = 1; panel <= 6; ++panel)
+        StatusBar1->setSample(panel, QLatin1String(samples[panel - 1]));
+    setStatusBar(StatusBar1);
+}
+
+// The list side and the record side, split: the list side takes what the window grows by.
+void FrmMain::createTabStrips()
+{
+    setWindowTitle(QStringLiteral("Ludora4 Rel. ") + QLatin1String(Version::text));
+    TabGames = Form::named(new QTabWidget, QStringLiteral("TabGames"));
+    addPages(TabGames, "FrmGames",
+             {{m_games->page(), "Games"}, {createAboutPage(), "About"}, {m_plugins->page(), "Plug-Ins"}});
+    TabGeneral = Form::named(new QTabWidget, QStringLiteral("TabGeneral"));
+    addPages(TabGeneral, "FrmGeneral",
+             {{m_record->page(), "Info"},
+              {m_snapshots->page(), "Multi Snap"},
+              {m_setting->page(), "Setting"},
+              {m_documents->page(), "Docs"},
+              {m_games->filtersPage(), "Filters"}});
+
+    QGroupBox *activeConsole = Form::frame(QStringLiteral("FrmConsoleattiva"), QStringLiteral("Active Console"));
+    ImgConsole = FormParts::picture(QStringLiteral("ImgConsole"), QSize(112, 56), {});
+    auto *pictureRow = new QHBoxLayout(activeConsole);
+    pictureRow->setContentsMargins(6, 0, 6, 4);
+    pictureRow->addWidget(ImgConsole, 0, Qt::AlignCenter);
+
+    auto *listSide = new QWidget;
+    auto *left = new QVBoxLayout(listSide);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(activeConsole);
+    left->addWidget(TabGames, 1);
+    m_splitter = Form::named(new QSplitter(Qt::Horizontal), QStringLiteral("SplitGames"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(listSide);
+    m_splitter->addWidget(TabGeneral);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+
+    auto *central = new QWidget(this);
+    auto *columns = new QHBoxLayout(central);
+    columns->setContentsMargins(4, 2, 4, 2);
+    columns->addWidget(m_splitter);
+    setCentralWidget(central);
+
+    // Ctrl+F: the search field, from any page.
+    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(find, &QShortcut::activated, this, [this] {
+        TabGames->setCurrentWidget(m_games->page());
+        m_games->focusSearch();
+    });
+}
+
+void FrmMain::keepSplitter(bool store)
+{
+    if (!keepsChoices())
+        return;
+    if (store)
+        QSettings().setValue(splitterKey, m_splitter->saveState());
+    else
+        m_splitter->restoreState(QSettings().value(splitterKey).toByteArray());
 }
