@@ -2,6 +2,7 @@
 #include "emuset/generale.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
+#include "shared/programoptions.h"
 #include "shared/widgets/messageboxdialogs.h"
 
 #include <QApplication>
@@ -10,22 +11,11 @@
 
 #include <cstdio>
 
-namespace {
-
-QStringList arguments(int argc, char *argv[])
-{
-    QStringList list;
-    for (int i = 0; i < argc; ++i)
-        list.append(QString::fromLocal8Bit(argv[i]));
-    return list;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     // The command line is read first, so that --help and --version need no display.
-    const Emuset::StartOptions::Result options = Emuset::StartOptions::parse(arguments(argc, argv));
+    const Emuset::StartOptions::Result options = Emuset::StartOptions::parse(
+        ProgramOptions::arguments(argc, argv));
     if (options.action != Emuset::StartOptions::Action::Start) {
         const bool failed = options.action == Emuset::StartOptions::Action::Fail;
         std::fputs(qPrintable(options.text), failed ? stderr : stdout);

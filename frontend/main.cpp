@@ -5,6 +5,7 @@
 #include "ludora4version.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
+#include "shared/programoptions.h"
 #include "shared/widgets/messageboxdialogs.h"
 
 #include <QApplication>
@@ -12,22 +13,10 @@
 
 #include <cstdio>
 
-namespace {
-
-QStringList arguments(int argc, char *argv[])
-{
-    QStringList list;
-    for (int i = 0; i < argc; ++i)
-        list.append(QString::fromLocal8Bit(argv[i]));
-    return list;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     // The command line is read first, so that --help and --version need no display.
-    const StartOptions::Result options = StartOptions::parse(arguments(argc, argv));
+    const StartOptions::Result options = StartOptions::parse(ProgramOptions::arguments(argc, argv));
     if (options.action != StartOptions::Action::Start) {
         const bool failed = options.action == StartOptions::Action::Fail;
         std::fputs(qPrintable(options.text), failed ? stderr : stdout);

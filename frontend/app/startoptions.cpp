@@ -1,6 +1,7 @@
 #include "frontend/app/startoptions.h"
 
 #include "ludora4version.h"
+#include "shared/programoptions.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -11,21 +12,14 @@ namespace {
 
 const QString programName = QStringLiteral("ludora4");
 
-QString usage(const QCommandLineParser &parser)
-{
-    // helpText() names the program from the application object, which does not exist yet.
-    QString text = parser.helpText();
-    const qsizetype end = text.indexOf(QLatin1Char('\n'));
-    return QStringLiteral("Usage: ") + programName + QStringLiteral(" [options]") + text.mid(end);
-}
+QString usage(const QCommandLineParser &parser) { return ProgramOptions::usage(parser, programName); }
 
 Result fail(const QString &text)
 {
-    return {Action::Fail,
-            {},
-            false,
-            programName + QStringLiteral(": ") + text + QStringLiteral("\nTry '") + programName
-                + QStringLiteral(" --help' for more information.\n")};
+    Result result;
+    result.action = Action::Fail;
+    result.text = ProgramOptions::failure(programName, text);
+    return result;
 }
 
 } // namespace
