@@ -16,7 +16,8 @@ QString usage(const QCommandLineParser &parser, const QString &program)
 {
     // helpText() names the program from the application object, which does not exist yet.
     const QString text = parser.helpText();
-    return QStringLiteral("Usage: ") + program + QStringLiteral(" [options]") + text.mid(text.indexOf(QLatin1Char('\n')));
+    return QStringLiteral("Usage: ") + program + QStringLiteral(" [options]")
+           + text.mid(text.indexOf(QLatin1Char('\n')));
 }
 
 QString failure(const QString &program, const QString &text)
