@@ -1,5 +1,7 @@
 #include "shared/commandline.h"
 
+#include <QProcess>
+
 #include <cmath>
 
 namespace CommandLine {
@@ -10,16 +12,20 @@ const QChar blank = QLatin1Char(' ');
 
 QString setName(const ParameterSet &set) { return set.name.isEmpty() ? QStringLiteral("(no name)") : set.name; }
 
-// The parameter pieces as separate arguments: split on blanks, empty pieces dropped.
-QStringList pieces(const QString &parameters) { return parameters.split(blank, Qt::SkipEmptyParts); }
+// The parameter string as separate arguments, split as a shell splits words but without
+// any expansion: blanks separate, double quotes group and are removed ("" is an empty
+// argument, a tripled quote a literal one).
+QStringList pieces(const QString &parameters) { return QProcess::splitCommand(parameters); }
 
-// Placement 3: the text after the parameter string's last blank is glued to the front of
-// the rom path and stays one argument with it; the pieces before it stand alone.
+// Placement 3: the last word is glued to the front of the rom path and stays one argument
+// with it; a string that ends with a blank glues nothing.
 QStringList gluedArguments(const QString &parameters, const QString &romPath)
 {
-    QStringList all = parameters.split(blank);
+    QStringList all = pieces(parameters);
+    if (all.isEmpty() || parameters.endsWith(blank))
+        return all << romPath;
     const QString glued = all.takeLast();
-    return pieces(all.join(blank)) << glued + romPath;
+    return all << glued + romPath;
 }
 
 QString commandText(Placement placement, const QString &executable, const QString &parameters,

@@ -11,8 +11,9 @@
 // Two forms come out of one build: the command line as text (blanks exactly as the rules
 // put them, what a user may see) and the program with its argument list that is really
 // started. In the argument list the executable path and the rom path each stay one
-// argument whatever blanks they hold; the parameter string is split on blanks, and what
-// it glues to the front of the rom path (placement 3) stays glued to it.
+// argument whatever blanks they hold; the parameter string is split into words as a shell
+// would, without expansion (double quotes group and are removed), and the word it glues
+// to the front of the rom path (placement 3) stays glued to it.
 namespace CommandLine {
 
 // One row of `setting`, as the command line reads it.

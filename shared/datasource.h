@@ -83,6 +83,9 @@ public:
     // Binds a control to a column (shared/widgets/boundwidget.h binds the usual widgets).
     void bind(std::unique_ptr<BoundControl> control, const QString &column);
     void pushToControls(); // shows the current row again
+    // True when a bound control holds another value than the row put into it: typed, ticked
+    // or set since, and not stored.
+    bool controlsChanged() const;
 
     // While one is held, the bound controls keep what they show; when the last one ends,
     // they show the row the source then stands on, once. For an open followed by a move:

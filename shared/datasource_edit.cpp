@@ -6,6 +6,9 @@
 #include "shared/transaction.h"
 
 #include <QSqlError>
+
+#include <algorithm>
+
 #include <QSqlField>
 #include <QSqlQuery>
 
@@ -26,6 +29,13 @@ void DataSource::pushToControls()
         const int position = m_record.indexOf(binding.column);
         setControlValue(binding, position < 0 || atEnd() ? QVariant() : m_record.value(position));
     }
+}
+
+bool DataSource::controlsChanged() const
+{
+    return std::any_of(m_bindings.begin(), m_bindings.end(), [](const Binding &binding) {
+        return binding.control->exists() && binding.control->value() != binding.shown;
+    });
 }
 
 DataSource::ControlsHeld::~ControlsHeld()

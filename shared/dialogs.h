@@ -22,6 +22,13 @@ public:
         message(Icon::Information, Buttons::Ok, title, text);
     }
     void plain(const QString &title, const QString &text) { message(Icon::None, Buttons::Ok, title, text); }
+    // Save, Discard or Cancel, for changes not stored yet. A message box with OK and
+    // Cancel answers Save or Cancel.
+    enum class Choice { Save, Discard, Cancel };
+    virtual Choice askToSave(const QString &title, const QString &text)
+    {
+        return message(Icon::Question, Buttons::OkCancel, title, text) ? Choice::Save : Choice::Cancel;
+    }
     // A question with OK and Cancel; true when the answer is OK.
     bool question(const QString &title, const QString &text)
     {

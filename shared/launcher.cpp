@@ -1,12 +1,15 @@
 #include "shared/launcher.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
 #include <algorithm>
+#include <mutex>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -19,12 +22,29 @@
 extern char **environ;
 #endif
 
+// The news of an ended program goes to the event loop for as long as the launcher lives:
+// a reaping thread that outlives it drops the news.
+struct SystemLauncher::Receiver {
+    std::mutex mutex;
+    bool launcherAlive = true;
+
+    void post(Launcher::Finished finished, const Launcher::Exit &exit)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (QCoreApplication *application = QCoreApplication::instance(); launcherAlive && application)
+            QMetaObject::invokeMethod(
+                application, [finished = std::move(finished), exit] { finished(exit); }, Qt::QueuedConnection);
+    }
+};
+
 namespace {
 
 #ifdef Q_OS_UNIX
 // posix_spawn: the caller's size does not matter, unlike fork-based starts. The child
-// gets its own process group, so it outlives the program; a small thread reaps it.
-bool spawnDetached(const QString &program, const QStringList &arguments, QString *error)
+// gets its own process group, so it outlives the program; a small thread reaps it and,
+// when asked, says how the program ended.
+bool spawnDetached(const QString &program, const QStringList &arguments, QString *error,
+                   std::function<void(const Launcher::Exit &)> ended = {})
 {
     std::vector<QByteArray> storage;
     storage.reserve(size_t(arguments.size()) + 1);
@@ -47,10 +67,14 @@ bool spawnDetached(const QString &program, const QStringList &arguments, QString
         *error = program + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(result));
         return false;
     }
-    std::thread([pid] {
+    QElapsedTimer running;
+    running.start();
+    std::thread([pid, running, ended = std::move(ended)] {
         int status = 0;
         while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
+        if (ended)
+            ended({WIFEXITED(status), WIFEXITED(status) ? WEXITSTATUS(status) : -1, running.elapsed()});
     }).detach();
     return true;
 }
@@ -58,7 +82,20 @@ bool spawnDetached(const QString &program, const QStringList &arguments, QString
 
 } // namespace
 
+SystemLauncher::SystemLauncher() : m_receiver(std::make_shared<Receiver>()) {}
+
+SystemLauncher::~SystemLauncher()
+{
+    const std::lock_guard<std::mutex> lock(m_receiver->mutex);
+    m_receiver->launcherAlive = false;
+}
+
 bool SystemLauncher::start(const QString &program, const QStringList &arguments)
+{
+    return startFollowed(program, arguments, {});
+}
+
+bool SystemLauncher::startFollowed(const QString &program, const QStringList &arguments, Finished finished)
 {
     m_lastError.clear();
     if (program.isEmpty()) {
@@ -74,7 +111,10 @@ bool SystemLauncher::start(const QString &program, const QStringList &arguments)
         return false;
     }
 #ifdef Q_OS_UNIX
-    return spawnDetached(program, arguments, &m_lastError);
+    std::function<void(const Exit &)> ended;
+    if (finished)
+        ended = [receiver = m_receiver, finished](const Exit &exit) { receiver->post(finished, exit); };
+    return spawnDetached(program, arguments, &m_lastError, std::move(ended));
 #else
     if (QProcess::startDetached(program, arguments))
         return true;

@@ -19,21 +19,22 @@ bool sameFile(const QString &a, const QString &b)
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-// Moves source to target unless a file (in any letter case) already stands there.
-bool moveSource(const QString &source, const QString &target, QString *error)
+// Copies source to target unless a file (in any letter case) already stands there; the
+// person's own file stays where it was.
+bool copySource(const QString &source, const QString &target, QString *error)
 {
     const QString existing = Paths::resolve(target);
     if (sameFile(source, existing))
         return true; // the chosen file already has the snapshot name
     if (QFileInfo::exists(existing)) {
         *error = existing + QStringLiteral(" already exists: ") + source
-                 + QStringLiteral(" was not moved and nothing was converted");
+                 + QStringLiteral(" was not copied and nothing was converted");
         return false;
     }
     QFile file(source);
-    if (file.rename(target))
+    if (file.copy(target))
         return true;
-    *error = QStringLiteral("Cannot move ") + source + QStringLiteral(" to ") + target + QStringLiteral(": ")
+    *error = QStringLiteral("Cannot copy ") + source + QStringLiteral(" to ") + target + QStringLiteral(": ")
              + file.errorString();
     return false;
 }
@@ -42,7 +43,7 @@ bool moveSource(const QString &source, const QString &target, QString *error)
 
 QString converterRelativePath() { return InstallationPaths::converter(); }
 
-QString Plan::commandLine() const { return program + QLatin1Char(' ') + moved + QStringLiteral(" /c=") + output; }
+QString Plan::commandLine() const { return program + QLatin1Char(' ') + copied + QStringLiteral(" /c=") + output; }
 
 int charactersCut(const QString &consoleText) { return consoleText == QLatin1String("Gameboy") ? 3 : 4; }
 
@@ -88,28 +89,28 @@ bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFun
                          + (number == 0 ? QString() : QLatin1Char('_') + QString::number(number));
     plan->base = base;
     plan->source = request.source;
-    plan->moved = stem + sourceExtension(request.source);
+    plan->copied = stem + sourceExtension(request.source);
     plan->output = stem + gifExtension;
     plan->screenField = base + gifExtension;
     plan->program = Paths::join(request.rootDir, converterRelativePath());
-    plan->arguments = {plan->moved, QStringLiteral("/c=") + plan->output};
+    plan->arguments = {plan->copied, QStringLiteral("/c=") + plan->output};
     return true;
 }
 
-bool carryOut(const Plan &plan, Launcher &launcher, QString *error)
+bool carryOut(const Plan &plan, Launcher &launcher, QString *error, Launcher::Finished converted)
 {
     const QString program = Paths::resolve(plan.program);
     if (!QFileInfo(program).isFile()) {
         *error = QStringLiteral("Converter ") + plan.program + QStringLiteral(" not found: ") + plan.source
-                 + QStringLiteral(" was not moved");
+                 + QStringLiteral(" was not copied");
         return false;
     }
-    if (!moveSource(plan.source, plan.moved, error))
+    if (!copySource(plan.source, plan.copied, error))
         return false;
-    if (launcher.start(program, plan.arguments))
+    if (launcher.startFollowed(program, plan.arguments, std::move(converted)))
         return true;
-    *error = QStringLiteral("Converter ") + program + QStringLiteral(" could not be started; the image is now ")
-             + plan.moved;
+    *error = QStringLiteral("Converter ") + program + QStringLiteral(" could not be started; the copy is ")
+             + plan.copied;
     return false;
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "shared/launcher.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
-class Launcher;
-
-// Turning an image file into a game's screenshot: the file is moved into the console's
+// Turning an image file into a game's screenshot: the file is copied into the console's
 // screenshot directory under the game's snapshot name (keeping its extension), and the
-// converter I_View32 writes a GIF copy beside it. The names are worked out first
-// (prepare, no file is touched), then the move and the start are carried out.
+// converter I_View32 writes a GIF beside the copy. The names are worked out first
+// (prepare, no file is touched), then the copy and the start are carried out.
 namespace SnapshotConversion {
 
 // Where the converter lies below the installation root.
@@ -27,11 +27,11 @@ struct Request {
 struct Plan {
     QString base; // rom file name without its extension characters
     QString source;
-    QString moved;         // screenDir + base [+ "_" + n] + source extension
+    QString copied;        // screenDir + base [+ "_" + n] + source extension
     QString output;        // screenDir + base [+ "_" + n] + ".gif"
     QString screenField;   // base + ".gif": the game's first screenshot, in every case
     QString program;       // the converter
-    QStringList arguments; // {moved, "/c=" + output}
+    QStringList arguments; // {copied, "/c=" + output}
     // The command line as one text: program, a blank, input, " /c=", output.
     QString commandLine() const;
 };
@@ -55,9 +55,10 @@ int freeNumber(const QString &screenDir, const QString &base, const ExistsFuncti
 // screenshot (no rom set for the game).
 bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFunction &exists = ExistsFunction());
 
-// Moves the source and starts the converter without waiting for it. Never overwrites
-// a file: an existing target refuses the move. Nothing is moved when the converter is
-// missing. False with error set (naming the files) when a step fails.
-bool carryOut(const Plan &plan, Launcher &launcher, QString *error);
+// Copies the source and starts the converter without waiting for it; `converted` runs once
+// the converter has ended. Never overwrites a file: an existing target refuses the copy.
+// Nothing is copied when the converter is missing. False with error set (naming the
+// files) when a step fails.
+bool carryOut(const Plan &plan, Launcher &launcher, QString *error, Launcher::Finished converted = {});
 
 } // namespace SnapshotConversion

@@ -100,7 +100,7 @@ void TestBadEdges::screenshotStaysInItsDirectory()
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY(SnapshotConversion::prepare(request, &plan, &error, [](const QString &) { return false; }));
-    QCOMPARE(plan.moved, screenDir + QStringLiteral("x.bmp"));
+    QCOMPARE(plan.copied, screenDir + QStringLiteral("x.bmp"));
     QCOMPARE(plan.output, screenDir + QStringLiteral("x.gif"));
     QCOMPARE(plan.screenField, QStringLiteral("x.gif"));
 }

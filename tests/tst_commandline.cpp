@@ -91,6 +91,14 @@ void TestCommandLine::build_data()
     QTest::newRow("a value with a blank splits into two arguments")
         << QList<ParameterSet>{set(text("-o"), text("a b"))} << false << text("2") << exe + "  -o a b  " + romPath
         << QStringList{"-o", "a", "b", romPath};
+    QTest::newRow("double quotes group a value with blanks and are removed")
+        << QList<ParameterSet>{set(text("--config=\"/home/me/my dir/x.ini\""), null),
+                               set(text("-o"), text("\"a b\""))}
+        << false << text("2") << exe + "  --config=\"/home/me/my dir/x.ini\" -o \"a b\"  " + romPath
+        << QStringList{"--config=/home/me/my dir/x.ini", "-o", "a b", romPath};
+    QTest::newRow("no expansion: $HOME, ~ and * stay as typed")
+        << QList<ParameterSet>{set(text("$HOME"), text("~/*"))} << false << text("1")
+        << exe + " " + romPath + "  $HOME ~/* " << QStringList{romPath, "$HOME", "~/*"};
     QTest::newRow("Attivo -1 is not active") << QList<ParameterSet>{set(text("A"), text("1"), -1)} << false
                                              << text("1") << exe + " " + romPath + "  " << QStringList{romPath};
     QTest::newRow("Attivo 0, Null and 2 are not active")
@@ -114,6 +122,9 @@ void TestCommandLine::build_data()
     QTest::newRow("Amiga, type 3: only the piece after the last blank is glued")
         << QList<ParameterSet>{set(text("-c x"), null), set(text("y"), text("ignored"))} << true << text("3")
         << exe + " -c xy" + romPath << QStringList{"-c", "xy" + romPath};
+    QTest::newRow("Amiga, type 3: a quoted last word is glued without its quotes")
+        << QList<ParameterSet>{set(text("-c \"x y\""), null)} << true << text("3") << exe + " -c \"x y\"" + romPath
+        << QStringList{"-c", "x y" + romPath};
     QTest::newRow("Amiga, type 1") << QList<ParameterSet>{a1, bNoValue} << true << text("1")
                                    << exe + " " + romPath + " AB" << QStringList{romPath, "AB"};
     QTest::newRow("Amiga, type 2, no sets")

@@ -49,7 +49,7 @@ private slots:
     void romTooShortIsRefused();
 
     void init();
-    void movesAndStartsTheConverter();
+    void copiesAndStartsTheConverter();
     void chosenFileAlreadyBearingTheNameIsNotMoved();
     void neverOverwritesWhenMoving_data();
     void neverOverwritesWhenMoving();
@@ -145,7 +145,7 @@ void TestConversion::names()
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY2(SnapshotConversion::prepare(request, &plan, &error, existing(present)), qPrintable(error));
-    QCOMPARE(plan.moved, screenDir + moved);
+    QCOMPARE(plan.copied, screenDir + moved);
     QCOMPARE(plan.output, screenDir + output);
     QCOMPARE(plan.arguments, QStringList({screenDir + moved, QStringLiteral("/c=") + screenDir + output}));
     // The screenshot field always names the first screenshot.
@@ -193,7 +193,7 @@ void TestConversion::romTooShortIsRefused()
     QString error;
     QVERIFY(!SnapshotConversion::prepare(request, &plan, &error, existing({})));
     QVERIFY(!error.isEmpty());
-    QVERIFY(plan.moved.isEmpty());
+    QVERIFY(plan.copied.isEmpty());
 }
 
 // ---- steps on real files ------------------------------------------------------------
@@ -214,7 +214,7 @@ SnapshotConversion::Request TestConversion::requestFor(const QString &source, co
     return {source, rom, QStringLiteral("Console"), m_screenDir, m_root->path()};
 }
 
-void TestConversion::movesAndStartsTheConverter()
+void TestConversion::copiesAndStartsTheConverter()
 {
     const QString source = m_root->filePath(QStringLiteral("pics/shot.bmp"));
     QVERIFY(writeFile(source, "picture"));
@@ -224,7 +224,7 @@ void TestConversion::movesAndStartsTheConverter()
     QVERIFY(SnapshotConversion::prepare(requestFor(source), &plan, &error));
     RecordingLauncher launcher;
     QVERIFY2(SnapshotConversion::carryOut(plan, launcher, &error), qPrintable(error));
-    QVERIFY(!QFile::exists(source));
+    QCOMPARE(readFile(source), QByteArray("picture")); // the person's file stays
     QCOMPARE(readFile(m_screenDir + QStringLiteral("pacman_1.bmp")), QByteArray("picture"));
     QCOMPARE(launcher.started.size(), 1);
     QCOMPARE(launcher.started[0].program,
@@ -241,7 +241,7 @@ void TestConversion::chosenFileAlreadyBearingTheNameIsNotMoved()
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY(SnapshotConversion::prepare(requestFor(source), &plan, &error));
-    QCOMPARE(plan.moved, source);
+    QCOMPARE(plan.copied, source);
     RecordingLauncher launcher;
     QVERIFY2(SnapshotConversion::carryOut(plan, launcher, &error), qPrintable(error));
     QCOMPARE(readFile(source), QByteArray("picture"));

@@ -46,11 +46,14 @@ struct Console {
                                            "VALUES (?, ?, ?, ?, ?)"),
                             {emulator, name, stringa, scelta, attivo});
     }
+    // The game's row, and its rom file in the games folder.
     bool game(const QString &name, const QString &emulator, const QVariant &times = null)
     {
-        return install.exec(db,
-                            QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName, Times) VALUES (?, ?, ?, ?)"),
-                            {name, name + QStringLiteral(".gb"), emulator, times});
+        return writeFile(rom(name + QStringLiteral(".gb")))
+               && install.exec(db,
+                               QStringLiteral(
+                                   "INSERT INTO giochi (Gioco, Link, EmuName, Times) VALUES (?, ?, ?, ?)"),
+                               {name, name + QStringLiteral(".gb"), emulator, times});
     }
     QVariant gameValue(const QString &game, const QString &column)
     {
@@ -220,21 +223,24 @@ void TestPlay::playsThatStartNothingAreNotCounted_data()
     QTest::addColumn<QVariant>("stringa");
     QTest::addColumn<bool>("startSucceeds");
     QTest::addColumn<QString>("errorMentions"); // empty: no failure
+    QTest::addColumn<bool>("romOnDisk");
 
     const QVariant ok = QStringLiteral("-ok"), one = QStringLiteral("1");
-    QTest::newRow("no emulators") << false << one << gambatte << ok << true << gambatte;
+    QTest::newRow("no emulators") << false << one << gambatte << ok << true << gambatte << true;
     QTest::newRow("empty type") << true << QVariant(QStringLiteral("")) << gambatte << ok << true
-                                << QStringLiteral("Setting mode");
-    QTest::newRow("Null type") << true << null << gambatte << ok << true << QStringLiteral("Setting mode");
+                                << QStringLiteral("Setting mode") << true;
+    QTest::newRow("Null type") << true << null << gambatte << ok << true << QStringLiteral("Setting mode") << true;
     QTest::newRow("letters") << true << QVariant(QStringLiteral("abc")) << gambatte << ok << true
-                             << QStringLiteral("abc");
+                             << QStringLiteral("abc") << true;
     QTest::newRow("no emulator of that name")
-        << true << one << QStringLiteral("Other Emu") << ok << true << QStringLiteral("Other Emu");
+        << true << one << QStringLiteral("Other Emu") << ok << true << QStringLiteral("Other Emu") << true;
     QTest::newRow("active set with Null parameter")
-        << true << one << gambatte << null << true << QStringLiteral("Joypad");
-    QTest::newRow("start fails") << true << one << gambatte << ok << false << emuPath;
-    QTest::newRow("placement 0") << true << QVariant(QStringLiteral("0")) << gambatte << ok << true << QString();
-    QTest::newRow("placement 4") << true << QVariant(QStringLiteral("4")) << gambatte << ok << true << QString();
+        << true << one << gambatte << null << true << QStringLiteral("Joypad") << true;
+    QTest::newRow("start fails") << true << one << gambatte << ok << false << emuPath << true;
+    QTest::newRow("placement 0") << true << QVariant(QStringLiteral("0")) << gambatte << ok << true << QString()
+                                 << true;
+    QTest::newRow("placement 4") << true << QVariant(QStringLiteral("4")) << gambatte << ok << true << QString()
+                                 << true;
 }
 
 void TestPlay::playsThatStartNothingAreNotCounted()
@@ -245,11 +251,14 @@ void TestPlay::playsThatStartNothingAreNotCounted()
     QFETCH(QVariant, stringa);
     QFETCH(bool, startSucceeds);
     QFETCH(QString, errorMentions);
+    QFETCH(bool, romOnDisk);
 
     if (hasEmulator)
         QVERIFY(m_console->emulator(gambatte, type));
     QVERIFY(m_console->set(gambatte, QStringLiteral("Joypad"), stringa, QStringLiteral("1"), 1));
     QVERIFY(m_console->game(tetris, gameEmulator, 4));
+    if (!romOnDisk)
+        QVERIFY(QFile::remove(m_console->rom(QStringLiteral("Tetris.gb"))));
     QVERIFY(show(tetris));
     m_launcher.succeed = startSucceeds;
     replaceText(child(m_main, "TxtYear"), QStringLiteral("1989"));
@@ -267,9 +276,12 @@ void TestPlay::playsThatStartNothingAreNotCounted()
     QCOMPARE(m_dialogs.shown[0].icon, Dialogs::Icon::Critical);
     QCOMPARE(m_dialogs.shown[0].buttons, Dialogs::Buttons::Ok);
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
-    QCOMPARE(m_dialogs.shown[0].text, failedText);
     const QString error = errorLine(m_main);
     QVERIFY2(error.contains(errorMentions), qPrintable(error));
+    // The usual text, then the cause on a line of its own.
+    QCOMPARE(m_dialogs.shown[0].text.section(QLatin1Char('\n'), 0, 0), failedText);
+    QVERIFY2(m_dialogs.shown[0].text.section(QLatin1Char('\n'), 1).contains(errorMentions),
+             qPrintable(m_dialogs.shown[0].text));
     // A refused start names the launcher's cause.
     QCOMPARE(error.endsWith(QStringLiteral(": ") + m_launcher.cause), !startSucceeds);
     if (!hasEmulator || gameEmulator != QLatin1String("Gambatte")) // no other emulator's path is shown
@@ -293,9 +305,9 @@ void TestPlay::pathsAreFoundWhateverTheirCase_data()
                                 << "/emu/fake"
                                 << "tetris.gb";
     QTest::newRow("no match") << "/EMU/Other"
-                              << "Dr Mario.gb"
+                              << "tetris.gb"
                               << "/EMU/Other"
-                              << "Dr Mario.gb";
+                              << "tetris.gb";
 }
 
 void TestPlay::pathsAreFoundWhateverTheirCase()

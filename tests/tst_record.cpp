@@ -70,6 +70,10 @@ private slots:
     void refusedDeleteOrProducerIsReported_data();
     void refusedDeleteOrProducerIsReported();
     void displayErrorGoesToPanelAndLog();
+    void changesAreSettledBeforeLeaving_data();
+    void changesAreSettledBeforeLeaving();
+    void nothingListedShowsNoRecord_data();
+    void nothingListedShowsNoRecord();
 
 private:
     QMainWindow *start() { return m_main = startFrontEnd(m_install->root(), m_dialogs, m_launcher); }
@@ -569,6 +573,92 @@ void TestRecord::displayErrorGoesToPanelAndLog()
     QCOMPARE(panelText(m_main, 6), error);
     QVERIFY(hidden(m_main, "ImgFavorites2"));
     QVERIFY(hidden(m_main, "Line2"));
+}
+
+void TestRecord::changesAreSettledBeforeLeaving_data()
+{
+    QTest::addColumn<QString>("leave"); // what takes the person away from the typed year
+    QTest::addColumn<int>("answer");    // Dialogs::Choice
+    QTest::addColumn<QString>("storedYear");
+    QTest::addColumn<QString>("shownAfter");
+    const int save = int(Dialogs::Choice::Save), discard = int(Dialogs::Choice::Discard),
+              cancel = int(Dialogs::Choice::Cancel);
+    QTest::newRow("another game, Save") << "pick" << save << "1999"
+                                        << "Beta";
+    QTest::newRow("another game, Discard") << "pick" << discard << "1985"
+                                           << "Beta";
+    QTest::newRow("another game, Cancel") << "pick" << cancel << "1985"
+                                          << "Alpha";
+    QTest::newRow("filter, Save") << "filter" << save << "1999"
+                                  << "Alpha";
+    QTest::newRow("filter, Cancel") << "filter" << cancel << "1985"
+                                    << "Alpha";
+    QTest::newRow("console switch, Discard") << "switch" << discard << "1985"
+                                             << "";
+    QTest::newRow("console switch, Cancel") << "switch" << cancel << "1985"
+                                            << "Alpha";
+}
+
+// A typed year is never dropped without a word: Save stores it, Discard drops it, Cancel
+// stays on the record with the year still typed.
+void TestRecord::changesAreSettledBeforeLeaving()
+{
+    QFETCH(QString, leave);
+    QFETCH(int, answer);
+    QFETCH(QString, storedYear);
+    QFETCH(QString, shownAfter);
+    QVERIFY(m_install->addGame(QStringLiteral("Alpha"), {{"Anno", "1985"}}));
+    QVERIFY(m_install->addGame(QStringLiteral("Beta"), {{"Anno", "1990"}}));
+    QVERIFY(start());
+    QVERIFY(showGame(m_main, QStringLiteral("Alpha")));
+    type("TxtYear", QStringLiteral("1999"));
+    m_dialogs.shown.clear();
+    m_dialogs.queueSaveAnswers({Dialogs::Choice(answer)});
+    if (leave == QLatin1String("pick"))
+        clickGame(m_main, 1);
+    else if (leave == QLatin1String("filter"))
+        click("OptAll");
+    else
+        trigger(m_main, QStringLiteral("nintendo"));
+
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Save the changes to Alpha?"));
+    QCOMPARE(
+        m_install->scalar(gameboy, QStringLiteral("SELECT Anno FROM giochi WHERE Gioco = 'Alpha'")).toString(),
+        storedYear);
+    QCOMPARE(shown("LabGame"), shownAfter);
+    if (answer == int(Dialogs::Choice::Cancel))
+        QCOMPARE(shown("TxtYear"), QStringLiteral("1999"));
+}
+
+void TestRecord::nothingListedShowsNoRecord_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("search matches nothing") << "search";
+    QTest::newRow("filter lists nothing") << "filter";
+    QTest::newRow("the only match deleted") << "delete";
+}
+
+void TestRecord::nothingListedShowsNoRecord()
+{
+    QFETCH(QString, how);
+    QVERIFY(m_install->addGame(QStringLiteral("Alpha")));
+    QVERIFY(m_install->addGame(QStringLiteral("Beta")));
+    QVERIFY(start());
+    QVERIFY(showGame(m_main, QStringLiteral("Beta")));
+    if (how == QLatin1String("filter")) {
+        click("OptFavorite");
+    } else {
+        type("TxtSearch", how == QLatin1String("search") ? QStringLiteral("zzz") : QStringLiteral("Bet"));
+        if (how == QLatin1String("delete"))
+            click("CmdDeleteGame");
+    }
+    QCOMPARE(listedGames(m_main), QStringList());
+    QCOMPARE(shown("LabGame"), QString());
+    if (how == QLatin1String("search")) {
+        type("TxtSearch", QString());
+        QCOMPARE(shown("LabGame"), QStringLiteral("Beta"));
+    }
 }
 
 QTEST_MAIN(TestRecord)

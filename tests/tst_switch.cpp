@@ -135,7 +135,7 @@ void TestSwitch::switchSetsTheConsoleAndSurvivesARestart()
     QCOMPARE(panelText(main, 1), key == QLatin1String("amiga") ? panel : QStringLiteral("Console"));
     QCOMPARE(shownPicture(), consolePicture);
     QCOMPARE(listedGames(main), QStringList{key + QStringLiteral(" Game")});
-    QVERIFY(dialogs.shown.isEmpty());
+    QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.shown.value(0).text));
 }
 
 void TestSwitch::badDatabaseIsReportedByName_data()

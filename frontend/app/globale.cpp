@@ -44,7 +44,7 @@ void splashTick()
         splash->close();
     main->applyStoredPosition();
     if (!start.note.isEmpty())
-        main->showError(start.note);
+        main->showStartNote(start.note);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "frontend/games/gamelistmodel.h"
 #include "frontend/games/gamelistwidget.h"
 #include "frontend/games/gamespage.h"
+#include "frontend/session/session.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -39,12 +40,18 @@ void GamesPage::focusSearch()
 
 // The list narrowed to the games matching the search. The shown game stays shown and
 // stays selected while it matches; the list starts at the first match, or at the shown
-// game when the search is cleared.
+// game when the search is cleared. A search that matches nothing shows no record; the
+// current game comes back when the search is cleared.
 void GamesPage::applySearch()
 {
     const QString text = TxtSearch->text();
     m_gameList->setSearch(text);
     showSearchCount();
+    const Session::ShownGame &shown = m_session.shownGame();
+    if (m_gameList->rowCount() == 0 && shown.row)
+        m_session.requestEmptyRecord();
+    else if (text.isEmpty() && !shown.row && !shown.adding && m_gameList->rowCount() > 0)
+        m_session.requestRecord();
     selectShownGame();
     if (!text.isEmpty())
         LstGames->view()->scrollToTop();

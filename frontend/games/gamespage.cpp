@@ -179,6 +179,12 @@ void GamesPage::setGameViewMode(int mode)
 
 void GamesPage::FillGameList()
 {
+    // The shown record's changes are settled first; staying puts the options back.
+    if (!m_session.mayLeaveRecord()) {
+        restoreLastChoices();
+        return;
+    }
+    m_lastChoices = {checkedIndex(filterOptions()), checkedIndex(iconOptions()), checkedIndex(viewOptions())};
     m_session.setGameQuery(gameQuery());
     DatGames.setDatabaseName(m_session.console().database);
     DatGames.setRecordSource(gameQuery());
@@ -194,7 +200,19 @@ void GamesPage::FillGameList()
     if (!read)
         m_session.reportError(error);
     LstGames->show();
-    m_session.requestRecord();
+    if (m_gameList->rowCount() == 0)
+        m_session.requestEmptyRecord();
+    else
+        m_session.requestRecord();
+}
+
+void GamesPage::restoreLastChoices()
+{
+    filterOptions()[m_lastChoices[0]]->setChecked(true);
+    iconOptions()[m_lastChoices[1]]->setChecked(true);
+    viewOptions()[m_lastChoices[2]]->setChecked(true);
+    m_gameList->setImageLists(&iconChoices[m_lastChoices[1]].images());
+    LstGames->setViewMode(viewModes[m_lastChoices[2]]);
 }
 
 // Selects the entry of the shown game, when the shown game is the current game's own row

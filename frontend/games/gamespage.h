@@ -60,10 +60,12 @@ private:
     void enterGameList();
     void showNeighbour(std::optional<qint64> deletedRow);
     void showNewGames(const QString &first);
+    void restoreLastChoices();
 
     Session &m_session;
     StatusPanels *m_counts;
     GameListModel *m_gameList = nullptr;
+    std::array<int, 3> m_lastChoices{}; // filter, icon and view options of the last fill
     DataSource DatGames{QStringLiteral("DatGames")};
     QGroupBox *m_page = nullptr;
     QGroupBox *m_filtersPage = nullptr;

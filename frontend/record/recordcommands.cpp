@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -155,8 +156,9 @@ void RecordPage::chooseSnapshotToConvert()
                              });
 }
 
-// Moves the image into the screenshot directory and starts the converter; the pictures
-// shown change the next time the record is shown.
+// Copies the image into the screenshot directory and starts the converter; once the
+// converter has ended, the record view and the screenshots show what it wrote, if the
+// game is still the one shown.
 void RecordPage::convertSnapshot(const QString &source)
 {
     // The name's cut follows the active console, whatever its status panel still says.
@@ -166,8 +168,13 @@ void RecordPage::convertSnapshot(const QString &source)
                                               m_session.console().screenDir, m_session.rootDir()};
     SnapshotConversion::Plan plan;
     QString error;
+    const std::optional<qint64> row = DatGames.currentRowId();
+    auto converted = [page = QPointer<RecordPage>(this), row](const Launcher::Exit &) {
+        if (page && page->DatGames.currentRowId() == row)
+            page->showRecordDetails();
+    };
     if (!SnapshotConversion::prepare(request, &plan, &error)
-        || !SnapshotConversion::carryOut(plan, m_session.launcher(), &error)) {
+        || !SnapshotConversion::carryOut(plan, m_session.launcher(), &error, converted)) {
         m_session.reportError(error);
         return;
     }

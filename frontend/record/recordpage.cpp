@@ -59,9 +59,11 @@ RecordPage::RecordPage(Session &session, QObject *parent) : QObject(parent), m_s
     connectCommands();
     connect(&m_session, &Session::recordRequested, this, &RecordPage::ShowGameRecord);
     connect(&m_session, &Session::gamePicked, this, &RecordPage::showPickedGame);
+    connect(&m_session, &Session::emptyRecordRequested, this, &RecordPage::showNoGame);
     connect(&m_session, &Session::screenFileRequested, this, &RecordPage::chooseScreenFile);
     m_session.setRecordStores([this](QString *error) { return storeForPlay(error); },
                               [this](QString *error) { return countPlay(error); });
+    m_session.setLeaveGuard([this] { return settleChanges(); });
 }
 
 // The record view's controls and the columns of giochi they show.
@@ -111,6 +113,8 @@ void RecordPage::FillEmulatorList()
                                         Schema::Emulators::Name, &names);
     CmbEmulatore->clear();
     CmbEmulatore->addItems(names);
+    // The list's first entry must not stand in for the shown game's emulator.
+    DatGames.pushToControls();
     if (!opened)
         m_session.reportError(DatEmu.lastError());
 }
@@ -159,6 +163,17 @@ void RecordPage::ShowGameRecord()
 // no action reaches another game.
 void RecordPage::showPickedGame(std::optional<qint64> row, const QString &text)
 {
+    const Session::Leave leave = settleChanges();
+    if (leave == Session::Leave::Stay) {
+        m_session.setShownGame(shownGame()); // the list selects the shown game again
+        return;
+    }
+    if (leave == Session::Leave::Saved) {
+        // The list shows the stored names, then the picked game.
+        m_session.setCurrentGame(text, row);
+        m_session.requestFill();
+        return;
+    }
     std::optional<DataSource::ControlsHeld> held(std::in_place, DatGames);
     if (!DatGames.open()) {
         m_session.reportError(DatGames.lastError());
@@ -176,11 +191,26 @@ void RecordPage::showPickedGame(std::optional<qint64> row, const QString &text)
     ShowGameRecord();
 }
 
+// Nothing listed: no game is shown, so that no action reaches a game the list does not
+// hold. Changes not stored are settled first; staying keeps the record shown.
+void RecordPage::showNoGame()
+{
+    if (settleChanges() == Session::Leave::Stay)
+        return;
+    positionOnCurrentGame(); // the game query's file, for what the buttons then say
+    DatGames.moveTo(DatGames.rowCount());
+    showRecordDetails();
+}
+
 Session::ShownGame RecordPage::shownGame() const
 {
-    return {DatGames.currentRowId(), DatGames.value(Schema::Games::Gioco).toString(),
-            DatGames.value(Schema::Games::EmuName).toString(), DatGames.value(Schema::Games::Screen).toString(),
-            DatGames.value(QStringLiteral("Link")).toString()};
+    // The Screen field as shown: a conversion names the new screenshot there before a save.
+    return {DatGames.currentRowId(),
+            DatGames.value(Schema::Games::Gioco).toString(),
+            DatGames.value(Schema::Games::EmuName).toString(),
+            Label19->text(),
+            DatGames.value(QStringLiteral("Link")).toString(),
+            DatGames.editMode() == DataSource::EditMode::AddNew};
 }
 
 // What the record view shows beside the bound controls; then the other pages follow.
@@ -210,13 +240,41 @@ void RecordPage::showRatingPictures()
 
 void RecordPage::showFirstScreenshot()
 {
-    const QString screen = DatGames.value(Schema::Games::Screen).toString();
+    const QString screen = Label19->text();
     const QString first = SnapshotFiles::file(m_session.console().screenDir, screen, 0);
     QString error;
     if (screen.isEmpty() || Paths::probe(first).isEmpty())
         SnapshotFiles::showNone(ImgSnap3, m_session.noPicture());
     else if (!SnapshotFiles::showOrNone(ImgSnap3, first, m_session.noPicture(), &error))
         reportDisplayError(error);
+}
+
+// Changes not stored in the shown record: Save stores them, Discard drops them, Cancel
+// stays. A new game counts once it has a name; a store refused keeps the person there.
+Session::Leave RecordPage::settleChanges()
+{
+    const bool adding = DatGames.editMode() == DataSource::EditMode::AddNew;
+    const bool editing = DatGames.editMode() == DataSource::EditMode::Edit;
+    if (adding ? LabGame->text().trimmed().isEmpty() : !editing || !DatGames.controlsChanged())
+        return Session::Leave::Left;
+    const QString name = LabGame->text();
+    switch (m_session.dialogs().askToSave(QStringLiteral("Ludora4"),
+                                          QStringLiteral("Save the changes to ") + name + QLatin1Char('?'))) {
+    case Dialogs::Choice::Save:
+        if (!DatGames.update()) {
+            reportStoreError(QStringLiteral("The game \"") + name + QStringLiteral("\" was not saved: ")
+                             + DatGames.lastError());
+            return Session::Leave::Stay;
+        }
+        return Session::Leave::Saved;
+    case Dialogs::Choice::Discard:
+        if (adding)
+            DatGames.cancelUpdate();
+        DatGames.pushToControls();
+        return Session::Leave::Left;
+    case Dialogs::Choice::Cancel: break;
+    }
+    return Session::Leave::Stay;
 }
 
 // Stores the bound controls into the shown row, which then stays in edit mode.

@@ -49,6 +49,7 @@ private:
     void fillLookupList(QComboBox *list, const QString &recordSource);
     void positionOnCurrentGame();
     void showPickedGame(std::optional<qint64> row, const QString &text);
+    void showNoGame();
     void showRecordDetails();
     void showPlayableMark();
     void showRatingPictures();
@@ -57,6 +58,7 @@ private:
     void reportDisplayError(const QString &text);
     void reportStoreError(const QString &text);
 
+    Session::Leave settleChanges();
     bool refuseUnnamedNewGame();
     bool storeForPlay(QString *error);
     bool countPlay(QString *error);

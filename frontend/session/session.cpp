@@ -45,6 +45,7 @@ void Session::setShownGame(const ShownGame &game)
 void Session::startNewGame()
 {
     m_shown = {};
+    m_shown.adding = true;
     emit newGameStarted();
 }
 

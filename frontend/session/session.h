@@ -64,6 +64,7 @@ public:
         QString emulator;
         QString screen; // the Screen field: the first screenshot's file name
         QString rom;
+        bool adding = false; // a new row is pending
     };
     const ShownGame &shownGame() const { return m_shown; }
     void setShownGame(const ShownGame &game);
@@ -75,6 +76,8 @@ public:
     // Requests one page answers for the others.
     void requestFill() { emit fillRequested(); }
     void requestRecord() { emit recordRequested(); }
+    // The list holds no game: the record view shows none either.
+    void requestEmptyRecord() { emit emptyRecordRequested(); }
     // A game picked in the list by its row; text names its entry in errors.
     void pickGame(std::optional<qint64> row, const QString &text) { emit gamePicked(row, text); }
     void requestPlay() { emit playRequested(); }
@@ -89,6 +92,14 @@ public:
     bool storeShownRecord(QString *error) const;
     bool countPlay(QString *error);
 
+    // Before the shown record is left (another game, a fill, a console switch, closing):
+    // false when the person chose to stay with changes that are not stored. The record
+    // page registers how it asks.
+    enum class Leave { Stay, Left, Saved };
+    void setLeaveGuard(std::function<Leave()> guard) { m_leaveGuard = std::move(guard); }
+    Leave leaveRecord() const { return m_leaveGuard ? m_leaveGuard() : Leave::Left; }
+    bool mayLeaveRecord() const { return leaveRecord() != Leave::Stay; }
+
     // The error line; a logged error also goes to the "Error LOG" box.
     void reportError(const QString &text) { emit errorReported(text, false); }
     void reportLoggedError(const QString &text) { emit errorReported(text, true); }
@@ -96,6 +107,7 @@ public:
 signals:
     void fillRequested();
     void recordRequested();
+    void emptyRecordRequested();
     void gamePicked(std::optional<qint64> row, const QString &text);
     void gameShown();
     void newGameStarted();
@@ -120,4 +132,5 @@ private:
     ShownGame m_shown;
     Store m_storeTyped;
     Store m_countPlay;
+    std::function<Leave()> m_leaveGuard;
 };

@@ -47,14 +47,15 @@ QString startError(const Launcher &launcher, const QString &program)
 } // namespace
 
 // A failing step ends the play; the steps before it stay done. A step that said why
-// itself (the unnamed new game) leaves no error.
+// itself (the unnamed new game) leaves no error. The box gives the cause on a line of its
+// own under the usual text.
 void SettingPage::playGame()
 {
     QString error;
     if (playSteps(&error) || error.isEmpty())
         return;
     m_session.reportError(error);
-    m_session.dialogs().critical(playFailed);
+    m_session.dialogs().critical(playFailed + QLatin1Char('\n') + error);
 }
 
 bool SettingPage::playSteps(QString *error)

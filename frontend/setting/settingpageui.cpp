@@ -21,6 +21,11 @@ QGroupBox *SettingPage::buildPage()
     LstSetting = named(new MarkList, QStringLiteral("LstSetting"));
     TxtValue = named(new QLineEdit, QStringLiteral("TxtValue"));
     TxtDescri = textArea(QStringLiteral("TxtDescri"), 44);
+    LstSetting->setToolTip(QStringLiteral(
+        "Each ticked set adds its parameter and value to the command line. They are split into "
+        "arguments as a shell splits words: blanks separate, double quotes keep blanks inside one "
+        "argument and are removed (--config=\"/home/me/my dir/x.ini\"); nothing is expanded. The rom "
+        "path is always one argument."));
 
     auto *middle = new QHBoxLayout;
     middle->addWidget(frameAround(QStringLiteral("Command Line List"), LstSetting), 2);

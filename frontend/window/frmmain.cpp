@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 // The form's size, 11685 x 8520 twips, widened where the status texts would not show whole,
@@ -65,6 +66,23 @@ FrmMain::FrmMain(const QString &rootDir, Dialogs &dialogs, Launcher &launcher, Q
 }
 
 void FrmMain::showError(const QString &text) { StatusBar1->setText(6, text); }
+
+void FrmMain::showStartNote(const QString &text)
+{
+    const QString covered = StatusBar1->text(6);
+    showError(text);
+    auto restore = [this, text, covered] {
+        if (StatusBar1->text(6) == text)
+            showError(covered);
+    };
+    connect(m_session, &Session::gameShown, this, restore, Qt::SingleShotConnection);
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("NoteTimer"));
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, restore);
+    connect(timer, &QTimer::timeout, timer, &QObject::deleteLater);
+    timer->start(std::chrono::seconds(20));
+}
 
 bool FrmMain::load()
 {
@@ -127,6 +145,8 @@ void FrmMain::showConsolePicture()
 // next start, and the documents, emulator and game lists filled from its database.
 void FrmMain::switchConsole(const Consoles::Console &console)
 {
+    if (!m_session->mayLeaveRecord())
+        return;
     const QString root = m_session->rootDir();
     const QString directory = InstallationPaths::consoleDir(console.directory);
     Session::Console &active = m_session->editConsole();
@@ -148,6 +168,10 @@ void FrmMain::switchConsole(const Consoles::Console &console)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
+    if (!m_session->mayLeaveRecord()) {
+        event->ignore();
+        return;
+    }
     MasterConfig::storeWindowPosition(*m_session, geometry().topLeft());
     keepSplitter(true);
     event->accept();

@@ -35,6 +35,9 @@ public:
     void applyStoredPosition();
     // The error line: panel 6.
     void showError(const QString &text);
+    // A note of the start on the error line; the count it covers comes back after a while
+    // or when a game is shown, unless another text has replaced the note meanwhile.
+    void showStartNote(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -16,3 +16,18 @@ bool MessageBoxDialogs::message(Icon icon, Buttons buttons, const QString &title
     box.setText(text);
     return box.exec() == QMessageBox::Ok;
 }
+
+Dialogs::Choice MessageBoxDialogs::askToSave(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, QString(),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return Choice::Save;
+    case QMessageBox::Discard: return Choice::Discard;
+    default: return Choice::Cancel;
+    }
+}

@@ -6,4 +6,5 @@
 class MessageBoxDialogs final : public Dialogs {
 public:
     bool message(Icon icon, Buttons buttons, const QString &title, const QString &text) override;
+    Choice askToSave(const QString &title, const QString &text) override;
 };

@@ -11,6 +11,8 @@
 #include <QTest>
 
 namespace {
+ScriptedDialogs *runningDialogs = nullptr;
+
 bool splashShown()
 {
     const auto widgets = QApplication::topLevelWidgets();
@@ -25,6 +27,7 @@ bool splashShown()
 QMainWindow *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
 {
     Globale::setSplashDelay(0);
+    runningDialogs = &dialogs;
     Globale::startProcedure(root, dialogs, launcher);
     QDeadlineTimer deadline(20000);
     while (!Globale::mainWindow() && splashShown() && !deadline.hasExpired())
@@ -33,11 +36,18 @@ QMainWindow *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, Record
     return Globale::mainWindow();
 }
 
+ScriptedDialogs *frontEndDialogs() { return runningDialogs; }
+
 void closeFrontEnd()
 {
     QPointer<QMainWindow> window = Globale::mainWindow();
+    // Changes a test left unsaved are dropped, as a person would answer "Discard".
+    if (runningDialogs)
+        runningDialogs->queueSaveAnswers({Dialogs::Choice::Discard});
     if (window)
         window->close();
+    if (runningDialogs)
+        runningDialogs->clearSaveAnswers();
     QDeadlineTimer deadline(5000);
     while (window && !deadline.hasExpired()) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -48,4 +58,5 @@ void closeFrontEnd()
         widget->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     DataSource::closeAllConnections();
+    runningDialogs = nullptr;
 }
