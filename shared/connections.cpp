@@ -2,8 +2,9 @@
 // each with the content stamp that tells whether anything was committed since a read.
 //
 // Every cache of the data layer, and what invalidates it:
-// - connections (here), by file and thread: kept until closeAllConnections(); a closed one
-//   is opened again on next use.
+// - connections (here), by file and thread: kept until closeAllConnections(); a closed one,
+//   or one whose file was replaced on disk (another device and inode), is opened again on
+//   next use.
 // - each connection's opening number and commit count (here, counted by SQLite's commit
 //   hook), with PRAGMA data_version for the commits of other connections: together the
 //   ContentStamp. A new opening or any commit by anyone changes it.
