@@ -34,9 +34,13 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("ludora4"));
     MessageBoxDialogs messageBoxes;
     Dialogs &dialogs = options.checkStart ? StartCheck::dialogs() : messageBoxes;
-    const DataRoot::Choice root = DataRoot::choose(options.root, QCoreApplication::applicationDirPath());
     QString note;
     QString error;
+    if (options.root.isEmpty() && !DataRoot::checkExecutableDir(DataRoot::executableDirBytes(), &error)) {
+        dialogs.critical(QStringLiteral("ERROR!"), error);
+        return 1;
+    }
+    const DataRoot::Choice root = DataRoot::choose(options.root, QCoreApplication::applicationDirPath());
     if (!DataRoot::prepare(root, &note, &error)) {
         dialogs.critical(QStringLiteral("ERROR!"), error);
         return 1;

@@ -7,6 +7,7 @@
 #include "install/installsamplefiles.h"
 #include "install/installtools.h"
 #include "shared/consoles.h"
+#include "shared/databasepath.h"
 #include "shared/installationpaths.h"
 #include "shared/paths.h"
 
@@ -51,6 +52,20 @@ QString path(const QString &root, const QString &relative) { return Paths::join(
 QString consoleDir(const Console &console, const QString &sub)
 {
     return InstallationPaths::consoleDir(console.directory) + QLatin1Char('\\') + sub + QLatin1Char('\\');
+}
+
+// Refused before anything is made: a database file that the engine cannot open by its path.
+bool databasePathsFit(const QString &root, QString *error)
+{
+    QStringList databases = {InstallationPaths::masterDatabase(), InstallationPaths::pluginRegistry()};
+    for (const Console &console : Consoles::toolbarOrder())
+        databases.append(console.databasePath);
+    for (const QString &relative : databases) {
+        const QString tooLong = DatabasePath::tooLong(path(root, relative));
+        if (!tooLong.isEmpty())
+            return fail(error, tooLong);
+    }
+    return true;
 }
 
 bool alreadyInstalled(const QString &root, QString *error)
@@ -302,7 +317,7 @@ bool create(const QString &rootPath, const Options &options, QString *error)
     if (rootPath.isEmpty())
         return fail(error, QStringLiteral("No installation directory given"));
     const QString root = QDir::cleanPath(QFileInfo(rootPath).absoluteFilePath());
-    if (alreadyInstalled(root, error))
+    if (alreadyInstalled(root, error) || !databasePathsFit(root, error))
         return false;
     const MadeByThisRun made(root);
     // The root first, as named: the paths below it are found on disk from it.

@@ -2,8 +2,9 @@
 // each with the content stamp that tells whether anything was committed since a read.
 //
 // Every cache of the data layer, and what invalidates it:
-// - connections (here), by file and thread: kept until closeAllConnections(); a closed one
-//   is opened again on next use.
+// - connections (here), by file and thread: kept until closeAllConnections(); a closed one,
+//   or one whose file was replaced on disk (another device and inode), is opened again on
+//   next use.
 // - each connection's opening number and commit count (here, counted by SQLite's commit
 //   hook), with PRAGMA data_version for the commits of other connections: together the
 //   ContentStamp. A new opening or any commit by anyone changes it.
@@ -23,15 +24,19 @@
 //   unchanged reuses the rows already read.
 #include "shared/datasource.h"
 
+#include "shared/databasepath.h"
+#include "shared/lockwait.h"
 #include "shared/paths.h"
 #include "shared/sqlitestatement.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <unordered_map>
@@ -40,6 +45,12 @@ namespace {
 
 const QString connectionPrefix = QStringLiteral("ludora:");
 
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+
 // What this program knows of each of its connections, by name: when it was opened (a
 // number never given twice) and how many commits went through it, counted by SQLite's
 // commit hook. PRAGMA data_version only counts the commits of other connections.
@@ -47,12 +58,51 @@ struct ConnectionState {
     sqlite3 *handle = nullptr;
     quint64 opened = 0;
     quint64 commits = 0;
+    FileIdentity identity; // of the file when it was opened
+    std::unique_ptr<LockWait::Waiter> waiter;
 };
 
 std::unordered_map<QString, std::unique_ptr<ConnectionState>> &connectionStates()
 {
     static thread_local std::unordered_map<QString, std::unique_ptr<ConnectionState>> states;
     return states;
+}
+
+// Which file a path names: another file put in its place (a copy renamed over it) has
+// another identity, though it has the same name.
+FileIdentity identityOf(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+int waitForLock(void *state, int attempt)
+{
+    return static_cast<ConnectionState *>(state)->waiter->waitMore(attempt) ? 1 : 0;
+}
+
+// Taken on before the first read, so that every wait for a lock follows LockWait's rules.
+void startConnectionState(const QSqlDatabase &db, const QString &path)
+{
+    auto &state = connectionStates()[db.connectionName()];
+    state = std::make_unique<ConnectionState>();
+    state->handle = SqliteStatement::handle(db);
+    state->identity = identityOf(path);
+    state->waiter = std::make_unique<LockWait::Waiter>(path);
+    sqlite3_busy_handler(state->handle, &waitForLock, state.get());
+}
+
+// An open connection whose file was replaced on disk (or removed) since it was opened,
+// with no transaction of its own under way: it reads and writes the old file.
+bool fileReplaced(const QSqlDatabase &db, const QString &path)
+{
+    const auto found = connectionStates().find(db.connectionName());
+    if (found == connectionStates().end())
+        return false;
+    const ConnectionState &state = *found->second;
+    return state.handle && sqlite3_get_autocommit(state.handle) != 0 && identityOf(path) != state.identity;
 }
 
 int countCommit(void *state)
@@ -69,8 +119,6 @@ void setUpConnection(const QSqlDatabase &db)
     QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size = 268435456"));
     static thread_local quint64 openings = 0;
     auto &state = connectionStates()[db.connectionName()];
-    state = std::make_unique<ConnectionState>();
-    state->handle = SqliteStatement::handle(db);
     state->opened = ++openings;
     sqlite3_commit_hook(state->handle, &countCommit, state.get());
 }
@@ -84,9 +132,14 @@ QSqlDatabase DataSource::connection(const QString &path, QString *error)
                          + QLatin1Char(':') + resolved;
     if (QSqlDatabase::contains(name)) {
         QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isOpen() && fileReplaced(db, resolved)) {
+            db.close(); // opened again below, on the file now there
+            connectionStates().erase(name);
+        }
         if (db.isOpen())
             return db;
-        if (db.open()) {
+        if (QFileInfo(resolved).isFile() && db.open()) {
+            startConnectionState(db, resolved);
             setUpConnection(db);
             return db;
         }
@@ -99,12 +152,13 @@ QSqlDatabase DataSource::connection(const QString &path, QString *error)
     QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(resolved);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     if (!db.open()) {
+        const QString tooLong = DatabasePath::tooLong(resolved);
         if (error)
-            *error = resolved + QStringLiteral(": ") + db.lastError().text();
+            *error = tooLong.isEmpty() ? resolved + QStringLiteral(": ") + db.lastError().text() : tooLong;
         return {};
     }
+    startConnectionState(db, resolved);
     // A file that is not a database opens without complaint; the first read tells.
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("PRAGMA schema_version"))) {
@@ -112,6 +166,7 @@ QSqlDatabase DataSource::connection(const QString &path, QString *error)
             *error = resolved + QStringLiteral(": ") + check.lastError().text();
         check.finish();
         db.close();
+        connectionStates().erase(name);
         return {};
     }
     check.finish();

@@ -43,10 +43,9 @@ bool DataSource::fail(const QString &what, const QString &detail)
     return false;
 }
 
+// Asked of the registry each time: a file replaced on disk since is opened again.
 bool DataSource::ensureConnection()
 {
-    if (m_db.isValid() && m_db.isOpen())
-        return true;
     QString error;
     m_db = connection(m_databasePath, &error);
     if (!m_db.isValid()) {

@@ -1,7 +1,8 @@
 #include "shared/jetfile.h"
 
+#include "shared/regularfile.h"
+
 #include <QByteArray>
-#include <QFile>
 
 namespace JetFile {
 
@@ -21,12 +22,13 @@ bool startsWith(const QByteArray &head, const char *prefix, qsizetype size)
 
 Format format(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a FIFO in its place would block the open.
+    QByteArray head;
+    QString error;
+    if (!RegularFile::read(path, &head, &error, 32))
         return Format::Unreadable;
-    const QByteArray head = file.read(32);
     if (head.isEmpty())
-        return file.error() == QFileDevice::NoError ? Format::Empty : Format::Unreadable;
+        return Format::Empty;
     if (startsWith(head, jetPrefix, sizeof jetPrefix - 1) || startsWith(head, acePrefix, sizeof acePrefix - 1))
         return Format::Jet;
     if (startsWith(head, sqlitePrefix, sizeof sqlitePrefix - 1))

@@ -2,9 +2,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
+
+#include <algorithm>
 
 namespace Paths {
 
@@ -160,6 +163,29 @@ QString executableName(const QString &baseName)
 #else
     return baseName;
 #endif
+}
+
+bool roundTrips(QByteArrayView encoded)
+{
+    const bool ascii = std::all_of(encoded.begin(), encoded.end(), [](char c) { return uchar(c) < 0x80; });
+    return ascii || QFile::encodeName(QFile::decodeName(encoded.toByteArray())) == encoded;
+}
+
+QString shownBytes(QByteArrayView encoded)
+{
+    QString shown;
+    qsizetype start = 0;
+    // The longest piece from start that decodes, then one byte that does not.
+    while (start < encoded.size()) {
+        qsizetype end = encoded.size();
+        while (end > start && !roundTrips(encoded.sliced(start, end - start)))
+            --end;
+        shown += QFile::decodeName(encoded.sliced(start, end - start).toByteArray());
+        if (end < encoded.size())
+            shown += QStringLiteral("\\x%1").arg(uchar(encoded.at(end)), 2, 16, QLatin1Char('0'));
+        start = end + 1;
+    }
+    return shown;
 }
 
 void clearCache()

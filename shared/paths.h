@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Paths are written in the code as the programs build them, a root followed by a
@@ -30,6 +31,12 @@ inline bool fileExists(const QString &path) { return !probe(path).isEmpty(); }
 
 // The platform's executable name: "ludora4.exe" on Windows, "ludora4" elsewhere.
 QString executableName(const QString &baseName);
+
+// True when a name's bytes decode to a text that encodes back to the same bytes (valid
+// UTF-8). Any other name would be stored, shown or opened as another one.
+bool roundTrips(QByteArrayView encoded);
+// A name's bytes for a message: what decodes is shown as text, every other byte as \xNN.
+QString shownBytes(QByteArrayView encoded);
 
 // Forgets the directory listings remembered for case-insensitive matching.
 void clearCache();

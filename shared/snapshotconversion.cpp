@@ -13,6 +13,12 @@ namespace {
 
 const QString gifExtension = QStringLiteral(".gif");
 
+// What follows the last separator of either kind.
+QString lastComponent(const QString &path)
+{
+    return path.mid(qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
+}
+
 bool sameFile(const QString &a, const QString &b)
 {
     const QString canonical = QFileInfo(a).canonicalFilePath();
@@ -39,6 +45,13 @@ bool copySource(const QString &source, const QString &target, QString *error)
     return false;
 }
 
+// A name that stays inside the screenshot directory: not "." or "..", no separator.
+bool staysInside(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+           && lastComponent(name) == name;
+}
+
 } // namespace
 
 QString converterRelativePath() { return InstallationPaths::converter(); }
@@ -52,7 +65,7 @@ QString baseName(const QString &romFile, const QString &consoleText)
     return romFile.left(qMax(0, romFile.size() - charactersCut(consoleText)));
 }
 
-QString sourceExtension(const QString &source) { return source.right(4); }
+QString sourceExtension(const QString &source) { return lastComponent(source).right(4); }
 
 QString firstSnapshot(const QString &screenDir, const QString &base) { return screenDir + base + gifExtension; }
 
@@ -75,8 +88,7 @@ bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFun
 {
     // Only the last component of the rom's name: the screenshot stays inside the screen
     // directory whatever directories ("..", "/") the stored name holds.
-    QString base = baseName(request.romFile, request.consoleText);
-    base = base.mid(qMax(base.lastIndexOf(QLatin1Char('/')), base.lastIndexOf(QLatin1Char('\\'))) + 1);
+    const QString base = lastComponent(baseName(request.romFile, request.consoleText));
     if (base.isEmpty()) {
         *error = request.romFile.isEmpty()
                      ? QStringLiteral("The game has no rom file: its screenshot cannot be named")
@@ -85,8 +97,13 @@ bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFun
         return false;
     }
     const int number = freeNumber(request.screenDir, base, exists ? exists : ExistsFunction(&Paths::fileExists));
-    const QString stem = request.screenDir + base
-                         + (number == 0 ? QString() : QLatin1Char('_') + QString::number(number));
+    const QString name = base + (number == 0 ? QString() : QLatin1Char('_') + QString::number(number));
+    if (!staysInside(name + sourceExtension(request.source))) {
+        *error = QStringLiteral("Rom file name ") + request.romFile + QStringLiteral(" and image ")
+                 + request.source + QStringLiteral(" name no file inside ") + request.screenDir;
+        return false;
+    }
+    const QString stem = request.screenDir + name;
     plan->base = base;
     plan->source = request.source;
     plan->copied = stem + sourceExtension(request.source);

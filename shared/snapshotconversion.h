@@ -42,7 +42,8 @@ using ExistsFunction = std::function<bool(const QString &path)>;
 int charactersCut(const QString &consoleText);
 // The rom name without its last charactersCut() characters; empty when nothing is left.
 QString baseName(const QString &romFile, const QString &consoleText);
-// The last 4 characters of the source path (".bmp"); the extension itself is not read.
+// The last 4 characters of the source's file name (".bmp"); the extension itself is not
+// read. Never a separator: a short name ("/pics/ab") gives its name alone ("ab").
 QString sourceExtension(const QString &source);
 QString firstSnapshot(const QString &screenDir, const QString &base);
 QString numberedSnapshot(const QString &screenDir, const QString &base, int number);
@@ -52,7 +53,7 @@ int freeNumber(const QString &screenDir, const QString &base, const ExistsFuncti
 
 // Works out the names, from the last component of the rom name's base only, so that they
 // lie inside screenDir. False with error set when the rom name is too short to name a
-// screenshot (no rom set for the game).
+// screenshot (no rom set for the game), or the names would not lie inside screenDir.
 bool prepare(const Request &request, Plan *plan, QString *error, const ExistsFunction &exists = ExistsFunction());
 
 // Copies the source and starts the converter without waiting for it; `converted` runs once

@@ -9,6 +9,7 @@
 #include "tests/support/testinstall.h"
 #include "tests/support/windowcontrols.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -91,6 +92,8 @@ private slots:
     void converterInputThatIsNoFile();
     void converterNamesAWriteFailure();
     void settingsFileThatIsNoFile();
+    void consoleDatabaseThatIsNoFile_data();
+    void consoleDatabaseThatIsNoFile();
 };
 
 void TestBadFileTypes::picturesThatAreNoFiles_data()
@@ -192,6 +195,39 @@ void TestBadFileTypes::settingsFileThatIsNoFile()
     RecordingLauncher launcher;
     QVERIFY(!startEmuset(own.path(), dialogs, launcher));
     QVERIFY(openChooser());
+}
+
+void TestBadFileTypes::consoleDatabaseThatIsNoFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"fifo", "link to a device", "directory"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+// A console database that is no file, chosen in Emuset (which checks it for the earlier
+// format): Emuset does not wait on it and names the file.
+void TestBadFileTypes::consoleDatabaseThatIsNoFile()
+{
+    QFETCH(QString, kind);
+    TestInstall install;
+    QVERIFY2(install.isValid(), qPrintable(install.error()));
+    const QString database = install.path(QStringLiteral("database/nintendo.mdb"));
+    QVERIFY(replaceWith(kind, database));
+    QTemporaryDir own;
+    QVERIFY(pointEmusetAt(own.path(), install.root()));
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    QWidget *window = startEmuset(own.path(), dialogs, launcher);
+    QVERIFY(window);
+    auto *consoles = child<QComboBox>(window, "CmbEmu");
+    QVERIFY(consoles);
+    consoles->setFocus();
+    QTest::keyClicks(consoles, QStringLiteral("Nintendo"));
+    QCOMPARE(consoles->currentText(), QStringLiteral("Nintendo"));
+    QString said = shownText(window, QStringLiteral("Panel1"));
+    for (const auto &shown : std::as_const(dialogs.shown))
+        said += shown.text;
+    QVERIFY2(said.contains(database), qPrintable(said));
 }
 
 QTEST_MAIN(TestBadFileTypes)

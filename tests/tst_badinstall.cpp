@@ -32,6 +32,7 @@ class TestBadInstall : public QObject {
 private slots:
     void failedRunLeavesTheTargetAsItWas_data();
     void failedRunLeavesTheTargetAsItWas();
+    void pathTooLongIsRefused();
     void backslashIsPartOfTheName();
 };
 
@@ -70,6 +71,22 @@ void TestBadInstall::failedRunLeavesTheTargetAsItWas()
     QCOMPARE(entriesBelow(dir.path()), original);
     QVERIFY2(Installation::create(root, BuiltPrograms::options(), &error), qPrintable(error));
     QVERIFY(QFileInfo(root + QStringLiteral("/pack/ludora.mdb")).size() > 0);
+}
+
+// A target whose database files' paths are longer than the database engine opens: refused
+// before anything is made, saying so.
+void TestBadInstall::pathTooLongIsRefused()
+{
+    QTemporaryDir dir;
+    QString root = dir.path();
+    while (QFile::encodeName(root).size() < 500)
+        root += QLatin1Char('/') + QString(60, QLatin1Char('r'));
+    QString error;
+    QVERIFY(!Installation::create(root, BuiltPrograms::options(), &error));
+    QVERIFY2(error.startsWith(QStringLiteral("The path ") + root)
+                 && error.contains(QStringLiteral(" is too long ")),
+             qPrintable(error));
+    QVERIFY(QDir(dir.path()).isEmpty());
 }
 
 // Made at the name given, and the front-end started there finds its files.

@@ -3,6 +3,8 @@
 // Arabic and emoji. Games, producers and documents typed in the front-end, emulators and
 // sets typed in Emuset and played in the front-end: each name is stored, listed, found
 // and shown exactly, and never mistaken for a similar name (the decoy, listed first).
+#include "frontend/app/dataroot.h"
+#include "tests/support/builtprograms.h"
 #include "tests/support/emusetwindow.h"
 #include "tests/support/entrymarks.h"
 #include "tests/support/fakes.h"
@@ -15,8 +17,13 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QMainWindow>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +85,8 @@ private slots:
     void gamesProducersAndDocuments();
     void emulatorsAndSets_data() { names(); }
     void emulatorsAndSets();
+    void foldersThatDoNotDecode_data();
+    void foldersThatDoNotDecode();
 
 private:
     static void names();
@@ -271,6 +280,54 @@ void TestBadNames::emulatorsAndSets()
              QVariantList({0, 0}));
     QVERIFY2(panelText(window, 6).startsWith(QStringLiteral("Total Times Played : ")),
              qPrintable(panelText(window, 6)));
+}
+
+// Folder names whose bytes are no UTF-8 (read as text they would name another folder):
+// the portable front-end's folder and the installation maker's target are refused with a
+// message naming them, and nothing is made under another name.
+void TestBadNames::foldersThatDoNotDecode_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("latin-1 letter") << QByteArray("caf\xe9") << QStringLiteral("caf\\xe9");
+    QTest::newRow("lone continuation byte") << QByteArray("x\x80y") << QStringLiteral("x\\x80y");
+    QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf") << QStringLiteral("a\\xc0\\xaf");
+    QTest::newRow("accent, then a bad byte") << QByteArray("\xc3\xa9t\xe9") << QStringLiteral("\u00e9t\\xe9");
+}
+
+void TestBadNames::foldersThatDoNotDecode()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, shown);
+    QTemporaryDir parent;
+    const QByteArray folder = QFile::encodeName(parent.path()) + '/' + name;
+    const QByteArray pack = folder + "/pack";
+    QVERIFY(::mkdir(folder.constData(), 0700) == 0 && ::mkdir(pack.constData(), 0700) == 0);
+    const auto removeFolders = qScopeGuard([&] {
+        ::rmdir(pack.constData());
+        ::rmdir(folder.constData());
+    });
+
+    // The front-end in a folder that looks like an installation.
+    QString error;
+    QVERIFY(!DataRoot::checkExecutableDir(folder, &error));
+    QVERIFY2(error.contains(parent.path() + QLatin1Char('/') + shown), qPrintable(error));
+    QVERIFY(DataRoot::checkExecutableDir(QFile::encodeName(parent.path()), &error));
+
+    // The maker given a target inside it: the shell's printf writes the name's bytes.
+    QByteArray escaped;
+    for (const char c : folder + "/inst")
+        escaped += uchar(c) >= 0x80 ? QByteArray("\\") + QByteArray::number(uchar(c), 8) : QByteArray(1, c);
+    QProcess maker;
+    maker.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$(printf \"$1\")\""),
+                 BuiltPrograms::mkinstall(), QString::fromLatin1(escaped)});
+    QVERIFY(maker.waitForFinished(60000));
+    QCOMPARE(maker.exitCode(), 2);
+    const QString output = QString::fromUtf8(maker.readAllStandardError());
+    QVERIFY2(output.contains(shown + QStringLiteral("/inst: the name is not valid UTF-8")), qPrintable(output));
+    QVERIFY(!QFileInfo::exists(parent.path() + QLatin1Char('/') + QFile::decodeName(name)));
+    QVERIFY(::access((folder + "/inst").constData(), F_OK) != 0);
 }
 
 QTEST_MAIN(TestBadNames)

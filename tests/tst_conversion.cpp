@@ -126,6 +126,19 @@ void TestConversion::names_data()
                                   << "PacMan.ZIP"
                                   << "/pics/Shot.BMP" << none << "PacMan.BMP"
                                   << "PacMan.gif";
+    // Names that stay inside the screenshot directory whatever the link and the image are.
+    QTest::newRow("link whose base is ..") << "Console"
+                                           << "../...zip"
+                                           << "/pics/shot.bmp" << none << "...bmp"
+                                           << "...gif";
+    QTest::newRow("base .., image name of 3") << "Console"
+                                              << "...zip"
+                                              << "/pics/abc" << none << "..abc"
+                                              << "...gif";
+    QTest::newRow("image name shorter than 4") << "Console"
+                                               << "pacman.zip"
+                                               << "/p/ab" << none << "pacmanab"
+                                               << "pacman.gif";
     QTest::newRow("gif source: same input and output")
         << "Console"
         << "pacman.zip"
@@ -149,7 +162,8 @@ void TestConversion::names()
     QCOMPARE(plan.output, screenDir + output);
     QCOMPARE(plan.arguments, QStringList({screenDir + moved, QStringLiteral("/c=") + screenDir + output}));
     // The screenshot field always names the first screenshot.
-    QCOMPARE(plan.screenField, SnapshotConversion::baseName(rom, console) + QStringLiteral(".gif"));
+    QCOMPARE(plan.screenField,
+             SnapshotConversion::baseName(rom, console).section(QLatin1Char('/'), -1) + QStringLiteral(".gif"));
     QVERIFY(!plan.screenField.contains(QLatin1Char('_')));
 }
 
@@ -173,22 +187,30 @@ void TestConversion::romTooShortIsRefused_data()
 {
     QTest::addColumn<QString>("console");
     QTest::addColumn<QString>("rom");
+    QTest::addColumn<QString>("source");
     QTest::newRow("no rom") << "Console"
-                            << "";
+                            << ""
+                            << "/pics/a.png";
     QTest::newRow("nothing left") << "Console"
-                                  << "a.gb";
+                                  << "a.gb"
+                                  << "/pics/a.png";
     QTest::newRow("shorter than the cut") << "Console"
-                                          << "ab";
+                                          << "ab"
+                                          << "/pics/a.png";
     QTest::newRow("gameboy, nothing left") << "Gameboy"
-                                           << ".gb";
+                                           << ".gb"
+                                           << "/pics/a.png";
+    QTest::newRow("base .. and a folder for the image") << "Console"
+                                                        << "...zip"
+                                                        << "/pics/";
 }
 
 void TestConversion::romTooShortIsRefused()
 {
     QFETCH(QString, console);
     QFETCH(QString, rom);
-    const SnapshotConversion::Request request{QStringLiteral("/pics/a.png"), rom, console, screenDir,
-                                              QStringLiteral("/fe")};
+    QFETCH(QString, source);
+    const SnapshotConversion::Request request{source, rom, console, screenDir, QStringLiteral("/fe")};
     SnapshotConversion::Plan plan;
     QString error;
     QVERIFY(!SnapshotConversion::prepare(request, &plan, &error, existing({})));

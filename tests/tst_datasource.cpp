@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <cstdio>
 #include <thread>
 
 class TestDataSource : public QObject {
@@ -35,6 +37,8 @@ private slots:
     void openSeesWritesOfAnotherConnection();
     void storeWaitsForAnotherConnectionsLock();
     void missingAndForeignFilesAreReported();
+    void fileReplacedOnDiskIsOpenedAgain_data();
+    void fileReplacedOnDiskIsOpenedAgain();
 
 private:
     QString dbPath() const { return m_dir->filePath(QStringLiteral("console.mdb")); }
@@ -358,6 +362,73 @@ void TestDataSource::missingAndForeignFilesAreReported()
     QVERIFY(!source.open());
     QVERIFY(source.lastError().contains(text));
     QVERIFY(source.atEnd());
+
+    // A database whose path is longer than the engine opens: said so, with the path.
+    QString deep = m_dir->path();
+    while (QFile::encodeName(deep).size() < 520)
+        deep += QLatin1Char('/') + QString(100, QLatin1Char('d'));
+    QVERIFY(QDir().mkpath(deep));
+    const QString far = deep + QStringLiteral("/console.mdb");
+    QVERIFY(QFile::copy(dbPath(), far));
+    source.setDatabaseName(far);
+    QVERIFY(!source.open());
+    QVERIFY2(source.lastError().startsWith(QStringLiteral("The path ") + far
+                                           + QStringLiteral(" is too long for a database file (")),
+             qPrintable(source.lastError()));
+}
+
+// Another file put at the database's path while a data source uses it (a copy renamed
+// over it, or the file removed and copied back): the next open reads the file now there;
+// a file removed is missing, and never made again.
+void TestDataSource::fileReplacedOnDiskIsOpenedAgain_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("rows"); // -1: the open fails
+    QTest::newRow("renamed over it") << "rename" << 5;
+    QTest::newRow("removed and copied back") << "copy" << 5;
+    QTest::newRow("removed") << "remove" << -1;
+}
+
+void TestDataSource::fileReplacedOnDiskIsOpenedAgain()
+{
+    QFETCH(QString, how);
+    QFETCH(int, rows);
+    DataSource games(QStringLiteral("DatGames"));
+    games.setDatabaseName(dbPath());
+    games.setRecordSource(QStringLiteral("SELECT * from giochi order by [gioco]"));
+    QVERIFY(games.open());
+    QCOMPARE(games.rowCount(), 4);
+
+    const QString copy = m_dir->filePath(QStringLiteral("copy.mdb"));
+    QVERIFY(QFile::copy(dbPath(), copy));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("replacement"));
+        db.setDatabaseName(copy);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('In the new file')")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("replacement"));
+    if (how == QLatin1String("rename")) {
+        QVERIFY(::rename(QFile::encodeName(copy).constData(), QFile::encodeName(dbPath()).constData()) == 0);
+    } else {
+        QVERIFY(QFile::remove(dbPath()));
+        if (how == QLatin1String("copy"))
+            QVERIFY(QFile::copy(copy, dbPath()));
+    }
+
+    QCOMPARE(games.open(), rows >= 0);
+    if (rows < 0) {
+        QVERIFY2(games.lastError().contains(QStringLiteral("Not Found")), qPrintable(games.lastError()));
+        QVERIFY(!QFile::exists(dbPath()));
+        return;
+    }
+    QCOMPARE(games.rowCount(), rows);
+    QVERIFY(games.findFirst(QStringLiteral("[gioco] ='In the new file'")));
+    // A store goes into the file now there.
+    QVERIFY(games.edit() && games.setValue(QStringLiteral("Notes"), QStringLiteral("stored")) && games.update());
+    QCOMPARE(scalar(QStringLiteral("SELECT Notes FROM giochi WHERE Gioco = 'In the new file'")).toString(),
+             QStringLiteral("stored"));
 }
 
 QTEST_MAIN(TestDataSource)

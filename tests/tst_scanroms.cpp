@@ -16,9 +16,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,7 +54,11 @@ private slots:
     void addsNothing();
     void storesWhatAddRomStores();
     void romsStoredMeanwhileAreNotAddedTwice();
-    void thousandsShownUnderAnyFilter();
+    void leavesOutWhatIsNoRom_data();
+    void leavesOutWhatIsNoRom();
+    void keepsTheFilter_data();
+    void keepsTheFilter();
+    void thousandsShownWithTheSearch();
 
 private:
     QMainWindow *start();
@@ -248,21 +255,116 @@ void TestScanRoms::storesWhatAddRomStores()
     }
 }
 
-void TestScanRoms::thousandsShownUnderAnyFilter()
+// Files as a rom folder holds them beside its roms (names given as bytes: "\xff" is a
+// byte that is no UTF-8): what is added, and the question or note with what was left out.
+void TestScanRoms::leavesOutWhatIsNoRom_data()
+{
+    QTest::addColumn<QList<QByteArray>>("files");
+    QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("documents, pictures, saves, lists")
+        << QList<QByteArray>{"ReadMe.txt",   "manual.PDF",   "info.nfo",     "cover.png",     "Box.JPG",
+                             "tetris.sav",   "tetris.srm",   "tetris.state", "tetris.state1", "tetris.state.auto",
+                             "gamelist.xml", "No-Intro.dat", "Thumbs.db",    "tetris.gb",     "disc.cue",
+                             "disc.iso",     "pack.zip",     "NOEXT",        "game.uae"}
+        << QStringList{"disc", "disc", "game", "NOEXT", "pack", "tetris"}
+        << "Add 6 new roms to the Gameboy catalogue?\n\n13 files were left out: they are documents, pictures, "
+           "saves or lists of games, not roms";
+    QTest::newRow("only a document")
+        << QList<QByteArray>{"ReadMe.txt"} << QStringList{}
+        << "No new roms for the Gameboy catalogue.\n\n1 file was left out: it is a document, a picture, a save "
+           "or a list of games, not a rom";
+    // Both names decode to the same text: neither is stored under it, nor one of them dropped.
+    QTest::newRow("names that are no UTF-8")
+        << QList<QByteArray>{"bad\xff.gb", "bad\xfe.gb", "caf\xe9.gb", "ok.gb"} << QStringList{"ok"}
+        << "Add 1 new roms to the Gameboy catalogue?\n\n3 files were left out: their names are not valid UTF-8";
+    QTest::newRow("one name that is no UTF-8, one document")
+        << QList<QByteArray>{"x\xc0\xaf.gb", "notes.txt"} << QStringList{}
+        << "No new roms for the Gameboy catalogue.\n\n1 file was left out: it is a document, a picture, a save "
+           "or a list of games, not a rom\n\n1 file was left out: its name is not valid UTF-8";
+}
+
+void TestScanRoms::leavesOutWhatIsNoRom()
+{
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(QStringList, added);
+    QFETCH(QString, text);
+    const QByteArray dir = QFile::encodeName(gamesDir(*m_install)) + '/';
+    // Names that are no UTF-8 cannot be removed through Qt's names.
+    const auto removeFiles = qScopeGuard([&] {
+        for (const QByteArray &file : std::as_const(files))
+            ::unlink((dir + file).constData());
+    });
+    for (const QByteArray &file : files) {
+        const int fd = ::open((dir + file).constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY2(fd >= 0 && ::close(fd) == 0, file.constData());
+    }
+    QMainWindow *main = start();
+    QVERIFY(main);
+    clickOn(main, QStringLiteral("CmdScanRoms"));
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].text, text);
+    QStringList stored = storedNames(*m_install);
+    stored.sort();
+    added.sort();
+    QCOMPARE(stored, added);
+    for (const QVariant &link : m_install->column(gameboy, QStringLiteral("SELECT Link FROM giochi")))
+        QVERIFY2(QFile::exists(gamesDir(*m_install) + QLatin1Char('/') + link.toString()),
+                 qPrintable(link.toString()));
+}
+
+// The filter the person chose stays; new games (neither favourite nor playable) that it
+// hides are said to be hidden, and the game shown stays shown.
+void TestScanRoms::keepsTheFilter_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Complete") << "OptAll" << true << "";
+    QTest::newRow("Favourites") << "OptFavorite" << false << "Favourites";
+    QTest::newRow("Playable") << "OptPlayable" << false << "Playable";
+    QTest::newRow("Not Work") << "OptNotPlay" << true << "";
+}
+
+void TestScanRoms::keepsTheFilter()
+{
+    QFETCH(QString, filter);
+    QFETCH(bool, listed);
+    QFETCH(QString, caption);
+    QVERIFY(m_install->addGame(QStringLiteral("Old Favourite"), {{"Favorites", 1}, {"Playable", 1}}));
+    QVERIFY(writeFile(QDir(gamesDir(*m_install)).filePath(QStringLiteral("new one.gb"))));
+    QMainWindow *main = start();
+    QVERIFY(main);
+    clickOn(main, filter);
+    QVERIFY(showGame(main, QStringLiteral("Old Favourite")) || filter == QLatin1String("OptNotPlay"));
+
+    clickOn(main, QStringLiteral("CmdScanRoms"));
+    QVERIFY(child<QRadioButton>(main, qPrintable(filter))->isChecked());
+    QCOMPARE(listedGames(main).contains(QStringLiteral("new one")), listed);
+    QCOMPARE(m_dialogs.shown.size(), listed ? 1 : 2);
+    if (listed) {
+        QCOMPARE(shownText(main, QStringLiteral("LabGame")), QStringLiteral("new one"));
+    } else {
+        QCOMPARE(m_dialogs.shown[1].text, QStringLiteral("The new games are not listed: the filter \"") + caption
+                                              + QStringLiteral("\" hides them. \"Complete\" lists them."));
+        QCOMPARE(shownText(main, QStringLiteral("LabGame")), QStringLiteral("Old Favourite"));
+    }
+}
+
+void TestScanRoms::thousandsShownWithTheSearch()
 {
     const QDir dir(gamesDir(*m_install));
     for (int i = 1; i <= 1234; ++i)
         QVERIFY(writeFile(dir.filePath(QStringLiteral("rom %1.gb").arg(i, 4, 10, QLatin1Char('0')))));
     QMainWindow *main = start();
     QVERIFY(main);
-    clickOn(main, QStringLiteral("OptFavorite"));
     typeText(child(main, "TxtSearch"), QStringLiteral("rom 000"));
 
     clickOn(main, QStringLiteral("CmdScanRoms"));
     QCOMPARE(m_dialogs.shown.size(), 1);
     QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Add 1,234 new roms to the Gameboy catalogue?"));
     QCOMPARE(gameRows(*m_install), 1234);
-    // The new games are no favourites: the whole list is shown, the search still applied.
+    // The whole list is read again, the search still applied.
     QVERIFY(child<QRadioButton>(main, "OptAll")->isChecked());
     QCOMPARE(shownText(main, QStringLiteral("TxtSearch")), QStringLiteral("rom 000"));
     QCOMPARE(shownText(main, QStringLiteral("LabSearchCount")), QStringLiteral("9 of 1,234"));

@@ -59,6 +59,8 @@ private slots:
     void userDataDirFollowsTheXdgRules();
     void firstStartMakesTheUserInstallation();
     void unusableDataDirectoryIsReported();
+    void explicitRootIsNeverMade_data();
+    void explicitRootIsNeverMade();
 
 private:
     QTemporaryDir m_home;
@@ -92,7 +94,7 @@ void TestStartRoot::options_data()
     QTest::newRow("missing root") << QStringList{"--root", "/no/such/dir"} << Action::Fail << false << false
                                   << "^ludora4: /no/such/dir: no such directory\nTry 'ludora4 --help'";
     QTest::newRow("root is a file") << QStringList{"--root", "HERE/file"} << Action::Fail << false << false
-                                    << "no such directory";
+                                    << "^ludora4: [^\n]*/file: not a directory\n";
     QTest::newRow("root without value")
         << QStringList{"--root"} << Action::Fail << false << false << "^ludora4: Missing value after '--root'";
     QTest::newRow("unknown option") << QStringList{"--sample"} << Action::Fail << false << false
@@ -129,7 +131,10 @@ void TestStartRoot::choice_data()
     QTest::newRow("portable") << "pack/ludora.mdb" << false << "EXE";
     QTest::newRow("portable, other case") << "PACK/Ludora.MDB" << false << "EXE";
     QTest::newRow("installed") << "" << false << "USER";
-    QTest::newRow("only a database folder") << "database/gameboy.mdb" << false << "USER";
+    // A portable installation that lost its master database: the start says so.
+    QTest::newRow("only a database folder") << "database/gameboy.mdb" << false << "EXE";
+    QTest::newRow("only a pack folder, other case") << "Pack/plugins.mdb" << false << "EXE";
+    QTest::newRow("pack is a file") << "pack" << false << "USER";
     QTest::newRow("master database in the wrong place") << "ludora.mdb" << false << "USER";
     QTest::newRow("explicit wins over portable") << "pack/ludora.mdb" << true << "EXPLICIT";
     QTest::newRow("explicit wins over installed") << "" << true << "EXPLICIT";
@@ -254,7 +259,7 @@ void TestStartRoot::firstStartMakesTheUserInstallation()
 }
 
 // The data directory cannot be made (a file stands where a directory must be): a clear
-// error, nothing made; and an explicit root is never made, only used.
+// error, nothing made.
 void TestStartRoot::unusableDataDirectoryIsReported()
 {
     QVERIFY(touch(m_home.filePath(QStringLiteral("data"))));
@@ -266,10 +271,36 @@ void TestStartRoot::unusableDataDirectoryIsReported()
                               + QStringLiteral(": ")),
              qPrintable(error));
     QVERIFY(note.isEmpty());
+}
 
-    QTemporaryDir empty;
-    QVERIFY(DataRoot::prepare(DataRoot::choose(empty.path(), m_home.path()), &note, &error));
-    QVERIFY(QDir(empty.path()).isEmpty());
+// --root names a folder that is used, never made: one without anything of an installation
+// is refused, naming the maker; one that lost its master database is the start's to report.
+void TestStartRoot::explicitRootIsNeverMade_data()
+{
+    QTest::addColumn<QString>("holds"); // a file below the root, or ""
+    QTest::addColumn<bool>("prepared");
+    QTest::newRow("empty folder") << "" << false;
+    QTest::newRow("other files") << "notes.txt" << false;
+    QTest::newRow("installation") << "pack/ludora.mdb" << true;
+    QTest::newRow("installation without master database") << "database/gameboy.mdb" << true;
+}
+
+void TestStartRoot::explicitRootIsNeverMade()
+{
+    QFETCH(QString, holds);
+    QFETCH(bool, prepared);
+    QTemporaryDir root;
+    if (!holds.isEmpty())
+        QVERIFY(touch(root.filePath(holds)));
+    const QStringList before = QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QString note;
+    QString error;
+    QCOMPARE(DataRoot::prepare(DataRoot::choose(root.path(), m_home.path()), &note, &error), prepared);
+    QCOMPARE(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QVERIFY(note.isEmpty());
+    if (!prepared)
+        QCOMPARE(error, QStringLiteral("There is no Ludora4 installation in ") + root.path()
+                            + QStringLiteral(". Make one with: ludora4-mkinstall ") + root.path());
 }
 
 QTEST_MAIN(TestStartRoot)

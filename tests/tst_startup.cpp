@@ -1,6 +1,7 @@
 // The front-end's start-up on fresh installations: the checks with their messages,
 // the active console and window position restored, the fixed lists, the plug-in panel,
 // and bad files reported instead of crashing.
+#include "shared/lockwait.h"
 #include "shared/twips.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
@@ -16,6 +17,9 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -35,7 +39,10 @@ private slots:
     void pluginPathsAreCheckedAtStartup();
     void badFilesAreReportedByName_data();
     void badFilesAreReportedByName();
+    void consoleWithoutConfigRecordStillListsItsGames_data();
     void consoleWithoutConfigRecordStillListsItsGames();
+    void lockedDatabaseIsWaitedForOnce_data();
+    void lockedDatabaseIsWaitedForOnce();
     void missingConsolePictureIsLogged();
     void longTextsNeverWidenTheWindow();
 
@@ -229,22 +236,69 @@ void TestStartup::badFilesAreReportedByName()
     QVERIFY2(named, "no message names the bad file");
 }
 
-// Without the console's configuration record the games are listed all the same, and the
-// message says so and names the folders used instead.
+// Without the console's configuration record, or its whole table, the games are listed all
+// the same, and the message says so and names the folders used instead.
+void TestStartup::consoleWithoutConfigRecordStillListsItsGames_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no record") << "DELETE FROM config"
+                               << "has no configuration record. Its games are shown; ";
+    QTest::newRow("no table") << "DROP TABLE config"
+                              << "has no configuration table. Its games are listed, but its settings are not "
+                                 "read: ";
+}
+
 void TestStartup::consoleWithoutConfigRecordStillListsItsGames()
 {
-    QVERIFY(m_install->exec(TestInstall::gameboyDb(), QStringLiteral("DELETE FROM config")));
+    QFETCH(QString, sql);
+    QFETCH(QString, said);
+    QVERIFY(m_install->exec(TestInstall::gameboyDb(), sql));
     QVERIFY(
         m_install->exec(TestInstall::gameboyDb(), QStringLiteral("INSERT INTO giochi (Gioco) VALUES ('Tetris')")));
     QMainWindow *main = start();
     QVERIFY(main);
     QCOMPARE(m_dialogs.shown.size(), 1);
     const QString text = m_dialogs.shown[0].text;
-    QVERIFY2(text.contains(QStringLiteral("has no configuration record. Its games are shown"))
+    QVERIFY2(text.startsWith(QStringLiteral("File ") + m_install->path(TestInstall::gameboyDb()) + QLatin1Char(' ')
+                             + said)
                  && text.contains(m_install->path(QStringLiteral("console/gameboy/screen/")))
                  && text.contains(m_install->path(QStringLiteral("console/gameboy/games/"))),
              qPrintable(text));
     QCOMPARE(listedGames(main), QStringList{QStringLiteral("Tetris")});
+}
+
+// Another program holds a database locked for the whole start: the start waits for it once
+// (the wait here shortened), gives up, names the file in one message and opens the window.
+void TestStartup::lockedDatabaseIsWaitedForOnce_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("master database") << TestInstall::masterDb();
+    QTest::newRow("console database") << TestInstall::gameboyDb();
+}
+
+void TestStartup::lockedDatabaseIsWaitedForOnce()
+{
+    QFETCH(QString, file);
+    const QString path = m_install->path(file);
+    const QString holder = QStringLiteral("holder");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    }
+    const auto release = qScopeGuard([&] {
+        QSqlDatabase::database(holder, false).close();
+        QSqlDatabase::removeDatabase(holder);
+        LockWait::setBudgetTotalMs(LockWait::maxWaitMs());
+    });
+    LockWait::setBudgetTotalMs(200);
+    QMainWindow *main = start();
+    QVERIFY(main);
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QVERIFY2(m_dialogs.shown[0].text.contains(path), qPrintable(m_dialogs.shown[0].text));
+    QVERIFY2(m_dialogs.shown[0].text.contains(QStringLiteral("locked")), qPrintable(m_dialogs.shown[0].text));
 }
 
 // A missing console picture is said in the "Error LOG", which the list fill leaves alone.

@@ -61,7 +61,9 @@ Result parse(const QStringList &arguments)
     if (parser.isSet(root)) {
         const QFileInfo dir(parser.value(root));
         if (!dir.isDir())
-            return fail(parser.value(root) + QStringLiteral(": no such directory"));
+            return fail(
+                parser.value(root)
+                + (dir.exists() ? QStringLiteral(": not a directory") : QStringLiteral(": no such directory")));
         result.root = dir.absoluteFilePath();
     }
     return result;

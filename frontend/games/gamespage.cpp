@@ -4,6 +4,7 @@
 #include "frontend/games/gamelistmodel.h"
 #include "frontend/games/gamelistwidget.h"
 #include "frontend/session/session.h"
+#include "shared/dialogs.h"
 #include "shared/widgets/rowentries.h"
 #include "shared/widgets/statuspanels.h"
 
@@ -260,12 +261,20 @@ void GamesPage::showNeighbour(std::optional<qint64> deletedRow)
     FillGameList();
 }
 
-// New games are neither favourite nor playable: a filter that would hide them gives way
-// to the whole list.
+// New games are neither favourite nor playable: the filters of those hide them. The
+// filter stays as the person chose it, and says so; otherwise the first new game is shown.
 void GamesPage::showNewGames(const QString &first)
 {
-    if (OptFavorite->isChecked() || OptPlayable->isChecked())
-        OptAll->setChecked(true);
-    m_session.setCurrentGame(first);
+    const QRadioButton *hiding = OptFavorite->isChecked()   ? OptFavorite
+                                 : OptPlayable->isChecked() ? OptPlayable
+                                                            : nullptr;
+    if (!hiding)
+        m_session.setCurrentGame(first);
     FillGameList();
+    if (hiding) {
+        m_session.dialogs().information(QStringLiteral("Scan Roms"),
+                                        QStringLiteral("The new games are not listed: the filter \"")
+                                            + hiding->text() + QStringLiteral("\" hides them. \"") + OptAll->text()
+                                            + QStringLiteral("\" lists them."));
+    }
 }

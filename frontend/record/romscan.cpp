@@ -1,6 +1,7 @@
 #include "frontend/record/romscan.h"
 
 #include "frontend/record/foldednameset.h"
+#include "frontend/record/romfiles.h"
 #include "shared/datasource.h"
 #include "shared/paths.h"
 #include "shared/regularfile.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -100,10 +102,11 @@ QString listOrderKey(const QString &name)
 }
 
 // The regular files directly in the folder (a link counts as what it points to) that no
-// game links to, less those whose names begin with a dot. readdir tells most entries'
+// game links to, less those whose names begin with a dot, those that cannot be roms and
+// those whose names do not decode (counted in *leftOut). readdir tells most entries'
 // type, which spares a stat per file, and a name is decoded only when it is new. False
 // when the folder cannot be read.
-bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *roms)
+bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *roms, LeftOut *leftOut)
 {
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
@@ -121,8 +124,12 @@ bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *ro
             if (linked.contains(entry.key))
                 continue;
             const QString file = QFile::decodeName(entry.name.data());
-            if (!entry.unknown || RegularFile::isRegular(folder + QLatin1Char('/') + file))
+            if (entry.unknown && !RegularFile::isRegular(folder + QLatin1Char('/') + file))
+                continue;
+            if (RomFiles::canBeRom(file))
                 roms->append({withoutLastExtension(file), file});
+            else
+                ++leftOut->notRoms;
         }
         batched = 0;
     };
@@ -132,6 +139,14 @@ bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *ro
         const bool unknown = found->d_type == DT_LNK || found->d_type == DT_UNKNOWN;
         if (raw.startsWith('.') || (found->d_type != DT_REG && !unknown))
             continue;
+        // Decoded, such a name would name another file, or none.
+        if (!Paths::roundTrips(raw)) {
+            struct stat status {};
+            const QByteArray path = QFile::encodeName(folder) + '/' + raw.toByteArray();
+            if (!unknown || (::stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode)))
+                ++leftOut->undecodable;
+            continue;
+        }
         caseFold(raw, &folded);
         Entry &entry = entries[batched];
         entry.key = linked.keyOf(folded);
@@ -166,9 +181,11 @@ void sortInListOrder(QList<Rom> *roms)
 
 } // namespace
 
-bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *roms, QString *error)
+bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *roms, LeftOut *leftOut,
+             QString *error)
 {
     roms->clear();
+    *leftOut = {};
     const QString folder = Paths::resolve(gamesDir);
     const QFileInfo folderInfo(folder);
     const auto unreadable = [&] {
@@ -181,7 +198,7 @@ bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *r
     FoldedNameSet linked;
     if (!linkedFiles(databasePath, &linked, error))
         return false;
-    if (!newFiles(folder, linked, roms))
+    if (!newFiles(folder, linked, roms, leftOut))
         return unreadable();
     sortInListOrder(roms);
     // Of files alike but for case, the first in the list's order is taken.

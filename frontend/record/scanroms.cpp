@@ -23,6 +23,21 @@ QString consoleName(const QString &databasePath)
     return QStringLiteral("active console's");
 }
 
+// One line per cause of files left out, each after a blank line; empty when none was.
+QString leftOutText(const RomScan::LeftOut &leftOut)
+{
+    const auto line = [](int count, const char *one, const char *many) {
+        if (count == 0)
+            return QString();
+        return QStringLiteral("\n\n") + countText(count)
+               + (count == 1 ? QStringLiteral(" file was left out: ") + QLatin1String(one)
+                             : QStringLiteral(" files were left out: ") + QLatin1String(many));
+    };
+    return line(leftOut.notRoms, "it is a document, a picture, a save or a list of games, not a rom",
+                "they are documents, pictures, saves or lists of games, not roms")
+           + line(leftOut.undecodable, "its name is not valid UTF-8", "their names are not valid UTF-8");
+}
+
 } // namespace
 
 // Asks once with the number found, stores every new game in one transaction, then the
@@ -34,18 +49,23 @@ void RecordPage::scanRoms()
     const QString console = consoleName(database);
     Dialogs &dialogs = m_session.dialogs();
     QList<RomScan::Rom> roms;
+    RomScan::LeftOut leftOut;
     QString error;
-    if (!RomScan::findNew(m_session.console().gamesDir, database, &roms, &error)) {
+    if (!RomScan::findNew(m_session.console().gamesDir, database, &roms, &leftOut, &error)) {
         dialogs.warning(QStringLiteral("Warning!"), error);
         return;
     }
+    const QString leftOutLines = leftOutText(leftOut);
     if (roms.isEmpty()) {
-        dialogs.information(title, QStringLiteral("No new roms: every file of the games folder is already in the ")
-                                       + console + QStringLiteral(" catalogue."));
+        dialogs.information(title, leftOut.any() ? QStringLiteral("No new roms for the ") + console
+                                                       + QStringLiteral(" catalogue.") + leftOutLines
+                                                 : QStringLiteral("No new roms: every file of the games folder "
+                                                                  "is already in the ")
+                                                       + console + QStringLiteral(" catalogue."));
         return;
     }
     const QString question = QStringLiteral("Add ") + countText(roms.size()) + QStringLiteral(" new roms to the ")
-                             + console + QStringLiteral(" catalogue?");
+                             + console + QStringLiteral(" catalogue?") + leftOutLines;
     if (!dialogs.question(title, question))
         return;
     // The first emulator, as "Add Rom" chooses it.

@@ -13,6 +13,7 @@
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
 #include "shared/installationpaths.h"
+#include "shared/lockwait.h"
 #include "shared/paths.h"
 #include "shared/regularfile.h"
 #include "shared/twips.h"
@@ -90,6 +91,8 @@ bool FrmMain::load()
     TabGames->setCurrentIndex(0);
     TabGeneral->setCurrentIndex(0);
     Session &session = *m_session;
+    // A file another program holds locked is waited for once: the later steps give up at once.
+    const LockWait::Budget lockWait;
     if (Paths::probe(session.masterDatabase()).isEmpty()) {
         session.dialogs().critical(InstallationPaths::notFoundMessage(session.masterDatabase()));
         return false;

@@ -10,6 +10,7 @@
 #include "shared/twips.h"
 
 #include <QFileInfo>
+#include <QSqlQuery>
 
 namespace MasterConfig {
 
@@ -31,6 +32,19 @@ void openConfig(DataSource &config, const QString &database)
 {
     config.setDatabaseName(database);
     config.setRecordSource(configQuery);
+}
+
+// A database that opens but has no table config (the games table may still be there).
+bool lacksConfigTable(const QString &database)
+{
+    const QSqlDatabase db = DataSource::connection(database, nullptr);
+    if (!db.isValid())
+        return false;
+    QSqlQuery tables(db); // fails, rather than answering none, when the file cannot be read
+    return tables.exec(
+               QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'config' "
+                              "COLLATE NOCASE"))
+           && tables.next() && tables.value(0).toInt() == 0;
 }
 
 } // namespace
@@ -113,16 +127,21 @@ void readConsoleFolders(Session &session)
         active.gamesDir = directory(config.value(Schema::ConsoleConfig::GamesDir).toString(), games);
         return;
     }
-    const bool unreadable = !config.lastError().isEmpty();
     active.screenDir = directory(QString(), screen);
     active.gamesDir = directory(QString(), games);
-    const QString message =
-        unreadable
-            ? config.lastError() + QStringLiteral(". The games of this console cannot be shown.")
-            : QStringLiteral("File ") + active.database
-                  + QStringLiteral(" has no configuration record. Its games are shown; their screenshots "
-                                   "are looked for in ")
-                  + active.screenDir + QStringLiteral(" and their roms in ") + active.gamesDir + QLatin1Char('.');
+    const QString folders = QStringLiteral("their screenshots are looked for in ") + active.screenDir
+                            + QStringLiteral(" and their roms in ") + active.gamesDir + QLatin1Char('.');
+    QString message;
+    if (config.lastError().isEmpty())
+        message = QStringLiteral("File ") + active.database
+                  + QStringLiteral(" has no configuration record. Its games are shown; ") + folders;
+    else if (lacksConfigTable(active.database))
+        message = QStringLiteral("File ") + active.database
+                  + QStringLiteral(" has no configuration table. Its games are listed, but its settings are "
+                                   "not read: ")
+                  + folders;
+    else
+        message = config.lastError() + QStringLiteral(". The games of this console cannot be shown.");
     session.dialogs().critical(message);
 }
 

@@ -1,6 +1,7 @@
 // ludora4-mkinstall DIR [--sample] [--games N]: lays out a new installation in DIR.
 
 #include "install/installation.h"
+#include "shared/paths.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -62,6 +63,16 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+
+    // The arguments are read as text: a name that is not valid UTF-8 would be read as
+    // another name, and the installation made elsewhere.
+    for (int i = 1; i < argc; ++i) {
+        if (!Paths::roundTrips(argv[i])) {
+            std::fprintf(stderr, "ludora4-mkinstall: %s: the name is not valid UTF-8; choose another name\n",
+                         qPrintable(Paths::shownBytes(argv[i])));
+            return 2;
+        }
+    }
 
     Arguments arguments;
     if (!parse(QCoreApplication::arguments(), &arguments))
