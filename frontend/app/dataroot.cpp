@@ -5,13 +5,10 @@
 #include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
+#include "shared/userdirs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace DataRoot {
 
@@ -40,23 +37,7 @@ bool holdsInstallation(const QString &dir)
     return Paths::fileExists(Paths::join(dir, InstallationPaths::masterDatabase()));
 }
 
-// The user's home: HOME when it is an absolute path, else the password database's entry.
-QString homeDir()
-{
-    const QString home = qEnvironmentVariable("HOME");
-    if (QDir::isAbsolutePath(home))
-        return home;
-    const passwd *entry = getpwuid(getuid());
-    return entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QDir::rootPath();
-}
-
-// XDG_DATA_HOME when it is an absolute path (a relative one is ignored), else ~/.local/share.
-QString userDataDir()
-{
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    const QString base = QDir::isAbsolutePath(data) ? data : homeDir() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QStringLiteral("/ludora4"));
-}
+QString userDataDir() { return QDir::cleanPath(UserDirs::dataHome() + QStringLiteral("/ludora4")); }
 
 Choice choose(const QString &explicitRoot, const QString &executableDir)
 {
