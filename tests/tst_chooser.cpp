@@ -2,6 +2,7 @@
 // window opened from the record view, where one click on a file carries out the purpose
 // of the last opening and closing it without a click changes nothing.
 #include "shared/widgets/filelists.h"
+#include "tests/support/chooserfolders.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +41,8 @@ int choosers()
 class TestChooser : public QObject {
     Q_OBJECT
 private slots:
+    // The per-user settings, kept only while a test names an organization, go here.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
     void init() { m_dialogs = ScriptedDialogs(); }
     void cleanup() { closeFrontEnd(); }
     void patternIgnoresCaseAndListsFilesOnly_data();
@@ -50,11 +54,14 @@ private slots:
     void reopeningReusesTheWindow();
     void reopeningRightAfterClosingGivesAWindowThatStays();
     void missingRegistryIsReportedAndTheWindowOpens();
+    void eachPurposeStartsWhereItLastChose_data();
+    void eachPurposeStartsWhereItLastChose();
 
 private:
     QMainWindow *startWithGame(TestInstall &install);
     ScriptedDialogs m_dialogs;
     RecordingLauncher m_launcher;
+    QTemporaryDir m_config;
 };
 
 // An installation showing the game "Shown Game" (rom "shown.gb"), with two rom files.
@@ -217,6 +224,45 @@ void TestChooser::missingRegistryIsReportedAndTheWindowOpens()
     QVERIFY(openChooser());
     QVERIFY(clickFile(QStringLiteral("Picked Rom.GB")));
     QCOMPARE(shownText(window, QStringLiteral("TxtRom")), QStringLiteral("Picked Rom.GB"));
+}
+
+// A rom picked in a folder of its own: the next rom chooser of the shown game starts
+// there; a folder gone, or another purpose (the screenshot), starts in the caller's folder.
+void TestChooser::eachPurposeStartsWhereItLastChose_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<bool>("removed");
+    QTest::addColumn<QString>("shows"); // below the installation
+    QTest::newRow("same purpose") << QStringLiteral("TxtRom") << false
+                                  << QStringLiteral("console/gameboy/games/far");
+    QTest::newRow("folder gone") << QStringLiteral("TxtRom") << true << QStringLiteral("console/gameboy/games");
+    QTest::newRow("another purpose") << QStringLiteral("Label19") << false
+                                     << QStringLiteral("console/gameboy/screen");
+}
+
+void TestChooser::eachPurposeStartsWhereItLastChose()
+{
+    QFETCH(QString, opener);
+    QFETCH(bool, removed);
+    QFETCH(QString, shows);
+    QCoreApplication::setOrganizationName(QStringLiteral("ludora4-test"));
+    const auto forget = qScopeGuard([] { QCoreApplication::setOrganizationName(QString()); });
+    TestInstall install;
+    const QString far = install.path(QStringLiteral("console/gameboy/games/far"));
+    QVERIFY(QDir().mkpath(far) && writeFile(far + QStringLiteral("/far.gb")));
+    QMainWindow *window = startWithGame(install);
+    QVERIFY(window);
+    clickOn(window, QStringLiteral("TxtRom"));
+    QVERIFY(chooserShowsFolder(install.path(QStringLiteral("console/gameboy/games"))));
+    QVERIFY(enterFolder(QStringLiteral("far")));
+    QVERIFY(clickFile(QStringLiteral("far.gb")));
+    QCOMPARE(shownText(window, QStringLiteral("TxtRom")), QStringLiteral("far.gb"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (removed)
+        QVERIFY(QDir(far).removeRecursively());
+
+    clickOn(window, opener);
+    QVERIFY(chooserShowsFolder(install.path(shows)));
 }
 
 QTEST_MAIN(TestChooser)

@@ -1,9 +1,12 @@
 // An installed Emuset (its directory not writable, no emuset.ini beside it): the settings
 // file in the user's configuration directory, the user's own installation used without
 // the first-run question, and the choosers accepting an installation without ludora4.
+#include "emuset/app/settingsfile.h"
 #include "install/installation.h"
+#include "shared/widgets/filelists.h"
 #include "tests/support/builtprograms.h"
 #include "tests/support/testinstall.h"
+#include "tests/support/typing.h"
 #include "tests/support/windowcontrols.h"
 #include "tests/tst_emuset_support.h"
 
@@ -31,6 +34,8 @@ private slots:
     void pluginChooserPicks();
     void chooserStoresInConfiguration();
     void pluginChooserTakesMasterDatabase();
+    void choosersStartAndPick_data();
+    void choosersStartAndPick();
 
 private:
     // Starts as installed: the settings in the test's home, its data directory the
@@ -180,8 +185,8 @@ void TestEmusetInstalled::pluginChooserPicks()
 }
 
 // The first-run chooser of an installed Emuset: the master database of the user's
-// installation is listed and picks it; the choice goes to a configuration directory
-// that did not exist yet.
+// installation is listed and picks it; the choice, and the folder it was made in, go to
+// a configuration directory that did not exist yet.
 void TestEmusetInstalled::chooserStoresInConfiguration()
 {
     QDir(m_home.filePath("config")).removeRecursively();
@@ -194,7 +199,8 @@ void TestEmusetInstalled::chooserStoresInConfiguration()
     QVERIFY(clickFile("ludora.mdb"));
 
     QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(readAll(m_home.filePath("config/ludora4/emuset.ini")), iniLine(m_install.root()));
+    QCOMPARE(readAll(m_home.filePath("config/ludora4/emuset.ini")),
+             iniLine(m_install.root()) + "folder.frontend=" + native(m_install.path("pack")).toUtf8() + "\r\n");
     QVERIFY(!QFile::exists(m_own.filePath("emuset.ini")));
     QCOMPARE(entries(mainWindow(), "LstEmu"), marker);
 }
@@ -216,6 +222,131 @@ void TestEmusetInstalled::pluginChooserTakesMasterDatabase()
     QVERIFY(clickFile("ludora.mdb", "FrmBrowserPlug"));
     QCOMPARE(said(m_dialogs).value(1), "none|Installation Complete!|Plug In Installed !");
     QCOMPARE(m_install.scalar(TestInstall::registryDb(), query), QVariant(native(m_own.filePath(exe("emuset")))));
+}
+
+// The choosers of an installed Emuset: where they start (the folder last chosen in for
+// their purpose, else the user's installation, else the working directory), and what a
+// typed installed ludora4 picks. Tokens: DATA the user's installation, BIN a folder
+// holding only ludora4 (as /usr/bin), OTHER the test's installation, CWD the working
+// directory, GONE a folder that no longer exists.
+void TestEmusetInstalled::choosersStartAndPick_data()
+{
+    QTest::addColumn<QString>("data");    // the user's installation: "", "pack" (master only), "full"
+    QTest::addColumn<QString>("stored");  // emuset.ini: OTHER on its first line, then "PURPOSE=FOLDER"
+    QTest::addColumn<QString>("chooser"); // the chooser opened (from the menu when the main window opens)
+    QTest::addColumn<bool>("typed");      // BIN/ludora4 typed into its path box
+    QTest::addColumn<QString>("shows");   // the folder it starts in
+    QTest::addColumn<QString>("uses");    // the front-end's directory afterwards, "" with no main window
+    QTest::addColumn<QString>("said");    // the start of the one message, "" for none
+    QTest::addColumn<QString>("kept");    // the folder kept for its purpose afterwards
+    const QString browser = "FrmBrowser", plug = "FrmBrowserPlug";
+    QTest::newRow("fallback without the Gameboy database: the chooser") << "pack"
+                                                                        << "" << browser << false << "DATA/pack"
+                                                                        << ""
+                                                                        << ""
+                                                                        << "";
+    QTest::newRow("installed ludora4: the user's installation") << "full"
+                                                                << "OTHER" << browser << true << "DATA/pack"
+                                                                << "DATA"
+                                                                << ""
+                                                                << "BIN";
+    QTest::newRow("installed ludora4 before the user's installation: refused")
+        << ""
+        << "OTHER" << browser << true << "CWD"
+        << "OTHER"
+        << "warning|Warning!|The folder DATA holds no usable Ludora4 installation"
+        << "";
+    QTest::newRow("installed ludora4 installs the plug-in into the user's installation")
+        << "full"
+        << "OTHER" << plug << true << "DATA/pack"
+        << "OTHER"
+        << "none|Installation Complete!"
+        << "BIN";
+    QTest::newRow("last folder remembered") << "full"
+                                            << "OTHER\nfrontend=BIN" << browser << false << "BIN"
+                                            << "OTHER"
+                                            << ""
+                                            << "BIN";
+    QTest::newRow("remembered folder gone: the default")
+        << "full"
+        << "OTHER\nfrontend=GONE" << browser << false << "DATA/pack"
+        << "OTHER"
+        << ""
+        << "GONE";
+    QTest::newRow("another purpose's folder not used")
+        << ""
+        << "OTHER\nfrontend=BIN\nemulator.gameboy=BIN" << plug << false << "CWD"
+        << "OTHER"
+        << ""
+        << "";
+    QTest::newRow("each purpose its own") << "full"
+                                          << "OTHER\nfrontend=DATA\nplugin=BIN" << plug << false << "BIN"
+                                          << "OTHER"
+                                          << ""
+                                          << "BIN";
+}
+
+void TestEmusetInstalled::choosersStartAndPick()
+{
+    QFETCH(QString, data);
+    QFETCH(QString, stored);
+    QFETCH(QString, chooser);
+    QFETCH(bool, typed);
+    QFETCH(QString, shows);
+    QFETCH(QString, uses);
+    QFETCH(QString, said);
+    QFETCH(QString, kept);
+    QTemporaryDir tree;
+    QVERIFY(QDir(tree.path()).mkpath("bin") && QDir(tree.path()).mkpath("cwd"));
+    QVERIFY(touch(tree.filePath("bin/" + exe("ludora4"))));
+    const QString dataRoot = m_home.filePath("data/ludora4");
+    const auto path = [&](QString token) {
+        token.replace("DATA", dataRoot).replace("BIN", tree.filePath("bin")).replace("OTHER", m_install.root());
+        return native(token.replace("CWD", tree.filePath("cwd")).replace("GONE", tree.filePath("gone")));
+    };
+    QDir(dataRoot).removeRecursively();
+    QDir(m_home.filePath("config")).removeRecursively();
+    QString error;
+    if (data == "full")
+        QVERIFY2(Installation::create(dataRoot, BuiltPrograms::options(), &error), qPrintable(error));
+    if (data == "pack")
+        QVERIFY(QDir().mkpath(dataRoot + "/pack") && touch(dataRoot + "/pack/ludora.mdb"));
+    const QString ini = m_home.filePath("config/ludora4/emuset.ini");
+    const QStringList lines = stored.split('\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString purpose = lines[i].section('=', 0, 0), folder = path(lines[i].section('=', 1));
+        QVERIFY(QDir().mkpath(m_home.filePath("config/ludora4")));
+        QVERIFY(i > 0 ? Emuset::SettingsFile::storeFolder(ini, purpose, folder, &error)
+                      : Emuset::SettingsFile::write(ini, path(lines[i]), &error));
+    }
+    QVERIFY(QDir().mkpath(tree.filePath("gone")) && QDir(tree.filePath("gone")).removeRecursively());
+    {
+        const WorkingDir there(tree.filePath("cwd"));
+        startInstalled();
+        if (mainWindow())
+            trigger(mainWindow(), chooser == "FrmBrowser" ? "database" : "ludora4");
+    }
+    QWidget *opened = window(chooser);
+    QVERIFY(opened);
+    QCOMPARE(native(opened->findChild<FileLists *>()->path()), path(shows));
+    m_dialogs.shown.clear();
+    if (typed) {
+        replaceText(child(opened, "TxtPath"), tree.filePath("bin/" + exe("ludora4")));
+        QTest::keyClick(child(opened, "TxtPath"), Qt::Key_Return);
+    }
+
+    const QStringList boxes = EmusetRun::said(m_dialogs);
+    QCOMPARE(boxes.size(), said.isEmpty() ? 0 : 1);
+    if (!said.isEmpty())
+        QVERIFY2(boxes[0].startsWith(path(said)), qPrintable(boxes[0]));
+    QCOMPARE(mainWindow() != nullptr, !uses.isEmpty());
+    if (!uses.isEmpty())
+        QCOMPARE(Generale::state().FrontEndDir, Emuset::SettingsFile::withTrailingSeparator(path(uses)));
+    QString first;
+    Emuset::SettingsFile::read(ini, &first, &error);
+    QCOMPARE(first, uses.isEmpty() ? QString() : Emuset::SettingsFile::withTrailingSeparator(path(uses)));
+    const QString purpose = chooser == "FrmBrowser" ? "frontend" : "plugin";
+    QCOMPARE(Emuset::SettingsFile::folder(ini, purpose), kept.isEmpty() ? QString() : path(kept));
 }
 
 QTEST_MAIN(TestEmusetInstalled)

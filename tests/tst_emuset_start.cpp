@@ -213,7 +213,8 @@ void TestEmusetStart::chooserStoresTheDirectory()
     QVERIFY(mainWindow());
     QCOMPARE(entries(mainWindow(), "LstEmu"), marker);
     if (writable) {
-        QCOMPARE(readAll(ini), iniLine(m_install.root()));
+        QCOMPARE(readAll(ini), iniLine(m_install.root()) + "folder.frontend="
+                                   + QDir::toNativeSeparators(m_install.root()).toUtf8() + "\r\n");
         QVERIFY(m_dialogs.shown.isEmpty());
         return;
     }

@@ -1,6 +1,7 @@
 #include "emuset/app/generale.h"
 
 #include "emuset/about/frmabout.h"
+#include "emuset/app/frontendchoice.h"
 #include "emuset/app/settingsfile.h"
 #include "emuset/choosers/frmbrowser.h"
 #include "emuset/choosers/frmbrowserplug.h"
@@ -54,11 +55,6 @@ void removeSettingsFile()
                                                                + QStringLiteral(": ") + file.errorString());
 }
 
-bool holdsInstallation(const QString &dir)
-{
-    return !dir.isEmpty() && Paths::fileExists(Paths::join(dir, InstallationPaths::masterDatabase()));
-}
-
 // The user's configuration directory may not exist yet when an installed Emuset first
 // stores a choice.
 bool makeSettingsDir(QString *error)
@@ -95,6 +91,7 @@ void startProcedure(const QString &ownDir, const Emuset::SettingsPlace::Place &p
         s.OwnDir.chop(1);
     s.Installed = place.installed;
     s.SettingsFile = place.settingsFile;
+    s.UserInstallation = place.installed ? place.dataRoot : QString();
     s.dialogs = &dialogs;
     s.launcher = &launcher;
     Paths::clearCache();
@@ -107,8 +104,9 @@ void startProcedure(const QString &ownDir, const Emuset::SettingsPlace::Place &p
         state().dialogs->warning(QStringLiteral("Warning!"), QStringLiteral("Can't read ") + error);
         return;
     }
-    // An installed Emuset without a chosen directory uses the user's own installation.
-    if (item.isEmpty() && place.installed && holdsInstallation(place.dataRoot))
+    // An installed Emuset without a chosen directory uses the user's own installation,
+    // when the main window can open it; otherwise the chooser asks.
+    if (item.isEmpty() && Emuset::FrontEndChoice::holdsGameboyDatabase(s.UserInstallation))
         item = place.dataRoot;
     if (item.isEmpty()) {
         showBrowser();
@@ -140,12 +138,13 @@ void showMainWindow()
 void showBrowser()
 {
     const bool made = !browser;
-    Emuset::FrmBrowser *window = showWindow(browser, state().Installed);
+    Emuset::FrmBrowser *window = showWindow(browser, state().Installed, state().UserInstallation);
     if (!made)
         return;
     QObject::connect(window, &Emuset::FrmBrowser::frontEndChosen, window, [window](const QString &directory) {
         if (!setFrontEndDir(directory))
             return;
+        window->rememberChoice();
         showMainWindow();
         window->close();
     });
@@ -169,6 +168,16 @@ bool setFrontEndDir(const QString &directory)
                                  "quote. Rename it, or choose another one."));
         return false;
     }
+    if (!Emuset::FrontEndChoice::holdsGameboyDatabase(directory)) {
+        state().dialogs->warning(QStringLiteral("Warning!"),
+                                 QStringLiteral("The folder ") + Paths::native(directory)
+                                     + QStringLiteral(" holds no usable Ludora4 installation: ")
+                                     + Emuset::FrontEndChoice::gameboyDatabase(directory)
+                                     + QStringLiteral(
+                                         " is missing. Choose another one; an installed Ludora4 makes the user's "
+                                         "installation when it first starts."));
+        return false;
+    }
     if (!makeSettingsDir(&error) || !Emuset::SettingsFile::write(settingsPath(), directory, &error))
         state().dialogs->warning(QStringLiteral("Warning!"),
                                  QStringLiteral("Can't store the Ludora4 directory: ") + error
@@ -176,6 +185,18 @@ bool setFrontEndDir(const QString &directory)
                                          ". It is used until Emuset ends; choose it again at the next start."));
     s.FrontEndDir = Emuset::SettingsFile::withTrailingSeparator(directory);
     return true;
+}
+
+QString rememberedFolder(const QString &purpose)
+{
+    return settingsPath().isEmpty() ? QString() : Emuset::SettingsFile::folder(settingsPath(), purpose);
+}
+
+void rememberFolder(const QString &purpose, const QString &folder)
+{
+    QString error;
+    if (!settingsPath().isEmpty() && makeSettingsDir(&error))
+        Emuset::SettingsFile::storeFolder(settingsPath(), purpose, folder, &error);
 }
 
 void endProgram()

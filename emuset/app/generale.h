@@ -12,11 +12,12 @@ class QWidget;
 namespace Generale {
 
 struct State {
-    QString OwnDir;         // Emuset's own directory, no trailing separator
-    QString FrontEndDir;    // the front-end's directory, with a trailing separator
-    QString ConsoleDb;      // the console database that is open
-    bool Installed = false; // installed (not portable): see SettingsPlace
-    QString SettingsFile;   // emuset.ini, beside the program or in the user's configuration
+    QString OwnDir;           // Emuset's own directory, no trailing separator
+    QString FrontEndDir;      // the front-end's directory, with a trailing separator
+    QString ConsoleDb;        // the console database that is open
+    bool Installed = false;   // installed (not portable): see SettingsPlace
+    QString SettingsFile;     // emuset.ini, beside the program or in the user's configuration
+    QString UserInstallation; // installed: the user's front-end installation, else empty
     Dialogs *dialogs = nullptr;
     Launcher *launcher = nullptr;
 };
@@ -41,9 +42,15 @@ void showHelp();
 void showAbout();
 
 // The front-end's directory chosen in FrmBrowser: stored in emuset.ini (a failure is
-// reported) and used from now on. A directory the file cannot hold is refused with a
-// message (false); nothing changes then.
+// reported) and used from now on. A directory the file cannot hold, or one without the
+// Gameboy database (the main window could not open it), is refused with a message
+// (false); nothing changes then.
 bool setFrontEndDir(const QString &directory);
+
+// The folder a chooser purpose was last used in, kept in the settings file; empty when
+// none is. Remembering is a convenience: a file that cannot be written is let be.
+QString rememberedFolder(const QString &purpose);
+void rememberFolder(const QString &purpose, const QString &folder);
 
 // Closes every window and ends the program's event loop.
 void endProgram();

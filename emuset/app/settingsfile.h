@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-// Emuset's settings file, "emuset.ini" beside its executable: one line holding the
-// front-end's installation directory with a trailing separator, ended by CR LF.
+// Emuset's settings file, "emuset.ini" beside its executable: a first line holding the
+// front-end's installation directory with a trailing separator, ended by CR LF; then a
+// line "folder.KEY=PATH" for each chooser purpose, the folder it was last used in.
 namespace Emuset::SettingsFile {
 
 // The path of the file in Emuset's own directory.
@@ -29,9 +30,17 @@ QString storedLine(const QString &directory);
 // quotes and holds a double quote itself.
 bool canStore(const QString &directory);
 
-// Replaces the file with one line: storedLine() + CR LF. False with *error set when the
-// directory cannot be stored (nothing is written then) or the file cannot be written.
+// Replaces the first line with storedLine() + CR LF; the folder lines stay. False with
+// *error set when the directory cannot be stored (nothing is written then) or the file
+// cannot be written.
 bool write(const QString &file, const QString &directory, QString *error);
+
+// The folder last stored for a chooser purpose, empty when none is.
+QString folder(const QString &file, const QString &key);
+// Stores the folder of a purpose; the first line and the other folders stay (a file made
+// here has an empty first line, which reads as no directory). False with *error set when
+// the file cannot be written.
+bool storeFolder(const QString &file, const QString &key, const QString &folder, QString *error);
 
 // The directory as stored: native, with exactly one trailing separator.
 QString withTrailingSeparator(const QString &directory);

@@ -2,9 +2,9 @@
 
 #include "emuset/app/settingsfile.h"
 #include "shared/paths.h"
+#include "shared/userdirs.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace Emuset::SettingsPlace {
 
@@ -22,9 +22,7 @@ Place choose(const QString &ownDir, bool ownDirWritable, const QString &configHo
 
 Place forProgramIn(const QString &ownDir)
 {
-    return choose(ownDir, QFileInfo(ownDir).isWritable(),
-                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return choose(ownDir, QFileInfo(ownDir).isWritable(), UserDirs::configHome(), UserDirs::dataHome());
 }
 
 } // namespace Emuset::SettingsPlace

@@ -19,7 +19,8 @@ struct Place {
 Place choose(const QString &ownDir, bool ownDirWritable, const QString &configHome, const QString &dataHome);
 
 // The decision for a program running from ownDir: the directory's write permission and
-// $XDG_CONFIG_HOME, $XDG_DATA_HOME (~/.config, ~/.local/share by default).
+// $XDG_CONFIG_HOME, $XDG_DATA_HOME (~/.config, ~/.local/share by default), read by the
+// rules the front-end follows, so that both find the same user installation.
 Place forProgramIn(const QString &ownDir);
 
 } // namespace Emuset::SettingsPlace

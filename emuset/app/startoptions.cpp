@@ -29,8 +29,9 @@ Result parse(const QStringList &arguments)
     parser.setApplicationDescription(
         QStringLiteral("Emuset, the program that adds and configures the emulators of Ludora4: each\n"
                        "console's emulators and their parameter sets.\n\n"
-                       "It keeps the front-end's installation directory in emuset.ini, beside its\n"
-                       "executable when that directory holds one or may be written, otherwise in\n"
+                       "It keeps the front-end's installation directory, and the folder each of its\n"
+                       "choosers last chose in, in emuset.ini, beside its executable when that\n"
+                       "directory holds one or may be written, otherwise in\n"
                        "$XDG_CONFIG_HOME/ludora4/emuset.ini (~/.config/ludora4/emuset.ini)."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and end."));

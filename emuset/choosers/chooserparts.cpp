@@ -1,5 +1,7 @@
 #include "emuset/choosers/chooserparts.h"
 
+#include "emuset/app/generale.h"
+
 #include "shared/widgets/filelists.h"
 
 #include <QCheckBox>
@@ -12,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace Emuset::ChooserParts {
+namespace Emuset {
 
 namespace {
 
@@ -47,8 +49,8 @@ private:
 
 } // namespace
 
-void addTo(QWidget *chooser, QVBoxLayout *layout, FileLists *lists,
-           const std::function<void(const QString &directory, const QString &fileName)> &fileChosen)
+ChooserParts::ChooserParts(QWidget *chooser, QVBoxLayout *layout, FileLists *lists, Chosen chosen)
+    : QObject(chooser), m_lists(lists)
 {
     auto *path = new QLineEdit;
     path->setObjectName(QStringLiteral("TxtPath"));
@@ -69,14 +71,15 @@ void addTo(QWidget *chooser, QVBoxLayout *layout, FileLists *lists,
     layout->insertWidget(1, error);
     layout->addLayout(buttons);
 
-    QObject::connect(path, &QLineEdit::returnPressed, chooser, [lists, path, error, fileChosen] {
+    QObject::connect(lists, &FileLists::fileClicked, chooser, chosen);
+    QObject::connect(path, &QLineEdit::returnPressed, chooser, [lists, path, error, chosen] {
         const QFileInfo typed(absolutePath(path->text(), lists->path()));
         error->hide();
         if (typed.isDir()) {
             lists->setPath(typed.absoluteFilePath());
             path->clear();
         } else if (typed.isFile()) {
-            fileChosen(QDir::toNativeSeparators(typed.absolutePath()), typed.fileName());
+            chosen(QDir::toNativeSeparators(typed.absolutePath()), typed.fileName());
         } else {
             error->setText(QStringLiteral("No such file or folder: ")
                            + QDir::toNativeSeparators(typed.filePath()));
@@ -88,4 +91,18 @@ void addTo(QWidget *chooser, QVBoxLayout *layout, FileLists *lists,
     chooser->installEventFilter(new EscapeCloses(chooser));
 }
 
-} // namespace Emuset::ChooserParts
+void ChooserParts::startIn(const QString &purpose, const QString &defaultFolder)
+{
+    m_purpose = purpose;
+    const QString remembered = Generale::rememberedFolder(purpose);
+    if ((remembered.isEmpty() || !m_lists->setPath(remembered)) && !defaultFolder.isEmpty())
+        m_lists->setPath(defaultFolder);
+}
+
+void ChooserParts::remember(const QString &directory) const
+{
+    if (!m_purpose.isEmpty())
+        Generale::rememberFolder(m_purpose, directory);
+}
+
+} // namespace Emuset

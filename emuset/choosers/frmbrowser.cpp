@@ -9,7 +9,8 @@
 
 namespace Emuset {
 
-FrmBrowser::FrmBrowser(bool installed, QWidget *parent) : QWidget(parent, Qt::Window)
+FrmBrowser::FrmBrowser(bool installed, const QString &userInstallation, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_userInstallation(userInstallation)
 {
     setObjectName(QStringLiteral("FrmBrowser"));
     setWindowTitle(QStringLiteral("Select LUDORA4.EXE on your computer"));
@@ -17,20 +18,23 @@ FrmBrowser::FrmBrowser(bool installed, QWidget *parent) : QWidget(parent, Qt::Wi
     m_lists->setPattern(FrontEndChoice::pattern(installed));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
-    ChooserParts::addTo(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
+    m_parts = new ChooserParts(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
         fileClicked(directory, fileName);
     });
+    m_parts->startIn(QStringLiteral("frontend"), FrontEndChoice::startFolder(userInstallation));
     resize(Twips::toPixels(6600), Twips::toPixels(5400));
-    connect(m_lists, &FileLists::fileClicked, this, &FrmBrowser::fileClicked);
 }
+
+void FrmBrowser::rememberChoice() const { m_parts->remember(m_clickedIn); }
 
 void FrmBrowser::fileClicked(const QString &directory, const QString &fileName)
 {
-    const QString chosen = FrontEndChoice::installationDir(directory, fileName);
+    const QString chosen = FrontEndChoice::installationDir(directory, fileName, m_userInstallation);
     if (chosen.isEmpty()) {
         FrontEndChoice::reportNoInstallation(directory, fileName);
         return;
     }
+    m_clickedIn = directory;
     emit frontEndChosen(chosen);
 }
 

@@ -17,15 +17,20 @@ FrmBrowserCons::FrmBrowserCons(QWidget *parent) : QWidget(parent, Qt::Window)
     m_lists->setPattern(QStringLiteral("*.*"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
-    ChooserParts::addTo(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
+    m_parts = new ChooserParts(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
         fileClicked(directory, fileName);
     });
     resize(Twips::toPixels(6000), Twips::toPixels(6200));
-    connect(m_lists, &FileLists::fileClicked, this, &FrmBrowserCons::fileClicked);
+}
+
+void FrmBrowserCons::startIn(const QString &purpose, const QString &defaultFolder)
+{
+    m_parts->startIn(purpose, defaultFolder);
 }
 
 void FrmBrowserCons::fileClicked(const QString &directory, const QString &fileName)
 {
+    m_parts->remember(directory);
     emit fileChosen(Paths::join(directory, QLatin1Char('\\') + fileName));
     close();
 }

@@ -28,18 +28,19 @@ FrmBrowserPlug::FrmBrowserPlug(QWidget *parent) : QWidget(parent, Qt::Window)
     m_lists->setPattern(FrontEndChoice::pattern(Generale::state().Installed));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lists);
-    ChooserParts::addTo(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
+    m_parts = new ChooserParts(this, layout, m_lists, [this](const QString &directory, const QString &fileName) {
         fileClicked(directory, fileName);
     });
+    m_parts->startIn(QStringLiteral("plugin"), FrontEndChoice::startFolder(Generale::state().UserInstallation));
     resize(Twips::toPixels(6600), Twips::toPixels(5400));
-    connect(m_lists, &FileLists::fileClicked, this, &FrmBrowserPlug::fileClicked);
 }
 
 // Registers Emuset's own directory with the platform's name of its executable, whatever
 // name the running file has; the chosen directory is used for nothing else.
 void FrmBrowserPlug::fileClicked(const QString &directory, const QString &fileName)
 {
-    const QString chosen = FrontEndChoice::installationDir(directory, fileName);
+    const QString chosen = FrontEndChoice::installationDir(directory, fileName,
+                                                           Generale::state().UserInstallation);
     if (chosen.isEmpty()) {
         FrontEndChoice::reportNoInstallation(directory, fileName);
         return;
@@ -56,6 +57,7 @@ void FrmBrowserPlug::fileClicked(const QString &directory, const QString &fileNa
         error(QStringLiteral("Can't Install Plug-In: ") + why);
         return;
     }
+    m_parts->remember(directory);
     Generale::state().dialogs->plain(QStringLiteral("Installation Complete!"),
                                      QStringLiteral("Plug In Installed !"));
     Generale::showMainWindow();

@@ -212,9 +212,11 @@ void EmulatorEditor::chooseExecutable()
     m_chooser->show();
     m_chooser->raise();
     m_chooser->setWindowTitle(QStringLiteral("Choose Executable File For : ") + ui.TxtEmu1->text());
-    // A console folder that does not exist leaves the chooser where it is.
+    // The folder of this console's last choice, else the console folder; when neither
+    // exists the chooser stays where it is.
     if (m_console)
-        m_chooser->lists()->setPath(Paths::resolve(Paths::join(m_state.FrontEndDir, m_console->emusetFolder)));
+        m_chooser->startIn(QStringLiteral("emulator.") + m_console->key,
+                           Paths::resolve(Paths::join(m_state.FrontEndDir, m_console->emusetFolder)));
 }
 
 void EmulatorEditor::launchEmulator()

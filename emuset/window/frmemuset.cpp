@@ -1,10 +1,10 @@
 #include "emuset/window/frmemuset.h"
 
+#include "emuset/app/frontendchoice.h"
 #include "emuset/emulators/emulatoreditor.h"
 #include "emuset/sets/seteditor.h"
 #include "shared/consoles.h"
 #include "shared/dialogs.h"
-#include "shared/installationpaths.h"
 #include "shared/jetfile.h"
 #include "shared/paths.h"
 #include "shared/twips.h"
@@ -23,7 +23,6 @@ namespace Emuset {
 
 namespace {
 
-const QString gameboyDatabase = InstallationPaths::databasesDir() + QStringLiteral("gameboy.mdb");
 const QString lockedTip = QStringLiteral("Save or Cancel the record first");
 
 QAction *item(QMenu *menu, const QString &name, const QString &text, void (*command)())
@@ -105,7 +104,7 @@ bool FrmEmuset::load()
     for (const Consoles::Console *console : Consoles::emusetOrder())
         m_consoles->addItem(console->emusetName);
     m_consoles->setCurrentIndex(0);
-    if (Paths::probe(Paths::join(m_state.FrontEndDir, gameboyDatabase)).isEmpty()) {
+    if (!FrontEndChoice::holdsGameboyDatabase(m_state.FrontEndDir)) {
         m_state.dialogs->critical(
             QStringLiteral("Error"),
             QStringLiteral("Ludora4.exe Not Found! Please RESTART Emuset and select Ludora4.exe Again "));

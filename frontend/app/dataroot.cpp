@@ -5,6 +5,7 @@
 #include "shared/installationpaths.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
+#include "shared/userdirs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <climits>
 #include <dirent.h>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace DataRoot {
@@ -89,23 +89,7 @@ bool checkExecutableDir(const QByteArray &dir, QString *error)
     return false;
 }
 
-// The user's home: HOME when it is an absolute path, else the password database's entry.
-QString homeDir()
-{
-    const QString home = qEnvironmentVariable("HOME");
-    if (QDir::isAbsolutePath(home))
-        return home;
-    const passwd *entry = getpwuid(getuid());
-    return entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QDir::rootPath();
-}
-
-// XDG_DATA_HOME when it is an absolute path (a relative one is ignored), else ~/.local/share.
-QString userDataDir()
-{
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    const QString base = QDir::isAbsolutePath(data) ? data : homeDir() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QStringLiteral("/ludora4"));
-}
+QString userDataDir() { return QDir::cleanPath(UserDirs::dataHome() + QStringLiteral("/ludora4")); }
 
 Choice choose(const QString &explicitRoot, const QString &executableDir)
 {

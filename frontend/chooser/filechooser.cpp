@@ -1,5 +1,6 @@
 #include "frontend/chooser/filechooser.h"
 
+#include "frontend/chooser/chooserfolders.h"
 #include "frontend/chooser/frmbrowser.h"
 #include "frontend/session/session.h"
 #include "shared/dialogs.h"
@@ -47,10 +48,19 @@ void FileChooser::placeOverWindow(QWidget *chooser) const
     chooser->move(frame.topLeft());
 }
 
+void FileChooser::startIn(FrmBrowser *browser, const QString &caption, const QString &directory)
+{
+    m_purpose = ChooserFolders::purpose(caption);
+    m_purposeFolder = directory;
+    const QString remembered = ChooserFolders::remembered(m_purpose, directory);
+    if ((remembered.isEmpty() || !browser->lists()->setPath(remembered)) && !directory.isEmpty())
+        browser->lists()->setPath(Paths::resolve(directory));
+}
+
 void FileChooser::open(const QString &caption, const QString &directory, const QString &pattern, Picked picked)
 {
     FrmBrowser *browser = show(caption);
-    browser->lists()->setPath(Paths::resolve(directory));
+    startIn(browser, caption, directory);
     browser->lists()->setPattern(pattern);
     m_picked = std::move(picked);
 }
@@ -61,12 +71,12 @@ void FileChooser::openKeepingFolder(const QString &caption, const QString &patte
     m_picked = std::move(picked);
     FrmBrowser *browser = show(caption);
     browser->lists()->setPattern(pattern);
-    if (!directory.isEmpty())
-        browser->lists()->setPath(Paths::resolve(directory));
+    startIn(browser, caption, directory);
 }
 
 void FileChooser::fileClicked(const QString &directory, const QString &fileName)
 {
+    ChooserFolders::remember(m_purpose, m_purposeFolder, directory);
     if (m_picked)
         m_picked(directory, fileName);
     m_window->show();

@@ -12,6 +12,8 @@ class Session;
 
 // The main window's one file chooser, opened by the pages with what a click on a file
 // does. An open chooser is reused for the next request; a click carries out the last one.
+// Each purpose starts in the folder its last choice was made in (ChooserFolders), else in
+// the caller's folder.
 class FileChooser : public QObject {
     Q_OBJECT
 public:
@@ -32,9 +34,13 @@ private:
     FrmBrowser *show(const QString &caption);
     void placeOverWindow(QWidget *chooser) const;
     void fileClicked(const QString &directory, const QString &fileName);
+    // Shows the purpose's remembered folder, else directory when there is one.
+    void startIn(FrmBrowser *browser, const QString &caption, const QString &directory);
 
     QWidget *m_window;
     Session &m_session;
     QPointer<FrmBrowser> m_browser;
     Picked m_picked;
+    QString m_purpose;       // of the last opening
+    QString m_purposeFolder; // the folder its caller gave
 };
