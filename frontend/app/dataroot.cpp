@@ -3,15 +3,12 @@
 #include "install/installation.h"
 #include "shared/datasource.h"
 #include "shared/installationpaths.h"
+#include "shared/installationroot.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace DataRoot {
 
@@ -34,29 +31,9 @@ QString registerEmuset(const QString &root, const QString &programsDir)
 
 } // namespace
 
-bool holdsInstallation(const QString &dir)
-{
-    Paths::clearCache();
-    return Paths::fileExists(Paths::join(dir, InstallationPaths::masterDatabase()));
-}
+bool holdsInstallation(const QString &dir) { return InstallationRoot::holdsInstallation(dir); }
 
-// The user's home: HOME when it is an absolute path, else the password database's entry.
-QString homeDir()
-{
-    const QString home = qEnvironmentVariable("HOME");
-    if (QDir::isAbsolutePath(home))
-        return home;
-    const passwd *entry = getpwuid(getuid());
-    return entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QDir::rootPath();
-}
-
-// XDG_DATA_HOME when it is an absolute path (a relative one is ignored), else ~/.local/share.
-QString userDataDir()
-{
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    const QString base = QDir::isAbsolutePath(data) ? data : homeDir() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QStringLiteral("/ludora4"));
-}
+QString userDataDir() { return InstallationRoot::userDataDir(); }
 
 Choice choose(const QString &explicitRoot, const QString &executableDir)
 {
