@@ -40,12 +40,14 @@ struct List {
     QHash<QString, QString> entries;
     // The list's own spelling of a text, or empty when the list lacks it.
     QString spelling(const QString &text) const;
+    bool operator==(const List &) const = default;
 };
 
 struct Lists {
     List genres;
     List producers;
     List languages;
+    bool operator==(const Lists &) const = default;
 };
 
 // The three lists from the master database, attached as schema (empty: the main one).

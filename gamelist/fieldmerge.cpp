@@ -5,6 +5,8 @@
 #include "shared/gamedates.h"
 #include "shared/rating.h"
 
+#include <QHash>
+
 namespace FieldMerge {
 
 namespace {
@@ -25,6 +27,19 @@ std::optional<QString> listed(const QString &text, const Catalogue::List &list)
     return spelling.isEmpty() ? text : spelling;
 }
 
+// The last-play text of a date; entries share a few dates, and the system's format is
+// costly to ask for each of tens of thousands.
+QString lastPlayText(const QDate &date)
+{
+    static thread_local QHash<qint64, QString> texts;
+    auto found = texts.constFind(date.toJulianDay());
+    if (found != texts.cend())
+        return *found;
+    if (texts.size() > 4096)
+        texts.clear();
+    return *texts.insert(date.toJulianDay(), GameDates::lastPlay(date));
+}
+
 bool storedFlag(const QString &text)
 {
     bool number = false;
@@ -35,7 +50,7 @@ bool storedFlag(const QString &text)
 qint64 storedCount(const QString &text) { return text.trimmed().toLongLong(); }
 
 // Whether the file's value replaces the stored one.
-bool replaces(Column column, const QString &before, const QString &after, bool overwrite)
+bool replaces(Column column, const QString &before, const QString &after, const QDate &lastPlayed, bool overwrite)
 {
     switch (column) {
     case Catalogue::Rating:
@@ -49,8 +64,7 @@ bool replaces(Column column, const QString &before, const QString &after, bool o
                          : storedCount(before) < after.toLongLong();
     case Catalogue::Data: {
         const QDate stored = GamelistFields::storedDate(before);
-        const QDate file = GamelistFields::storedDate(after);
-        return overwrite ? stored != file : !stored.isValid() || file > stored;
+        return overwrite ? stored != lastPlayed : !stored.isValid() || lastPlayed > stored;
     }
     default: return overwrite ? before != after : before.trimmed().isEmpty();
     }
@@ -60,7 +74,9 @@ bool replaces(Column column, const QString &before, const QString &after, bool o
 
 Incoming incoming(const GamelistEntry &entry, const Catalogue::Lists &lists)
 {
-    Incoming values;
+    Incoming result;
+    result.read = true;
+    auto &values = result.values;
     values[Catalogue::Gioco] = present(entry.name);
     values[Catalogue::Notes] = present(entry.desc);
     values[Catalogue::Anno] = present(GamelistFields::year(entry.releaseDate));
@@ -74,22 +90,24 @@ Incoming incoming(const GamelistEntry &entry, const Catalogue::Lists &lists)
     if (const std::optional<qint64> times = GamelistFields::count(entry.playCount))
         values[Catalogue::Times] = QString::number(*times);
     const QDate lastPlayed = GamelistFields::timestampDate(entry.lastPlayed);
-    if (lastPlayed.isValid())
-        values[Catalogue::Data] = GameDates::lastPlay(lastPlayed);
+    if (lastPlayed.isValid()) {
+        values[Catalogue::Data] = lastPlayText(lastPlayed);
+        result.lastPlayed = lastPlayed;
+    }
     for (const QString &language : {entry.lang, entry.region}) {
         const QString spelling = lists.languages.spelling(language);
         if (!spelling.isEmpty() && !values[Catalogue::Language])
             values[Catalogue::Language] = spelling;
     }
-    return values;
+    return result;
 }
 
 QList<Change> merge(const Incoming &incoming, const Catalogue::Values &stored, bool overwrite)
 {
     QList<Change> changes;
     for (int column = 0; column < Catalogue::ColumnCount; ++column) {
-        const std::optional<QString> &after = incoming[column];
-        if (after && replaces(Column(column), stored[column], *after, overwrite))
+        const std::optional<QString> &after = incoming.values[column];
+        if (after && replaces(Column(column), stored[column], *after, incoming.lastPlayed, overwrite))
             changes.append({Column(column), stored[column], *after});
     }
     return changes;

@@ -2,6 +2,7 @@
 
 #include "gamelist/catalogue.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -14,7 +15,11 @@ struct GamelistEntry;
 namespace FieldMerge {
 
 // The values an entry gives, as the columns store them; nothing where the entry has none.
-using Incoming = std::array<std::optional<QString>, Catalogue::ColumnCount>;
+struct Incoming {
+    std::array<std::optional<QString>, Catalogue::ColumnCount> values;
+    QDate lastPlayed; // the date Data holds, for comparing
+    bool read = false;
+};
 
 // <name> -> Gioco, <desc> -> Notes, the year of <releasedate> -> Anno, <developer> (else
 // <publisher>) -> Producer, <genre> -> Genre, <rating> -> Rating (stars), <favorite> ->

@@ -2,6 +2,7 @@
 
 #include "shared/rating.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <cmath>
@@ -77,11 +78,10 @@ QString timestamp(const QDate &date)
     return date.isValid() ? date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral("T000000") : QString();
 }
 
-QDate storedDate(const QString &text)
+namespace {
+
+QDate readStoredDate(const QString &trimmed)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return {};
     const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
     QDate date = QLocale::system().toDate(trimmed, format);
     if (date.isValid() && !format.contains(QLatin1String("yyyy"))) {
@@ -92,6 +92,23 @@ QDate storedDate(const QString &text)
             date = date.addYears(-100);
     }
     return date.isValid() ? date : QDate::fromString(trimmed, Qt::ISODate);
+}
+
+} // namespace
+
+QDate storedDate(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    // A catalogue holds few distinct dates, and reading one in the system's format is costly.
+    static thread_local QHash<QString, QDate> dates;
+    const auto found = dates.constFind(trimmed);
+    if (found != dates.cend())
+        return *found;
+    if (dates.size() > 4096)
+        dates.clear();
+    return *dates.insert(trimmed, readStoredDate(trimmed));
 }
 
 } // namespace GamelistFields

@@ -7,6 +7,7 @@
 #include "shared/sqlitestatement.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
@@ -45,11 +46,14 @@ bool listGamesFolder(const QString &gamesDir, QHash<QString, QString> *files, QS
                  + QStringLiteral(" cannot be read.");
         return false;
     }
-    const QStringList names = dir.entryList(QDir::Files, QDir::Name);
-    for (const QString &name : names) {
-        const QString key = Catalogue::folded(name);
-        if (!files->contains(key))
-            files->insert(key, name);
+    // Of names alike but for case, the first in name order; unsorted listing otherwise.
+    QDirIterator it(gamesDir, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        QString &kept = (*files)[Catalogue::folded(name)];
+        if (kept.isEmpty() || name < kept)
+            kept = name;
     }
     return true;
 }
@@ -127,15 +131,16 @@ bool readCatalogue(const Request &request, Catalogue::Games *games, Catalogue::L
     return master.isValid() && Catalogue::readLists(SqliteStatement::handle(master), {}, lists, error);
 }
 
-void noteNew(const QString &text, const Catalogue::List &list, QStringList *added)
+// A text the list lacks, once whatever its case; *seen holds the folded ones noted.
+void noteNew(const QString &text, const Catalogue::List &list, QSet<QString> *seen, QStringList *added)
 {
     if (text.isEmpty() || !list.spelling(text).isEmpty())
         return;
-    for (const QString &already : std::as_const(*added)) {
-        if (Catalogue::folded(already) == Catalogue::folded(text))
-            return;
+    const QString key = Catalogue::folded(text);
+    if (!seen->contains(key)) {
+        seen->insert(key);
+        added->append(text);
     }
-    added->append(text);
 }
 
 QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
@@ -209,7 +214,7 @@ Status prepare(const Request &request, Prepared *prepared, QString *error, const
     prepared->items.clear();
     prepared->items.reserve(entries.size());
     for (GamelistEntry &entry : entries)
-        prepared->items.append(Item{std::move(entry), {}, {}, {}, false, Action::SkipNoRom, {}, {}});
+        prepared->items.append(Item{std::move(entry), {}, {}, {}, false, Action::SkipNoRom, {}, {}, {}});
     QHash<QString, QString> roms;
     if (!listGamesFolder(request.folders.gamesDir, &roms, error))
         return Status::Failed;
@@ -233,6 +238,10 @@ void decide(Prepared &prepared, const Catalogue::Games &games, const Catalogue::
     counts.added = counts.updated = counts.unchanged = counts.noPath = counts.noRom = counts.repeated = 0;
     counts.newGenres.clear();
     counts.newProducers.clear();
+    QSet<QString> genres, producers;
+    // The entries' values are read again only when the lists changed since.
+    const bool sameLists = lists == prepared.lists;
+    prepared.lists = lists;
     for (Item &item : prepared.items) {
         if (item.rom.isEmpty()) {
             counts.noPath += item.action == Action::SkipNoPath;
@@ -240,11 +249,14 @@ void decide(Prepared &prepared, const Catalogue::Games &games, const Catalogue::
             counts.repeated += item.action == Action::SkipRepeated;
             continue;
         }
-        FieldMerge::Incoming incoming = FieldMerge::incoming(item.entry, lists);
-        noteNew(incoming[Catalogue::Genre].value_or(QString()), lists.genres, &counts.newGenres);
-        noteNew(incoming[Catalogue::Producer].value_or(QString()), lists.producers, &counts.newProducers);
+        if (!sameLists || !item.incoming.read)
+            item.incoming = FieldMerge::incoming(item.entry, lists);
+        FieldMerge::Incoming incoming = item.incoming;
+        noteNew(incoming.values[Catalogue::Genre].value_or(QString()), lists.genres, &genres, &counts.newGenres);
+        noteNew(incoming.values[Catalogue::Producer].value_or(QString()), lists.producers, &producers,
+                &counts.newProducers);
         if (item.hasPicture)
-            incoming[Catalogue::Screen] = SnapshotConversion::firstSnapshot({}, item.base);
+            incoming.values[Catalogue::Screen] = SnapshotConversion::firstSnapshot({}, item.base);
         const Catalogue::Game *game = games.withLink(item.rom);
         item.row = game ? std::optional<qint64>(game->row) : std::nullopt;
         item.changes = FieldMerge::merge(incoming, game ? game->values : Catalogue::Values{},

@@ -43,6 +43,7 @@ struct Item {
     Action action = Action::SkipNoRom;
     std::optional<qint64> row; // the game updated
     QList<FieldMerge::Change> changes;
+    FieldMerge::Incoming incoming; // what the entry gives, with the lists below
 };
 
 struct Counts {
@@ -66,6 +67,7 @@ struct Prepared {
     Counts counts;
     QStringList unreadable; // why each unreadable picture was not read
     GamelistPictures pictures;
+    Catalogue::Lists lists; // as the items' incoming values were read with
 };
 
 // Reads the file, the games folder, the catalogue and the pictures. Failed with *error
