@@ -64,6 +64,9 @@ const QList<Target> &targets()
          [](const Report::Figure &figure) { return figure.percentile(95); }},
         {QStringLiteral("under 2 seconds"), namedAt({scanNew()}, {Large}), fixedLimit(2000)},
         {QStringLiteral("under 0.3 seconds"), namedAt({scanNothingNew()}, {Large}), fixedLimit(300)},
+        {QStringLiteral("at most 2 seconds"), namedAt({gamelistImport()}, {Large}), fixedLimit(2000)},
+        {QStringLiteral("at most 1 second"), namedAt({gamelistExport()}, {Large}), fixedLimit(1000)},
+        {QStringLiteral("at least 100 pictures a second"), namedAt({gamelistPicture()}, {}), fixedLimit(10)},
         // The floor is the reference, not a figure of the front-end: how SQLite's reads
         // grow beyond the processor's caches is not ours to judge.
         {QStringLiteral("growth at most 3.5 x the 32,767-game figure"),

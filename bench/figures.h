@@ -28,12 +28,16 @@ inline QString longNameLoadDelay() { return QStringLiteral("load delay, 10,000,0
 inline QString searchKeystroke() { return QStringLiteral("search keystroke"); }
 inline QString scanNew() { return QStringLiteral("scan new"); }
 inline QString scanNothingNew() { return QStringLiteral("scan nothing new"); }
+inline QString gamelistImport() { return QStringLiteral("gamelist import"); }
+inline QString gamelistExport() { return QStringLiteral("gamelist export"); }
+inline QString gamelistPicture() { return QStringLiteral("gamelist picture"); } // ms per picture
 
 // Whether the floor of the figure's N is its measure: the long fields are timed on an
 // installation of their own.
 inline bool againstFloor(const QString &name)
 {
-    return name != longNotesShown() && name != longNotesSaved() && name != longNameLoadDelay();
+    return name != longNotesShown() && name != longNotesSaved() && name != longNameLoadDelay()
+           && !name.startsWith(QLatin1String("gamelist "));
 }
 
 constexpr int Small = 1000;

@@ -4,6 +4,7 @@
 #include "bench/figures.h"
 #include "bench/floor.h"
 #include "bench/frontendrun.h"
+#include "bench/gamelistfigures.h"
 #include "bench/longfields.h"
 #include "bench/measure.h"
 #include "bench/memory.h"
@@ -166,6 +167,8 @@ int main(int argc, char *argv[])
 
     progress(QStringLiteral("bench: long fields"));
     LongFields::measure(run, problems, work, settings.repetitions);
+    progress(QStringLiteral("bench: gamelist import and export"));
+    GamelistFigures::measure(run, problems, work, settings.repetitions);
 
     QTextStream out(stdout);
     out << run.table();

@@ -78,6 +78,25 @@ HelpTopic specialButtons()
                   "each one gets the next number."});
 }
 
+HelpTopic importGamelist()
+{
+    return topic(
+        "R7", "Import Gamelist",
+        {"IMPORT GAMELIST", "---------------", "Collections scraped with EmulationStation, ES-DE, RetroPie,",
+         "Batocera, Recalbox or Skraper keep a gamelist.xml for each",
+         "system. Put the roms in the games directory of their console,",
+         "press \"Import gamelist...\" beside \"Scan Roms\" and choose",
+         "the file: Ludora4 says how many games are new, how many it",
+         "will update and how many have no rom in the games directory,", "and stores nothing until you answer OK.",
+         "", "Each game takes its name, notes, year, producer, genre,",
+         "rating, favourite mark, play count and last play from the",
+         "file; a game already in the catalogue keeps what it holds and",
+         "only its empty fields are filled. The file's pictures become",
+         "the game's screenshots, each one once; your files are only",
+         "read. Cancel stops the import and stores nothing.", "",
+         "The command ludora4-gamelist imports and exports these files", "too (see: man ludora4-gamelist)."});
+}
+
 HelpTopic plugIns()
 {
     return topic("R3", "Plug-Ins",
@@ -118,7 +137,8 @@ HelpBook ludora4()
             QSize(9855, 5190),
             QRect(30, 60, 2835, 5085),
             QRect(2925, 45, 6855, 5100),
-            {whatIs(), installation(), ludora4Topic(), specialButtons(), plugIns(), futureRelease(), greets()}};
+            {whatIs(), installation(), ludora4Topic(), specialButtons(), importGamelist(), plugIns(),
+             futureRelease(), greets()}};
 }
 
 } // namespace HelpBooks

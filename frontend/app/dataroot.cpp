@@ -3,6 +3,7 @@
 #include "install/installation.h"
 #include "shared/datasource.h"
 #include "shared/installationpaths.h"
+#include "shared/installationroot.h"
 #include "shared/paths.h"
 #include "shared/pluginregistry.h"
 #include "shared/userdirs.h"
@@ -56,11 +57,7 @@ bool holdsInstallationFolder(const QByteArray &dir)
 
 } // namespace
 
-bool holdsInstallation(const QString &dir)
-{
-    Paths::clearCache();
-    return Paths::fileExists(Paths::join(dir, InstallationPaths::masterDatabase()));
-}
+bool holdsInstallation(const QString &dir) { return InstallationRoot::holdsInstallation(dir); }
 
 bool looksLikeInstallation(const QString &dir)
 {
@@ -78,6 +75,7 @@ QByteArray executableDirBytes()
     path.truncate(size);
     return path.left(qMax(qsizetype(1), path.lastIndexOf('/')));
 }
+QString userDataDir() { return InstallationRoot::userDataDir(); }
 
 bool checkExecutableDir(const QByteArray &dir, QString *error)
 {
@@ -88,8 +86,6 @@ bool checkExecutableDir(const QByteArray &dir, QString *error)
                  ": its name is not valid UTF-8. Rename the folder, or start Ludora4 with --root DIR.");
     return false;
 }
-
-QString userDataDir() { return QDir::cleanPath(UserDirs::dataHome() + QStringLiteral("/ludora4")); }
 
 Choice choose(const QString &explicitRoot, const QString &executableDir)
 {

@@ -9,6 +9,7 @@
 #include <optional>
 
 class ClickableLabel;
+class GamelistImporter;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -91,4 +92,5 @@ private:
     ClickableLabel *ImgFavorites = nullptr, *ImgFavorites2 = nullptr;
     StrikeLine *Line2 = nullptr;
     QPlainTextEdit *TxtGameHelp = nullptr;
+    GamelistImporter *m_gamelistImporter = nullptr;
 };

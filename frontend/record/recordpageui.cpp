@@ -1,6 +1,7 @@
 // The widgets of the "Info" page and the game's notes.
 #include "frontend/common/formparts.h"
 #include "frontend/common/pictures.h"
+#include "frontend/record/gamelistimporter.h"
 #include "frontend/record/recordpage.h"
 #include "frontend/record/strikeline.h"
 #include "shared/widgets/clickablelabel.h"
@@ -169,6 +170,8 @@ QWidget *RecordPage::buildButtons()
     grid->addWidget(Command8, 0, 2);
     grid->addWidget(CmdDeleteGame, 0, 3);
     grid->addWidget(CmdAddPro, 1, 0);
-    grid->addWidget(CmdConvUtil, 1, 1);
+    m_gamelistImporter = new GamelistImporter(m_session, this);
+    grid->addWidget(m_gamelistImporter->button(), 1, 1);
+    grid->addWidget(CmdConvUtil, 1, 2);
     return withLayout(grid);
 }

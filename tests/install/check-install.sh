@@ -12,10 +12,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$tmp/usr" >/dev/null
 cd "$tmp/usr"
 
-for program in bin/ludora4 bin/emuset bin/ludora4-mkinstall libexec/ludora4/I_View32; do
+for program in bin/ludora4 bin/emuset bin/ludora4-mkinstall bin/ludora4-gamelist libexec/ludora4/I_View32; do
     [ -f "$program" ] && [ -x "$program" ] || fail "$program is missing or not executable"
 done
-unexpected=$(find . -type f | grep -Ev '^\./(bin/(ludora4|emuset|ludora4-mkinstall|ludora4-convert)|libexec/ludora4/I_View32|share/(applications|icons/hicolor|metainfo|man/man[16])/.*)$' || true)
+unexpected=$(find . -type f | grep -Ev '^\./(bin/(ludora4|emuset|ludora4-mkinstall|ludora4-convert|ludora4-gamelist)|libexec/ludora4/I_View32|share/(applications|icons/hicolor|metainfo|man/man[16])/.*)$' || true)
 [ -z "$unexpected" ] || fail "installed but not meant to be: $unexpected"
 
 version=$(bin/ludora4 --version)
@@ -42,7 +42,7 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "$metainfo does not 
 grep -q '<launchable type="desktop-id">io.github.ludora4.Ludora4.desktop</launchable>' "$metainfo" \
     || fail "$metainfo does not launch the desktop entry"
 
-for page in man1/ludora4-mkinstall.1 man6/ludora4.6 man6/emuset.6; do
+for page in man1/ludora4-mkinstall.1 man1/ludora4-gamelist.1 man6/ludora4.6 man6/emuset.6; do
     file=share/man/$page
     [ -s "$file" ] || fail "no manual page $page"
     warnings=$(groff -man -ww -z "$file" 2>&1)

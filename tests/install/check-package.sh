@@ -64,4 +64,12 @@ grep -q "^Message: ERROR!: File $tmp/empty/pack/ludora.mdb Not Found! Bad Ludora
 # XDG_DATA_HOME moves the user's installation.
 out=$(run XDG_DATA_HOME="$tmp/elsewhere") || fail "no start with XDG_DATA_HOME: $out"
 [ -s "$tmp/elsewhere/ludora4/pack/ludora.mdb" ] || fail "XDG_DATA_HOME was not used: $out"
+
+# The packaged gamelist command works on the installation the front-end made, without --root.
+[ -x "$root/usr/bin/ludora4-gamelist" ] || fail "ludora4-gamelist missing in the package"
+printf '<gameList><game><path>/home/pi/roms/gb/mine.rom</path><name>Mine</name></game></gameList>' >"$tmp/gamelist.xml"
+out=$(env -u XDG_DATA_HOME HOME="$tmp/home" "$root/usr/bin/ludora4-gamelist" import gb "$tmp/gamelist.xml") \
+    || fail "the packaged ludora4-gamelist failed: $out"
+grep -q "^1 games added," <<<"$out" || fail "the packaged ludora4-gamelist did not add the game: $out"
+
 echo "package ok: $(basename "$deb")"

@@ -10,7 +10,8 @@ namespace BuiltPrograms {
 QString converter();
 QString emuset();
 QString mkinstall();
-QString convert(); // ludora4-convert
+QString convert();  // ludora4-convert
+QString gamelist(); // ludora4-gamelist
 QString crashDriver();
 
 // Installation options that take the converter and Emuset from this build tree.
