@@ -287,7 +287,7 @@ void TestBadFiles::readOnly()
         m_dialogs.queueSaveAnswers({Dialogs::Choice::Discard});
         trigger(window, QStringLiteral("nintendo"));
         QCOMPARE(m_dialogs.shown.size(), 2);
-        QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Save the changes to Tetris?"));
+        QCOMPARE(m_dialogs.shown[0].text, QStringLiteral("Save the changes to Typed Name?")); // the name as typed
         QVERIFY2(m_dialogs.shown[1].text.contains(cause)
                      && m_dialogs.shown[1].text.endsWith(
                          QStringLiteral("The next start will not open the Nintendo console.")),

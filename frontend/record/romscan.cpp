@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -227,18 +228,29 @@ bool store(const QString &databasePath, const QList<Rom> &roms, const NewGame &g
     // unticked; Times and Rating take their default 0. Through SQLite itself, on the same
     // connection: tens of thousands of rows, each without the cost of Qt's values.
     // A file another program stored meanwhile (a scan of its own) is not added again: the
-    // check runs inside this transaction, under its write lock.
+    // files in use are read once inside this transaction, under its write lock (Link has
+    // no index: one probe per rom would make a large scan quadratic).
+    QSet<QString> used;
+    SqliteStatement links(SqliteStatement::handle(db), QStringLiteral("SELECT Link FROM giochi"));
+    while (links.next())
+        used.insert(links.text(0));
+    if (!links.error().isEmpty()) {
+        *error = links.error();
+        return false;
+    }
     SqliteStatement insert(SqliteStatement::handle(db),
                            QStringLiteral(
                                "INSERT INTO giochi (Gioco, Link, DataAdd, EmuName, Playable, Favorites, "
-                               "Colour, Sound, Times, Rating) SELECT ?1, ?2, ?3, ?4, 0, 0, 0, 0, 0, 0 "
-                               "WHERE NOT EXISTS (SELECT 1 FROM giochi WHERE Link = ?2)"));
+                               "Colour, Sound, Times, Rating) VALUES (?1, ?2, ?3, ?4, 0, 0, 0, 0, 0, 0)"));
     if (!insert.error().isEmpty() || !insert.bind(3, game.added)
         || !insert.bind(4, game.emulator.isEmpty() ? QString() : game.emulator)) {
         *error = insert.error();
         return false;
     }
     for (const Rom &rom : roms) {
+        if (used.contains(rom.link))
+            continue;
+        used.insert(rom.link);
         if (!insert.bind(1, rom.name) || !insert.bind(2, rom.link) || !insert.execute()) {
             *error = rom.link + QStringLiteral(": ") + insert.error();
             return false; // the transaction rolls back
