@@ -57,7 +57,7 @@ grep -qx "Status: A new empty installation was made in .*" <<<"$out" && fail "ma
 # A start that cannot show the window ends with its message printed, instead of waiting.
 mkdir "$tmp/empty"
 if out=$(run -- --root "$tmp/empty" 2>&1); then fail "a start on an empty --root passed: $out"; fi
-grep -q "^Message: ERROR!: File $tmp/empty/pack/ludora.mdb Not Found! Bad Ludora4 Installation$" <<<"$out" \
+grep -q "^Message: ERROR!: There is no Ludora4 installation in $tmp/empty. Make one with: ludora4-mkinstall $tmp/empty$" <<<"$out" \
     || fail "no message for an empty --root: $out"
 [ -z "$(ls -A "$tmp/empty")" ] || fail "an installation was made in the explicit root"
 
