@@ -206,6 +206,7 @@ void TestBadNames::emulatorsAndSets()
         install.exec(gameboy,
                      QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', ?)"),
                      {decoy}));
+    QVERIFY(install.writeRom(QStringLiteral("Tetris.gb")));
     QVERIFY(install.exec(gameboy,
                          QStringLiteral(
                              "INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, '/opt/decoy', '2')"),

@@ -59,6 +59,7 @@ void TestBadNumbers::countsStopAtTheLargest()
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Times, Link, EmuName) VALUES "
                                                  "('Alpha', %1, 'a.gb', 'Emu'), ('Beta', %1, 'b.gb', 'Emu')")
                                       .arg(times)));
+    QVERIFY(install.writeRom(QStringLiteral("a.gb")));
     QVERIFY(install.exec(
         gameboy,
         QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/bin/true', '1')")));

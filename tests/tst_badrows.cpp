@@ -99,6 +99,7 @@ void TestBadRows::frontEndActsOnThePickedRow()
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Notes, Link, EmuName)")
                                       + values(first, second, QStringLiteral("'first', 'first.gb', 'Emu'"),
                                                QStringLiteral("'second', 'second.gb', 'Emu'"))));
+    QVERIFY(install.writeRom(QStringLiteral("first.gb")) && install.writeRom(QStringLiteral("second.gb")));
     QVERIFY(install.exec(
         gameboy,
         QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES ('Emu', '/bin/true', '1')")));
@@ -230,6 +231,7 @@ void TestBadRows::storedNamesPreferTheirOwnCase()
                          QStringLiteral("INSERT INTO giochi (Gioco, Notes, Link, EmuName) VALUES "
                                         "('TETRIS', 'upper', 't.gb', ?), ('Tetris', 'capitalised', 't.gb', ?)"),
                          {stored, stored}));
+    QVERIFY(install.writeRom(QStringLiteral("t.gb")));
     QVERIFY(install.exec(gameboy,
                          QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES "
                                         "('TETRIS', '/emu/upper', '1'), ('Tetris', '/emu/capitalised', '1')")));

@@ -222,6 +222,7 @@ void TestBadValues::nullConfiguration()
     QVERIFY2(install.isValid(), qPrintable(install.error()));
     QVERIFY(install.exec(gameboy, QStringLiteral("INSERT INTO giochi (Gioco, Link, Screen, EmuName) "
                                                  "VALUES ('Tetris', 'Tetris.gb', 'Tetris.gif', 'Emu')")));
+    QVERIFY(install.writeRom(QStringLiteral("Tetris.gb")));
     QVERIFY(install.addEmulator(QStringLiteral("Emu"), QStringLiteral("/bin/true")));
     QImage shot(7, 7, QImage::Format_RGB32);
     shot.fill(Qt::darkGreen);
@@ -340,6 +341,7 @@ void TestBadValues::placementTypes()
     QVERIFY(install.exec(
         gameboy,
         QStringLiteral("INSERT INTO giochi (Gioco, Link, EmuName) VALUES ('Tetris', 'Tetris.gb', 'Typed')")));
+    QVERIFY(install.writeRom(QStringLiteral("Tetris.gb")));
     QVERIFY(install.exec(
         gameboy,
         QStringLiteral("INSERT INTO setting (ID_Emula, Nome, Stringa, Attivo) VALUES ('Typed', 'P', '-p', 1)")));

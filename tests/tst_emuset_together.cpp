@@ -66,6 +66,7 @@ void TestEmusetTogether::init()
     m_emuset = m_front = nullptr;
     QVERIFY(m_install->isValid() && writeIni(m_own->path(), iniLine(m_install->root())));
     QVERIFY(m_install->addGame("Tetris", {{"Link", "Tetris.gb"}, {"EmuName", "Gambatte"}}));
+    QVERIFY(m_install->writeRom("Tetris.gb"));
 }
 
 void TestEmusetTogether::addEmulator(const QString &name, const QString &link, const QString &mode)

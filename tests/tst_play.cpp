@@ -241,6 +241,9 @@ void TestPlay::playsThatStartNothingAreNotCounted_data()
                                  << true;
     QTest::newRow("placement 4") << true << QVariant(QStringLiteral("4")) << gambatte << ok << true << QString()
                                  << true;
+    QTest::newRow("rom file missing") << true << one << gambatte << ok << true
+                                      << QStringLiteral("The rom file Tetris.gb is not in the games folder")
+                                      << false;
 }
 
 void TestPlay::playsThatStartNothingAreNotCounted()
@@ -278,6 +281,10 @@ void TestPlay::playsThatStartNothingAreNotCounted()
     QCOMPARE(m_dialogs.shown[0].title, QStringLiteral("ERROR!"));
     const QString error = errorLine(m_main);
     QVERIFY2(error.contains(errorMentions), qPrintable(error));
+    if (!romOnDisk) { // said on its own: the emulator is not in question
+        QCOMPARE(m_dialogs.shown[0].text, errorMentions);
+        return;
+    }
     // The usual text, then the cause on a line of its own.
     QCOMPARE(m_dialogs.shown[0].text.section(QLatin1Char('\n'), 0, 0), failedText);
     QVERIFY2(m_dialogs.shown[0].text.section(QLatin1Char('\n'), 1).contains(errorMentions),

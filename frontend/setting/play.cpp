@@ -9,6 +9,7 @@
 #include "shared/queries.h"
 #include "shared/schema.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace {
@@ -102,6 +103,14 @@ bool SettingPage::startEmulator(bool *started, QString *error)
     }
     if (line.outcome == CommandLine::Result::Outcome::Nothing)
         return true;
+    if (!input.romFile.isEmpty() && !QFileInfo::exists(Paths::existing(input.gamesDir + input.romFile))) {
+        // Said on its own: the emulator is not what is missing.
+        const QString missing = QStringLiteral("The rom file ") + input.romFile
+                                + QStringLiteral(" is not in the games folder");
+        m_session.reportError(missing);
+        m_session.dialogs().critical(missing);
+        return false;
+    }
     const CommandLine::Launch launch = launchOnDisk(input);
     if (!m_session.launcher().start(launch.program, launch.arguments)) {
         *error = startError(m_session.launcher(), line.launch.program);

@@ -4,6 +4,7 @@
 #include "shared/paths.h"
 #include "tests/support/builtprograms.h"
 
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -72,6 +73,12 @@ bool TestInstall::addEmulator(const QString &name, const QString &link, const QS
     return exec(relativeFile,
                 QStringLiteral("INSERT INTO emulatori (Emu_Name, Emu_Link, Emu_Type) VALUES (?, ?, ?)"),
                 {name, link, mode});
+}
+
+bool TestInstall::writeRom(const QString &file, const QString &console)
+{
+    QFile rom(path(QStringLiteral("console\\%1\\games\\").arg(console)) + file);
+    return rom.open(QIODevice::WriteOnly);
 }
 
 QVariantList TestInstall::column(const QString &relativeFile, const QString &sql)

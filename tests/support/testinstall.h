@@ -29,6 +29,8 @@ public:
     // Adds an emulator (name, executable, setting mode) to a console database.
     bool addEmulator(const QString &name, const QString &link, const QString &mode = QStringLiteral("1"),
                      const QString &relativeFile = gameboyDb());
+    // Writes an empty rom file into a console's games folder, so a play of it can start.
+    bool writeRom(const QString &file, const QString &console = QStringLiteral("gameboy"));
     // The first column of every row of a query.
     QVariantList column(const QString &relativeFile, const QString &sql);
     // The first value of a query, or an invalid QVariant.
