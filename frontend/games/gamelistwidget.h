@@ -44,6 +44,10 @@ public:
     // Leaves room for the widest of these names in the List and Report modes, so that no
     // name is cut there (the icon modes cut long names; their tooltips show them whole).
     void fitNames(const QStringList &names);
+    // The room for names again, after the Report view's columns were shown or hidden: with
+    // "Games" alone it never gets narrower than the widest name; beside other columns it
+    // keeps the width it is given.
+    void applyNameWidth();
 
 signals:
     void selectionRequested();
