@@ -57,8 +57,9 @@ void TestHelp::openingShowsWhatIs_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("nodes");
     QTest::newRow("front-end") << HelpBooks::ludora4() << QStringLiteral("Ludora4 MiniHelp")
-                               << QStringList{"What Is",  "Installation",   "Ludora4", "Special Buttons",
-                                              "Plug-Ins", "Future Release", "Greets"};
+                               << QStringList{"What Is",         "Installation",    "Ludora4",
+                                              "Special Buttons", "Special Filters", "Details View",
+                                              "Plug-Ins",        "Future Release",  "Greets"};
     QTest::newRow("emuset") << HelpBooks::emuset() << QStringLiteral("Emuset MiniHelp")
                             << QStringList{"What Is",           "Installation",
                                            "Install Emulators", "Add Command line Options",
