@@ -63,6 +63,10 @@ const QList<Target> &targets()
         {QStringLiteral("95th percentile at most 30 ms"), namedAt({searchKeystroke()}, {}), fixedLimit(30),
          [](const Report::Figure &figure) { return figure.percentile(95); }},
         {QStringLiteral("under 2 seconds"), namedAt({scanNew()}, {Large}), fixedLimit(2000)},
+        {QStringLiteral("at most 50 ms"),
+         [](const Report::Figure &figure) { return figure.name.startsWith(specialFilterPrefix()); },
+         fixedLimit(50)},
+        {QStringLiteral("at most 150 ms"), namedAt({detailsSort()}, {}), fixedLimit(150)},
         {QStringLiteral("under 0.3 seconds"), namedAt({scanNothingNew()}, {Large}), fixedLimit(300)},
         // The floor is the reference, not a figure of the front-end: how SQLite's reads
         // grow beyond the processor's caches is not ours to judge.

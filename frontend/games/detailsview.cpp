@@ -105,6 +105,9 @@ void DetailsView::showColumn(int column, bool shown)
         games.setDatabaseName(m_session.console().database);
         readDetails(games);
     }
+    // Shown beside "Games", a column is no longer held to the width of the widest name.
+    if (shown)
+        header()->setMinimumSectionSize(-1);
     header()->setSectionHidden(column, !shown);
     if (shown && header()->sectionSize(column) < header()->defaultSectionSize())
         header()->resizeSection(column, header()->defaultSectionSize());

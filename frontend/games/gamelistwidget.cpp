@@ -126,6 +126,10 @@ void GameListWidget::applyNameWidth()
 {
     QHeaderView *header = m_tree->header();
     const bool alone = header->count() - header->hiddenSectionCount() <= 1;
+    // The first column shown beside it: "Games" keeps room for the names it had.
+    if (!alone && m_namesAlone && header->sectionSize(0) < m_nameWidth)
+        header->resizeSection(0, m_nameWidth);
+    m_namesAlone = alone;
     header->setMinimumSectionSize(alone ? m_nameWidth : -1);
 }
 

@@ -65,6 +65,7 @@ private:
     QTreeView *m_tree;
     QStackedLayout *m_stack;
     int m_mode = Icon;
-    int m_nameWidth = 0; // room for the widest name with its icon
+    int m_nameWidth = 0;      // room for the widest name with its icon
+    bool m_namesAlone = true; // the Report view shows "Games" only
     bool m_scrollPending = false;
 };
