@@ -31,6 +31,12 @@ inline QString scanNothingNew() { return QStringLiteral("scan nothing new"); }
 inline QString gamelistImport() { return QStringLiteral("gamelist import"); }
 inline QString gamelistExport() { return QStringLiteral("gamelist export"); }
 inline QString gamelistPicture() { return QStringLiteral("gamelist picture"); } // ms per picture
+inline QString specialFilterPrefix() { return QStringLiteral("special filter"); }
+inline QString specialFiltersCleared() { return QStringLiteral("special filters cleared"); }
+inline QString detailsFill() { return QStringLiteral("fill details, 4 columns"); }
+inline QString detailsFillChanged() { return QStringLiteral("fill details, 4 columns, file changed"); }
+inline QString detailsSort() { return QStringLiteral("details sort again"); }
+inline QString detailsSortRenamed() { return QStringLiteral("details sort, a name changed"); }
 
 // Whether the floor of the figure's N is its measure: the long fields are timed on an
 // installation of their own.

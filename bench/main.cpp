@@ -113,6 +113,8 @@ bool measureOne(Report::Run &run, QStringList &problems, const QString &root, in
             Measure::plays(context);
             Measure::spawns(context);
             Measure::searches(context);
+            Measure::specialFilters(context);
+            Measure::details(context);
             Measure::scans(context);
         }
     }

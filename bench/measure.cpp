@@ -153,8 +153,6 @@ void fills(Context &context)
         add(context, Figures::fillPrefix() + QLatin1String(options[o].figure), std::move(samples[o]));
 }
 
-namespace {
-
 // A commit by another connection, as Emuset's would be, of a value the front-end does
 // not show (SQLite commits nothing for a value set to what it was): the front-end's next
 // read of the file cannot reuse what it read before.
@@ -170,8 +168,6 @@ bool changeFile(const QString &database)
     sqlite3_close(db);
     return changed;
 }
-
-} // namespace
 
 void changedFills(Context &context)
 {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class BenchDialogs;
+class QDir;
 class BenchLauncher;
 class FrontEndRun;
 namespace Report {
@@ -41,5 +42,22 @@ void spawns(Context &context);
 void searches(Context &context);
 // "Scan Roms" finding nothing new, then finding N new roms.
 void scans(Context &context);
+// A change of each kind of special filter, from none, until the list is painted.
+void specialFilters(Context &context);
+// The "Report" view with four columns beyond "Games": its fill, and sorting again.
+void details(Context &context);
+
+// A commit by another connection, as Emuset's would be, of a value the front-end does not
+// show: the front-end's next read of the file cannot reuse what it read before.
+bool changeFile(const QString &database);
+// Runs SQL on the console database through a connection of its own, as another program;
+// the first value of its first row goes to number.
+bool execute(const QString &database, const QByteArray &sql, qint64 *number = nullptr);
+// The Link of every game that has one.
+QStringList links(const QString &database);
+// Empty files of these names in dir, where none is yet; false when one cannot be made.
+bool makeFiles(const QDir &dir, const QStringList &names);
+// The games folder of the console that holds the N games.
+QString gamesDir(Context &context);
 
 } // namespace Measure

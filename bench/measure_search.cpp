@@ -47,8 +47,37 @@ QString searchWord(QMainWindow *main)
     return {};
 }
 
+// The click on "Scan Roms" (the question answered OK at once) until the list is painted;
+// with nothing new, until the message saying so.
+double timeScan(Context &context, bool adds)
+{
+    auto *scan = child<QPushButton>(context.frontEnd.main(), "CmdScanRoms");
+    if (!scan)
+        return -1;
+    const auto click = [&] { QTest::mouseClick(scan, Qt::LeftButton); };
+    double ms = -1;
+    if (adds) {
+        ms = context.frontEnd.timeUntilPainted(click);
+    } else {
+        const qint64 from = context.clock.nsecsElapsed();
+        click();
+        ms = millis(from, context.clock.nsecsElapsed());
+    }
+    context.frontEnd.settle();
+    return ms;
+}
+
+// The scan's own question and answers are what a run expects, not problems.
+void forgetScanMessages(Context &context)
+{
+    context.dialogs.texts.removeIf(
+        [](const QString &text) { return text.startsWith(QLatin1String("Scan Roms: ")); });
+}
+
+} // namespace
+
 // Runs SQL on the console database through a connection of its own, as another program.
-bool execute(const QString &database, const QByteArray &sql, qint64 *number = nullptr)
+bool execute(const QString &database, const QByteArray &sql, qint64 *number)
 {
     sqlite3 *db = nullptr;
     sqlite3_stmt *statement = nullptr;
@@ -94,35 +123,6 @@ QString gamesDir(Context &context)
 {
     return QDir(QFileInfo(context.database).absolutePath()).filePath(QStringLiteral("../console/gameboy/games"));
 }
-
-// The click on "Scan Roms" (the question answered OK at once) until the list is painted;
-// with nothing new, until the message saying so.
-double timeScan(Context &context, bool adds)
-{
-    auto *scan = child<QPushButton>(context.frontEnd.main(), "CmdScanRoms");
-    if (!scan)
-        return -1;
-    const auto click = [&] { QTest::mouseClick(scan, Qt::LeftButton); };
-    double ms = -1;
-    if (adds) {
-        ms = context.frontEnd.timeUntilPainted(click);
-    } else {
-        const qint64 from = context.clock.nsecsElapsed();
-        click();
-        ms = millis(from, context.clock.nsecsElapsed());
-    }
-    context.frontEnd.settle();
-    return ms;
-}
-
-// The scan's own question and answers are what a run expects, not problems.
-void forgetScanMessages(Context &context)
-{
-    context.dialogs.texts.removeIf(
-        [](const QString &text) { return text.startsWith(QLatin1String("Scan Roms: ")); });
-}
-
-} // namespace
 
 void searches(Context &context)
 {

@@ -1,8 +1,11 @@
 // The front-end's help topics. Every line is padded to the same length so that the
 // columns of the fixed-width font line up.
+#include "help/help_ludora4_topics.h"
 #include "help/helpbooks.h"
 
 namespace HelpBooks {
+
+namespace Ludora4Topics {
 
 namespace {
 
@@ -14,6 +17,8 @@ QStringList padded(const QStringList &lines)
     return out;
 }
 
+} // namespace
+
 HelpTopic topic(const char *key, const char *node, std::initializer_list<const char *> lines)
 {
     QStringList text;
@@ -21,6 +26,12 @@ HelpTopic topic(const char *key, const char *node, std::initializer_list<const c
         text.append(QString::fromUtf8(line));
     return {QString::fromLatin1(key), QString::fromLatin1(node), padded(text)};
 }
+
+} // namespace Ludora4Topics
+
+namespace {
+
+using Ludora4Topics::topic;
 
 HelpTopic whatIs()
 {
@@ -137,8 +148,8 @@ HelpBook ludora4()
             QSize(9855, 5190),
             QRect(30, 60, 2835, 5085),
             QRect(2925, 45, 6855, 5100),
-            {whatIs(), installation(), ludora4Topic(), specialButtons(), importGamelist(), plugIns(),
-             futureRelease(), greets()}};
+            {whatIs(), installation(), ludora4Topic(), specialButtons(), importGamelist(),
+             Ludora4Topics::specialFilters(), Ludora4Topics::detailsView(), plugIns(), futureRelease(), greets()}};
 }
 
 } // namespace HelpBooks

@@ -1,6 +1,7 @@
 #include "shared/gamedates.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace GameDates {
 
@@ -25,5 +26,25 @@ QString added(const QDate &date)
 }
 
 QString lastPlay(const QDate &date) { return QLocale::system().toString(date, QLocale::ShortFormat); }
+
+QDate fromAdded(const QString &text)
+{
+    // Day, month and year, whatever separator the system had when the game was added.
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,2})\\D(\\d{1,2})\\D(\\d{4})\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return {};
+    return QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
+}
+
+QDate fromLastPlay(const QString &text)
+{
+    const QLocale system = QLocale::system();
+    const QString format = system.dateFormat(QLocale::ShortFormat);
+    QDate date = system.toDate(text.trimmed(), format);
+    if (date.isValid() && !format.contains(QStringLiteral("yyyy")) && date.year() < 1950)
+        date = date.addYears(100);
+    return date;
+}
 
 } // namespace GameDates

@@ -58,8 +58,9 @@ void TestHelp::openingShowsWhatIs_data()
     QTest::addColumn<QStringList>("nodes");
     QTest::newRow("front-end") << HelpBooks::ludora4() << QStringLiteral("Ludora4 MiniHelp")
                                << QStringList{"What Is",         "Installation",    "Ludora4",
-                                              "Special Buttons", "Import Gamelist", "Plug-Ins",
-                                              "Future Release",  "Greets"};
+                                              "Special Buttons", "Import Gamelist", "Special Filters",
+                                              "Details View",    "Plug-Ins",        "Future Release",
+                                              "Greets"};
     QTest::newRow("emuset") << HelpBooks::emuset() << QStringLiteral("Emuset MiniHelp")
                             << QStringList{"What Is",           "Installation",
                                            "Install Emulators", "Add Command line Options",

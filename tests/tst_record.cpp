@@ -6,11 +6,13 @@
 #include "tests/support/chooserfolders.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
+#include "tests/support/tabpages.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
 #include "tests/support/windowcontrols.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
@@ -593,6 +595,10 @@ void TestRecord::changesAreSettledBeforeLeaving_data()
                                   << "Alpha";
     QTest::newRow("filter, Cancel") << "filter" << cancel << "1985"
                                     << "Alpha";
+    QTest::newRow("special filter, Save") << "special" << save << "1999"
+                                          << "Alpha";
+    QTest::newRow("special filter, Cancel") << "special" << cancel << "1985"
+                                            << "Alpha";
     QTest::newRow("console switch, Discard") << "switch" << discard << "1985"
                                              << "";
     QTest::newRow("console switch, Cancel") << "switch" << cancel << "1985"
@@ -618,6 +624,8 @@ void TestRecord::changesAreSettledBeforeLeaving()
         clickGame(m_main, 1);
     else if (leave == QLatin1String("filter"))
         click("OptAll");
+    else if (leave == QLatin1String("special") && showTab(m_main, QStringLiteral("Filters")))
+        click("ChkNeverPlayed");
     else
         trigger(m_main, QStringLiteral("nintendo"));
 
@@ -629,6 +637,8 @@ void TestRecord::changesAreSettledBeforeLeaving()
     QCOMPARE(shown("LabGame"), shownAfter);
     if (answer == int(Dialogs::Choice::Cancel))
         QCOMPARE(shown("TxtYear"), QStringLiteral("1999"));
+    if (leave == QLatin1String("special")) // staying shows the filter as it was
+        QCOMPARE(child<QCheckBox>(m_main, "ChkNeverPlayed")->isChecked(), answer != int(Dialogs::Choice::Cancel));
 }
 
 void TestRecord::nothingListedShowsNoRecord_data()

@@ -1,5 +1,6 @@
 #include "frontend/games/gamelistmodel.h"
 
+#include "frontend/games/gamedetails.h"
 #include "frontend/games/namefold.h"
 #include "shared/datasource.h"
 #include "shared/rating.h"
@@ -214,7 +215,7 @@ const QIcon &ImageListPair::icon(int number) const
     return number > 0 && number < int(m_icons.size()) ? m_icons[size_t(number)] : m_icons.front();
 }
 
-GameListModel::GameListModel(QObject *parent) : QAbstractListModel(parent) {}
+GameListModel::GameListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 // The views lay an entry's whole text out at every paint: a name of millions of
 // characters would take seconds each time, so the list shows its beginning only.
@@ -225,19 +226,54 @@ QString GameListModel::shownName(QStringView name)
     return name.left(ShownNameLength).toString() + QChar(0x2026);
 }
 
-void GameListModel::setRows(GameList::Rows rows)
+void GameListModel::setRows(GameList::Rows rows, std::vector<qint32> order)
 {
     beginResetModel();
     std::swap(m_rows, rows);
+    m_order = order.size() == m_rows.size() ? std::move(order) : std::vector<qint32>();
     narrow(false);
     endResetModel();
+}
+
+void GameListModel::setOrder(std::vector<qint32> order)
+{
+    if (order.size() != m_rows.size())
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<size_t> entries; // the entry each persistent index stands on
+    entries.reserve(size_t(before.size()));
+    for (const QModelIndex &index : before)
+        entries.push_back(entry(index.row()));
+    m_order = std::move(order);
+    narrow(false);
+    std::vector<qint32> rowOfEntry(m_rows.size(), -1);
+    for (int row = 0; row < rowCount(); ++row)
+        rowOfEntry[entry(row)] = qint32(row);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const qint32 row = rowOfEntry[entries[size_t(i)]];
+        after.append(row < 0 ? QModelIndex() : index(row, before[i].column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+std::vector<qint64> GameListModel::rowIds() const
+{
+    std::vector<qint64> ids;
+    ids.reserve(m_rows.size());
+    for (const GameList::Rows::Entry &entry : m_rows.entries)
+        ids.push_back(entry.rowId);
+    return ids;
 }
 
 void GameListModel::setImageLists(const ImageListPair *pair)
 {
     m_images = pair;
     if (rowCount() > 0)
-        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DecorationRole});
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
 }
 
 void GameListModel::setSearch(const QString &text)
@@ -269,6 +305,9 @@ void GameListModel::narrow(bool fromShown)
     };
     if (fromShown) {
         for (const qint32 at : m_shown)
+            test(size_t(at));
+    } else if (!m_order.empty()) {
+        for (const qint32 at : m_order)
             test(size_t(at));
     } else {
         for (size_t at = 0; at < m_rows.size(); ++at)
@@ -320,11 +359,23 @@ int GameListModel::rowCount(const QModelIndex &parent) const
     return int(m_searching ? m_shown.size() : m_rows.size());
 }
 
+int GameListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : GameDetails::ColumnCount;
+}
+
 QVariant GameListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const size_t row = entry(index.row());
+    if (index.column() > 0) {
+        if (role == RowEntries::RowIdRole)
+            return m_rows.entries[row].rowId;
+        if (role == Qt::DisplayRole && m_details)
+            return m_details->text(m_rows.entries[row].rowId, index.column());
+        return {};
+    }
     const int picture = m_rows.entries[row].picture;
     switch (role) {
     case Qt::DisplayRole:
@@ -344,7 +395,7 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
 
 QVariant GameListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return QStringLiteral("Games");
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return GameDetails::title(section);
     return {};
 }

@@ -3,7 +3,7 @@
 #include "shared/datasource.h"
 #include "shared/rowidindex.h"
 
-#include <QAbstractListModel>
+#include <QAbstractTableModel>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -109,6 +109,10 @@ inline QString rowKey(int position, const QString &name)
 
 } // namespace GameList
 
+namespace GameDetails {
+class Table;
+}
+
 // A pair of image lists (large and small pictures numbered from 1), kept as one QIcon
 // per picture number holding both sizes, built once.
 class ImageListPair {
@@ -131,15 +135,24 @@ private:
 // the icons of the current image-list pair. Each entry carries its game's row id under
 // RowEntries::RowIdRole. A search text narrows the rows shown to the games whose name
 // contains it without regard to case or accents; the order stays, and the search stays
-// set over the fills that follow.
-class GameListModel : public QAbstractListModel {
+// set over the fills that follow. Columns beyond the first show the details of the games
+// (GameDetails), and the rows may be shown in another order than the fill's.
+class GameListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Roles { KeyRole = Qt::UserRole + 1, PictureRole };
 
     explicit GameListModel(QObject *parent = nullptr);
 
-    void setRows(GameList::Rows rows);
+    // The rows of a fill, shown in the order of their positions in order (all of them),
+    // or in their own order when order is empty.
+    void setRows(GameList::Rows rows, std::vector<qint32> order = {});
+    // The rows of the last fill shown in another order; the selection stays on its games.
+    void setOrder(std::vector<qint32> order);
+    // The row ids of the last fill, in the fill's order.
+    std::vector<qint64> rowIds() const;
+    // Where the columns beyond the first take their texts from.
+    void setDetails(const GameDetails::Table *details) { m_details = details; }
     void setImageLists(const ImageListPair *pair);
     const ImageListPair *imageLists() const { return m_images; }
 
@@ -165,12 +178,18 @@ public:
     int rowOfId(std::optional<qint64> rowId) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
     // The entry of a shown row.
-    size_t entry(int row) const { return m_searching ? size_t(m_shown[size_t(row)]) : size_t(row); }
+    size_t entry(int row) const
+    {
+        if (m_searching)
+            return size_t(m_shown[size_t(row)]);
+        return m_order.empty() ? size_t(row) : size_t(m_order[size_t(row)]);
+    }
     void narrow(bool fromShown);
 
     GameList::Rows m_rows;
@@ -179,4 +198,6 @@ private:
     QString m_needle;            // the folded search text
     bool m_searching = false;    // m_shown holds the rows shown
     std::vector<qint32> m_shown; // entries matching m_needle, in list order
+    std::vector<qint32> m_order; // the entries in the order shown; empty: the fill's
+    const GameDetails::Table *m_details = nullptr;
 };

@@ -117,9 +117,20 @@ void GameListWidget::fitNames(const QStringList &names)
         widest = qMax(widest, metrics.horizontalAdvance(name));
     // The icon, the gaps around it and the text, and a little room for the frame.
     m_nameWidth = widest + 16 + 4 * metrics.averageCharWidth();
-    m_tree->header()->setMinimumSectionSize(m_nameWidth);
+    applyNameWidth();
     if (m_mode == List)
         m_list->setGridSize(listCell());
+}
+
+void GameListWidget::applyNameWidth()
+{
+    QHeaderView *header = m_tree->header();
+    const bool alone = header->count() - header->hiddenSectionCount() <= 1;
+    // The first column shown beside it: "Games" keeps room for the names it had.
+    if (!alone && m_namesAlone && header->sectionSize(0) < m_nameWidth)
+        header->resizeSection(0, m_nameWidth);
+    m_namesAlone = alone;
+    header->setMinimumSectionSize(alone ? m_nameWidth : -1);
 }
 
 // A List-mode cell: the widest name on one line.
@@ -139,7 +150,7 @@ QModelIndex GameListWidget::selectedIndex() const
     if (!selection)
         return {};
     const QModelIndexList selected = selection->selectedIndexes();
-    return selected.isEmpty() ? QModelIndex() : selected.first();
+    return selected.isEmpty() ? QModelIndex() : selected.first().siblingAtColumn(0);
 }
 
 void GameListWidget::setCurrentRow(int row)
@@ -152,7 +163,7 @@ void GameListWidget::setCurrentRow(int row)
         selection->clear();
         return;
     }
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     // A view that is not shown yet has no size to scroll in: it scrolls once it is shown.
     m_scrollPending = !view()->isVisible();
     if (!m_scrollPending)

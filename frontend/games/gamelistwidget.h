@@ -44,6 +44,10 @@ public:
     // Leaves room for the widest of these names in the List and Report modes, so that no
     // name is cut there (the icon modes cut long names; their tooltips show them whole).
     void fitNames(const QStringList &names);
+    // The room for names again, after the Report view's columns were shown or hidden: with
+    // "Games" alone it never gets narrower than the widest name; beside other columns it
+    // keeps the width it is given.
+    void applyNameWidth();
 
 signals:
     void selectionRequested();
@@ -61,6 +65,7 @@ private:
     QTreeView *m_tree;
     QStackedLayout *m_stack;
     int m_mode = Icon;
-    int m_nameWidth = 0; // room for the widest name with its icon
+    int m_nameWidth = 0;      // room for the widest name with its icon
+    bool m_namesAlone = true; // the Report view shows "Games" only
     bool m_scrollPending = false;
 };

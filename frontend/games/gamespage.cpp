@@ -1,8 +1,10 @@
 #include "frontend/games/gamespage.h"
 
 #include "frontend/common/pictures.h"
+#include "frontend/games/detailsview.h"
 #include "frontend/games/gamelistmodel.h"
 #include "frontend/games/gamelistwidget.h"
+#include "frontend/games/specialfilterspanel.h"
 #include "frontend/session/session.h"
 #include "shared/dialogs.h"
 #include "shared/widgets/rowentries.h"
@@ -111,13 +113,15 @@ void showCounts(StatusPanels *panels, const GameList::Counts &counts)
 } // namespace
 
 GamesPage::GamesPage(Session &session, StatusPanels *counts, QObject *parent)
-    : QObject(parent), m_session(session), m_counts(counts)
+    : QObject(parent), m_session(session), m_counts(counts), m_special(new SpecialFiltersPanel(session, this))
 {
     m_page = buildGamesPage();
     m_filtersPage = buildFiltersPage();
     m_gameList = new GameListModel(this);
     m_gameList->setImageLists(&flagImages());
     LstGames->setModel(m_gameList);
+    m_details = new DetailsView(LstGames, m_gameList, m_session, this);
+    connect(m_special, &SpecialFiltersPanel::changed, this, &GamesPage::FillGameList);
     connect(LstGames, &GameListWidget::selectionRequested, this, &GamesPage::selectGame);
     connect(Command1, &QPushButton::clicked, &m_session, &Session::requestPlay);
     connect(LstGames, &GameListWidget::playRequested, &m_session, &Session::requestPlay);
@@ -150,7 +154,10 @@ void GamesPage::connectOptions()
     }
 }
 
-QString GamesPage::gameQuery() const { return QLatin1String(filterQueries[checkedIndex(filterOptions())]); }
+QString GamesPage::gameQuery() const
+{
+    return m_special->narrowed(QLatin1String(filterQueries[checkedIndex(filterOptions())]));
+}
 
 void GamesPage::restoreGameListChoices()
 {
@@ -186,6 +193,7 @@ void GamesPage::FillGameList()
         return;
     }
     m_lastChoices = {checkedIndex(filterOptions()), checkedIndex(iconOptions()), checkedIndex(viewOptions())};
+    m_special->prepareFill();
     m_session.setGameQuery(gameQuery());
     DatGames.setDatabaseName(m_session.console().database);
     DatGames.setRecordSource(gameQuery());
@@ -194,7 +202,8 @@ void GamesPage::FillGameList()
     QString error;
     const bool read = GameList::read(DatGames, iconChoices[checkedIndex(iconOptions())].type, &m_gameList->table(),
                                      &fill, &error);
-    m_gameList->setRows(std::move(fill.rows));
+    std::vector<qint32> order = m_details->orderForFill(DatGames, fill.rows);
+    m_gameList->setRows(std::move(fill.rows), std::move(order));
     LstGames->fitNames(m_gameList->longestNames(16));
     showSearchCount();
     showCounts(m_counts, fill.counts);

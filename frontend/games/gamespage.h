@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+class DetailsView;
 class GameListModel;
 class GameListWidget;
 class ImageListPair;
@@ -16,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Session;
+class SpecialFiltersPanel;
 class StatusPanels;
 
 // The "Games" page: the search field, the game list with its filter, icon and view
@@ -64,8 +66,10 @@ private:
 
     Session &m_session;
     StatusPanels *m_counts;
+    SpecialFiltersPanel *m_special = nullptr;
     GameListModel *m_gameList = nullptr;
     std::array<int, 3> m_lastChoices{}; // filter, icon and view options of the last fill
+    DetailsView *m_details = nullptr;
     DataSource DatGames{QStringLiteral("DatGames")};
     QGroupBox *m_page = nullptr;
     QGroupBox *m_filtersPage = nullptr;

@@ -3,6 +3,7 @@
 #include "frontend/common/pictures.h"
 #include "frontend/games/gamelistwidget.h"
 #include "frontend/games/gamespage.h"
+#include "frontend/games/specialfilterspanel.h"
 #include "shared/widgets/formbuilder.h"
 
 #include <QGroupBox>
@@ -29,6 +30,7 @@ QGroupBox *GamesPage::buildGamesPage()
 
     auto *list = new QVBoxLayout;
     list->addWidget(LstGames, 1);
+    list->addWidget(m_special->line());
     list->addWidget(Command1, 0, Qt::AlignHCenter);
     auto *listAndOptions = new QHBoxLayout;
     listAndOptions->addLayout(list, 1);
@@ -97,10 +99,4 @@ QWidget *GamesPage::buildOptions()
     return FormParts::withLayout(column);
 }
 
-QGroupBox *GamesPage::buildFiltersPage()
-{
-    QGroupBox *page = frame({}, QStringLiteral("Special Filters"));
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Work in progress...")), 0, Qt::AlignCenter);
-    return page;
-}
+QGroupBox *GamesPage::buildFiltersPage() { return m_special->page(); }

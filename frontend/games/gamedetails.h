@@ -1,0 +1,77 @@
+#pragma once
+
+#include "shared/datasource.h"
+#include "shared/rowidindex.h"
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QStringView>
+#include <Qt>
+
+#include <array>
+#include <limits>
+#include <optional>
+#include <vector>
+
+// The columns of the details view ("Report") beyond "Games", the values they show and
+// the orders they sort in.
+namespace GameDetails {
+
+enum Column { Games, Year, Genre, Producer, Language, Rating, Times, LastPlayed, Added, PlayTime, ColumnCount };
+
+// The header of a column: "Games", "Year", ..., "Play time".
+QString title(int column);
+// Whole seconds as the details view shows them ("3 h 12 min", "45 min"); empty for 0.
+QString playTimeText(qint64 seconds);
+
+// What the details view shows of every named game of giochi, read at one state of the
+// file (its content stamp) and read again only when that changes. PlayTime is read when
+// the table has it; without it the column stays empty.
+class Table {
+public:
+    // Reads the table again unless the file is in the state it was read at.
+    bool refresh(DataSource &games, QString *error);
+    bool isRead() const { return m_stamp.isValid(); }
+
+    // The text a column shows for a game; empty for a row id the table does not hold.
+    QString text(qint64 rowId, int column) const;
+
+    // The games of rowIds (given in list order) sorted by a column, by its value's type:
+    // numbers as numbers, the two dates as dates, texts and names in the locale's order
+    // with numbers in them compared as numbers; empty values first. Games alike in the
+    // column follow their names A to Z, then the given order. The result holds positions
+    // in rowIds.
+    std::vector<qint32> order(const std::vector<qint64> &rowIds, int column, Qt::SortOrder sortOrder);
+
+private:
+    enum TextField { Name, Anno, GenreText, ProducerText, LanguageText, Data, DataAdd, TextFields };
+    enum NumberField { RatingNumber, TimesNumber, PlayTimeNumber, NumberFields };
+    struct Game {
+        std::array<qint32, TextFields> start{};
+        std::array<qint32, TextFields> length{};
+        std::array<qint64, NumberFields> number{};
+        quint8 hasNumber = 0; // bit per NumberField
+    };
+    static constexpr qint64 Empty = std::numeric_limits<qint64>::min();
+
+    bool readTable(DataSource &games, QString *error);
+    QStringView field(const Game &game, TextField field) const;
+    std::optional<qint64> number(const Game &game, NumberField field) const;
+    const std::vector<qint64> &keys(int column);
+    std::vector<qint64> nameRanks() const;
+    std::vector<qint64> textRanks(TextField field) const;
+    std::vector<qint64> dayKeys(TextField field, QDate (*parse)(const QString &));
+
+    QString m_path;
+    DataSource::ContentStamp m_stamp;
+    QString m_names;                                     // every name, one after the other
+    QString m_texts;                                     // every other text field, one after the other
+    std::vector<Game> m_games;                           // in row-id order
+    std::vector<qint64> m_ids;                           // the games' row ids, in the same order
+    RowIdIndex m_byId;                                   // row id -> index in m_games
+    std::array<std::vector<qint64>, ColumnCount> m_keys; // sort keys, made when first needed
+    QHash<QString, qint64> m_days;                       // date text -> day, for every text seen
+};
+
+} // namespace GameDetails
