@@ -5,6 +5,7 @@
 // and shown exactly, and never mistaken for a similar name (the decoy, listed first).
 #include "frontend/app/dataroot.h"
 #include "tests/support/builtprograms.h"
+#include "tests/support/comboentries.h"
 #include "tests/support/emusetwindow.h"
 #include "tests/support/entrymarks.h"
 #include "tests/support/fakes.h"
@@ -35,15 +36,6 @@ QStringList texts(const QVariantList &values)
     for (const QVariant &value : values)
         list.append(value.toString());
     return list;
-}
-
-QStringList comboEntries(const QObject *window, const char *name)
-{
-    QStringList items;
-    const auto *box = child<QComboBox>(window, name);
-    for (int i = 0; box && i < box->count(); ++i)
-        items.append(box->itemText(i));
-    return items;
 }
 
 // Opens a combo box's list and clicks the entry of exactly this text.

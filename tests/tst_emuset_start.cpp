@@ -5,6 +5,7 @@
 #include "install/installemuset.h"
 #include "shared/twips.h"
 #include "tests/support/builtprograms.h"
+#include "tests/support/comboentries.h"
 #include "tests/support/testinstall.h"
 #include "tests/support/typing.h"
 #include "tests/support/windowcontrols.h"
@@ -244,13 +245,10 @@ void TestEmusetStart::mainWindowMenusAndConsoles()
         QCOMPARE(action->text(), QLatin1String(caption));
     }
     QVERIFY(child<QAction>(main, "linea")->isSeparator());
-    QStringList shown;
-    auto *consoles = child<QComboBox>(main, "CmbEmu");
-    for (int i = 0; i < consoles->count(); ++i)
-        shown.append(consoles->itemText(i));
-    QCOMPARE(shown, QStringList({"Gameboy", "Nintendo", "SuperNintendo", "Atari Lynx", "Sega Master System",
-                                 "Sega Megadrive", "Sega GameGear", "PcEngine", "MSX", "Commodore Amiga"}));
-    QCOMPARE(consoles->currentText(), "Gameboy");
+    QCOMPARE(comboEntries(main, "CmbEmu"),
+             QStringList({"Gameboy", "Nintendo", "SuperNintendo", "Atari Lynx", "Sega Master System",
+                          "Sega Megadrive", "Sega GameGear", "PcEngine", "MSX", "Commodore Amiga"}));
+    QCOMPARE(shownText(main, "CmbEmu"), "Gameboy");
 
     trigger(main, "about");
     QWidget *about = window("FrmAbout");

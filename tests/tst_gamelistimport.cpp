@@ -2,6 +2,7 @@
 // summary and the list that follows; a Cancel, to the question or to the progress, stores
 // nothing.
 #include "frontend/globale.h"
+#include "tests/support/comboentries.h"
 #include "tests/support/fakes.h"
 #include "tests/support/frontendrun.h"
 #include "tests/support/testinstall.h"
@@ -57,6 +58,7 @@ void TestGamelistImport::init()
     QVERIFY(writeFile(games + QStringLiteral("gamelist.xml"),
                       "<?xml version=\"1.0\"?>\n<gameList>\n"
                       "<game><path>/home/pi/RetroPie/roms/gb/Tetris.gb</path><name>Tetris &amp; Co</name>"
+                      "<genre>Brick Stacking</genre><developer>Blocks Inc</developer>"
                       "<image>./tetris.png</image></game>\n"
                       "<game><path>./zelda.gb</path><desc>Notes</desc></game>\n"
                       "<game><path>./gone.gb</path><name>Gone</name></game>\n</gameList>\n"));
@@ -111,6 +113,10 @@ void TestGamelistImport::importsAfterTheQuestion()
     QCOMPARE(listedGames(main), (QStringList{QStringLiteral("Tetris & Co"), QStringLiteral("Zelda")}));
     QCOMPARE(panelText(main, 2), QStringLiteral("All Games : 2  "));
     QCOMPARE(shownText(main, QStringLiteral("LabGame")), QStringLiteral("Tetris & Co"));
+    // The record's lists hold the genre and producer the import added.
+    QVERIFY(comboEntries(main, "CmbGenre").contains(QStringLiteral("Brick Stacking")));
+    QVERIFY(comboEntries(main, "CmbProducer").contains(QStringLiteral("Blocks Inc")));
+    QCOMPARE(shownText(main, QStringLiteral("CmbGenre")), QStringLiteral("Brick Stacking"));
 
     // Again: nothing left to import, and nothing asked.
     clickOn(main, QStringLiteral("CmdImportGamelist"));

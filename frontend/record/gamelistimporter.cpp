@@ -94,6 +94,7 @@ void GamelistImporter::importFile(const QString &path)
     } else if (status == GamelistImport::Status::Failed) {
         m_session.dialogs().critical(QStringLiteral("Nothing was imported: ") + error);
     } else {
+        emit stored();
         showStored(prepared);
         m_session.dialogs().information(title, GamelistImport::summary(done));
     }

@@ -19,6 +19,10 @@ public:
 
     QPushButton *button() const { return m_button; }
 
+signals:
+    // An import was stored: genres and producers may have joined the master lists.
+    void stored();
+
 private:
     void chooseFile();
     void importFile(const QString &path);

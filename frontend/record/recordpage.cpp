@@ -92,6 +92,20 @@ void RecordPage::fillLookupList(QComboBox *list, const QString &recordSource)
         m_session.reportError(DatLudora.lastError());
 }
 
+// Genres and producers read again, the shown record's texts kept as they stand.
+void RecordPage::refreshMasterLists()
+{
+    const std::pair<QComboBox *, QString> lists[] = {
+        {CmbGenre, QStringLiteral("genres")},
+        {CmbProducer, QStringLiteral("SELECT * from publisher order by [publisher]")},
+    };
+    for (const auto &[list, source] : lists) {
+        const QString shown = list->currentText();
+        fillLookupList(list, source);
+        list->setEditText(shown);
+    }
+}
+
 void RecordPage::fillLookupLists()
 {
     fillLookupList(CmbLanguage, QStringLiteral("SELECT * from langu order by [language]"));

@@ -32,6 +32,7 @@ public:
 
     // The lists of the master database (languages, genres, producers) and the fixed ones.
     void fillLookupLists();
+    void refreshMasterLists();
     // The active console's emulators.
     void FillEmulatorList();
     // Shows the current game: its own row when known, otherwise the first of its name, and

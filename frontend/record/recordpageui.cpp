@@ -171,6 +171,7 @@ QWidget *RecordPage::buildButtons()
     grid->addWidget(CmdDeleteGame, 0, 3);
     grid->addWidget(CmdAddPro, 1, 0);
     m_gamelistImporter = new GamelistImporter(m_session, this);
+    connect(m_gamelistImporter, &GamelistImporter::stored, this, &RecordPage::refreshMasterLists);
     grid->addWidget(m_gamelistImporter->button(), 1, 1);
     grid->addWidget(CmdConvUtil, 1, 2);
     return withLayout(grid);

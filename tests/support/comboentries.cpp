@@ -17,3 +17,12 @@ bool chooseEntry(const QObject *window, const QString &name, const QString &text
         QTest::keyClick(list, Qt::Key_Down);
     return list->currentIndex() == index;
 }
+
+QStringList comboEntries(const QObject *window, const char *name)
+{
+    QStringList items;
+    const auto *box = child<QComboBox>(window, name);
+    for (int i = 0; box && i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QObject;
 
@@ -8,3 +9,5 @@ class QObject;
 // uses (Home, then Down to it): each key that moves is one choice the program hears.
 // False when the combo box or the entry is not there.
 bool chooseEntry(const QObject *window, const QString &name, const QString &text);
+// The entries of a combo box found by its name, top to bottom; empty when it is not there.
+QStringList comboEntries(const QObject *window, const char *name);
