@@ -59,7 +59,8 @@ void TestHelp::openingShowsWhatIs_data()
     QTest::newRow("front-end") << HelpBooks::ludora4() << QStringLiteral("Ludora4 MiniHelp")
                                << QStringList{"What Is",         "Installation",    "Ludora4",
                                               "Special Buttons", "Import Gamelist", "Plug-Ins",
-                                              "Future Release",  "Greets"};
+                                              "Future Release",  "Greets",          "Launch Log and Play Time",
+                                              "Search",          "Scan Roms"};
     QTest::newRow("emuset") << HelpBooks::emuset() << QStringLiteral("Emuset MiniHelp")
                             << QStringList{"What Is",           "Installation",
                                            "Install Emulators", "Add Command line Options",
@@ -92,6 +93,9 @@ void TestHelp::topicClickedTwiceShowsOnce_data()
     QTest::addColumn<QString>("topic");
     QTest::newRow("front-end") << HelpBooks::ludora4() << QStringLiteral("Plug-Ins");
     QTest::newRow("emuset") << HelpBooks::emuset() << QStringLiteral("Add Command line Options");
+    QTest::newRow("launch log") << HelpBooks::ludora4() << QStringLiteral("Launch Log and Play Time");
+    QTest::newRow("search") << HelpBooks::ludora4() << QStringLiteral("Search");
+    QTest::newRow("scan roms") << HelpBooks::ludora4() << QStringLiteral("Scan Roms");
 }
 
 void TestHelp::topicClickedTwiceShowsOnce()
