@@ -142,6 +142,8 @@ QWidget *RecordPage::buildPlayStatistics()
     addRow(grid, QStringLiteral("Times :"), TxtTimes);
     addRow(grid, QStringLiteral("Last Play :"), TxtLastPlay);
     addRow(grid, QStringLiteral("Added on :"), Label15);
+    LabPlayTime = named(new QLabel, QStringLiteral("LabPlayTime"));
+    grid->addWidget(LabPlayTime, 0, 2);
     grid->setColumnStretch(1, 1);
 
     Command10 = button(QStringLiteral("Command10"), QStringLiteral("Reset"));
