@@ -367,7 +367,8 @@ void TestPlayTime::launchLogHasALinePerPlay()
     QStringList fields = readLines(log).value(0).split(QLatin1Char('\t'));
     QCOMPARE(fields.size(), 5);
     QVERIFY(QDateTime::fromString(fields[0], Qt::ISODateWithMs).isValid());
-    QCOMPARE(fields.mid(1), QStringList({panelText(m_main, 1), tetris, command(), QStringLiteral("running")}));
+    QCOMPARE(fields.mid(1),
+             QStringList({QStringLiteral("Gameboy"), tetris, command(), QStringLiteral("running")}));
     m_launcher.finish(0, 2500, 3);
     fields = readLines(log).value(0).split(QLatin1Char('\t'));
     QCOMPARE(fields.last(), QStringLiteral("exit status 3, ran 2 s"));

@@ -4,6 +4,7 @@
 #include "frontend/session/session.h"
 #include "frontend/setting/settingpage.h"
 #include "shared/commandline.h"
+#include "shared/consoles.h"
 #include "shared/dialogs.h"
 #include "shared/launcher.h"
 #include "shared/launchlog.h"
@@ -168,9 +169,10 @@ bool SettingPage::shownCommand(CommandLine::Launch *launch, QString *why)
 // The play's line in the launch log; a log that cannot be written stops no play.
 void SettingPage::logPlay(Play *play, const CommandLine::Launch &launch, const QString &notStarted)
 {
+    const Consoles::Console *console = m_session.activeConsole();
+    const QString consoleName = console ? console->statusFinal : m_session.console().title;
     QString error;
-    if (!LaunchLog().started({m_session.console().title, m_session.shownGame().name,
-                              CommandLine::shellText(launch)},
+    if (!LaunchLog().started({consoleName, m_session.shownGame().name, CommandLine::shellText(launch)},
                              &play->logLine, &error, notStarted)) {
         play->logLine.clear();
         m_logError = error;
