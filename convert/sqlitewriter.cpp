@@ -9,6 +9,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace Convert {
 
 namespace {
@@ -91,7 +93,7 @@ public:
         if (!exec(QStringLiteral("PRAGMA journal_mode = MEMORY")) || !exec(QStringLiteral("BEGIN")))
             return false;
         for (const Table &table : tables) {
-            if (!writeTable(table))
+            if (!writeTable(table) || !appendAddedColumns(table))
                 return false;
             ++counts->tables;
             counts->rows += m_rows.last();
@@ -163,6 +165,22 @@ private:
         // earlier file lacks is left out, as the programs work without it.
         for (const QString &index : m_traits.indexes(table.name))
             sqlite3_exec(m_db.get(), index.toUtf8().constData(), nullptr, nullptr, nullptr);
+        return true;
+    }
+
+    // The columns the programs added after the Jet files were made (giochi's PlayTime)
+    // come after the table's own, as they do in a file brought up to date.
+    bool appendAddedColumns(const Table &table)
+    {
+        for (const Schema::AddedColumn &added : Schema::addedColumns(m_file)) {
+            const bool present = std::any_of(table.columns.begin(), table.columns.end(),
+                                             [&](const Column &column) {
+                                                 return column.name.compare(added.column, Qt::CaseInsensitive)
+                                                        == 0;
+                                             });
+            if (table.name.compare(added.table, Qt::CaseInsensitive) == 0 && !present && !exec(added.statement()))
+                return false;
+        }
         return true;
     }
 

@@ -6,8 +6,8 @@ namespace Catalogue {
 
 namespace {
 
-const char *const columnNames[ColumnCount] = {"Gioco",     "Notes", "Anno", "Producer", "Genre", "Rating",
-                                              "Favorites", "Times", "Data", "Language", "Screen"};
+const char *const columnNames[ColumnCount] = {"Gioco",     "Notes", "Anno", "Producer", "Genre",  "Rating",
+                                              "Favorites", "Times", "Data", "Language", "Screen", "PlayTime"};
 
 QString prefixed(const QString &schema, const QString &table)
 {
@@ -53,11 +53,23 @@ const Game *Games::withLink(const QString &file) const
     return found == byLink.cend() ? nullptr : &games[*found];
 }
 
+bool hasGamesColumn(sqlite3 *db, const QString &column)
+{
+    SqliteStatement columns(db, QStringLiteral("PRAGMA table_info(giochi)"));
+    while (columns.next()) {
+        if (columns.text(1).compare(column, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 bool readGames(sqlite3 *db, Games *games, QString *error)
 {
+    const bool playTime = hasGamesColumn(db, columnName(PlayTime));
     QString sql = QStringLiteral("SELECT rowid, Link");
-    for (const char *name : columnNames)
-        sql += QStringLiteral(", ") + QLatin1String(name);
+    for (int column = 0; column < ColumnCount; ++column)
+        sql += QStringLiteral(", ")
+               + (column == PlayTime && !playTime ? QStringLiteral("NULL") : columnName(Column(column)));
     SqliteStatement rows(db, sql + QStringLiteral(" FROM giochi ORDER BY rowid"));
     games->games.clear();
     games->byLink.clear();

@@ -13,7 +13,21 @@ struct sqlite3;
 namespace Catalogue {
 
 // The columns of giochi an import reads and writes.
-enum Column { Gioco, Notes, Anno, Producer, Genre, Rating, Favorites, Times, Data, Language, Screen, ColumnCount };
+enum Column {
+    Gioco,
+    Notes,
+    Anno,
+    Producer,
+    Genre,
+    Rating,
+    Favorites,
+    Times,
+    Data,
+    Language,
+    Screen,
+    PlayTime,
+    ColumnCount
+};
 QString columnName(Column column);
 
 using Values = std::array<QString, ColumnCount>;
@@ -30,7 +44,11 @@ struct Games {
     const Game *withLink(const QString &file) const;
 };
 
-// Every game of giochi, in row order. False with *error set when it cannot be read.
+// Whether giochi has the column (an earlier file lacks PlayTime until it is written to).
+bool hasGamesColumn(sqlite3 *db, const QString &column);
+
+// Every game of giochi, in row order; a file without PlayTime reads it as empty. False with *error set when it
+// cannot be read.
 bool readGames(sqlite3 *db, Games *games, QString *error);
 
 // A list of the master database: its entries by their case-folded text.

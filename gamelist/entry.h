@@ -18,6 +18,7 @@ struct GamelistEntry {
     QString favorite;
     QString playCount;
     QString lastPlayed;
+    QString gameTime; // seconds played
     QString lang;
     QString region;
     // The picture elements in the order they are imported: image, thumbnail, marquee,

@@ -60,6 +60,7 @@ bool replaces(Column column, const QString &before, const QString &after, const 
         return overwrite ? storedFlag(before) != (after == QLatin1String("1"))
                          : !storedFlag(before) && after == QLatin1String("1");
     case Catalogue::Times:
+    case Catalogue::PlayTime:
         return overwrite ? storedCount(before) != after.toLongLong() || before.trimmed().isEmpty()
                          : storedCount(before) < after.toLongLong();
     case Catalogue::Data: {
@@ -89,6 +90,8 @@ Incoming incoming(const GamelistEntry &entry, const Catalogue::Lists &lists)
         values[Catalogue::Favorites] = *favorite ? QStringLiteral("1") : QStringLiteral("0");
     if (const std::optional<qint64> times = GamelistFields::count(entry.playCount))
         values[Catalogue::Times] = QString::number(*times);
+    if (const std::optional<qint64> seconds = GamelistFields::count(entry.gameTime))
+        values[Catalogue::PlayTime] = QString::number(*seconds);
     const QDate lastPlayed = GamelistFields::timestampDate(entry.lastPlayed);
     if (lastPlayed.isValid()) {
         values[Catalogue::Data] = lastPlayText(lastPlayed);

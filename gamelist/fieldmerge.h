@@ -23,7 +23,7 @@ struct Incoming {
 
 // <name> -> Gioco, <desc> -> Notes, the year of <releasedate> -> Anno, <developer> (else
 // <publisher>) -> Producer, <genre> -> Genre, <rating> -> Rating (stars), <favorite> ->
-// Favorites, <playcount> -> Times, <lastplayed> -> Data, <lang> (else <region>) ->
+// Favorites, <playcount> -> Times, <gametime> -> PlayTime, <lastplayed> -> Data, <lang> (else <region>) ->
 // Language when the language list has it. Genres, producers and languages take the
 // list's spelling when the list has them, whatever their case.
 Incoming incoming(const GamelistEntry &entry, const Catalogue::Lists &lists);
@@ -34,8 +34,8 @@ struct Change {
     QString after;
 };
 
-// An existing game keeps what it holds: empty fields are filled, Times keeps the larger
-// count, Data the later date, Favorites and Rating are set when unset. With overwrite
+// An existing game keeps what it holds: empty fields are filled, Times and PlayTime keep the
+// larger count, Data the later date, Favorites and Rating are set when unset. With overwrite
 // every value the entry has wins.
 QList<Change> merge(const Incoming &incoming, const Catalogue::Values &stored, bool overwrite);
 

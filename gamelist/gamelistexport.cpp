@@ -19,11 +19,30 @@ namespace GamelistExport {
 
 namespace {
 
-enum Column { Gioco, Link, Notes, Anno, Producer, Genre, Rating, Favorites, Times, Data, Language, Screen };
+enum Column {
+    Gioco,
+    Link,
+    Notes,
+    Anno,
+    Producer,
+    Genre,
+    Rating,
+    Favorites,
+    Times,
+    Data,
+    Language,
+    Screen,
+    PlayTime
+};
 
-const QString gamesQuery = QStringLiteral(
-    "SELECT Gioco, Link, Notes, Anno, Producer, Genre, Rating, Favorites, Times, Data, Language, Screen "
-    "FROM giochi WHERE trim(Gioco) <> '' ORDER BY Gioco, rowid");
+// A file of an earlier release, without PlayTime, exports no play time.
+QString gamesQuery(bool playTime)
+{
+    return QStringLiteral("SELECT Gioco, Link, Notes, Anno, Producer, Genre, Rating, Favorites, Times, Data, "
+                          "Language, Screen, ")
+           + (playTime ? QStringLiteral("PlayTime") : QStringLiteral("NULL"))
+           + QStringLiteral(" FROM giochi WHERE trim(Gioco) <> '' ORDER BY Gioco, rowid");
+}
 
 // A path as the gamelist names it: "./" and the path from the gamelist's folder when the
 // file lies below it, otherwise the whole path.
@@ -59,6 +78,8 @@ GamelistEntry entryOf(const SqliteStatement &row)
     const qint64 times = row.text(Times).trimmed().toLongLong();
     entry.playCount = times > 0 ? QString::number(times) : QString();
     entry.lastPlayed = GamelistFields::timestamp(GamelistFields::storedDate(row.text(Data)));
+    const qint64 seconds = row.text(PlayTime).trimmed().toLongLong();
+    entry.gameTime = seconds > 0 ? QString::number(seconds) : QString();
     entry.lang = row.text(Language);
     return entry;
 }
@@ -88,7 +109,8 @@ bool run(const Request &request, Counts *counts, QString *error)
     const QDir gamelistDir = QFileInfo(request.file).absoluteDir();
     const QHash<QString, QString> screens = screenFiles(request.folders.screenDir);
     QList<GamelistEntry> entries;
-    SqliteStatement rows(SqliteStatement::handle(db), gamesQuery);
+    sqlite3 *handle = SqliteStatement::handle(db);
+    SqliteStatement rows(handle, gamesQuery(Catalogue::hasGamesColumn(handle, QStringLiteral("PlayTime"))));
     while (rows.next()) {
         if (rows.text(Link).trimmed().isEmpty()) {
             ++counts->withoutRom;

@@ -2,6 +2,7 @@
 
 #include "gamelist/newgame.h"
 #include "shared/paths.h"
+#include "shared/schema.h"
 #include "shared/sqlitestatement.h"
 #include "shared/transaction.h"
 
@@ -89,10 +90,10 @@ QString valueOf(const Item &item, Catalogue::Column column, const QString &other
 
 bool addGame(Statements &statements, const Item &item, const NewGame::Defaults &defaults, QString *error)
 {
-    SqliteStatement &insert = statements.get(
-        QStringLiteral("INSERT INTO giochi (Gioco, Link, DataAdd, EmuName, Playable, Colour, Sound, Favorites, "
-                       "Times, Rating, Notes, Anno, Producer, Genre, Data, Language, Screen) VALUES (?1, ?2, ?3, "
-                       "?4, 0, 0, 0, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)"));
+    SqliteStatement &insert = statements.get(QStringLiteral(
+        "INSERT INTO giochi (Gioco, Link, DataAdd, EmuName, Playable, Colour, Sound, Favorites, "
+        "Times, Rating, Notes, Anno, Producer, Genre, Data, Language, Screen, PlayTime) VALUES (?1, ?2, "
+        "?3, ?4, 0, 0, 0, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15)"));
     using namespace Catalogue;
     const QString values[] = {
         valueOf(item, Gioco, NewGame::nameOf(item.rom)),
@@ -109,6 +110,7 @@ bool addGame(Statements &statements, const Item &item, const NewGame::Defaults &
         valueOf(item, Data, {}),
         valueOf(item, Language, {}),
         valueOf(item, Screen, {}),
+        valueOf(item, PlayTime, QStringLiteral("0")),
     };
     for (int i = 0; i < int(std::size(values)); ++i) {
         if (!insert.bind(i + 1, values[i]))
@@ -208,6 +210,9 @@ Status store(Prepared &prepared, Counts *done, QString *error, const Progress &p
             *error = transaction.error();
             return Status::Failed;
         }
+        // A file of an earlier release gets PlayTime before anything is written to it.
+        if (!Schema::addMissingColumns(db, Schema::File::Console, error))
+            return Status::Failed;
         // Decided again under the write lock: what another program stored since is seen.
         Catalogue::Games games;
         Catalogue::Lists lists;

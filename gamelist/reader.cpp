@@ -26,6 +26,7 @@ const TextField textFields[] = {
     {"favorite", &GamelistEntry::favorite},
     {"playcount", &GamelistEntry::playCount},
     {"lastplayed", &GamelistEntry::lastPlayed},
+    {"gametime", &GamelistEntry::gameTime},
     {"lang", &GamelistEntry::lang},
     {"region", &GamelistEntry::region},
 };

@@ -28,6 +28,7 @@ void writeGame(QXmlStreamWriter &xml, const GamelistEntry &entry)
     element(xml, "favorite", entry.favorite);
     element(xml, "playcount", entry.playCount);
     element(xml, "lastplayed", entry.lastPlayed);
+    element(xml, "gametime", entry.gameTime);
     element(xml, "lang", entry.lang);
     element(xml, "region", entry.region);
     element(xml, "image", entry.pictures.value(0));

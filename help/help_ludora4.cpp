@@ -140,6 +140,66 @@ HelpTopic greets()
                   "databases and screenshots, and helped with ideas."});
 }
 
+HelpTopic launchLog()
+{
+    return topic("RL", "Launch Log and Play Time",
+                 {"PLAY TIME",
+                  "---------",
+                  "Ludora4 measures how long each emulator it started runs,",
+                  "from the start until the emulator closes, and adds the whole",
+                  "seconds to the game: the Info page shows \"Played for 3 h 12",
+                  "min\" beside Times. \"Reset\" sets Times to 0 and leaves the",
+                  "play time alone. An emulator still running when Ludora4",
+                  "closes is not counted, and one that could not start adds",
+                  "nothing.",
+                  "",
+                  "THE COMMAND",
+                  "-----------",
+                  "The Setting page shows, under the parameter sets, the exact",
+                  "command Play runs for the game shown, quoted as a shell reads",
+                  "it; \"Copy\" puts it on the clipboard. When nothing would",
+                  "start (no emulator, a setting mode other than 1, 2 or 3, a",
+                  "set without parameter) it says why instead.",
+                  "",
+                  "LAUNCH LOG",
+                  "----------",
+                  "Every play adds a line to launches.log in the folder",
+                  "$XDG_STATE_HOME/ludora4 (usually ~/.local/state/ludora4):",
+                  "the time it started, the console, the game and the command;",
+                  "when the emulator closes, its exit status and how long it",
+                  "ran (\"running\" until then). The log keeps the last 1,000",
+                  "plays. \"Open launch log\" on the Setting page opens it.",
+                  "A log that cannot be written never stops a play: the status",
+                  "bar says so."});
+}
+
+HelpTopic search()
+{
+    return topic("RS", "Search",
+                 {"SEARCH", "------", "The field above the game list narrows the list as you type:",
+                  "it keeps the games whose name contains the text, whatever",
+                  "its case and accents, among the games of the chosen filter.",
+                  "Beside it, \"12 of 250\" counts the games shown and listed.", "",
+                  "Ctrl+F goes to the field from any page. Down or Enter goes on",
+                  "into the list, Escape clears the field. The game shown stays",
+                  "shown while it matches; clearing the search brings the list",
+                  "back whole. Choosing another console clears the search."});
+}
+
+HelpTopic scanRoms()
+{
+    return topic("RN", "Scan Roms",
+                 {"SCAN ROMS", "---------", "\"Scan Roms\" on the Info page adds a game for every file",
+                  "of the console's games directory that no game uses yet as",
+                  "its rom file (names are compared whatever their case).",
+                  "Documents, pictures, saves and lists of games are left out,",
+                  "and so are hidden files and names that are not valid UTF-8.", "",
+                  "Ludora4 says how many new roms it found and asks once. Each",
+                  "new game is named after its file without the extension,",
+                  "gets the console's first emulator and today as its date",
+                  "added; all are stored together, or none. The list then", "shows the first of them."});
+}
+
 } // namespace
 
 HelpBook ludora4()
@@ -148,8 +208,9 @@ HelpBook ludora4()
             QSize(9855, 5190),
             QRect(30, 60, 2835, 5085),
             QRect(2925, 45, 6855, 5100),
-            {whatIs(), installation(), ludora4Topic(), specialButtons(), importGamelist(),
-             Ludora4Topics::specialFilters(), Ludora4Topics::detailsView(), plugIns(), futureRelease(), greets()}};
+            {whatIs(), installation(), ludora4Topic(), specialButtons(), plugIns(), futureRelease(), greets(),
+             search(), scanRoms(), importGamelist(), Ludora4Topics::specialFilters(), Ludora4Topics::detailsView(),
+             launchLog()}};
 }
 
 } // namespace HelpBooks

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 
+#include <algorithm>
 #include <cmath>
 
 namespace CommandLine {
@@ -133,6 +134,30 @@ Result build(const Input &input)
     result.text = commandText(placement, input.executable, parameters, romPath);
     result.launch = {input.executable, arguments(placement, parameters, romPath)};
     return result;
+}
+
+namespace {
+
+QString shellWord(const QString &word)
+{
+    static const QString plain = QStringLiteral("@%+=:,./-_");
+    const bool bare = !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
+        return (c.unicode() < 128 && c.isLetterOrNumber()) || plain.contains(c);
+    });
+    if (bare)
+        return word;
+    return QLatin1Char('\'') + QString(word).replace(QLatin1Char('\''), QStringLiteral("'\\''"))
+           + QLatin1Char('\'');
+}
+
+} // namespace
+
+QString shellText(const Launch &launch)
+{
+    QStringList words{shellWord(launch.program)};
+    for (const QString &argument : launch.arguments)
+        words.append(shellWord(argument));
+    return words.join(blank);
 }
 
 Launch testLaunch(const QString &executable) { return {executable, {}}; }

@@ -62,6 +62,11 @@ bool parsePlacement(const QString &text, Placement *placement);
 // failure (an active set without parameter fails even when the placement starts nothing).
 Result build(const Input &input);
 
+// The program and its arguments as one line a POSIX shell would run as they are: a word
+// of plain characters stays bare, any other is put in single quotes (a single quote in it
+// written '\'').
+QString shellText(const Launch &launch);
+
 // Emuset's test launch: the executable alone, no arguments.
 Launch testLaunch(const QString &executable);
 

@@ -1,7 +1,10 @@
 #include "shared/schema.h"
 
+#include "shared/transaction.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace Schema {
 
@@ -23,26 +26,27 @@ const QStringList masterTables = {
 // Console database: games, emulators, parameter sets, documents and its configuration.
 const QStringList consoleTables = {
     QStringLiteral("CREATE TABLE giochi ("
-                   " Gioco TEXT COLLATE NOCASE,"   // 0
-                   " Anno TEXT,"                   // 1
-                   " Screen TEXT,"                 // 2
-                   " Times INTEGER DEFAULT 0,"     // 3
-                   " Genre TEXT,"                  // 4
-                   " Producer TEXT,"               // 5
-                   " Rating INTEGER DEFAULT 0,"    // 6
-                   " Link TEXT,"                   // 7
-                   " Colour INTEGER,"              // 8
-                   " Language TEXT,"               // 9
-                   " Sound INTEGER,"               // 10
-                   " Data TEXT,"                   // 11
-                   " DataAdd TEXT,"                // 12
-                   " Notes TEXT,"                  // 13
-                   " Playable INTEGER,"            // 14
-                   " EmuName TEXT COLLATE NOCASE," // 15
-                   " Players TEXT,"                // 16
-                   " Region TEXT,"                 // 17
-                   " Serial TEXT,"                 // 18
-                   " Favorites INTEGER)"),         // 19
+                   " Gioco TEXT COLLATE NOCASE,"    // 0
+                   " Anno TEXT,"                    // 1
+                   " Screen TEXT,"                  // 2
+                   " Times INTEGER DEFAULT 0,"      // 3
+                   " Genre TEXT,"                   // 4
+                   " Producer TEXT,"                // 5
+                   " Rating INTEGER DEFAULT 0,"     // 6
+                   " Link TEXT,"                    // 7
+                   " Colour INTEGER,"               // 8
+                   " Language TEXT,"                // 9
+                   " Sound INTEGER,"                // 10
+                   " Data TEXT,"                    // 11
+                   " DataAdd TEXT,"                 // 12
+                   " Notes TEXT,"                   // 13
+                   " Playable INTEGER,"             // 14
+                   " EmuName TEXT COLLATE NOCASE,"  // 15
+                   " Players TEXT,"                 // 16
+                   " Region TEXT,"                  // 17
+                   " Serial TEXT,"                  // 18
+                   " Favorites INTEGER,"            // 19
+                   " PlayTime INTEGER DEFAULT 0)"), // 20 seconds played, appended later
     QStringLiteral("CREATE INDEX giochi_gioco ON giochi (Gioco COLLATE NOCASE)"),
     QStringLiteral("CREATE TABLE emulatori ("
                    " Emu_Name TEXT COLLATE NOCASE," // 0
@@ -75,7 +79,57 @@ const QStringList registryTables = {
     QStringLiteral("CREATE TABLE plugins (plug TEXT COLLATE NOCASE, Path TEXT)"),
 };
 
+// Columns appended to a table after files were first made: an earlier file lacks them and
+// gets them, at its end, when it is brought up to date.
+const QList<AddedColumn> consoleAdditions = {
+    {QStringLiteral("giochi"), QStringLiteral("PlayTime"), QStringLiteral("INTEGER DEFAULT 0")},
+};
+
 } // namespace
+
+QList<AddedColumn> addedColumns(File file)
+{
+    return file == File::Console ? consoleAdditions : QList<AddedColumn>{};
+}
+
+QString AddedColumn::statement() const
+{
+    return QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD COLUMN ") + column + QLatin1Char(' ')
+           + definition;
+}
+
+QStringList missingColumns(QSqlDatabase &db, File file)
+{
+    QStringList missing;
+    for (const AddedColumn &added : addedColumns(file)) {
+        const QSqlRecord columns = db.record(added.table);
+        if (!columns.isEmpty() && columns.indexOf(added.column) < 0)
+            missing.append(added.statement());
+    }
+    return missing;
+}
+
+bool addMissingColumns(QSqlDatabase &db, File file, QString *error)
+{
+    const QStringList missing = missingColumns(db, file);
+    if (missing.isEmpty())
+        return true;
+    Transaction transaction(db);
+    QSqlQuery query(db);
+    for (const QString &sql : missing) {
+        if (!transaction.isActive() || !query.exec(sql)) {
+            *error = db.databaseName() + QStringLiteral(": ")
+                     + (transaction.isActive() ? query.lastError().text() : transaction.error())
+                     + QStringLiteral(" (") + sql + QLatin1Char(')');
+            return false;
+        }
+    }
+    query.finish();
+    if (transaction.commit())
+        return true;
+    *error = db.databaseName() + QStringLiteral(": ") + transaction.error();
+    return false;
+}
 
 QStringList statements(File file)
 {

@@ -29,4 +29,6 @@ QString dataHome() { return fromVariable("XDG_DATA_HOME", QStringLiteral("/.loca
 
 QString configHome() { return fromVariable("XDG_CONFIG_HOME", QStringLiteral("/.config")); }
 
+QString stateHome() { return fromVariable("XDG_STATE_HOME", QStringLiteral("/.local/state")); }
+
 } // namespace UserDirs

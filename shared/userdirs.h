@@ -10,5 +10,6 @@ namespace UserDirs {
 QString home();
 QString dataHome();   // $XDG_DATA_HOME, else ~/.local/share
 QString configHome(); // $XDG_CONFIG_HOME, else ~/.config
+QString stateHome();  // $XDG_STATE_HOME, else ~/.local/state
 
 } // namespace UserDirs

@@ -44,6 +44,8 @@ private slots:
     void placement_data();
     void placement();
     void testLaunchIsTheExecutableAlone();
+    void shellText_data();
+    void shellText();
 };
 
 void TestCommandLine::build_data()
@@ -235,6 +237,30 @@ void TestCommandLine::testLaunchIsTheExecutableAlone()
     const CommandLine::Launch launch = CommandLine::testLaunch(exe);
     QCOMPARE(launch.program, exe);
     QVERIFY(launch.arguments.isEmpty());
+}
+
+// The command as the Setting page shows it: a shell given that line runs the same
+// program with the same arguments (the end-to-end check is in tst_playtime).
+void TestCommandLine::shellText_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain words stay bare")
+        << QStringList{text("-display"), text("1"), text("/roms/a.gb")} << text("/emu -display 1 /roms/a.gb");
+    QTest::newRow("blanks are quoted") << QStringList{romPath}
+                                       << text("/emu '/home/me/Game Boy/games/Super Game (E).gb'");
+    QTest::newRow("a single quote is closed, escaped and opened again")
+        << QStringList{text("It's")} << text("/emu 'It'\\''s'");
+    QTest::newRow("an empty argument is two quotes") << QStringList{QString()} << text("/emu ''");
+    QTest::newRow("nothing is expanded")
+        << QStringList{text("$HOME"), text("~"), text("*"), text("a\"b")} << text("/emu '$HOME' '~' '*' 'a\"b'");
+}
+
+void TestCommandLine::shellText()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, shown);
+    QCOMPARE(CommandLine::shellText({text("/emu"), arguments}), shown);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -68,6 +68,8 @@ private slots:
     void storesEntries_data();
     void storesEntries();
     void picturesImportedOnce();
+    void gametimeIsThePlayTime_data();
+    void gametimeIsThePlayTime();
     void exportThenImportGivesTheSameCatalogue();
     void storesNothing_data();
     void storesNothing();
@@ -230,6 +232,43 @@ void TestGamelistXml::storesEntries()
     QCOMPARE(catalogue(*m_install), expected);
 }
 
+// <gametime> goes to PlayTime like <playcount> to Times: the larger one wins unless the
+// file is to overwrite; a database made before PlayTime gets the column.
+void TestGamelistXml::gametimeIsThePlayTime_data()
+{
+    QTest::addColumn<QString>("stored"); // empty: a database without PlayTime
+    QTest::addColumn<QByteArray>("gametime");
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("the larger file value wins")
+        << QStringLiteral("100") << QByteArray("500") << false << QStringLiteral("500");
+    QTest::newRow("a smaller one does not")
+        << QStringLiteral("100") << QByteArray("50") << false << QStringLiteral("100");
+    QTest::newRow("--overwrite") << QStringLiteral("100") << QByteArray("50") << true << QStringLiteral("50");
+    QTest::newRow("not a count") << QStringLiteral("100") << QByteArray("1:02") << true << QStringLiteral("100");
+    QTest::newRow("a database without the column")
+        << QString() << QByteArray("42") << false << QStringLiteral("42");
+}
+
+void TestGamelistXml::gametimeIsThePlayTime()
+{
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, gametime);
+    QFETCH(bool, overwrite);
+    QFETCH(QString, expected);
+    if (stored.isEmpty())
+        QVERIFY(m_install->exec(nes, QStringLiteral("ALTER TABLE giochi DROP COLUMN PlayTime")));
+    QVERIFY(
+        m_install->addGame(QStringLiteral("Mario"), {{QStringLiteral("Link"), QStringLiteral("Mario.nes")}}, nes));
+    if (!stored.isEmpty())
+        QVERIFY(m_install->exec(nes, QStringLiteral("UPDATE giochi SET PlayTime = ") + stored));
+    const QString file = path(QStringLiteral("gamelist.xml"));
+    QVERIFY(
+        writeFile(file, gamelist("<game><path>./Mario.nes</path><gametime>" + gametime + "</gametime></game>")));
+    QCOMPARE(import(file, overwrite), GamelistImport::Status::Done);
+    QCOMPARE(catalogue(*m_install, QStringLiteral("PlayTime")), QStringList{expected});
+}
+
 void TestGamelistXml::picturesImportedOnce()
 {
     const QString scraped = path(QStringLiteral("scraped"));
@@ -287,7 +326,8 @@ void TestGamelistXml::exportThenImportGivesTheSameCatalogue()
                  "more</desc>"
                  "<releasedate>19850913T000000</releasedate><developer>Moonbyte</developer><genre>Platform</genre>"
                  "<rating>0.8</rating><favorite>true</favorite><playcount>4</playcount>"
-                 "<lastplayed>20230115T203000</lastplayed><lang>French</lang><image>mario.png</image></game>"
+                 "<lastplayed>20230115T203000</lastplayed><gametime>3725</gametime><lang>French</lang>"
+                 "<image>mario.png</image></game>"
                  "<game><path>./zelda.nes</path><name>Link&apos;s \"Quest\"</name><publisher>Fresh "
                  "Co</publisher></game>"
                  "<game><path>./Tetris.nes</path></game>")));
@@ -304,8 +344,10 @@ void TestGamelistXml::exportThenImportGivesTheSameCatalogue()
     QCOMPARE(GamelistExport::summary(counts, true),
              QStringLiteral("3 games written (1 without a rom file left out), 1 pictures copied"));
     QVERIFY(QFileInfo::exists(path(QStringLiteral("out/media/screenshots/Mario.gif"))));
-    QStringList before = catalogue(*m_install);
+    const QString withPlayTime = columns + QStringLiteral(", PlayTime");
+    QStringList before = catalogue(*m_install, withPlayTime);
     before.removeFirst(); // the game without a rom
+    QVERIFY2(before.first().endsWith(QStringLiteral("|3725")), qPrintable(before.first()));
 
     // Another installation with the same roms and emulators.
     DataSource::closeAllConnections();
@@ -313,7 +355,7 @@ void TestGamelistXml::exportThenImportGivesTheSameCatalogue()
     init();
     QCOMPARE(import(exported), GamelistImport::Status::Done);
     QCOMPARE(m_summary, QStringLiteral("3 games added, 0 updated, 0 unchanged, 0 skipped, 1 pictures made"));
-    QCOMPARE(catalogue(*m_install), before);
+    QCOMPARE(catalogue(*m_install, withPlayTime), before);
     const QImage copied(path(QStringLiteral("console/nintendo/screen/Mario.gif")));
     QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
              QImage(first->path(QStringLiteral("console/nintendo/screen/Mario.gif")))
@@ -325,7 +367,7 @@ void TestGamelistXml::exportThenImportGivesTheSameCatalogue()
     QCOMPARE(m_summary,
              QStringLiteral(
                  "0 games added, 0 updated, 3 unchanged, 0 skipped, 0 pictures made (1 already imported)"));
-    QCOMPARE(catalogue(*m_install), before);
+    QCOMPARE(catalogue(*m_install, withPlayTime), before);
     QCOMPARE(filesIn(path(QStringLiteral("console/nintendo/screen"))), screens);
     DataSource::closeAllConnections();
     first.reset();

@@ -57,10 +57,19 @@ void TestHelp::openingShowsWhatIs_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("nodes");
     QTest::newRow("front-end") << HelpBooks::ludora4() << QStringLiteral("Ludora4 MiniHelp")
-                               << QStringList{"What Is",         "Installation",    "Ludora4",
-                                              "Special Buttons", "Import Gamelist", "Special Filters",
-                                              "Details View",    "Plug-Ins",        "Future Release",
-                                              "Greets"};
+                               << QStringList{"What Is",
+                                              "Installation",
+                                              "Ludora4",
+                                              "Special Buttons",
+                                              "Plug-Ins",
+                                              "Future Release",
+                                              "Greets",
+                                              "Search",
+                                              "Scan Roms",
+                                              "Import Gamelist",
+                                              "Special Filters",
+                                              "Details View",
+                                              "Launch Log and Play Time"};
     QTest::newRow("emuset") << HelpBooks::emuset() << QStringLiteral("Emuset MiniHelp")
                             << QStringList{"What Is",           "Installation",
                                            "Install Emulators", "Add Command line Options",
@@ -93,6 +102,9 @@ void TestHelp::topicClickedTwiceShowsOnce_data()
     QTest::addColumn<QString>("topic");
     QTest::newRow("front-end") << HelpBooks::ludora4() << QStringLiteral("Plug-Ins");
     QTest::newRow("emuset") << HelpBooks::emuset() << QStringLiteral("Add Command line Options");
+    QTest::newRow("launch log") << HelpBooks::ludora4() << QStringLiteral("Launch Log and Play Time");
+    QTest::newRow("search") << HelpBooks::ludora4() << QStringLiteral("Search");
+    QTest::newRow("scan roms") << HelpBooks::ludora4() << QStringLiteral("Scan Roms");
 }
 
 void TestHelp::topicClickedTwiceShowsOnce()

@@ -130,7 +130,7 @@ QList<Table> schemaTables(Schema::File file)
         {QStringLiteral("Data"), Kind::DateTime},    {QStringLiteral("DataAdd"), Kind::DateTime},
         {QStringLiteral("Attivo"), Kind::Integer},   {QStringLiteral("ID"), Kind::Integer},
         {QStringLiteral("WinTop"), Kind::Real},      {QStringLiteral("WinLeft"), Kind::Real},
-        {QStringLiteral("Games"), Kind::Integer},
+        {QStringLiteral("Games"), Kind::Integer},    {QStringLiteral("PlayTime"), Kind::Integer},
     };
     QTemporaryDir dir;
     Connection schema(dir.filePath(QStringLiteral("schema.db")));
@@ -469,6 +469,10 @@ void TestJetConversion::valuesAreMapped()
         QVERIFY(rows[0][1].isNull());
     else
         QCOMPARE(rows[0][1].toString(), stored.toString());
+    // The Jet table lacks PlayTime: it comes last, 0 for every game.
+    QCOMPARE(converted.rows(QStringLiteral("SELECT name FROM pragma_table_info('giochi')")).last(),
+             QVariantList{QStringLiteral("PlayTime")});
+    QCOMPARE(converted.scalar(QStringLiteral("SELECT PlayTime FROM giochi")), QVariant(0));
 }
 
 // A failure while the rows are written: the original is left as it was, with no backup

@@ -1,6 +1,7 @@
 #include "frontend/games/gamedetails.h"
 
 #include "shared/gamedates.h"
+#include "shared/playtime.h"
 #include "shared/sqlitestatement.h"
 
 #include <QCollator>
@@ -98,18 +99,6 @@ const QStringList &readColumns()
 QString title(int column)
 {
     return column >= 0 && column < ColumnCount ? QLatin1String(titles[column]) : QString();
-}
-
-QString playTimeText(qint64 seconds)
-{
-    if (seconds <= 0)
-        return {};
-    const qint64 minutes = seconds / 60;
-    if (minutes == 0)
-        return QStringLiteral("< 1 min");
-    if (minutes < 60)
-        return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
 bool Table::refresh(DataSource &games, QString *error)
@@ -216,7 +205,7 @@ QString Table::text(qint64 rowId, int column) const
     case Times: return numberText(TimesNumber);
     case LastPlayed: return field(game, Data).toString();
     case Added: return field(game, DataAdd).toString();
-    case PlayTime: return playTimeText(number(game, PlayTimeNumber).value_or(0));
+    case PlayTime: return PlayTime::duration(number(game, PlayTimeNumber).value_or(0));
     default: return {};
     }
 }

@@ -33,6 +33,10 @@ void RecordPage::connectCommands()
     connect(TxtRom, &ClickableLabel::clicked, this, &RecordPage::chooseRomFile);
     connect(Label19, &ClickableLabel::clicked, this, &RecordPage::chooseScreenFile);
     connect(CmdConvUtil, &QPushButton::clicked, this, &RecordPage::chooseSnapshotToConvert);
+    // Another emulator chosen or typed: Play would store it and start that one.
+    connect(CmbEmulatore, &QComboBox::activated, this,
+            [this] { m_session.editShownEmulator(CmbEmulatore->currentText()); });
+    connect(CmbEmulatore->lineEdit(), &QLineEdit::textEdited, &m_session, &Session::editShownEmulator);
 }
 
 // "Add Rom": a new row named after the file chosen next. The steps go on whatever fails;
@@ -43,6 +47,7 @@ void RecordPage::addRom()
     showPlayableMark();
     showRatingPictures();
     showFirstScreenshot(); // of the empty new row: none of the previous game's
+    showPlayTime();
     m_session.startNewGame();
     Label15->setText(GameDates::added(QDate::currentDate()));
     if (CmbEmulatore->count() > 0)

@@ -6,6 +6,7 @@
 #include "shared/dialogs.h"
 #include "shared/gamedates.h"
 #include "shared/paths.h"
+#include "shared/playtime.h"
 #include "shared/queries.h"
 #include "shared/rating.h"
 #include "shared/saturating.h"
@@ -61,6 +62,7 @@ RecordPage::RecordPage(Session &session, QObject *parent) : QObject(parent), m_s
     connect(&m_session, &Session::gamePicked, this, &RecordPage::showPickedGame);
     connect(&m_session, &Session::emptyRecordRequested, this, &RecordPage::showNoGame);
     connect(&m_session, &Session::screenFileRequested, this, &RecordPage::chooseScreenFile);
+    connect(&m_session, &Session::playTimeAdded, this, &RecordPage::showAddedPlayTime);
     m_session.setRecordStores([this](QString *error) { return storeForPlay(error); },
                               [this](QString *error) { return countPlay(error); });
     m_session.setLeaveGuard([this] { return settleChanges(); });
@@ -233,7 +235,22 @@ void RecordPage::showRecordDetails()
     showPlayableMark();
     showRatingPictures();
     showFirstScreenshot();
+    showPlayTime();
     m_session.setShownGame(shownGame());
+}
+
+// Play time is no bound field: the front-end adds to it, the person never types it, and
+// a play that ends while the record is being edited must not make it look changed.
+void RecordPage::showPlayTime()
+{
+    LabPlayTime->setText(PlayTime::text(DatGames.value(QString(Schema::Games::PlayTime)).toLongLong()));
+}
+
+// A play ended: its game's label follows when that game is still the one shown.
+void RecordPage::showAddedPlayTime(const QString &database, qint64 row, qint64 total)
+{
+    if (database == m_session.console().database && DatGames.currentRowId() == row)
+        LabPlayTime->setText(PlayTime::text(total));
 }
 
 void RecordPage::showPlayableMark()

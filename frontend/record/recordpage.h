@@ -56,6 +56,8 @@ private:
     void showPlayableMark();
     void showRatingPictures();
     void showFirstScreenshot();
+    void showPlayTime();
+    void showAddedPlayTime(const QString &database, qint64 row, qint64 total);
     Session::ShownGame shownGame() const;
     void reportDisplayError(const QString &text);
     void reportStoreError(const QString &text);
@@ -86,7 +88,7 @@ private:
               *TxtRating = nullptr, *CmbEmulatore = nullptr;
     ClickableLabel *TxtRom = nullptr, *Label19 = nullptr, *ImgSnap3 = nullptr;
     QCheckBox *ChkPlayable = nullptr, *ChkFavorite = nullptr, *ChkColour = nullptr, *ChkSound = nullptr;
-    QLabel *TxtTimes = nullptr, *TxtLastPlay = nullptr, *Label15 = nullptr;
+    QLabel *TxtTimes = nullptr, *TxtLastPlay = nullptr, *Label15 = nullptr, *LabPlayTime = nullptr;
     QPushButton *Command10 = nullptr, *Command9 = nullptr, *CmdScanRoms = nullptr, *Command8 = nullptr,
                 *CmdDeleteGame = nullptr, *CmdAddPro = nullptr, *CmdConvUtil = nullptr;
     std::array<ClickableLabel *, 5> ImgStar2{};

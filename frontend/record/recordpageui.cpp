@@ -142,7 +142,12 @@ QWidget *RecordPage::buildPlayStatistics()
     addRow(grid, QStringLiteral("Times :"), TxtTimes);
     addRow(grid, QStringLiteral("Last Play :"), TxtLastPlay);
     addRow(grid, QStringLiteral("Added on :"), Label15);
+    LabPlayTime = named(new QLabel, QStringLiteral("LabPlayTime"));
+    grid->addWidget(LabPlayTime, 0, 2);
     grid->setColumnStretch(1, 1);
+    // Beside the play time the dates still show whole.
+    grid->setColumnMinimumWidth(1,
+                                TxtLastPlay->fontMetrics().horizontalAdvance(QStringLiteral("00 Mmm 0000")) + 12);
 
     Command10 = button(QStringLiteral("Command10"), QStringLiteral("Reset"));
     QGroupBox *reset = frameAround(QString(), Command10);

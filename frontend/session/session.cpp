@@ -49,6 +49,14 @@ void Session::startNewGame()
     emit newGameStarted();
 }
 
+void Session::editShownEmulator(const QString &name)
+{
+    if (name == m_shown.emulator)
+        return;
+    m_shown.emulator = name;
+    emit shownEmulatorEdited();
+}
+
 void Session::setRecordStores(Store storeTyped, Store countPlay)
 {
     m_storeTyped = std::move(storeTyped);

@@ -72,6 +72,9 @@ public:
     void refreshShownGame(const ShownGame &game) { m_shown = game; }
     // "Add Rom": a new row is pending; nothing of the previous game is shown.
     void startNewGame();
+    // The person chose another emulator for the shown game, not stored yet: the play
+    // would store it and start that one.
+    void editShownEmulator(const QString &name);
 
     // Requests one page answers for the others.
     void requestFill() { emit fillRequested(); }
@@ -85,6 +88,11 @@ public:
     void reportAdded(const QString &first) { emit gamesAdded(first); }
     void requestScreenFile() { emit screenFileRequested(); }
     void requestListFocus() { emit listFocusRequested(); }
+    // A play of the game in this row of that database ended; total is its play time now.
+    void reportPlayTime(const QString &database, qint64 row, qint64 total)
+    {
+        emit playTimeAdded(database, row, total);
+    }
 
     // The record page's stores, for the play: the typed values, then one more play.
     using Store = std::function<bool(QString *error)>;
@@ -117,6 +125,8 @@ signals:
     void playRequested();
     void screenFileRequested();
     void listFocusRequested();
+    void shownEmulatorEdited();
+    void playTimeAdded(const QString &database, qint64 row, qint64 total);
     void errorReported(const QString &text, bool logged);
 
 private:

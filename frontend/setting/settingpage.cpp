@@ -2,6 +2,9 @@
 
 #include "frontend/session/session.h"
 #include "shared/commandline.h"
+#include "shared/dialogs.h"
+#include "shared/launcher.h"
+#include "shared/launchlog.h"
 #include "shared/queries.h"
 #include "shared/schema.h"
 #include "shared/setmarks.h"
@@ -9,10 +12,15 @@
 #include "shared/widgets/marklist.h"
 #include "shared/widgets/rowentries.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 SettingPage::SettingPage(Session &session, QObject *parent) : QObject(parent), m_session(session)
 {
@@ -21,6 +29,9 @@ SettingPage::SettingPage(Session &session, QObject *parent) : QObject(parent), m
     connect(LstSetting, &MarkList::entryClicked, this, &SettingPage::settingEntryClicked);
     connect(&m_session, &Session::gameShown, this, &SettingPage::LoadSettingList);
     connect(&m_session, &Session::playRequested, this, &SettingPage::playGame);
+    connect(&m_session, &Session::shownEmulatorEdited, this, &SettingPage::LoadSettingList);
+    connect(CmdCopy, &QPushButton::clicked, this, &SettingPage::copyCommand);
+    connect(CmdOpenLog, &QPushButton::clicked, this, &SettingPage::openLaunchLog);
 }
 
 // The emulator's and the parameter set's controls and the columns they show.
@@ -70,6 +81,7 @@ void SettingPage::LoadSettingList()
     LstSetting->clear();
     if (!opened) {
         m_session.reportLoggedError(DatSett.lastError());
+        showCommand();
         return;
     }
     SettingListReady = false;
@@ -83,6 +95,7 @@ void SettingPage::LoadSettingList()
     QString error;
     if (!positionOnGameEmulator(&error) && !error.isEmpty())
         m_session.reportLoggedError(error);
+    showCommand();
 }
 
 void SettingPage::settingEntryClicked(int row)
@@ -127,4 +140,33 @@ void SettingPage::ApplySetMarks()
     TxtValue->setText(value.isNull() ? QStringLiteral(" ") : value.toString());
     LstSetting->setMarks(SetMarks::stored(m_session.console().database, emulator));
     openOneSet(emulator, entry, &error);
+    showCommand();
+}
+
+// The command Play would run now, in shell quoting; otherwise why nothing would start.
+void SettingPage::showCommand()
+{
+    CommandLine::Launch launch;
+    QString why;
+    const bool starts = shownCommand(&launch, &why);
+    TxtCommand->setText(starts ? CommandLine::shellText(launch) : QString());
+    TxtCommand->setPlaceholderText(starts ? QString() : why);
+    TxtCommand->setCursorPosition(0);
+    CmdCopy->setEnabled(starts);
+}
+
+void SettingPage::copyCommand() { QGuiApplication::clipboard()->setText(TxtCommand->text()); }
+
+void SettingPage::openLaunchLog()
+{
+    const QString path = LaunchLog::defaultPath();
+    if (!QFileInfo(path).isFile()) {
+        m_session.dialogs().information(QStringLiteral("Launch log"),
+                                        QStringLiteral("There is no launch log yet: the first play writes it to ")
+                                            + QDir::toNativeSeparators(path) + QLatin1Char('.'));
+        return;
+    }
+    if (!m_session.launcher().openDocument(path))
+        m_session.reportError(QStringLiteral("The launch log could not be opened: ")
+                              + m_session.launcher().lastError());
 }

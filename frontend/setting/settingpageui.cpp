@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using Form::named;
@@ -41,6 +42,7 @@ QGroupBox *SettingPage::buildPage()
     layout->addWidget(buildEmulatorFrame());
     layout->addLayout(middle, 3);
     layout->addLayout(lower, 2);
+    layout->addWidget(buildCommandFrame());
     // The front-end stores only the set marks: what is shown here cannot be typed over.
     for (QLineEdit *box : {TxtFileEmu1, TxtSetmode, TxtSettName, TxtParameter, TxtPassed, TxtValue})
         box->setReadOnly(true);
@@ -67,6 +69,25 @@ QWidget *SettingPage::buildEmulatorFrame()
     grid->addWidget(new QLabel(QStringLiteral("( 1- After , 2 - Before )")), 1, 2);
     grid->setColumnStretch(3, 1);
     grid->addWidget(note, 2, 0, 1, 4);
+    return box;
+}
+
+// The command Play would run, to read or copy, and the log of the plays.
+QWidget *SettingPage::buildCommandFrame()
+{
+    TxtCommand = named(new QLineEdit, QStringLiteral("TxtCommand"));
+    TxtCommand->setReadOnly(true);
+    TxtCommand->setToolTip(QStringLiteral("The command Play runs for this game, quoted as a shell would read it"));
+    CmdCopy = Form::button(QStringLiteral("CmdCopy"), QStringLiteral("Copy"));
+    CmdOpenLog = Form::button(QStringLiteral("CmdOpenLog"), QStringLiteral("Open launch log"));
+    CmdOpenLog->setToolTip(QStringLiteral("Every play: when, which game, the command, its exit status and how "
+                                          "long it ran"));
+    QGroupBox *box = Form::frame({}, QStringLiteral("Command"));
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(6, 4, 6, 6);
+    row->addWidget(TxtCommand, 1);
+    row->addWidget(CmdCopy);
+    row->addWidget(CmdOpenLog);
     return box;
 }
 

@@ -11,11 +11,13 @@
 #include "frontend/snapshots/snapshotspage.h"
 #include "frontend/window/masterconfig.h"
 #include "shared/consoles.h"
+#include "shared/datasource.h"
 #include "shared/dialogs.h"
 #include "shared/installationpaths.h"
 #include "shared/lockwait.h"
 #include "shared/paths.h"
 #include "shared/regularfile.h"
+#include "shared/schema.h"
 #include "shared/twips.h"
 #include "shared/widgets/clickablelabel.h"
 #include "shared/widgets/plaintext.h"
@@ -107,6 +109,7 @@ bool FrmMain::load()
     m_record->fillLookupLists();
     m_documents->LoadDocumentList();
     MasterConfig::readConsoleFolders(session);
+    addMissingColumns();
     m_record->FillEmulatorList();
     m_games->restoreGameListChoices();
     keepSplitter(false);
@@ -163,10 +166,22 @@ void FrmMain::switchConsole(const Consoles::Console &console)
     active.gamesDir = Paths::join(root, directory + QStringLiteral("\\games\\"));
 
     MasterConfig::reportMissingConsoleDatabase(*m_session);
+    addMissingColumns();
     m_documents->LoadDocumentList();
     m_record->FillEmulatorList();
     m_games->clearSearch();
     m_games->FillGameList();
+}
+
+// A console database of an earlier release gets the columns added since (PlayTime) before
+// the pages read its tables. A file that cannot be written keeps working without them: the
+// play time is then reported as not stored when a play ends.
+void FrmMain::addMissingColumns()
+{
+    QString error;
+    QSqlDatabase db = DataSource::connection(m_session->console().database, &error);
+    if (db.isValid())
+        Schema::addMissingColumns(db, Schema::File::Console, &error);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

@@ -51,6 +51,7 @@ private:
     void switchConsole(const Consoles::Console &console);
     void showConsoleTitle(const QString &text);
     void showConsolePicture();
+    void addMissingColumns();
 
     Session *m_session = nullptr;
     GamesPage *m_games = nullptr;

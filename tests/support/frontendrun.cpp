@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QMainWindow>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -24,8 +26,11 @@ bool splashShown()
 }
 } // namespace
 
-QMainWindow *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, RecordingLauncher &launcher)
+QMainWindow *startFrontEnd(const QString &root, ScriptedDialogs &dialogs, Launcher &launcher)
 {
+    static QTemporaryDir stateHome;
+    if (!qEnvironmentVariableIsSet("XDG_STATE_HOME"))
+        qputenv("XDG_STATE_HOME", QFile::encodeName(stateHome.path()));
     Globale::setSplashDelay(0);
     runningDialogs = &dialogs;
     Globale::startProcedure(root, dialogs, launcher);
