@@ -8,10 +8,32 @@ namespace GamelistWriter {
 
 namespace {
 
+// XML 1.0 cannot hold control characters other than tab and line ends, nor U+FFFE, U+FFFF
+// or a lone surrogate: a stored text that has them is written without them, so that one odd
+// field never stops the export nor makes a file no reader takes.
+QString xmlText(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept.append(c).append(text.at(++i));
+            continue;
+        }
+        const char16_t code = c.unicode();
+        const bool allowed = code == u'\t' || code == u'\n' || code == u'\r'
+                             || (code >= 0x20 && !c.isSurrogate() && code != 0xFFFE && code != 0xFFFF);
+        if (allowed)
+            kept.append(c);
+    }
+    return kept;
+}
+
 void element(QXmlStreamWriter &xml, const char *name, const QString &text)
 {
     if (!text.isEmpty())
-        xml.writeTextElement(QLatin1String(name), text);
+        xml.writeTextElement(QLatin1String(name), xmlText(text));
 }
 
 void writeGame(QXmlStreamWriter &xml, const GamelistEntry &entry)
