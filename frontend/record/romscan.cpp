@@ -2,6 +2,7 @@
 
 #include "frontend/record/foldednameset.h"
 #include "frontend/record/romfiles.h"
+#include "gamelist/newgame.h"
 #include "shared/datasource.h"
 #include "shared/paths.h"
 #include "shared/regularfile.h"
@@ -84,12 +85,6 @@ bool linkedFiles(const QString &databasePath, FoldedNameSet *linked, QString *er
     return true;
 }
 
-QString withoutLastExtension(const QString &fileName)
-{
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? fileName.left(dot) : fileName;
-}
-
 // The list's order: names compared with only A-Z folded to a-z, as the database's
 // NOCASE order does; alike names in the order of their files.
 QString listOrderKey(const QString &name)
@@ -128,7 +123,7 @@ bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *ro
             if (entry.unknown && !RegularFile::isRegular(folder + QLatin1Char('/') + file))
                 continue;
             if (RomFiles::canBeRom(file))
-                roms->append({withoutLastExtension(file), file});
+                roms->append({::NewGame::nameOf(file), file});
             else
                 ++leftOut->notRoms;
         }
