@@ -10,7 +10,8 @@
 //   ContentStamp. A new opening or any commit by anyone changes it.
 // - DataSource's rows (m_rowIds): kept by open() while the file, the record source and
 //   the ContentStamp are those of the last read; setDatabaseName() to another file and
-//   any failed read drop them.
+//   any failed read drop them. The last rows read on a thread are kept beside, for
+//   another DataSource that opens the same source on the same file at the same stamp.
 // - DataSource's row positions (m_positions, for findFirst): rebuilt on first use after
 //   the rows were read again.
 // - DataSource's table columns (m_columns): read once per file and table; a column added
