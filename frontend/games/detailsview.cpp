@@ -74,10 +74,24 @@ bool DetailsView::sorting() const { return header()->sortIndicatorSection() >= 0
 
 bool DetailsView::showsDetails() const { return header()->count() - header()->hiddenSectionCount() > 1; }
 
-bool DetailsView::readDetails(DataSource &games)
+// The columns shown (and the one about to be), and the sort's with the names.
+GameDetails::Table::Columns DetailsView::columnsNeeded(int shown) const
+{
+    using Table = GameDetails::Table;
+    Table::Columns columns = shown > GameDetails::Games ? Table::bit(shown) : 0;
+    for (int column = GameDetails::Games + 1; column < GameDetails::ColumnCount; ++column) {
+        if (!header()->isSectionHidden(column))
+            columns |= Table::bit(column);
+    }
+    if (sorting())
+        columns |= Table::bit(GameDetails::Games) | Table::bit(header()->sortIndicatorSection());
+    return columns;
+}
+
+bool DetailsView::readDetails(DataSource &games, int shown)
 {
     QString error;
-    if (m_details.refresh(games, &error))
+    if (m_details.refresh(games, columnsNeeded(shown), &error))
         return true;
     m_session.reportError(error);
     return false;
@@ -103,7 +117,7 @@ void DetailsView::showColumn(int column, bool shown)
     if (shown) {
         DataSource games(QStringLiteral("DatDetails"));
         games.setDatabaseName(m_session.console().database);
-        readDetails(games);
+        readDetails(games, column);
     }
     // Shown beside "Games", a column is no longer held to the width of the widest name.
     if (shown)

@@ -32,7 +32,8 @@ private:
     QMenu *buildMenu();
     bool sorting() const;
     bool showsDetails() const;
-    bool readDetails(DataSource &games);
+    GameDetails::Table::Columns columnsNeeded(int shown) const;
+    bool readDetails(DataSource &games, int shown = -1);
     void showColumn(int column, bool shown);
     void sortAgain();
     void remember();

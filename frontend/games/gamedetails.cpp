@@ -45,27 +45,48 @@ std::optional<qint64> leadingNumber(QStringView text)
     return text.left(digits).toLongLong();
 }
 
-// Ranks of texts by a collator: equal texts share a rank; positions keep their texts' order.
-std::vector<qint64> ranks(const std::vector<QStringView> &texts, const QCollator &collator)
+// Texts sorted by a collator: their positions in that order, and for each whether it is
+// alike to the one before.
+void sortTexts(const std::vector<QStringView> &texts, const QCollator &collator, std::vector<qint32> *sorted,
+               std::vector<char> *alike)
 {
     std::vector<QCollatorSortKey> keys;
     keys.reserve(texts.size());
     for (const QStringView text : texts)
         keys.push_back(collator.sortKey(text.toString()));
-    std::vector<qint32> sorted(texts.size());
-    for (size_t i = 0; i < sorted.size(); ++i)
-        sorted[i] = qint32(i);
-    std::sort(sorted.begin(), sorted.end(),
+    sorted->resize(texts.size());
+    for (size_t i = 0; i < sorted->size(); ++i)
+        (*sorted)[i] = qint32(i);
+    std::sort(sorted->begin(), sorted->end(),
               [&](qint32 a, qint32 b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+    alike->assign(texts.size(), 0);
+    for (size_t i = 1; i < sorted->size(); ++i)
+        (*alike)[i] = keys[size_t((*sorted)[i - 1])].compare(keys[size_t((*sorted)[i])]) == 0;
+}
+
+// Ranks of texts by a collator: equal texts share a rank; positions keep their texts' order.
+std::vector<qint64> ranks(const std::vector<QStringView> &texts, const QCollator &collator)
+{
+    std::vector<qint32> sorted;
+    std::vector<char> alike;
+    sortTexts(texts, collator, &sorted, &alike);
     std::vector<qint64> rank(texts.size());
     qint64 current = 0;
     for (size_t i = 0; i < sorted.size(); ++i) {
-        if (i > 0 && keys[size_t(sorted[i - 1])].compare(keys[size_t(sorted[i])]) != 0)
+        if (i > 0 && !alike[i])
             ++current;
         rank[size_t(sorted[i])] = current;
     }
     return rank;
 }
+
+// Where each column is read from, and into which field.
+struct Source {
+    int column;
+    const char *name;
+    int text;   // a TextField, or -1
+    int number; // a NumberField, or -1
+};
 
 // Appends a column's text as values.text() gives it, plain ASCII straight from its bytes;
 // gives its length.
@@ -80,17 +101,6 @@ qint32 appendText(const SqliteStatement &values, int column, QString &out)
     else if (!values.isNull(column))
         out += values.text(column);
     return qint32(out.size() - before);
-}
-
-const QStringList &readColumns()
-{
-    static const QStringList names = {QStringLiteral("rowid"),    QStringLiteral("Gioco"),
-                                      QStringLiteral("Anno"),     QStringLiteral("Genre"),
-                                      QStringLiteral("Producer"), QStringLiteral("Language"),
-                                      QStringLiteral("Data"),     QStringLiteral("DataAdd"),
-                                      QStringLiteral("Rating"),   QStringLiteral("Times"),
-                                      QStringLiteral("PlayTime")};
-    return names;
 }
 
 } // namespace
@@ -112,67 +122,87 @@ QString playTimeText(qint64 seconds)
     return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
-bool Table::refresh(DataSource &games, QString *error)
+bool Table::refresh(DataSource &games, Columns columns, QString *error)
 {
     // Taken before reading: a commit during the read makes the next fill read again.
     const DataSource::ContentStamp stamp = games.contentStamp();
-    if (stamp.isValid() && stamp == m_stamp && games.databaseName() == m_path)
+    const bool same = stamp.isValid() && stamp == m_stamp && games.databaseName() == m_path;
+    if (same && (columns & ~m_columns) == 0)
         return true;
+    // More columns of an unchanged file: those read before are read again with them.
+    if (same)
+        columns |= m_columns;
     m_stamp = {};
-    if (!readTable(games, error))
+    if (!readTable(games, columns, error))
         return false;
     m_stamp = stamp;
+    m_columns = columns;
     m_path = games.databaseName();
     return true;
 }
 
-bool Table::readTable(DataSource &games, QString *error)
+bool Table::readTable(DataSource &games, Columns columns, QString *error)
 {
-    QString error2;
-    const QSqlDatabase db = DataSource::connection(games.databaseName(), &error2);
-    const bool hasPlayTime = db.isValid()
-                             && db.record(QStringLiteral("giochi")).contains(QStringLiteral("PlayTime"));
-    QStringList columns = readColumns();
-    if (!hasPlayTime)
-        columns.removeLast();
+    const Source sources[] = {
+        {Games, "Gioco", Name, -1},
+        {Year, "Anno", Anno, -1},
+        {Genre, "Genre", GenreText, -1},
+        {Producer, "Producer", ProducerText, -1},
+        {Language, "Language", LanguageText, -1},
+        {LastPlayed, "Data", Data, -1},
+        {Added, "DataAdd", DataAdd, -1},
+        {Rating, "Rating", -1, RatingNumber},
+        {Times, "Times", -1, TimesNumber},
+        {PlayTime, "PlayTime", -1, PlayTimeNumber},
+    };
+    if (columns & bit(PlayTime)) {
+        QString error2;
+        const QSqlDatabase db = DataSource::connection(games.databaseName(), &error2);
+        if (!db.isValid() || !db.record(QStringLiteral("giochi")).contains(QStringLiteral("PlayTime")))
+            columns &= ~bit(PlayTime);
+    }
+    QStringList names = {QStringLiteral("rowid")};
+    std::vector<Source> read;
+    for (const Source &source : sources) {
+        if (columns & bit(source.column)) {
+            names.append(QLatin1String(source.name));
+            read.push_back(source);
+        }
+    }
+    const bool named = columns & bit(Games);
 
-    const QString oldNames = std::exchange(m_names, QString());
-    const std::vector<qint64> oldIds = std::exchange(m_ids, {});
+    m_names = QString();
     m_texts = QString();
     m_games.clear();
+    m_ids.clear();
     const auto row = [&](const SqliteStatement &values) {
         Game game;
-        game.start[Name] = qint32(m_names.size());
-        game.length[Name] = appendText(values, 1, m_names);
-        if (game.length[Name] == 0)
+        for (size_t i = 0; i < read.size(); ++i) {
+            const int column = int(i) + 1;
+            if (read[i].text >= 0) {
+                const size_t field = size_t(read[i].text);
+                QString &pool = field == Name ? m_names : m_texts;
+                game.start[field] = qint32(pool.size());
+                game.length[field] = appendText(values, column, pool);
+            } else if (!values.isNull(column)) {
+                const std::optional<qint64> stored = values.storedInteger(column);
+                game.number[size_t(read[i].number)] = stored ? *stored : values.value(column).toLongLong();
+                game.hasNumber |= quint8(1u << read[i].number);
+            }
+        }
+        if (named && game.length[Name] == 0)
             return; // never listed
-        for (int field = Anno; field < TextFields; ++field) {
-            game.start[size_t(field)] = qint32(m_texts.size());
-            game.length[size_t(field)] = appendText(values, field + 1, m_texts);
-        }
-        for (int field = 0; field < NumberFields && TextFields + 1 + field < columns.size(); ++field) {
-            const int column = TextFields + 1 + field;
-            if (values.isNull(column))
-                continue;
-            const std::optional<qint64> stored = values.storedInteger(column);
-            game.number[size_t(field)] = stored ? *stored : values.value(column).toLongLong();
-            game.hasNumber |= quint8(1u << field);
-        }
         m_ids.push_back(values.integer(0));
         m_games.push_back(game);
     };
     DataSource table(QStringLiteral("giochi"));
     table.setDatabaseName(games.databaseName());
     table.setRecordSource(QStringLiteral("SELECT * from giochi order by rowid"));
-    const bool read = table.scan(columns, row);
-    // The names' order stays while the names do (a play changes the file, not them).
-    std::vector<qint64> nameKeys = std::move(m_keys[Games]);
+    const bool done = table.scan(names, row);
     for (std::vector<qint64> &keys : m_keys)
         keys.clear();
-    if (read && m_names == oldNames && m_ids == oldIds)
-        m_keys[Games] = std::move(nameKeys);
     m_byId = RowIdIndex(m_ids);
-    if (!read) {
+    if (!done) {
         *error = table.lastError();
         m_names.clear();
         m_texts.clear();
@@ -180,7 +210,7 @@ bool Table::readTable(DataSource &games, QString *error)
         m_ids.clear();
         m_byId = {};
     }
-    return read;
+    return done;
 }
 
 QStringView Table::field(const Game &game, TextField field) const
@@ -221,13 +251,127 @@ QString Table::text(qint64 rowId, int column) const
     }
 }
 
-std::vector<qint64> Table::nameRanks() const
+// The names ranked afresh, or from the last ranking when only a few changed since: those
+// leave their places and are put where they now belong.
+std::vector<qint64> Table::nameRanks()
+{
+    if (!rankChangedNames())
+        rankAllNames();
+    NameOrder &order = m_nameOrder;
+    std::vector<qint64> rank(m_games.size(), Empty);
+    qint64 current = -1;
+    for (size_t at = 0; at < order.sorted.size(); ++at) {
+        if (at == 0 || !order.alike[at])
+            ++current;
+        const int game = m_byId.find(order.sorted[at]);
+        if (game >= 0)
+            rank[size_t(game)] = current;
+    }
+    order.ids = m_ids;
+    order.names = m_names; // shared, not copied
+    order.spans.clear();
+    order.spans.reserve(m_games.size());
+    for (const Game &game : m_games)
+        order.spans.emplace_back(game.start[Name], game.length[Name]);
+    return rank;
+}
+
+void Table::rankAllNames()
 {
     std::vector<QStringView> names;
     names.reserve(m_games.size());
     for (const Game &game : m_games)
         names.push_back(field(game, Name));
-    return ranks(names, nameCollator());
+    std::vector<qint32> sorted;
+    NameOrder &order = m_nameOrder;
+    sortTexts(names, nameCollator(), &sorted, &order.alike);
+    order.sorted.clear();
+    order.sorted.reserve(sorted.size());
+    for (const qint32 game : sorted)
+        order.sorted.push_back(m_ids[size_t(game)]);
+}
+
+bool Table::rankChangedNames()
+{
+    NameOrder &order = m_nameOrder;
+    if (order.sorted.empty() || order.spans.size() != order.ids.size())
+        return false;
+    // Both lists are in row-id order: the games whose name came, changed or went.
+    std::vector<qint64> added;
+    std::vector<qint64> gone;
+    for (size_t was = 0, is = 0; was < order.ids.size() || is < m_ids.size();) {
+        if (is == m_ids.size() || (was < order.ids.size() && order.ids[was] < m_ids[is])) {
+            gone.push_back(order.ids[was++]);
+        } else if (was == order.ids.size() || m_ids[is] < order.ids[was]) {
+            added.push_back(m_ids[is++]);
+        } else {
+            const auto [start, length] = order.spans[was];
+            if (QStringView(order.names).mid(start, length) != field(m_games[is], Name)) {
+                gone.push_back(order.ids[was]);
+                added.push_back(m_ids[is]);
+            }
+            ++was;
+            ++is;
+        }
+    }
+    // Each name put in place costs a few comparisons; many are ranked faster all at once.
+    if (added.size() + gone.size() > m_ids.size() / 64 + 64)
+        return false;
+    const auto nameOf = [this](qint64 id) { return field(m_games[size_t(m_byId.find(id))], Name); };
+
+    // Those that went leave; one that stays is alike to the one now before it when all
+    // between them were alike.
+    const RowIdIndex leaving(gone);
+    std::vector<qint64> kept;
+    std::vector<char> keptAlike;
+    kept.reserve(order.sorted.size());
+    keptAlike.reserve(order.sorted.size());
+    bool chain = true;
+    for (size_t at = 0; at < order.sorted.size(); ++at) {
+        if (leaving.contains(order.sorted[at])) {
+            chain = chain && order.alike[at];
+            continue;
+        }
+        keptAlike.push_back(!kept.empty() && chain && order.alike[at]);
+        kept.push_back(order.sorted[at]);
+        chain = true;
+    }
+
+    // Those that came go after the last one not above them.
+    const QCollator collator = nameCollator();
+    std::sort(added.begin(), added.end(),
+              [&](qint64 a, qint64 b) { return collator.compare(nameOf(a), nameOf(b)) < 0; });
+    std::vector<qint64> sorted;
+    std::vector<char> alike;
+    std::vector<char> placed; // came now: its likeness to its neighbours is to be found
+    sorted.reserve(m_ids.size());
+    alike.reserve(m_ids.size());
+    placed.reserve(m_ids.size());
+    auto from = kept.begin();
+    const auto take = [&](std::vector<qint64>::iterator to) {
+        for (; from != to; ++from) {
+            sorted.push_back(*from);
+            alike.push_back(keptAlike[size_t(from - kept.begin())]);
+            placed.push_back(0);
+        }
+    };
+    for (const qint64 id : added) {
+        const QStringView name = nameOf(id);
+        take(std::upper_bound(from, kept.end(), name, [&](QStringView text, qint64 other) {
+            return collator.compare(text, nameOf(other)) < 0;
+        }));
+        sorted.push_back(id);
+        alike.push_back(0);
+        placed.push_back(1);
+    }
+    take(kept.end());
+    for (size_t at = 1; at < sorted.size(); ++at) {
+        if (placed[at] || placed[at - 1])
+            alike[at] = collator.compare(nameOf(sorted[at - 1]), nameOf(sorted[at])) == 0;
+    }
+    order.sorted = std::move(sorted);
+    order.alike = std::move(alike);
+    return true;
 }
 
 // Few distinct values (genres, producers, languages): each is ranked once.

@@ -25,23 +25,30 @@ QString title(int column);
 // Whole seconds as the details view shows them ("3 h 12 min", "45 min"); empty for 0.
 QString playTimeText(qint64 seconds);
 
-// What the details view shows of every named game of giochi, read at one state of the
-// file (its content stamp) and read again only when that changes. PlayTime is read when
-// the table has it; without it the column stays empty.
+// What the details view shows of the games of giochi (the named ones, when the names are
+// read), read at one state of the file (its content stamp) and only the columns asked
+// for: read again when the file changed or another column is asked for. PlayTime is read
+// when the table has it; without it the column stays empty.
 class Table {
 public:
-    // Reads the table again unless the file is in the state it was read at.
-    bool refresh(DataSource &games, QString *error);
+    // A set of columns, a bit per Column.
+    using Columns = quint32;
+    static constexpr Columns bit(int column) { return Columns(1) << column; }
+
+    // Reads the table again unless the file is in the state it was read at and the
+    // columns were read then: only the columns asked for (the names with Games).
+    bool refresh(DataSource &games, Columns columns, QString *error);
     bool isRead() const { return m_stamp.isValid(); }
 
-    // The text a column shows for a game; empty for a row id the table does not hold.
+    // The text a column shows for a game; empty for a row id the table does not hold or
+    // a column not read.
     QString text(qint64 rowId, int column) const;
 
     // The games of rowIds (given in list order) sorted by a column, by its value's type:
     // numbers as numbers, the two dates as dates, texts and names in the locale's order
     // with numbers in them compared as numbers; empty values first. Games alike in the
     // column follow their names A to Z, then the given order. The result holds positions
-    // in rowIds.
+    // in rowIds. The column and Games must have been read.
     std::vector<qint32> order(const std::vector<qint64> &rowIds, int column, Qt::SortOrder sortOrder);
 
 private:
@@ -55,16 +62,31 @@ private:
     };
     static constexpr qint64 Empty = std::numeric_limits<qint64>::min();
 
-    bool readTable(DataSource &games, QString *error);
+    // The names in the locale's order as last ranked: the row ids in that order, whether
+    // each is alike to the one before, and the names they were ranked by (in row-id order).
+    // A ranking after a few names changed starts from it instead of from nothing.
+    struct NameOrder {
+        std::vector<qint64> sorted;
+        std::vector<char> alike;
+        std::vector<qint64> ids;
+        QString names;
+        std::vector<std::pair<qint32, qint32>> spans; // start and length in names
+    };
+
+    bool readTable(DataSource &games, Columns columns, QString *error);
     QStringView field(const Game &game, TextField field) const;
     std::optional<qint64> number(const Game &game, NumberField field) const;
     const std::vector<qint64> &keys(int column);
-    std::vector<qint64> nameRanks() const;
+    std::vector<qint64> nameRanks();
+    bool rankChangedNames();
+    void rankAllNames();
     std::vector<qint64> textRanks(TextField field) const;
     std::vector<qint64> dayKeys(TextField field, QDate (*parse)(const QString &));
 
     QString m_path;
     DataSource::ContentStamp m_stamp;
+    Columns m_columns = 0; // read at m_stamp
+    NameOrder m_nameOrder;
     QString m_names;                                     // every name, one after the other
     QString m_texts;                                     // every other text field, one after the other
     std::vector<Game> m_games;                           // in row-id order
