@@ -74,24 +74,17 @@ bool DetailsView::sorting() const { return header()->sortIndicatorSection() >= 0
 
 bool DetailsView::showsDetails() const { return header()->count() - header()->hiddenSectionCount() > 1; }
 
-// The columns shown (and the one about to be), and the sort's with the names.
-GameDetails::Table::Columns DetailsView::columnsNeeded(int shown) const
+// What a sort reads of every game: its column, and the names.
+GameDetails::Table::Columns DetailsView::columnsNeeded() const
 {
     using Table = GameDetails::Table;
-    Table::Columns columns = shown > GameDetails::Games ? Table::bit(shown) : 0;
-    for (int column = GameDetails::Games + 1; column < GameDetails::ColumnCount; ++column) {
-        if (!header()->isSectionHidden(column))
-            columns |= Table::bit(column);
-    }
-    if (sorting())
-        columns |= Table::bit(GameDetails::Games) | Table::bit(header()->sortIndicatorSection());
-    return columns;
+    return sorting() ? Table::bit(GameDetails::Games) | Table::bit(header()->sortIndicatorSection()) : 0;
 }
 
-bool DetailsView::readDetails(DataSource &games, int shown)
+bool DetailsView::readDetails(DataSource &games)
 {
     QString error;
-    if (m_details.refresh(games, columnsNeeded(shown), &error))
+    if (m_details.refresh(games, columnsNeeded(), &error))
         return true;
     m_session.reportError(error);
     return false;
@@ -117,7 +110,7 @@ void DetailsView::showColumn(int column, bool shown)
     if (shown) {
         DataSource games(QStringLiteral("DatDetails"));
         games.setDatabaseName(m_session.console().database);
-        readDetails(games, column);
+        readDetails(games);
     }
     // Shown beside "Games", a column is no longer held to the width of the widest name.
     if (shown)

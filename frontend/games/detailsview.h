@@ -32,8 +32,8 @@ private:
     QMenu *buildMenu();
     bool sorting() const;
     bool showsDetails() const;
-    GameDetails::Table::Columns columnsNeeded(int shown) const;
-    bool readDetails(DataSource &games, int shown = -1);
+    GameDetails::Table::Columns columnsNeeded() const;
+    bool readDetails(DataSource &games);
     void showColumn(int column, bool shown);
     void sortAgain();
     void remember();

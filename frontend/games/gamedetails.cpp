@@ -80,14 +80,6 @@ std::vector<qint64> ranks(const std::vector<QStringView> &texts, const QCollator
     return rank;
 }
 
-// Where each column is read from, and into which field.
-struct Source {
-    int column;
-    const char *name;
-    int text;   // a TextField, or -1
-    int number; // a NumberField, or -1
-};
-
 // Appends a column's text as values.text() gives it, plain ASCII straight from its bytes;
 // gives its length.
 qint32 appendText(const SqliteStatement &values, int column, QString &out)
@@ -129,21 +121,26 @@ bool Table::refresh(DataSource &games, Columns columns, QString *error)
     const bool same = stamp.isValid() && stamp == m_stamp && games.databaseName() == m_path;
     if (same && (columns & ~m_columns) == 0)
         return true;
+    if (!same) {
+        m_shown.clear();
+        m_hasPlayTime.reset();
+    }
     // More columns of an unchanged file: those read before are read again with them.
     if (same)
         columns |= m_columns;
     m_stamp = {};
+    m_path = games.databaseName();
     if (!readTable(games, columns, error))
         return false;
     m_stamp = stamp;
     m_columns = columns;
-    m_path = games.databaseName();
     return true;
 }
 
-bool Table::readTable(DataSource &games, Columns columns, QString *error)
+// The columns to read of a set, as a Source each, in the order of the sources.
+std::vector<Table::Source> Table::sourcesOf(Columns columns) const
 {
-    const Source sources[] = {
+    static const Source all[] = {
         {Games, "Gioco", Name, -1},
         {Year, "Anno", Anno, -1},
         {Genre, "Genre", GenreText, -1},
@@ -155,41 +152,66 @@ bool Table::readTable(DataSource &games, Columns columns, QString *error)
         {Times, "Times", -1, TimesNumber},
         {PlayTime, "PlayTime", -1, PlayTimeNumber},
     };
-    if (columns & bit(PlayTime)) {
-        QString error2;
-        const QSqlDatabase db = DataSource::connection(games.databaseName(), &error2);
-        if (!db.isValid() || !db.record(QStringLiteral("giochi")).contains(QStringLiteral("PlayTime")))
-            columns &= ~bit(PlayTime);
+    if ((columns & bit(PlayTime)) && !hasPlayTime())
+        columns &= ~bit(PlayTime);
+    std::vector<Source> sources;
+    for (const Source &source : all) {
+        if (columns & bit(source.column))
+            sources.push_back(source);
     }
-    QStringList names = {QStringLiteral("rowid")};
-    std::vector<Source> read;
-    for (const Source &source : sources) {
-        if (columns & bit(source.column)) {
-            names.append(QLatin1String(source.name));
-            read.push_back(source);
+    return sources;
+}
+
+bool Table::hasPlayTime() const
+{
+    if (!m_hasPlayTime) {
+        QString error;
+        const QSqlDatabase db = DataSource::connection(m_path, &error);
+        m_hasPlayTime = db.isValid() && db.record(QStringLiteral("giochi")).contains(QStringLiteral("PlayTime"));
+    }
+    return *m_hasPlayTime;
+}
+
+// A row's values of the sources, read from column 1 on: the texts appended to the pools.
+Table::Game Table::readGame(const SqliteStatement &values, const std::vector<Source> &sources, QString &names,
+                            QString &texts)
+{
+    Game game;
+    for (size_t i = 0; i < sources.size(); ++i) {
+        const int column = int(i) + 1;
+        if (sources[i].text >= 0) {
+            const size_t field = size_t(sources[i].text);
+            QString &pool = field == Name ? names : texts;
+            game.start[field] = qint32(pool.size());
+            game.length[field] = appendText(values, column, pool);
+        } else if (!values.isNull(column)) {
+            const std::optional<qint64> stored = values.storedInteger(column);
+            game.number[size_t(sources[i].number)] = stored ? *stored : values.value(column).toLongLong();
+            game.hasNumber |= quint8(1u << sources[i].number);
         }
     }
+    return game;
+}
+
+bool Table::readTable(DataSource &games, Columns columns, QString *error)
+{
+    const std::vector<Source> sources = sourcesOf(columns);
+    QStringList names = {QStringLiteral("rowid")};
+    for (const Source &source : sources)
+        names.append(QLatin1String(source.name));
     const bool named = columns & bit(Games);
 
     m_names = QString();
     m_texts = QString();
     m_games.clear();
     m_ids.clear();
+    for (std::vector<qint64> &keys : m_keys)
+        keys.clear();
+    m_byId = {};
+    if (sources.empty())
+        return true;
     const auto row = [&](const SqliteStatement &values) {
-        Game game;
-        for (size_t i = 0; i < read.size(); ++i) {
-            const int column = int(i) + 1;
-            if (read[i].text >= 0) {
-                const size_t field = size_t(read[i].text);
-                QString &pool = field == Name ? m_names : m_texts;
-                game.start[field] = qint32(pool.size());
-                game.length[field] = appendText(values, column, pool);
-            } else if (!values.isNull(column)) {
-                const std::optional<qint64> stored = values.storedInteger(column);
-                game.number[size_t(read[i].number)] = stored ? *stored : values.value(column).toLongLong();
-                game.hasNumber |= quint8(1u << read[i].number);
-            }
-        }
+        const Game game = readGame(values, sources, m_names, m_texts);
         if (named && game.length[Name] == 0)
             return; // never listed
         m_ids.push_back(values.integer(0));
@@ -198,19 +220,16 @@ bool Table::readTable(DataSource &games, Columns columns, QString *error)
     DataSource table(QStringLiteral("giochi"));
     table.setDatabaseName(games.databaseName());
     table.setRecordSource(QStringLiteral("SELECT * from giochi order by rowid"));
-    const bool done = table.scan(names, row);
-    for (std::vector<qint64> &keys : m_keys)
-        keys.clear();
-    m_byId = RowIdIndex(m_ids);
-    if (!done) {
+    if (!table.scan(names, row)) {
         *error = table.lastError();
         m_names.clear();
         m_texts.clear();
         m_games.clear();
         m_ids.clear();
-        m_byId = {};
+        return false;
     }
-    return done;
+    m_byId = RowIdIndex(m_ids);
+    return true;
 }
 
 QStringView Table::field(const Game &game, TextField field) const
@@ -226,29 +245,72 @@ std::optional<qint64> Table::number(const Game &game, NumberField field) const
     return game.number[size_t(field)];
 }
 
-QString Table::text(qint64 rowId, int column) const
+QString Table::textOf(const Game &game, QStringView names, QStringView texts, int column)
 {
-    const int index = m_byId.find(rowId);
-    if (index < 0)
-        return {};
-    const Game &game = m_games[size_t(index)];
+    const auto text = [&](TextField field) {
+        return (field == Name ? names : texts)
+            .mid(game.start[size_t(field)], game.length[size_t(field)])
+            .toString();
+    };
     const auto numberText = [&](NumberField field) {
-        const std::optional<qint64> value = number(game, field);
-        return value ? QString::number(*value) : QString();
+        return game.hasNumber & (1u << field) ? QString::number(game.number[size_t(field)]) : QString();
     };
     switch (column) {
-    case Games: return field(game, Name).toString();
-    case Year: return field(game, Anno).toString();
-    case Genre: return field(game, GenreText).toString();
-    case Producer: return field(game, ProducerText).toString();
-    case Language: return field(game, LanguageText).toString();
+    case Games: return text(Name);
+    case Year: return text(Anno);
+    case Genre: return text(GenreText);
+    case Producer: return text(ProducerText);
+    case Language: return text(LanguageText);
     case Rating: return numberText(RatingNumber);
     case Times: return numberText(TimesNumber);
-    case LastPlayed: return field(game, Data).toString();
-    case Added: return field(game, DataAdd).toString();
-    case PlayTime: return playTimeText(number(game, PlayTimeNumber).value_or(0));
+    case LastPlayed: return text(Data);
+    case Added: return text(DataAdd);
+    case PlayTime: return playTimeText(game.hasNumber & (1u << PlayTimeNumber) ? game.number[PlayTimeNumber] : 0);
     default: return {};
     }
+}
+
+QString Table::text(qint64 rowId, int column) const
+{
+    if (column < 0 || column >= ColumnCount)
+        return {};
+    if (m_columns & bit(column)) {
+        const int index = m_byId.find(rowId);
+        return index < 0 ? QString() : textOf(m_games[size_t(index)], m_names, m_texts, column);
+    }
+    return shownRow(rowId)[size_t(column)];
+}
+
+// A row the view shows, read on its own the first time it is asked for; the rows kept are
+// dropped when the file changed, or when they grow many.
+const std::array<QString, ColumnCount> &Table::shownRow(qint64 rowId) const
+{
+    constexpr qsizetype MostShown = 4096;
+    const auto kept = m_shown.constFind(rowId);
+    if (kept != m_shown.constEnd())
+        return *kept;
+    if (m_shown.size() >= MostShown)
+        m_shown.clear();
+    std::array<QString, ColumnCount> texts;
+    const std::vector<Source> sources = sourcesOf(~Columns(0));
+    QStringList names;
+    for (const Source &source : sources)
+        names.append(QLatin1String(source.name));
+    QString error;
+    const QSqlDatabase db = DataSource::connection(m_path, &error);
+    if (db.isValid()) {
+        SqliteStatement row(SqliteStatement::handle(db),
+                            QStringLiteral("SELECT rowid, ") + names.join(QStringLiteral(", "))
+                                + QStringLiteral(" FROM giochi WHERE rowid = ") + QString::number(rowId));
+        if (row.next()) {
+            QString rowNames;
+            QString rowTexts;
+            const Game game = readGame(row, sources, rowNames, rowTexts);
+            for (int column = 0; column < ColumnCount; ++column)
+                texts[size_t(column)] = textOf(game, rowNames, rowTexts, column);
+        }
+    }
+    return *m_shown.insert(rowId, texts);
 }
 
 // The names ranked afresh, or from the last ranking when only a few changed since: those

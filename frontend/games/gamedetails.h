@@ -3,6 +3,8 @@
 #include "shared/datasource.h"
 #include "shared/rowidindex.h"
 
+class SqliteStatement;
+
 #include <QDate>
 #include <QHash>
 #include <QString>
@@ -25,23 +27,23 @@ QString title(int column);
 // Whole seconds as the details view shows them ("3 h 12 min", "45 min"); empty for 0.
 QString playTimeText(qint64 seconds);
 
-// What the details view shows of the games of giochi (the named ones, when the names are
-// read), read at one state of the file (its content stamp) and only the columns asked
-// for: read again when the file changed or another column is asked for. PlayTime is read
-// when the table has it; without it the column stays empty.
+// What the details view shows of the games of giochi. The columns a sort needs are read
+// for every game (the named ones, when the names are read) at one state of the file (its
+// content stamp), and again when the file changed or another column is needed; the other
+// columns are read for each row when the view first shows it, until the file changes.
+// PlayTime is read when the table has it; without it the column stays empty.
 class Table {
 public:
     // A set of columns, a bit per Column.
     using Columns = quint32;
     static constexpr Columns bit(int column) { return Columns(1) << column; }
 
-    // Reads the table again unless the file is in the state it was read at and the
-    // columns were read then: only the columns asked for (the names with Games).
+    // Reads the columns of every game again unless the file is in the state it was read
+    // at and the columns were read then (Games: the names); forgets the rows shown when
+    // the file changed.
     bool refresh(DataSource &games, Columns columns, QString *error);
-    bool isRead() const { return m_stamp.isValid(); }
 
-    // The text a column shows for a game; empty for a row id the table does not hold or
-    // a column not read.
+    // The text a column shows for a game; empty for a row id the table does not hold.
     QString text(qint64 rowId, int column) const;
 
     // The games of rowIds (given in list order) sorted by a column, by its value's type:
@@ -73,6 +75,20 @@ private:
         std::vector<std::pair<qint32, qint32>> spans; // start and length in names
     };
 
+    // Where a column is read from, and into which field.
+    struct Source {
+        int column;
+        const char *name;
+        int text;   // a TextField, or -1
+        int number; // a NumberField, or -1
+    };
+
+    std::vector<Source> sourcesOf(Columns columns) const;
+    bool hasPlayTime() const;
+    static Game readGame(const SqliteStatement &values, const std::vector<Source> &sources, QString &names,
+                         QString &texts);
+    static QString textOf(const Game &game, QStringView names, QStringView texts, int column);
+    const std::array<QString, ColumnCount> &shownRow(qint64 rowId) const;
     bool readTable(DataSource &games, Columns columns, QString *error);
     QStringView field(const Game &game, TextField field) const;
     std::optional<qint64> number(const Game &game, NumberField field) const;
@@ -85,7 +101,9 @@ private:
 
     QString m_path;
     DataSource::ContentStamp m_stamp;
-    Columns m_columns = 0; // read at m_stamp
+    Columns m_columns = 0;                                           // read for every game at m_stamp
+    mutable QHash<qint64, std::array<QString, ColumnCount>> m_shown; // rows read as shown
+    mutable std::optional<bool> m_hasPlayTime;
     NameOrder m_nameOrder;
     QString m_names;                                     // every name, one after the other
     QString m_texts;                                     // every other text field, one after the other

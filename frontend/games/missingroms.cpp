@@ -127,12 +127,15 @@ FolderState folderState(const QString &folder)
     return state;
 }
 
-// A change within the same grain of the clock as the listing would leave the folder's
-// time as it was: a listing is trusted only when the folder was last changed well before.
+// File times come from a coarse clock: a change made within the same tick as the listing
+// leaves the folder's time as it was, so a listing made that close to the folder's time
+// is not trusted. The tick: a clock tick where the time has fractions of a second, two
+// seconds where it has none (file systems that keep whole or even seconds).
 bool settledBefore(const FolderState &state)
 {
-    constexpr time_t GrainSeconds = 2;
-    return state.modified.tv_sec != 0 && state.modified.tv_sec + GrainSeconds < state.listedAt.tv_sec;
+    const auto nanoseconds = [](const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; };
+    const qint64 grain = state.modified.tv_nsec != 0 ? 50000000 : 2000000000;
+    return state.modified.tv_sec != 0 && nanoseconds(state.listedAt) - nanoseconds(state.modified) > grain;
 }
 
 std::shared_ptr<Listing> currentListing(const QString &gamesDir)
