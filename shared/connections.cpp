@@ -11,7 +11,9 @@
 // - DataSource's rows (m_rowIds): kept by open() while the file, the record source and
 //   the ContentStamp are those of the last read; setDatabaseName() to another file and
 //   any failed read drop them. The last rows read on a thread are kept beside, for
-//   another DataSource that opens the same source on the same file at the same stamp.
+//   another DataSource that opens the same source on the same file at the same stamp,
+//   and so are all rows in the order of the last "WHERE ... ORDER BY" read, for the next
+//   such read in that order at that stamp.
 // - DataSource's row positions (m_positions, for findFirst): rebuilt on first use after
 //   the rows were read again.
 // - DataSource's table columns (m_columns): read once per file and table; a column added

@@ -107,6 +107,14 @@ LastRead &lastRead()
     return last;
 }
 
+// Every row in the order of the last filtered read, for the next one in the same order
+// (another condition on the same list).
+LastRead &lastOrder()
+{
+    thread_local LastRead last;
+    return last;
+}
+
 } // namespace
 
 bool DataSource::readRowIds()
@@ -166,11 +174,18 @@ bool DataSource::readFilteredRowIds(const QString &table, const QString &conditi
     }
     const QString orderSql = QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" ORDER BY ") + order
                              + QStringLiteral(", rowid");
-    std::vector<qint64> ordered;
-    if (!SqliteStatement::readIds(handle, orderSql, &ordered, error)) {
-        *error += QStringLiteral(": ") + orderSql;
-        return false;
+    const ContentStamp stamp = contentStamp(m_db);
+    LastRead &last = lastOrder();
+    if (!stamp.isValid() || stamp != last.stamp || m_databasePath != last.path || orderSql != last.source) {
+        last = {};
+        std::vector<qint64> ordered;
+        if (!SqliteStatement::readIds(handle, orderSql, &ordered, error)) {
+            *error += QStringLiteral(": ") + orderSql;
+            return false;
+        }
+        last = {m_databasePath, orderSql, stamp, std::move(ordered)};
     }
+    const std::vector<qint64> &ordered = last.ids;
     const RowIdIndex matches(matching);
     ids->reserve(matching.size());
     for (const qint64 id : ordered) {
