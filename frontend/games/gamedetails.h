@@ -3,8 +3,6 @@
 #include "shared/datasource.h"
 #include "shared/rowidindex.h"
 
-class SqliteStatement;
-
 #include <QDate>
 #include <QHash>
 #include <QString>
@@ -15,6 +13,8 @@ class SqliteStatement;
 #include <limits>
 #include <optional>
 #include <vector>
+
+class SqliteStatement;
 
 // The columns of the details view ("Report") beyond "Games", the values they show and
 // the orders they sort in.
