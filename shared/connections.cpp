@@ -25,6 +25,11 @@
 //   them all (each start procedure does).
 // - GameList's rows (frontend/gamelistmodel.h): a fill on a file whose ContentStamp is
 //   unchanged reuses the rows already read.
+// - The details view's values (frontend/games/gamedetails.h): the columns a sort read and
+//   the rows shown, until the ContentStamp changes; the names' last ranking, updated
+//   where names came, changed or went.
+// - "Rom file missing"'s listing of the games folder (frontend/games/missingroms.cpp):
+//   listed again when the folder's modification time changed or was too recent to trust.
 #include "shared/datasource.h"
 
 #include "shared/databasepath.h"
