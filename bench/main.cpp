@@ -31,14 +31,15 @@ struct Settings {
     QString workDir;
     QStringList only; // --only: the groups or figure-name beginnings to run; empty: all
 
-    // Whether a part of the run is wanted: its group or one of its figures' names begins
-    // with a word of --only.
+    // Whether a part of the run is wanted: its group or one of its figures' names (or
+    // their common beginning) begins with a word of --only, or the word with the latter.
     bool wants(const QString &group, const QStringList &figures = {}) const
     {
         return only.isEmpty() || std::any_of(only.cbegin(), only.cend(), [&](const QString &word) {
                    return group.startsWith(word, Qt::CaseInsensitive)
                           || std::any_of(figures.cbegin(), figures.cend(), [&](const QString &figure) {
-                                 return figure.startsWith(word, Qt::CaseInsensitive);
+                                 return figure.startsWith(word, Qt::CaseInsensitive)
+                                        || word.startsWith(figure, Qt::CaseInsensitive);
                              });
                });
     }
