@@ -8,6 +8,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -31,6 +34,11 @@ FrontEndRun::FrontEndRun(const QString &root, BenchDialogs &dialogs, BenchLaunch
                          const QElapsedTimer &clock)
     : m_root(root), m_dialogs(dialogs), m_launcher(launcher), m_clock(clock)
 {
+    // What a play logs goes beside the installation, into the bench's work directory,
+    // never into the person's own state folder.
+    const QString state = QDir(QFileInfo(root).absolutePath()).filePath(QStringLiteral("state"));
+    QDir().mkpath(state);
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state));
     qApp->installEventFilter(this);
 }
 

@@ -29,6 +29,20 @@ struct Settings {
     QList<int> sizes = {1000, 10000, Figures::Large, Figures::Largest};
     int repetitions = 7;
     QString workDir;
+    QStringList only; // --only: the groups or figure-name beginnings to run; empty: all
+
+    // Whether a part of the run is wanted: its group or one of its figures' names (or
+    // their common beginning) begins with a word of --only, or the word with the latter.
+    bool wants(const QString &group, const QStringList &figures = {}) const
+    {
+        return only.isEmpty() || std::any_of(only.cbegin(), only.cend(), [&](const QString &word) {
+                   return group.startsWith(word, Qt::CaseInsensitive)
+                          || std::any_of(figures.cbegin(), figures.cend(), [&](const QString &figure) {
+                                 return figure.startsWith(word, Qt::CaseInsensitive)
+                                        || word.startsWith(figure, Qt::CaseInsensitive);
+                             });
+               });
+    }
 };
 
 void progress(const QString &text)
@@ -53,7 +67,12 @@ bool parse(const QStringList &arguments, Settings *settings, QString *probeRoot)
     const QCommandLineOption probe(QStringLiteral("memory-probe"),
                                    QStringLiteral("Internal: load the installation and print the peak memory."),
                                    QStringLiteral("root"));
-    parser.addOptions({sizes, repetitions, work, probe});
+    const QCommandLineOption only(
+        QStringLiteral("only"),
+        QStringLiteral("Only these parts, comma-separated: load, fill, select, switch, play, spawn, search, "
+                       "special, details, scan, memory, long, gamelist, or the beginning of a figure's name."),
+        QStringLiteral("list"));
+    parser.addOptions({sizes, repetitions, work, probe, only});
     parser.process(arguments);
     if (parser.isSet(sizes)) {
         settings->sizes.clear();
@@ -63,6 +82,8 @@ bool parse(const QStringList &arguments, Settings *settings, QString *probeRoot)
     if (parser.isSet(repetitions))
         settings->repetitions = qMax(5, parser.value(repetitions).toInt());
     settings->workDir = parser.value(work);
+    for (const QString &word : parser.value(only).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        settings->only.append(word.trimmed());
     *probeRoot = parser.value(probe);
     return std::all_of(settings->sizes.cbegin(), settings->sizes.cend(), [](int size) { return size > 0; });
 }
@@ -81,8 +102,37 @@ int memoryProbe(const QString &root)
     return 0;
 }
 
-bool measureOne(Report::Run &run, QStringList &problems, const QString &root, int games, int repetitions)
+// The parts measured with the front-end running, by group and the names of their figures.
+struct Part {
+    const char *group;
+    QStringList figures;
+    void (*measure)(Measure::Context &);
+};
+
+const QList<Part> &parts()
 {
+    static const QList<Part> all = {
+        {"fill", {Figures::fillPrefix()}, &Measure::fills},
+        {"fill", {Figures::fillPrefix()}, &Measure::changedFills},
+        {"select", {Figures::select()}, &Measure::selects},
+        {"select", {Figures::downStep()}, &Measure::downWalks},
+        {"switch", {Figures::switchConsole()}, &Measure::switches},
+        {"play", {Figures::play()}, &Measure::plays},
+        {"spawn", {Figures::spawn()}, &Measure::spawns},
+        {"search", {Figures::searchKeystroke()}, &Measure::searches},
+        {"special", {Figures::specialFilterPrefix(), Figures::specialFiltersCleared()}, &Measure::specialFilters},
+        {"details",
+         {Figures::detailsFill(), Figures::detailsFillChanged(), Figures::detailsSort(),
+          Figures::detailsSortRenamed()},
+         &Measure::details},
+        {"scan", {Figures::scanNew(), Figures::scanNothingNew()}, &Measure::scans},
+    };
+    return all;
+}
+
+bool measureOne(Report::Run &run, QStringList &problems, const QString &root, int games, const Settings &settings)
+{
+    const int repetitions = settings.repetitions;
     progress(QStringLiteral("bench: %1 games: making the installation").arg(games));
     QString error;
     if (!Installation::create(root, BuiltPrograms::options(true, games), &error)) {
@@ -104,23 +154,21 @@ bool measureOne(Report::Run &run, QStringList &problems, const QString &root, in
     {
         FrontEndRun frontEnd(root, dialogs, launcher, clock);
         Measure::Context context{run, problems, frontEnd, launcher, dialogs, clock, games, repetitions, database};
-        if (Measure::loads(context)) {
-            Measure::fills(context);
-            Measure::changedFills(context);
-            Measure::selects(context);
-            Measure::downWalks(context);
-            Measure::switches(context);
-            Measure::plays(context);
-            Measure::spawns(context);
-            Measure::searches(context);
-            Measure::specialFilters(context);
-            Measure::details(context);
-            Measure::scans(context);
+        // Without the load figure the front-end is started once, untimed.
+        Measure::Context once = context;
+        once.repetitions = 0;
+        if (Measure::loads(settings.wants(QStringLiteral("load"), {Figures::load()}) ? context : once)) {
+            for (const Part &part : parts()) {
+                if (settings.wants(QLatin1String(part.group), part.figures))
+                    part.measure(context);
+            }
         }
     }
     for (const QString &text : std::as_const(dialogs.texts))
         problems.append(QStringLiteral("message box at %1 games: %2").arg(games).arg(text));
 
+    if (!settings.wants(QStringLiteral("memory"), {Figures::memory()}))
+        return true;
     const double memory = peakMemoryOfLoad(QCoreApplication::applicationFilePath(), root, &error);
     if (memory < 0)
         problems.append(QStringLiteral("peak memory at %1 (%2)").arg(games).arg(error));
@@ -160,17 +208,30 @@ int main(int argc, char *argv[])
     const QString work = settings.workDir.isEmpty() ? temporary.path() : settings.workDir;
     Report::Run run;
     QStringList problems;
-    for (const int games : std::as_const(settings.sizes)) {
+    const bool onInstallations = settings.wants(QStringLiteral("floor"), {Figures::floor()})
+                                 || settings.wants(QStringLiteral("load"), {Figures::load()})
+                                 || settings.wants(QStringLiteral("memory"), {Figures::memory()})
+                                 || std::any_of(parts().cbegin(), parts().cend(), [&](const Part &part) {
+                                        return settings.wants(QLatin1String(part.group), part.figures);
+                                    });
+    const QList<int> sizes = onInstallations ? settings.sizes : QList<int>();
+    for (const int games : sizes) {
         const QString root = QDir(work).filePath(QStringLiteral("ludora-%1").arg(games));
-        measureOne(run, problems, root, games, settings.repetitions);
+        measureOne(run, problems, root, games, settings);
         DataSource::closeAllConnections();
         QDir(root).removeRecursively();
     }
 
-    progress(QStringLiteral("bench: long fields"));
-    LongFields::measure(run, problems, work, settings.repetitions);
-    progress(QStringLiteral("bench: gamelist import and export"));
-    GamelistFigures::measure(run, problems, work, settings.repetitions);
+    if (settings.wants(QStringLiteral("long"),
+                       {Figures::longNotesShown(), Figures::longNotesSaved(), Figures::longNameLoadDelay()})) {
+        progress(QStringLiteral("bench: long fields"));
+        LongFields::measure(run, problems, work, settings.repetitions);
+    }
+    if (settings.wants(QStringLiteral("gamelist"),
+                       {Figures::gamelistImport(), Figures::gamelistExport(), Figures::gamelistPicture()})) {
+        progress(QStringLiteral("bench: gamelist import and export"));
+        GamelistFigures::measure(run, problems, work, settings.repetitions);
+    }
 
     QTextStream out(stdout);
     out << run.table();

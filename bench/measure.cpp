@@ -9,6 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -223,10 +224,14 @@ void switches(Context &context)
         }));
 }
 
-// The play click until the launcher is asked to start the emulator.
+// The play click until the launcher is asked to start the emulator. The front-end plays
+// only a rom file that is in the games folder: the shown game's is written, no other.
 void plays(Context &context)
 {
     auto *play = child<QPushButton>(frontEnd(context), "Command1");
+    const QString rom = shownText(frontEnd(context), QStringLiteral("TxtRom"));
+    if (rom.isEmpty() || !makeFiles(QDir(gamesDir(context)), {rom}))
+        return fail(context, Figures::play(), QStringLiteral("cannot make the rom file of the shown game"));
     add(context, Figures::play(), repeat(context, Figures::play(), [&](int) {
             if (!play)
                 return -1.0;

@@ -10,7 +10,10 @@
 //   ContentStamp. A new opening or any commit by anyone changes it.
 // - DataSource's rows (m_rowIds): kept by open() while the file, the record source and
 //   the ContentStamp are those of the last read; setDatabaseName() to another file and
-//   any failed read drop them.
+//   any failed read drop them. The last rows read on a thread are kept beside, for
+//   another DataSource that opens the same source on the same file at the same stamp,
+//   and so are all rows in the order of the last "WHERE ... ORDER BY" read, for the next
+//   such read in that order at that stamp.
 // - DataSource's row positions (m_positions, for findFirst): rebuilt on first use after
 //   the rows were read again.
 // - DataSource's table columns (m_columns): read once per file and table; a column added
@@ -22,6 +25,11 @@
 //   them all (each start procedure does).
 // - GameList's rows (frontend/gamelistmodel.h): a fill on a file whose ContentStamp is
 //   unchanged reuses the rows already read.
+// - The details view's values (frontend/games/gamedetails.h): the columns a sort read and
+//   the rows shown, until the ContentStamp changes; the names' last ranking, updated
+//   where names came, changed or went.
+// - "Rom file missing"'s listing of the games folder (frontend/games/missingroms.cpp):
+//   listed again when the folder's modification time changed or was too recent to trust.
 #include "shared/datasource.h"
 
 #include "shared/databasepath.h"

@@ -89,10 +89,47 @@ bool DataSource::fileChangedSinceRead()
     return !now.isValid() || now != m_readStamp;
 }
 
+namespace {
+
+// The row ids of the record source this thread read last: another data source opening the
+// same source on the same file in the same state (the record beside the list) takes them
+// instead of running the query again.
+struct LastRead {
+    QString path;
+    QString source;
+    DataSource::ContentStamp stamp;
+    std::vector<qint64> ids;
+};
+
+LastRead &lastRead()
+{
+    thread_local LastRead last;
+    return last;
+}
+
+// Every row in the order of the last filtered read, for the next one in the same order
+// (another condition on the same list).
+LastRead &lastOrder()
+{
+    thread_local LastRead last;
+    return last;
+}
+
+} // namespace
+
 bool DataSource::readRowIds()
 {
     // Taken before reading: a commit during the read makes the next open read again.
     const ContentStamp stamp = contentStamp(m_db);
+    LastRead &last = lastRead();
+    if (stamp.isValid() && stamp == last.stamp && m_databasePath == last.path && m_source == last.source) {
+        m_rowIds = last.ids;
+        m_positionsReady = false;
+        m_readPath = m_databasePath;
+        m_readSource = m_source;
+        m_readStamp = stamp;
+        return true;
+    }
     std::vector<qint64> ids;
     ids.reserve(m_rowIds.size()); // as many as last time, most often
     QString error;
@@ -112,6 +149,7 @@ bool DataSource::readRowIds()
     if (!read)
         return fail(error, QString());
     m_rowIds.swap(ids);
+    last = {m_databasePath, m_source, stamp, m_rowIds};
     m_positionsReady = false;
     m_readPath = m_databasePath;
     m_readSource = m_source;
@@ -136,11 +174,18 @@ bool DataSource::readFilteredRowIds(const QString &table, const QString &conditi
     }
     const QString orderSql = QStringLiteral("SELECT rowid FROM ") + table + QStringLiteral(" ORDER BY ") + order
                              + QStringLiteral(", rowid");
-    std::vector<qint64> ordered;
-    if (!SqliteStatement::readIds(handle, orderSql, &ordered, error)) {
-        *error += QStringLiteral(": ") + orderSql;
-        return false;
+    const ContentStamp stamp = contentStamp(m_db);
+    LastRead &last = lastOrder();
+    if (!stamp.isValid() || stamp != last.stamp || m_databasePath != last.path || orderSql != last.source) {
+        last = {};
+        std::vector<qint64> ordered;
+        if (!SqliteStatement::readIds(handle, orderSql, &ordered, error)) {
+            *error += QStringLiteral(": ") + orderSql;
+            return false;
+        }
+        last = {m_databasePath, orderSql, stamp, std::move(ordered)};
     }
+    const std::vector<qint64> &ordered = last.ids;
     const RowIdIndex matches(matching);
     ids->reserve(matching.size());
     for (const qint64 id : ordered) {

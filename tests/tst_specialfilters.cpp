@@ -67,7 +67,8 @@ private slots:
     void offShowsTheWindowAsBefore();
 
 private:
-    // Sets a filter as a person does: "CmbX=entry" chooses an entry, "ChkX" clicks a box.
+    // Sets a filter as a person does: "CmbX=entry" chooses an entry, "ChkX" clicks a box,
+    // "OptX" clicks a filter option; "+file" writes a rom file into the games folder.
     bool apply(const QString &step);
     QString line() const { return shownText(m_main, QStringLiteral("LabSpecialFilters")); }
     bool lineShown() const { return child<QLabel>(m_main, "LabSpecialFilters")->isVisible(); }
@@ -100,6 +101,12 @@ bool TestSpecialFilters::apply(const QString &step)
     const QStringList parts = step.split(QLatin1Char('='));
     if (parts.size() == 2)
         return chooseEntry(m_main, parts[0], parts[1]);
+    if (step.startsWith(QLatin1Char('+')))
+        return writeFile(m_install->path(QStringLiteral("console/gameboy/games/")) + step.mid(1));
+    if (step.startsWith(QLatin1String("Opt"))) {
+        clickOn(m_main, step);
+        return true;
+    }
     auto *box = child<QCheckBox>(m_main, step);
     if (!box)
         return false;
@@ -148,6 +155,9 @@ void TestSpecialFilters::narrowTheList_data()
     QTest::newRow("rom file missing") << QStringList{"ChkRomMissing"} << "OptAll"
                                       << "" << QStringList{"Beta Racer", "Delta Puzzle", "Zeta"}
                                       << "Rom file missing";
+    QTest::newRow("rom file missing, one written since")
+        << QStringList{"ChkRomMissing", "+beta.gb", "OptAll"} << "OptAll"
+        << "" << QStringList{"Delta Puzzle", "Zeta"} << "Rom file missing";
     QTest::newRow("lists and search") << QStringList{"CmbFilterLanguage=English", "CmbFilterProducer=Bitforge"}
                                       << "OptAll"
                                       << "jump" << QStringList{"Gamma Jump"}

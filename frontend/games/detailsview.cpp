@@ -74,10 +74,17 @@ bool DetailsView::sorting() const { return header()->sortIndicatorSection() >= 0
 
 bool DetailsView::showsDetails() const { return header()->count() - header()->hiddenSectionCount() > 1; }
 
+// What a sort reads of every game: its column, and the names.
+GameDetails::Table::Columns DetailsView::columnsNeeded() const
+{
+    using Table = GameDetails::Table;
+    return sorting() ? Table::bit(GameDetails::Games) | Table::bit(header()->sortIndicatorSection()) : 0;
+}
+
 bool DetailsView::readDetails(DataSource &games)
 {
     QString error;
-    if (m_details.refresh(games, &error))
+    if (m_details.refresh(games, columnsNeeded(), &error))
         return true;
     m_session.reportError(error);
     return false;

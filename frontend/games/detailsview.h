@@ -32,6 +32,7 @@ private:
     QMenu *buildMenu();
     bool sorting() const;
     bool showsDetails() const;
+    GameDetails::Table::Columns columnsNeeded() const;
     bool readDetails(DataSource &games);
     void showColumn(int column, bool shown);
     void sortAgain();

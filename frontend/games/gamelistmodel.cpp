@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace GameList {
 
@@ -116,14 +117,15 @@ bool Table::refresh(DataSource &games, QString *error)
 bool Table::readTable(const QString &databasePath, QString *error)
 {
     // Room for as much as last time, in new texts: the list still shares the old ones.
-    const qsizetype names = m_names.size();
-    const qsizetype folded = m_folded.size();
-    m_names = QString();
-    m_names.reserve(names);
-    m_folded = QString();
-    m_folded.reserve(folded);
-    m_games.clear();
-    const auto row = [this](const SqliteStatement &values) {
+    // A name as it was read last time keeps its folded form (both lists in row-id order).
+    const QString oldNames = std::exchange(m_names, QString());
+    const QString oldFolded = std::exchange(m_folded, QString());
+    const std::vector<Game> oldGames = std::exchange(m_games, {});
+    m_names.reserve(oldNames.size());
+    m_folded.reserve(oldFolded.size());
+    m_games.reserve(oldGames.size());
+    auto old = oldGames.cbegin();
+    const auto row = [&](const SqliteStatement &values) {
         const qsizetype nameStart = m_names.size();
         appendText(values, Gioco, m_names);
         const QStringView name = QStringView(m_names).mid(nameStart);
@@ -135,7 +137,13 @@ bool Table::readTable(const QString &databasePath, QString *error)
         game.nameStart = qint32(nameStart);
         game.nameLength = qint32(name.size());
         game.foldedStart = qint32(m_folded.size());
-        NameFold::append(name, m_folded);
+        while (old != oldGames.cend() && old->rowId < game.rowId)
+            ++old;
+        if (old != oldGames.cend() && old->rowId == game.rowId
+            && QStringView(oldNames).mid(old->nameStart, old->nameLength) == name)
+            m_folded += QStringView(oldFolded).mid(old->foldedStart, old->foldedLength);
+        else
+            NameFold::append(name, m_folded);
         game.foldedLength = qint32(m_folded.size()) - game.foldedStart;
         game.languagePicture = qint8(languagePicture(values.bytes(Language)));
         game.ratingPicture = qint8(ratingPicture(values, Rating));

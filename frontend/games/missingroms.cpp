@@ -9,8 +9,12 @@
 
 #include <QFile>
 
+#include <memory>
+
 #include <dirent.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <time.h>
 
 namespace MissingRoms {
 
@@ -21,7 +25,34 @@ struct Listing {
     FoldedNameSet files;
     QString folder;
     QString folded; // room reused from name to name
+    quint64 number = 0;
+    bool hasLinks = false; // a link's target may come or go without the folder changing
 };
+
+// The folder as the last listing found it.
+struct FolderState {
+    QString folder;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    timespec listedAt{};
+    bool operator==(const FolderState &other) const
+    {
+        return folder == other.folder && device == other.device && inode == other.inode
+               && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+struct LastListing {
+    FolderState state;
+    std::shared_ptr<Listing> listing;
+};
+
+LastListing &lastListing()
+{
+    static LastListing last;
+    return last;
+}
 
 // A name case folded as QString::toCaseFolded() does; plain ASCII without decoding.
 void fold(QByteArrayView utf8, QString *folded)
@@ -46,15 +77,17 @@ bool isListedFile(Listing &listing, QByteArrayView link)
     return listing.files.contains(listing.folded);
 }
 
+// The function's second argument, the listing's number, only names the listing in the
+// query's text.
 void romMissing(sqlite3_context *context, int, sqlite3_value **values)
 {
-    auto *listing = static_cast<Listing *>(sqlite3_user_data(context));
+    Listing &listing = **static_cast<std::shared_ptr<Listing> *>(sqlite3_user_data(context));
     const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(values[0]));
     const QByteArrayView link(text ? text : "", text ? sqlite3_value_bytes(values[0]) : 0);
-    sqlite3_result_int(context, link.isEmpty() || !isListedFile(*listing, link) ? 1 : 0);
+    sqlite3_result_int(context, link.isEmpty() || !isListedFile(listing, link) ? 1 : 0);
 }
 
-void forget(void *listing) { delete static_cast<Listing *>(listing); }
+void forget(void *listing) { delete static_cast<std::shared_ptr<Listing> *>(listing); }
 
 void list(Listing *listing)
 {
@@ -69,6 +102,7 @@ void list(Listing *listing)
             continue;
         // readdir tells most entries' type; a link, or an unknown type, is looked at.
         const bool maybe = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN;
+        listing->hasLinks = listing->hasLinks || maybe;
         if (entry->d_type != DT_REG
             && !(maybe
                  && RegularFile::isRegular(listing->folder + QLatin1Char('/') + QFile::decodeName(name.data()))))
@@ -79,21 +113,61 @@ void list(Listing *listing)
     closedir(dir);
 }
 
+FolderState folderState(const QString &folder)
+{
+    FolderState state;
+    state.folder = folder;
+    struct stat info {};
+    if (stat(QFile::encodeName(folder).constData(), &info) == 0) {
+        state.device = info.st_dev;
+        state.inode = info.st_ino;
+        state.modified = info.st_mtim;
+    }
+    clock_gettime(CLOCK_REALTIME, &state.listedAt);
+    return state;
+}
+
+// File times come from a coarse clock: a change made within the same tick as the listing
+// leaves the folder's time as it was, so a listing made that close to the folder's time
+// is not trusted. The tick: a clock tick where the time has fractions of a second, two
+// seconds where it has none (file systems that keep whole or even seconds).
+bool settledBefore(const FolderState &state)
+{
+    const auto nanoseconds = [](const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; };
+    const qint64 grain = state.modified.tv_nsec != 0 ? 50000000 : 2000000000;
+    return state.modified.tv_sec != 0 && nanoseconds(state.listedAt) - nanoseconds(state.modified) > grain;
+}
+
+std::shared_ptr<Listing> currentListing(const QString &gamesDir)
+{
+    static quint64 listings = 0;
+    LastListing &last = lastListing();
+    const FolderState now = folderState(Paths::resolve(gamesDir));
+    if (last.listing && !last.listing->hasLinks && settledBefore(last.state) && last.state == now)
+        return last.listing;
+    auto listing = std::make_shared<Listing>();
+    listing->folder = now.folder;
+    listing->number = ++listings;
+    list(listing.get());
+    last = {now, listing};
+    return listing;
+}
+
 } // namespace
 
-bool prepare(const QString &databasePath, const QString &gamesDir, QString *error)
+bool prepare(const QString &databasePath, const QString &gamesDir, quint64 *listingNumber, QString *error)
 {
     const QSqlDatabase db = DataSource::connection(databasePath, error);
     if (!db.isValid())
         return false;
-    auto *listing = new Listing;
-    listing->folder = Paths::resolve(gamesDir);
-    list(listing);
+    const std::shared_ptr<Listing> listing = currentListing(gamesDir);
+    *listingNumber = listing->number;
     // The function stands for the listing: rows with the same Link give the same answer
-    // until the next fill lists the folder again.
+    // until a fill finds the folder changed and lists it again.
     const QByteArray name = SpecialFilters::romMissingFunction().toUtf8();
-    const int defined = sqlite3_create_function_v2(SqliteStatement::handle(db), name.constData(), 1,
-                                                   SQLITE_UTF8 | SQLITE_DIRECTONLY, listing, &romMissing, nullptr,
+    const int defined = sqlite3_create_function_v2(SqliteStatement::handle(db), name.constData(), 2,
+                                                   SQLITE_UTF8 | SQLITE_DIRECTONLY,
+                                                   new std::shared_ptr<Listing>(listing), &romMissing, nullptr,
                                                    nullptr, &forget);
     if (defined != SQLITE_OK) {
         *error = SpecialFilters::romMissingFunction() + QStringLiteral(": ")

@@ -62,7 +62,7 @@ QString yearText(const Choice &choice)
 
 } // namespace
 
-QString condition(const Choice &choice)
+QString condition(const Choice &choice, quint64 romListing)
 {
     QStringList parts;
     for (const TextPart &part : textParts) {
@@ -83,13 +83,13 @@ QString condition(const Choice &choice)
     if (choice.neverPlayed)
         parts.append(QStringLiteral("coalesce([times], 0) = 0"));
     if (choice.romMissing)
-        parts.append(romMissingFunction() + QStringLiteral("([link])"));
+        parts.append(romMissingFunction() + QStringLiteral("([link], %1)").arg(romListing));
     return parts.join(QStringLiteral(" AND "));
 }
 
-QString narrowed(const QString &query, const Choice &choice)
+QString narrowed(const QString &query, const Choice &choice, quint64 romListing)
 {
-    const QString extra = condition(choice);
+    const QString extra = condition(choice, romListing);
     if (extra.isEmpty())
         return query;
     const qsizetype order = query.lastIndexOf(QStringLiteral(" order by "), -1, Qt::CaseInsensitive);

@@ -27,17 +27,19 @@ struct Choice {
 };
 
 // The SQL function that answers 1 for a Link whose file is not in the games folder;
-// MissingRoms registers it on the console database's connection before each fill.
+// MissingRoms registers it on the console database's connection before each fill. Its
+// second argument is the number of the folder's listing it answers from.
 inline QString romMissingFunction() { return QStringLiteral("ludora_rom_missing"); }
 
 // The condition on the columns of giochi that keeps the games of the choice, or an empty
 // text when nothing is chosen. Texts compare without regard to case, as criteria do; a
 // year counts when Anno begins with it; "no" takes in an empty flag, as the counts do.
-QString condition(const Choice &choice);
+// romListing: the listing of the games folder "Rom file missing" answers from.
+QString condition(const Choice &choice, quint64 romListing = 0);
 
 // A game query ("SELECT * from giochi [WHERE ...] order by ...") narrowed by the choice:
 // its condition joined to the query's own, before the order.
-QString narrowed(const QString &query, const Choice &choice);
+QString narrowed(const QString &query, const Choice &choice, quint64 romListing = 0);
 
 // What is chosen, for the line under the list: "Genre = Platform, 1990–1995".
 QString description(const Choice &choice);

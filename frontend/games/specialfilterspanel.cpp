@@ -202,11 +202,11 @@ void SpecialFiltersPanel::prepareFill()
         showLine();
     }
     QString error;
-    if (m_choice.romMissing && !MissingRoms::prepare(console, m_session.console().gamesDir, &error))
+    if (m_choice.romMissing && !MissingRoms::prepare(console, m_session.console().gamesDir, &m_romListing, &error))
         m_session.reportError(error);
 }
 
 QString SpecialFiltersPanel::narrowed(const QString &query) const
 {
-    return SpecialFilters::narrowed(query, m_choice);
+    return SpecialFilters::narrowed(query, m_choice, m_romListing);
 }

@@ -27,7 +27,8 @@ public:
     QWidget *line() const { return m_line; }
 
     // Before each fill: the active console's choice (another console's after a switch)
-    // shown, and the games folder listed once when "Rom file missing" is on.
+    // shown, and the games folder listed (once, or not when unchanged) when "Rom file
+    // missing" is on.
     void prepareFill();
     // The game query of a filter option narrowed by the choice.
     QString narrowed(const QString &query) const;
@@ -56,6 +57,7 @@ private:
     QHash<QString, SpecialFilters::Choice> m_choices; // by console database
     QString m_console;                                // whose choice the controls show
     SpecialFilters::Choice m_choice;
+    quint64 m_romListing = 0; // the games folder's listing "Rom file missing" answers from
     QGroupBox *m_page = nullptr;
     QWidget *m_line = nullptr;
     QLabel *LabSpecialFilters = nullptr;
