@@ -54,26 +54,11 @@ LastListing &lastListing()
     return last;
 }
 
-// A name case folded as QString::toCaseFolded() does; plain ASCII without decoding.
-void fold(QByteArrayView utf8, QString *folded)
-{
-    folded->resize(utf8.size());
-    QChar *out = folded->data();
-    for (const char byte : utf8) {
-        const uchar code = uchar(byte);
-        if (code >= 0x80) {
-            *folded = QString::fromUtf8(utf8).toCaseFolded();
-            return;
-        }
-        *out++ = QLatin1Char(char(code >= 'A' && code <= 'Z' ? code + 32 : code));
-    }
-}
-
 bool isListedFile(Listing &listing, QByteArrayView link)
 {
     if (link.contains('/') || link.contains('\\'))
         return Paths::fileExists(listing.folder + QLatin1Char('/') + QString::fromUtf8(link));
-    fold(link, &listing.folded);
+    FoldedNameSet::fold(link, &listing.folded);
     return listing.files.contains(listing.folded);
 }
 
@@ -107,7 +92,7 @@ void list(Listing *listing)
             && !(maybe
                  && RegularFile::isRegular(listing->folder + QLatin1Char('/') + QFile::decodeName(name.data()))))
             continue;
-        fold(name, &folded);
+        FoldedNameSet::fold(name, &folded);
         listing->files.insert(folded);
     }
     closedir(dir);

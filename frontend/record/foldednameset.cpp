@@ -9,7 +9,29 @@ namespace {
 
 constexpr size_t InitialSlots = 1024; // a power of two
 
+char16_t codeUnit(QChar c) { return c.unicode(); }
+char16_t codeUnit(char c) { return uchar(c); }
+QString decoded(QStringView text) { return text.toString(); }
+QString decoded(QByteArrayView utf8) { return QString::fromUtf8(utf8); }
+
+template <typename Text> void caseFold(Text name, QString *folded)
+{
+    folded->resize(name.size());
+    QChar *out = folded->data();
+    for (const auto unit : name) {
+        const char16_t code = codeUnit(unit);
+        if (code >= 0x80) {
+            *folded = decoded(name).toCaseFolded();
+            return;
+        }
+        *out++ = QChar(code >= u'A' && code <= u'Z' ? char16_t(code + 32) : code);
+    }
+}
+
 } // namespace
+
+void FoldedNameSet::fold(QStringView name, QString *folded) { caseFold(name, folded); }
+void FoldedNameSet::fold(QByteArrayView utf8, QString *folded) { caseFold(utf8, folded); }
 
 FoldedNameSet::FoldedNameSet()
     : m_slots(InitialSlots), m_seeds{size_t(QRandomGenerator::system()->generate64()),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -22,6 +24,12 @@ public:
     };
 
     FoldedNameSet();
+
+    // A name (UTF-16, or a text's UTF-8) case folded as QString::toCaseFolded() does, into
+    // *folded, whose room is reused from name to name; plain ASCII, most names, without
+    // decoding it first.
+    static void fold(QStringView name, QString *folded);
+    static void fold(QByteArrayView utf8, QString *folded);
 
     Key keyOf(QStringView folded) const;
     // Asks the processor to fetch the key's slot ahead: a caller with a batch of names

@@ -27,28 +27,6 @@ namespace {
 // Names looked up together, their slots fetched ahead (FoldedNameSet::prefetch).
 constexpr size_t Batch = 32;
 
-char16_t codeUnit(QChar c) { return c.unicode(); }
-char16_t codeUnit(char c) { return uchar(c); }
-QString decoded(QStringView text) { return text.toString(); }
-QString decoded(QByteArrayView utf8) { return QString::fromUtf8(utf8); }
-
-// A name (UTF-16, or a text's UTF-8) case folded as QString::toCaseFolded() does, into
-// *folded (its room is reused from name to name); plain ASCII, most names, without
-// decoding it first.
-template <typename Text> void caseFold(Text name, QString *folded)
-{
-    folded->resize(name.size());
-    QChar *out = folded->data();
-    for (const auto unit : name) {
-        const char16_t code = codeUnit(unit);
-        if (code >= 0x80) {
-            *folded = decoded(name).toCaseFolded();
-            return;
-        }
-        *out++ = QChar(code >= u'A' && code <= u'Z' ? char16_t(code + 32) : code);
-    }
-}
-
 // The Link of every game, case-folded.
 bool linkedFiles(const QString &databasePath, FoldedNameSet *linked, QString *error)
 {
@@ -69,9 +47,9 @@ bool linkedFiles(const QString &databasePath, FoldedNameSet *linked, QString *er
             continue;
         const QByteArrayView text = links.bytes(0); // empty for a number
         if (text.isEmpty())
-            caseFold(QStringView(links.text(0)), &folded);
+            FoldedNameSet::fold(QStringView(links.text(0)), &folded);
         else
-            caseFold(text, &folded);
+            FoldedNameSet::fold(text, &folded);
         keys[batched] = linked->keyOf(folded);
         linked->prefetch(keys[batched]);
         if (++batched == Batch)
@@ -143,7 +121,7 @@ bool newFiles(const QString &folder, const FoldedNameSet &linked, QList<Rom> *ro
                 ++leftOut->undecodable;
             continue;
         }
-        caseFold(raw, &folded);
+        FoldedNameSet::fold(raw, &folded);
         Entry &entry = entries[batched];
         entry.key = linked.keyOf(folded);
         linked.prefetch(entry.key);
@@ -201,7 +179,7 @@ bool findNew(const QString &gamesDir, const QString &databasePath, QList<Rom> *r
     FoldedNameSet taken;
     QString folded;
     roms->removeIf([&](const Rom &rom) {
-        caseFold(QStringView(rom.link), &folded);
+        FoldedNameSet::fold(QStringView(rom.link), &folded);
         const bool alike = taken.contains(folded);
         taken.insert(folded);
         return alike;
