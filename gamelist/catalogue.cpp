@@ -63,14 +63,19 @@ bool hasGamesColumn(sqlite3 *db, const QString &column)
     return false;
 }
 
-bool readGames(sqlite3 *db, Games *games, QString *error)
+QString selectGames(sqlite3 *db)
 {
     const bool playTime = hasGamesColumn(db, columnName(PlayTime));
     QString sql = QStringLiteral("SELECT rowid, Link");
     for (int column = 0; column < ColumnCount; ++column)
         sql += QStringLiteral(", ")
                + (column == PlayTime && !playTime ? QStringLiteral("NULL") : columnName(Column(column)));
-    SqliteStatement rows(db, sql + QStringLiteral(" FROM giochi ORDER BY rowid"));
+    return sql;
+}
+
+bool readGames(sqlite3 *db, Games *games, QString *error)
+{
+    SqliteStatement rows(db, selectGames(db) + QStringLiteral(" FROM giochi ORDER BY rowid"));
     games->games.clear();
     games->byLink.clear();
     while (rows.next()) {
@@ -78,7 +83,7 @@ bool readGames(sqlite3 *db, Games *games, QString *error)
         game.row = rows.integer(0);
         game.link = rows.text(1);
         for (int column = 0; column < ColumnCount; ++column)
-            game.values[column] = rows.text(column + 2);
+            game.values[column] = rows.text(column + FirstValue);
         const QString key = folded(game.link);
         if (!key.isEmpty() && !games->byLink.contains(key))
             games->byLink.insert(key, games->games.size());

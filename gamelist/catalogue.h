@@ -47,6 +47,11 @@ struct Games {
 // Whether giochi has the column (an earlier file lacks PlayTime until it is written to).
 bool hasGamesColumn(sqlite3 *db, const QString &column);
 
+// "SELECT rowid, Link" and then the columns above in their order (NULL for a PlayTime
+// the file lacks), for " FROM giochi ..." to follow: column C stands at C + FirstValue.
+constexpr int FirstValue = 2;
+QString selectGames(sqlite3 *db);
+
 // Every game of giochi, in row order; a file without PlayTime reads it as empty. False with *error set when it
 // cannot be read.
 bool readGames(sqlite3 *db, Games *games, QString *error);

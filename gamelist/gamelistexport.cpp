@@ -19,30 +19,11 @@ namespace GamelistExport {
 
 namespace {
 
-enum Column {
-    Gioco,
-    Link,
-    Notes,
-    Anno,
-    Producer,
-    Genre,
-    Rating,
-    Favorites,
-    Times,
-    Data,
-    Language,
-    Screen,
-    PlayTime
-};
+using namespace Catalogue;
 
-// A file of an earlier release, without PlayTime, exports no play time.
-QString gamesQuery(bool playTime)
-{
-    return QStringLiteral("SELECT Gioco, Link, Notes, Anno, Producer, Genre, Rating, Favorites, Times, Data, "
-                          "Language, Screen, ")
-           + (playTime ? QStringLiteral("PlayTime") : QStringLiteral("NULL"))
-           + QStringLiteral(" FROM giochi WHERE trim(Gioco) <> '' ORDER BY Gioco, rowid");
-}
+// A column's value in a row of selectGames(), and the row's Link.
+QString text(const SqliteStatement &row, Column column) { return row.text(column + FirstValue); }
+QString link(const SqliteStatement &row) { return row.text(1); }
 
 // A path as the gamelist names it: "./" and the path from the gamelist's folder when the
 // file lies below it, otherwise the whole path.
@@ -66,21 +47,21 @@ QHash<QString, QString> screenFiles(const QString &screenDir)
 GamelistEntry entryOf(const SqliteStatement &row)
 {
     GamelistEntry entry;
-    entry.path = QStringLiteral("./") + row.text(Link);
-    entry.name = row.text(Gioco);
-    entry.desc = row.text(Notes);
-    entry.releaseDate = GamelistFields::releaseDate(row.text(Anno));
-    entry.developer = row.text(Producer);
-    entry.genre = row.text(Genre);
-    const int stars = ::Rating::stars(row.value(Rating));
+    entry.path = QStringLiteral("./") + link(row);
+    entry.name = text(row, Gioco);
+    entry.desc = text(row, Notes);
+    entry.releaseDate = GamelistFields::releaseDate(text(row, Anno));
+    entry.developer = text(row, Producer);
+    entry.genre = text(row, Genre);
+    const int stars = ::Rating::stars(row.value(Catalogue::Rating + FirstValue));
     entry.rating = stars > 0 ? GamelistFields::rating(stars) : QString();
-    entry.favorite = row.integer(Favorites) != 0 ? QStringLiteral("true") : QString();
-    const qint64 times = row.text(Times).trimmed().toLongLong();
+    entry.favorite = row.integer(Favorites + FirstValue) != 0 ? QStringLiteral("true") : QString();
+    const qint64 times = text(row, Times).trimmed().toLongLong();
     entry.playCount = times > 0 ? QString::number(times) : QString();
-    entry.lastPlayed = GamelistFields::timestamp(GamelistFields::storedDate(row.text(Data)));
-    const qint64 seconds = row.text(PlayTime).trimmed().toLongLong();
+    entry.lastPlayed = GamelistFields::timestamp(GamelistFields::storedDate(text(row, Data)));
+    const qint64 seconds = text(row, PlayTime).trimmed().toLongLong();
     entry.gameTime = seconds > 0 ? QString::number(seconds) : QString();
-    entry.lang = row.text(Language);
+    entry.lang = text(row, Language);
     return entry;
 }
 
@@ -110,19 +91,22 @@ bool run(const Request &request, Counts *counts, QString *error)
     const QHash<QString, QString> screens = screenFiles(request.folders.screenDir);
     QList<GamelistEntry> entries;
     sqlite3 *handle = SqliteStatement::handle(db);
-    SqliteStatement rows(handle, gamesQuery(Catalogue::hasGamesColumn(handle, QStringLiteral("PlayTime"))));
+    // A file of an earlier release, without PlayTime, exports no play time.
+    SqliteStatement rows(handle,
+                         selectGames(handle)
+                             + QStringLiteral(" FROM giochi WHERE trim(Gioco) <> '' ORDER BY Gioco, rowid"));
     while (rows.next()) {
-        if (rows.text(Link).trimmed().isEmpty()) {
+        if (link(rows).trimmed().isEmpty()) {
             ++counts->withoutRom;
             continue;
         }
         GamelistEntry entry = entryOf(rows);
-        const QString screen = screens.value(Catalogue::folded(rows.text(Screen)));
-        if (!rows.text(Screen).isEmpty() && !screen.isEmpty()) {
+        const QString screen = screens.value(Catalogue::folded(text(rows, Screen)));
+        if (!text(rows, Screen).isEmpty() && !screen.isEmpty()) {
             QString picture = QDir(request.folders.screenDir).filePath(screen);
             if (!request.mediaDir.isEmpty()) {
                 QString copy;
-                if (!copyToMedia(picture, request.mediaDir, rows.text(Link), &copy, error))
+                if (!copyToMedia(picture, request.mediaDir, link(rows), &copy, error))
                     return false;
                 picture = copy;
                 ++counts->pictures;

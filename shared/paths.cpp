@@ -24,10 +24,6 @@ struct Listing {
     QHash<QString, QString> byFolded;
 };
 
-// The longest a directory's time may stay the same over a change: a clock tick where it
-// has milliseconds, a second where it has none (file systems that keep whole seconds).
-qint64 timeGrain(const QDateTime &modified) { return modified.time().msec() == 0 ? 2000 : 50; }
-
 QMutex cacheMutex;
 QHash<QString, Listing> cache;
 
@@ -41,7 +37,7 @@ QString matchInDirectory(const QString &directory, const QString &name)
     Listing &listing = cache[directory];
     if (listing.modified != modified || !listing.settled || listing.byFolded.isEmpty()) {
         listing.modified = modified;
-        listing.settled = modified.msecsTo(QDateTime::currentDateTime()) > timeGrain(modified);
+        listing.settled = Paths::listingSettled(modified);
         listing.byFolded.clear();
         const QStringList entries = QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                                               | QDir::NoDotAndDotDot);
@@ -87,6 +83,15 @@ QString withNamesOnDisk(const QString &path)
 #endif
 
 } // namespace
+
+// The longest a directory's time may stay the same over a change: a clock tick where it
+// has milliseconds, two seconds where it has none (file systems that keep whole or even
+// seconds).
+bool listingSettled(const QDateTime &modified)
+{
+    const qint64 grain = modified.time().msec() == 0 ? 2000 : 50;
+    return modified.isValid() && modified.msecsTo(QDateTime::currentDateTime()) > grain;
+}
 
 QString native(const QString &path)
 {

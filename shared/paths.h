@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QDateTime;
+
 // Paths are written in the code as the programs build them, a root followed by a
 // relative path with backslashes ("\pack\ludora.mdb"). These helpers turn them into
 // native paths and find files without regard to the case of their names.
@@ -40,5 +42,10 @@ QString shownBytes(QByteArrayView encoded);
 
 // Forgets the directory listings remembered for case-insensitive matching.
 void clearCache();
+
+// Whether a listing of a directory made now sees every change made to it so far: file
+// times come from a coarse clock, so a change within the same tick as the directory's
+// time leaves that time as it was.
+bool listingSettled(const QDateTime &modified);
 
 } // namespace Paths

@@ -7,14 +7,15 @@
 #include "shared/regularfile.h"
 #include "shared/sqlitestatement.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 
 #include <dirent.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <time.h>
 
 namespace MissingRoms {
 
@@ -34,12 +35,12 @@ struct FolderState {
     QString folder;
     dev_t device = 0;
     ino_t inode = 0;
-    timespec modified{};
-    timespec listedAt{};
+    QDateTime modified;
+    bool settled = false; // listed after every change up to the folder's time
     bool operator==(const FolderState &other) const
     {
         return folder == other.folder && device == other.device && inode == other.inode
-               && modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+               && modified == other.modified;
     }
 };
 
@@ -106,21 +107,10 @@ FolderState folderState(const QString &folder)
     if (stat(QFile::encodeName(folder).constData(), &info) == 0) {
         state.device = info.st_dev;
         state.inode = info.st_ino;
-        state.modified = info.st_mtim;
     }
-    clock_gettime(CLOCK_REALTIME, &state.listedAt);
+    state.modified = QFileInfo(folder).lastModified();
+    state.settled = Paths::listingSettled(state.modified);
     return state;
-}
-
-// File times come from a coarse clock: a change made within the same tick as the listing
-// leaves the folder's time as it was, so a listing made that close to the folder's time
-// is not trusted. The tick: a clock tick where the time has fractions of a second, two
-// seconds where it has none (file systems that keep whole or even seconds).
-bool settledBefore(const FolderState &state)
-{
-    const auto nanoseconds = [](const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; };
-    const qint64 grain = state.modified.tv_nsec != 0 ? 50000000 : 2000000000;
-    return state.modified.tv_sec != 0 && nanoseconds(state.listedAt) - nanoseconds(state.modified) > grain;
 }
 
 std::shared_ptr<Listing> currentListing(const QString &gamesDir)
@@ -128,7 +118,7 @@ std::shared_ptr<Listing> currentListing(const QString &gamesDir)
     static quint64 listings = 0;
     LastListing &last = lastListing();
     const FolderState now = folderState(Paths::resolve(gamesDir));
-    if (last.listing && !last.listing->hasLinks && settledBefore(last.state) && last.state == now)
+    if (last.listing && !last.listing->hasLinks && last.state.settled && last.state == now)
         return last.listing;
     auto listing = std::make_shared<Listing>();
     listing->folder = now.folder;
